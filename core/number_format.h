@@ -1,0 +1,31 @@
+// Number texts of the program: parsing of field texts with the decimal comma, and the two
+// fixed-width result formats used in the windows and in the table files.
+// Rounding is done once, half away from zero, on the exact decimal value of the double.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zav {
+
+/// The error raised when a field text is not a number; what() is the Slovak text shown to the user.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const std::string& fieldText);
+};
+
+/// Parses a field text: blanks around it ignored, optional sign, digits with the decimal separator
+/// `decimalSeparator`, optional exponent ("1,7e-5"). Throws ConversionError on anything else,
+/// including an empty text, a decimal point, "inf"/"nan" and a value beyond the range of a double.
+double parseNumber(const std::string& text, char decimalSeparator = ',');
+
+/// Fixed notation with exactly `decimals` digits after the separator, rounded to at most `precision`
+/// significant digits and `decimals` decimals; when the integer part needs more than `precision`
+/// digits, the formatExponent form with `precision` digits. Non-finite values: "INF", "-INF", "NAN".
+std::string formatFixed(double value, int precision, int decimals, char decimalSeparator = ',');
+
+/// Scientific notation with `precision` significant digits: d,dddE+0000 with the exponent's sign
+/// always written and the exponent in at least four digits.
+std::string formatExponent(double value, int precision, char decimalSeparator = ',');
+
+} // namespace zav

@@ -1,0 +1,86 @@
+#include "core/steady_state.h"
+
+#include <cmath>
+
+#include "core/fluid_properties.h"
+#include "core/nusselt.h"
+
+namespace zav {
+
+const char* const kAirMeanTemperatureMessage = "Stredná teplota musí byť v rozsahu -73 až 2226°C !!!";
+const char* const kWaterMeanTemperatureMessage = "Stredná teplota musí byť v rozsahu 0 až 100°C !!!";
+
+namespace {
+
+void computeMeanTemperature(ConvectionState& s) { s.tMean = (s.tBody + s.tFluid) * 0.5; }
+
+void computeConvectiveCoefficient(ConvectionState& s) { s.alphaConv = s.nusselt * s.conductivity / s.charLength; }
+
+void computeHeatFlow(ConvectionState& s) { s.heatFlow = std::fabs(s.tBody - s.tFluid) * (s.area * s.alphaTotal); }
+
+} // namespace
+
+bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, Reporter& reporter) {
+    const char* message = nullptr;
+    if (kind == FluidKind::Air && !(-73 <= state.tMean && state.tMean <= 2226))
+        message = kAirMeanTemperatureMessage;
+    else if (kind == FluidKind::Water && !(0 <= state.tMean && state.tMean <= 100))
+        message = kWaterMeanTemperatureMessage;
+    if (message == nullptr)
+        return true;
+    reporter.showMessage(message);
+    reporter.setStatusText(message);
+    return false;
+}
+
+void computeSimilarityNumbers(ConvectionState& s) {
+    s.prandtl = s.kinViscosity * s.density * s.heatCapacity / s.conductivity;
+    // g = 9.8066 m/s², as the correlations were fitted with it.
+    s.grashof = std::pow(s.charLength, 3) * 9.8066 * s.expansionCoeff * std::fabs(s.tBody - s.tFluid) /
+                std::pow(s.kinViscosity, 2);
+    s.rayleigh = s.prandtl * s.grashof;
+}
+
+void applyRadiation(ConvectionState& s, bool radiationOn) {
+    if (!radiationOn) {
+        s.alphaTotal = s.alphaConv;
+        s.alphaRad = 0;
+        return;
+    }
+    const double tb = s.tBody + 273.15;
+    const double tf = s.tFluid + 273.15;
+    // σε(Tb⁴ - Tf⁴)/(Tb - Tf) written without the division, so equal temperatures are defined too.
+    s.alphaRad = 1e-8 * (s.emissivity * 5.67) * (tb + tf) * (std::pow(tb, 2) + std::pow(tf, 2));
+    s.alphaTotal = s.alphaConv + s.alphaRad;
+}
+
+void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs) {
+    computeMeanTemperature(state);
+    computeFluidProperties(state, inputs.fluidKind());
+    computeSimilarityNumbers(state);
+    computeNusselt(state, inputs);
+    computeConvectiveCoefficient(state);
+    applyRadiation(state, inputs.radiationOn());
+    computeHeatFlow(state);
+}
+
+bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
+    computeMeanTemperature(state);
+    const FluidKind kind = inputs.fluidKind();
+    if (!checkMeanTemperature(state, kind, reporter))
+        return false;
+    computeFluidProperties(state, kind);
+    computeSimilarityNumbers(state);
+    computeNusselt(state, inputs);
+    if (!checkValidity(state, inputs, reporter))
+        return false;
+    computeConvectiveCoefficient(state);
+    const bool radiationOn = inputs.radiationOn();
+    if (radiationOn)
+        state.emissivity = inputs.emissivity();
+    applyRadiation(state, radiationOn);
+    computeHeatFlow(state);
+    return true;
+}
+
+} // namespace zav

@@ -1,0 +1,36 @@
+// The steady-state pipeline: from the inputs of a ConvectionState to the convective, radiative and
+// total heat transfer coefficients and the heat flow. The main calculation checks the mean
+// temperature and the correlation's range on the way; a sweep point (evaluatePoint) does not.
+#pragma once
+
+#include "core/convection_state.h"
+#include "core/evaluation_inputs.h"
+
+namespace zav {
+
+/// Texts of a mean temperature outside the built-in fluid's range.
+extern const char* const kAirMeanTemperatureMessage;
+extern const char* const kWaterMeanTemperatureMessage;
+
+/// Air -73..2226 °C, water 0..100 °C, both bounds inclusive; the user-defined fluid always passes.
+/// On failure shows the message, writes it as the status text and returns false.
+bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, Reporter& reporter);
+
+/// Pr = ν·ρ·c_p/λ, Gr = l³·9.8066·β·|ΔT|/ν², Ra = Pr·Gr.
+void computeSimilarityNumbers(ConvectionState& state);
+
+/// alphaRad from the linearised Stefan–Boltzmann law with the surroundings at tFluid when
+/// radiation is on, else 0; alphaTotal = alphaConv + alphaRad.
+void applyRadiation(ConvectionState& state, bool radiationOn);
+
+/// One evaluation without checks, for the inputs already in the state: mean temperature,
+/// properties, similarity numbers, Nusselt number, coefficients and heat flow.
+void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs);
+
+/// The main window's calculation after its inputs have been read: as evaluatePoint, with the
+/// mean-temperature check before the properties and the validity check after the Nusselt number,
+/// and the emissivity read once more when radiation is on. Returns false when a check failed;
+/// the state then holds the values computed up to that point.
+bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
+
+} // namespace zav

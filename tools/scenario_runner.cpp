@@ -1,0 +1,326 @@
+#include "tools/scenario_runner.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+#include "ui/form1.h"
+#include "ui/panel_status_bar.h"
+#include "ui/window_util.h"
+
+namespace zav {
+
+namespace {
+
+QString colourName(const QColor& colour) { return colour.name(QColor::HexRgb).toUpper(); }
+
+QString actionText(const QAction* action) {
+    QString text = action->text();
+    text.remove('&');
+    return text;
+}
+
+// The controls `dump` lists: named the way the window layouts name their controls.
+bool isDumpedControl(const QObject* object) {
+    static const QRegularExpression controlName(QStringLiteral("^[A-Za-z]+[0-9]+$"));
+    if (!object->isWidgetType() || !controlName.match(object->objectName()).hasMatch())
+        return false;
+    if (qobject_cast<const QLabel*>(object) != nullptr)
+        return object->objectName().startsWith(QLatin1String("Image"));
+    return qobject_cast<const QLineEdit*>(object) != nullptr || qobject_cast<const QCheckBox*>(object) != nullptr ||
+           qobject_cast<const QRadioButton*>(object) != nullptr || qobject_cast<const QComboBox*>(object) != nullptr ||
+           qobject_cast<const QProgressBar*>(object) != nullptr || qobject_cast<const QTabWidget*>(object) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(object) != nullptr ||
+           qobject_cast<const PanelStatusBar*>(object) != nullptr;
+}
+
+void collectDumped(const QObject* parent, QList<QObject*>& out) {
+    for (QObject* child : parent->children()) {
+        if (isDumpedControl(child))
+            out.append(child);
+        if (qobject_cast<QComboBox*>(child) == nullptr)
+            collectDumped(child, out);
+    }
+}
+
+} // namespace
+
+ScenarioRunner::ScenarioRunner(Output transcript, Output errors)
+    : m_transcript(std::move(transcript)), m_errors(std::move(errors)),
+      m_dialogs([this](const QString& line) { m_transcript(line); }), m_windows(createWindows(m_dialogs)) {
+    QObject::connect(m_windows.form1.get(), &Form1::programEnded, [this] {
+        for (QWidget* w : m_windows.all())
+            w->hide();
+        m_ended = true;
+    });
+    m_windows.form1->show();
+}
+
+ScenarioRunner::~ScenarioRunner() = default;
+
+QList<ScenarioRunner::Word> ScenarioRunner::split(const QString& line) {
+    QList<Word> words;
+    int i = 0;
+    const int n = static_cast<int>(line.size());
+    while (i < n) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        Word word;
+        if (line[i] == '"') {
+            word.quoted = true;
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                QChar c = line[i++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c == '\\' && i < n) {
+                    QChar e = line[i++];
+                    if (e == 'n')
+                        word.text += '\n';
+                    else if (e == '"' || e == '\\')
+                        word.text += e;
+                    else
+                        throw ScriptError("unknown escape \\" + QString(e).toStdString() + " in a quoted text");
+                    continue;
+                }
+                word.text += c;
+            }
+            if (!closed)
+                throw ScriptError("unterminated quoted text");
+            if (i < n && line[i] != ' ' && line[i] != '\t')
+                throw ScriptError("a quoted text must be followed by a blank");
+        } else {
+            while (i < n && line[i] != ' ' && line[i] != '\t')
+                word.text += line[i++];
+        }
+        words.append(word);
+    }
+    return words;
+}
+
+ScenarioRunner::Outcome ScenarioRunner::run(const QString& scriptName, const QStringList& lines) {
+    for (int index = 0; index < lines.size() && !m_ended; ++index) {
+        const QString trimmed = lines[index].trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#'))
+            continue;
+        try {
+            execute(split(lines[index]), index + 1);
+        } catch (const ScriptError& error) {
+            m_errors(QStringLiteral("%1:%2: %3").arg(scriptName).arg(index + 1).arg(QString::fromUtf8(error.what())));
+            return Outcome::ScriptError;
+        }
+        if (m_ended)
+            m_transcript(QStringLiteral("ended"));
+    }
+    return m_failed ? Outcome::ExpectFailed : Outcome::Passed;
+}
+
+QWidget* ScenarioRunner::window(const QString& name) const {
+    for (QWidget* w : m_windows.all()) {
+        if (w->objectName() == name)
+            return w;
+    }
+    throw ScriptError("unknown window " + name.toStdString());
+}
+
+QObject* ScenarioRunner::control(const QString& name) const {
+    const int dot = static_cast<int>(name.indexOf('.'));
+    if (dot <= 0)
+        throw ScriptError("not a control name: " + name.toStdString());
+    QWidget* w = window(name.left(dot));
+    const QString controlName = name.mid(dot + 1);
+    QObject* found = w->findChild<QObject*>(controlName);
+    if (found == nullptr || controlName.isEmpty())
+        throw ScriptError("unknown control " + name.toStdString());
+    return found;
+}
+
+void ScenarioRunner::execute(const QList<Word>& words, int lineNumber) {
+    const QString command = words[0].text;
+    auto arguments = [&](int count) {
+        if (words.size() != count + 1)
+            throw ScriptError(QStringLiteral("%1 takes %2 argument(s)").arg(command).arg(count).toStdString());
+    };
+
+    if (command == QLatin1String("set")) {
+        arguments(2);
+        QObject* target = control(words[1].text);
+        if (auto* edit = qobject_cast<QLineEdit*>(target))
+            edit->setText(words[2].text);
+        else if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
+            memo->setPlainText(words[2].text);
+        else
+            throw ScriptError(words[1].text.toStdString() + " is not an edit");
+    } else if (command == QLatin1String("click")) {
+        arguments(1);
+        auto* button = qobject_cast<QAbstractButton*>(control(words[1].text));
+        if (button == nullptr)
+            throw ScriptError(words[1].text.toStdString() + " is not a button, check box or radio button");
+        button->click();
+    } else if (command == QLatin1String("select")) {
+        arguments(2);
+        bool ok = false;
+        const int index = words[2].text.toInt(&ok);
+        QObject* target = control(words[1].text);
+        if (auto* combo = qobject_cast<QComboBox*>(target)) {
+            if (!ok || index < -1 || index >= combo->count())
+                throw ScriptError("no item " + words[2].text.toStdString() + " in " + words[1].text.toStdString());
+            combo->setCurrentIndex(index);
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
+            if (!ok || index < 0 || index >= tabs->count())
+                throw ScriptError("no tab " + words[2].text.toStdString() + " in " + words[1].text.toStdString());
+            tabs->setCurrentIndex(index);
+        } else {
+            throw ScriptError(words[1].text.toStdString() + " is not a combo box or a tab control");
+        }
+    } else if (command == QLatin1String("menu")) {
+        arguments(1);
+        auto* item = qobject_cast<QAction*>(control(words[1].text));
+        if (item == nullptr)
+            throw ScriptError(words[1].text.toStdString() + " is not a menu item");
+        item->trigger();
+    } else if (command == QLatin1String("close")) {
+        arguments(1);
+        window(words[1].text)->close();
+    } else if (command == QLatin1String("answer")) {
+        arguments(2);
+        static const QStringList kinds = {QStringLiteral("save"), QStringLiteral("open"), QStringLiteral("input"),
+                                          QStringLiteral("printer")};
+        const int kind = static_cast<int>(kinds.indexOf(words[1].text));
+        if (kind < 0)
+            throw ScriptError("unknown dialog kind " + words[1].text.toStdString());
+        std::optional<QString> answer;
+        if (words[2].quoted || words[2].text != QLatin1String("cancel"))
+            answer = words[2].text;
+        m_dialogs.queueAnswer(static_cast<ScriptedDialogs::Kind>(kind), answer);
+    } else if (command == QLatin1String("print")) {
+        arguments(1);
+        for (const QString& line : printLines(words[1].text))
+            m_transcript(line);
+    } else if (command == QLatin1String("look")) {
+        arguments(1);
+        m_transcript(look(words[1].text));
+    } else if (command == QLatin1String("dump")) {
+        arguments(1);
+        for (const QString& line : dump(words[1].text))
+            m_transcript(line);
+    } else if (command == QLatin1String("echo")) {
+        arguments(1);
+        m_transcript(words[1].text);
+    } else if (command == QLatin1String("expect")) {
+        arguments(2);
+        const QString name = words[1].text;
+        const QString prefix = name + '=';
+        const QString actualLine = printLines(name).value(0);
+        const QString actual = actualLine.startsWith(prefix) ? actualLine.mid(prefix.size()) : actualLine;
+        const QString expected = escapeLineBreaks(words[2].text);
+        if (actual != expected) {
+            m_transcript(QStringLiteral("FAIL %1: %2 is \"%3\", expected \"%4\"")
+                             .arg(lineNumber)
+                             .arg(name, actual, expected));
+            m_failed = true;
+        }
+    } else {
+        throw ScriptError("unknown command " + command.toStdString());
+    }
+}
+
+QStringList ScenarioRunner::printLines(const QString& name) const {
+    // A single panel of a status bar: WINDOW.StatusBar1[i].
+    static const QRegularExpression panel(QStringLiteral("^(.+)\\[(\\d+)\\]$"));
+    const auto match = panel.match(name);
+    if (match.hasMatch()) {
+        auto* bar = qobject_cast<PanelStatusBar*>(control(match.captured(1)));
+        const int index = match.captured(2).toInt();
+        if (bar == nullptr || index >= bar->panelCount())
+            throw ScriptError("unknown control " + name.toStdString());
+        return {name + '=' + bar->panelText(index)};
+    }
+    if (!name.contains('.')) {
+        QWidget* w = window(name);
+        return {name + (w->isVisible() ? QStringLiteral("=shown") : QStringLiteral("=hidden")),
+                name + QStringLiteral(".caption=") + w->windowTitle()};
+    }
+    return printObject(name, control(name));
+}
+
+QStringList ScenarioRunner::printObject(const QString& name, QObject* object) const {
+    const QString prefix = name + '=';
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        return {prefix + edit->text()};
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(object))
+        return {prefix + escapeLineBreaks(memo->toPlainText())};
+    if (auto* box = qobject_cast<QCheckBox*>(object))
+        return {prefix + (box->isChecked() ? "checked" : "unchecked")};
+    if (auto* radio = qobject_cast<QRadioButton*>(object))
+        return {prefix + (radio->isChecked() ? "checked" : "unchecked")};
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        return {prefix + button->text()};
+    if (auto* combo = qobject_cast<QComboBox*>(object))
+        return {prefix + QString::number(combo->currentIndex()) + ' ' + combo->currentText()};
+    if (auto* progress = qobject_cast<QProgressBar*>(object))
+        return {prefix + QString::number(progress->value()) + '/' + QString::number(progress->maximum())};
+    if (auto* tabs = qobject_cast<QTabWidget*>(object))
+        return {prefix + QString::number(tabs->currentIndex())};
+    if (auto* bar = qobject_cast<PanelStatusBar*>(object)) {
+        QStringList lines;
+        for (int i = 0; i < bar->panelCount(); ++i)
+            lines << QStringLiteral("%1[%2]=%3").arg(name).arg(i).arg(bar->panelText(i));
+        return lines;
+    }
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+        if (!label->pixmap().isNull())
+            return {prefix + QStringLiteral("%1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())};
+        return {prefix + label->text()};
+    }
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        if (action->isCheckable())
+            return {prefix + (action->isChecked() ? "checked" : "unchecked")};
+        return {prefix + actionText(action)};
+    }
+    if (auto* w = qobject_cast<QWidget*>(object))
+        return {prefix + w->windowTitle()};
+    throw ScriptError(name.toStdString() + " cannot be printed");
+}
+
+QString ScenarioRunner::look(const QString& name) const {
+    auto* w = qobject_cast<QWidget*>(control(name));
+    if (w == nullptr)
+        throw ScriptError(name.toStdString() + " is not a control that can be looked at");
+    QStringList parts;
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        parts << (edit->isReadOnly() ? QStringLiteral("read-only") : QStringLiteral("editable"));
+        parts << QStringLiteral("background ") + colourName(background(edit));
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+        parts << (memo->isReadOnly() ? QStringLiteral("read-only") : QStringLiteral("editable"));
+        parts << QStringLiteral("background ") + colourName(background(memo));
+    } else {
+        parts << QStringLiteral("background ") + colourName(w->palette().color(w->backgroundRole()));
+    }
+    parts << (w->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
+    return name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+}
+
+QStringList ScenarioRunner::dump(const QString& windowName) const {
+    QList<QObject*> controls;
+    collectDumped(window(windowName), controls);
+    QStringList lines;
+    for (QObject* c : controls)
+        lines << printObject(windowName + '.' + c->objectName(), c);
+    return lines;
+}
+
+} // namespace zav

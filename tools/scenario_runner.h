@@ -1,0 +1,57 @@
+// Runs a scenario script against the program's real windows and writes its transcript: the
+// commands click, type and choose as a user would, dialogs take queued answers, and print, look,
+// dump and expect report the windows' state.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "ui/scripted_dialogs.h"
+#include "ui/windows.h"
+
+namespace zav {
+
+class ScenarioRunner {
+public:
+    enum class Outcome { Passed, ExpectFailed, ScriptError };
+    using Output = std::function<void(const QString& line)>;
+
+    ScenarioRunner(Output transcript, Output errors);
+    ~ScenarioRunner();
+
+    /// Runs the lines of `script` (named `scriptName` in error reports).
+    Outcome run(const QString& scriptName, const QStringList& lines);
+
+private:
+    struct Word {
+        QString text;
+        bool quoted = false;
+    };
+    struct ScriptError : std::runtime_error {
+        using std::runtime_error::runtime_error;
+    };
+
+    static QList<Word> split(const QString& line);
+    void execute(const QList<Word>& words, int lineNumber);
+
+    QWidget* window(const QString& name) const;
+    QObject* control(const QString& name) const;
+    QStringList printLines(const QString& name) const;
+    QStringList printObject(const QString& name, QObject* object) const;
+    QString look(const QString& name) const;
+    QStringList dump(const QString& windowName) const;
+
+    Output m_transcript;
+    Output m_errors;
+    ScriptedDialogs m_dialogs;
+    Windows m_windows;
+    bool m_ended = false;
+    bool m_failed = false;
+};
+
+} // namespace zav

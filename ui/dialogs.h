@@ -1,0 +1,56 @@
+// The one door through which the windows talk to the user modally: message boxes, input boxes,
+// file and printer dialogs. The program uses QtDialogs; tests and the scenario runner use
+// ScriptedDialogs, so that no modal dialog ever opens there.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace zav {
+
+struct FileDialogOptions {
+    QString filter;           // "TXT|*.txt": description and pattern
+    QString defaultExtension; // appended to a name typed without one
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    /// A modal information box with an OK button.
+    virtual void showMessage(const QString& text) = 0;
+    /// The message of an error that escaped an event handler.
+    virtual void showError(const QString& text) = 0;
+    /// The chosen file name, or nothing when cancelled.
+    virtual std::optional<QString> saveFileName(const FileDialogOptions& options) = 0;
+    virtual std::optional<QString> openFileName(const FileDialogOptions& options) = 0;
+    /// A one-line input box; the typed text, or nothing when cancelled.
+    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                             const QString& defaultText) = 0;
+    /// The printer set-up dialog; true when confirmed, with `printer` set up for printing.
+    virtual bool setUpPrinter(QPrinter& printer) = 0;
+};
+
+/// Dialogs of the running program, parented to `parent`.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    std::optional<QString> saveFileName(const FileDialogOptions& options) override;
+    std::optional<QString> openFileName(const FileDialogOptions& options) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& defaultText) override;
+    bool setUpPrinter(QPrinter& printer) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace zav

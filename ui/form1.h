@@ -1,0 +1,112 @@
+// The main window: the steady-state inputs, the fluid and the surface shape, the results of the
+// last successful calculation, the menus that reach every other window, and the status bar in
+// which failed checks leave their text.
+//
+// "Vypočítaj" (Button1Click) parses the field texts at that moment into the window's
+// ConvectionState and runs calculateSteadyState; what the core reads while it runs (the shape and
+// its own inputs, the fluid, the radiation switch) it reads through this window's EvaluationInputs,
+// and what the checks report goes through its Reporter to the dialogs and the status bar.
+#pragma once
+
+#include <QMainWindow>
+
+#include "core/convection_state.h"
+#include "core/evaluation_inputs.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace zav {
+
+class Dialogs;
+class PanelStatusBar;
+
+/// The other windows the main window's menus and buttons open.
+struct Form1Links {
+    QWidget* form4 = nullptr; // "O programe ZAV - voľná konvekcia"
+    QWidget* form9 = nullptr; // "Form9"
+};
+
+class Form1 : public QMainWindow, private EvaluationInputs, private Reporter {
+    Q_OBJECT
+public:
+    explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    void setLinks(const Form1Links& links) { m_links = links; }
+    const ConvectionState& state() const { return m_state; }
+
+signals:
+    /// The user ended the program ("Koniec" or closing this window).
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildInputs(QWidget* central);
+    void buildResults(QWidget* central);
+    void buildGeometry(QWidget* central);
+    void handle(void (Form1::*handler)());
+
+    // Event handlers.
+    void Button1Click();
+    void Button2Click();
+    void CheckBox1Click();
+    void Uloi1Click();
+    void Koniec1Click();
+    void Oprograme1Click();
+    void Peltier1Click();
+
+    void readInputs();
+    void showResults();
+
+    // EvaluationInputs: the window's fields at the moment the core asks.
+    FluidKind fluidKind() const override;
+    SurfaceGeometry geometry() const override;
+    PlatePosition platePosition() const override;
+    bool radiationOn() const override;
+    double inclinationDeg() const override;
+    double finGap() const override;
+    double tubeDiameter() const override;
+    double emissivity() const override;
+
+    // Reporter: message boxes and the third status panel.
+    void showMessage(const std::string& text) override;
+    void setStatusText(const std::string& text) override;
+
+    Dialogs& m_dialogs;
+    Form1Links m_links;
+    ConvectionState m_state;
+    bool m_radiationFlag = false; // drives the look of Edit20; flips at every click on CheckBox1
+
+    QLineEdit* m_edit1 = nullptr;  // tBody
+    QLineEdit* m_edit2 = nullptr;  // tFluid
+    QLineEdit* m_edit10 = nullptr; // charLength
+    QLineEdit* m_edit17 = nullptr; // area
+    QLineEdit* m_edit20 = nullptr; // emissivity
+    QCheckBox* m_checkBox1 = nullptr;
+    QRadioButton* m_radioButton10 = nullptr; // water
+    QRadioButton* m_radioButton13 = nullptr; // user-defined fluid
+    QRadioButton* m_geometryButtons[8] = {};  // RadioButton2..RadioButton9 in SurfaceGeometry order
+    QRadioButton* m_radioButton12 = nullptr;  // lower face
+    QLineEdit* m_edit16 = nullptr;            // inclinationDeg
+    QLineEdit* m_edit11 = nullptr;            // finGap
+    QLineEdit* m_edit19 = nullptr;            // tubeDiameter
+    PanelStatusBar* m_statusBar1 = nullptr;
+
+    struct ResultField {
+        QLineEdit* edit;
+        double ConvectionState::*value;
+        int precision;
+        int decimals;
+        double scale;
+        const char* suffix;
+    };
+    QList<ResultField> m_results;
+};
+
+} // namespace zav

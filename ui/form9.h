@@ -1,0 +1,14 @@
+// "Form9": an empty window that the menu "Peltier" shows.
+#pragma once
+
+#include <QWidget>
+
+namespace zav {
+
+class Form9 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form9(QWidget* parent = nullptr);
+};
+
+} // namespace zav

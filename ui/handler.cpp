@@ -1,0 +1,17 @@
+#include "ui/handler.h"
+
+#include <exception>
+
+#include "ui/dialogs.h"
+
+namespace zav {
+
+void runHandler(Dialogs& dialogs, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        dialogs.showError(QString::fromUtf8(error.what()));
+    }
+}
+
+} // namespace zav

@@ -1,0 +1,14 @@
+// Printing a window: the printer set-up dialog, then one page with an image of the window's
+// client area at its top left, at about the size the window has on the screen.
+#pragma once
+
+class QMainWindow;
+
+namespace zav {
+
+class Dialogs;
+
+/// Prints the window's area below its menu bar; nothing when the set-up dialog is cancelled.
+void printWindow(QMainWindow* window, Dialogs& dialogs);
+
+} // namespace zav

@@ -1,0 +1,79 @@
+#include "ui/window_util.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "core/number_format.h"
+
+namespace zav {
+
+namespace {
+
+template <class Widget> Widget* place(Widget* widget, const char* name, const QRect& geometry) {
+    if (name != nullptr)
+        widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, bool bold) {
+    auto* label = place(new QLabel(text, parent), nullptr, geometry);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* edit = place(new QLineEdit(text, parent), name, geometry);
+    setBackground(edit, kWindowBackground);
+    edit->setCursorPosition(0);
+    return edit;
+}
+
+QRadioButton* addRadioButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    return place(new QRadioButton(text, parent), name, geometry);
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    return place(new QCheckBox(text, parent), name, geometry);
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    return place(new QPushButton(text, parent), name, geometry);
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+QColor background(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+void centreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+void showWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+double readNumber(const QLineEdit* edit) { return parseNumber(edit->text().toStdString()); }
+
+} // namespace zav

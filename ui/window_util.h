@@ -1,0 +1,42 @@
+// Small helpers shared by the windows: fixed-position controls as the window layouts place them,
+// the colours of the layouts, showing and centring windows, and number parsing of field texts.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace zav {
+
+/// Background of read-only result fields (the tool-tip colour).
+inline const QColor kInfoBackground(255, 255, 225);
+/// Background of an edit that may not be typed into.
+inline const QColor kSilver(192, 192, 192);
+/// Background of an ordinary edit.
+inline const QColor kWindowBackground(255, 255, 255);
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false);
+QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+QRadioButton* addRadioButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+
+void setBackground(QWidget* widget, const QColor& colour);
+QColor background(const QWidget* widget);
+
+/// Places a top-level window in the middle of its screen's available area.
+void centreOnScreen(QWidget* window);
+/// Makes a window visible and brings it to the front, as it was when last hidden.
+void showWindow(QWidget* window);
+
+/// The number in an edit's current text; throws ConversionError when it is not one.
+double readNumber(const QLineEdit* edit);
+
+} // namespace zav

@@ -1,0 +1,34 @@
+// The program's windows, created once at start-up in their fixed order and alive until the
+// program ends. Only the main window is shown at start-up; the others are shown on demand.
+#pragma once
+
+#include <memory>
+
+#include <QList>
+
+class QWidget;
+
+namespace zav {
+
+class Dialogs;
+class Form1;
+class Form4;
+class Form9;
+
+struct Windows {
+    std::unique_ptr<Form1> form1;
+    std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form9> form9;
+
+    Windows();
+    ~Windows();
+    Windows(Windows&&) noexcept;
+
+    /// Every window, in the order of creation.
+    QList<QWidget*> all() const;
+};
+
+/// Creates the windows in their start-up order and links the menus to them; shows none.
+Windows createWindows(Dialogs& dialogs);
+
+} // namespace zav
