@@ -1,0 +1,146 @@
+#include "core/fluid_properties.h"
+
+#include <gtest/gtest.h>
+
+#include "core/test_support.h"
+
+namespace zav {
+namespace {
+
+using test::agreesTo6Digits;
+
+ConvectionState stateAt(double tMean, double tFluid) {
+    ConvectionState s;
+    s.tMean = tMean;
+    s.tFluid = tFluid;
+    return s;
+}
+
+// Only the listed properties are published for a point; 0 means "not given".
+struct PropertyCase {
+    double tMean;
+    double tFluid;
+    double kinViscosity;
+    double density;
+    double dynViscosity;
+    double conductivity;
+    double heatCapacity;
+    double expansionCoeff;
+};
+
+void expectProperties(const ConvectionState& s, const PropertyCase& c) {
+    const std::pair<double, double> pairs[] = {
+        {s.kinViscosity, c.kinViscosity}, {s.density, c.density},           {s.dynViscosity, c.dynViscosity},
+        {s.conductivity, c.conductivity}, {s.heatCapacity, c.heatCapacity}, {s.expansionCoeff, c.expansionCoeff},
+    };
+    for (const auto& [actual, expected] : pairs) {
+        if (expected != 0) {
+            EXPECT_TRUE(agreesTo6Digits(actual, expected)) << "at tMean " << c.tMean;
+        }
+    }
+}
+
+void PrintTo(const PropertyCase& c, std::ostream* os) { *os << "tMean " << c.tMean << " tFluid " << c.tFluid; }
+
+class AirPropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
+
+TEST_P(AirPropertiesTest, MatchesPublishedValues) {
+    ConvectionState s = stateAt(GetParam().tMean, GetParam().tFluid);
+    computeAirProperties(s);
+    expectProperties(s, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Intervals, AirPropertiesTest,
+    ::testing::Values(
+        // Low interval at 60 °C; β at the fluid's 20 °C.
+        PropertyCase{60, 20, 1.89045e-5, 1.05683, 1.99787e-5, 0.0280913, 1006.53, 3.41122e-3},
+        // The seams belong to the wide interval; the sets do not join continuously.
+        PropertyCase{106, 20, 2.39008e-5, 0.946487, 0, 0, 0, 0}, PropertyCase{105.999, 20, 2.3683e-5, 0.934483, 0, 0, 0, 0},
+        PropertyCase{-33, 20, 8.17312e-6, 0, 0, 0, 0, 0}, PropertyCase{-32.999, 20, 1.05126e-5, 0, 0, 0, 0, 0},
+        PropertyCase{2226, 20, 5.44464e-4, 0.168414, 0, 0, 1277.07, 0}));
+
+TEST(AirPropertiesTest, LowerEndOfTheRangeUsesTheWideSet) {
+    ConvectionState s = stateAt(-73, -73);
+    computeAirProperties(s);
+    EXPECT_TRUE(test::relativelyNear(s.kinViscosity, (1.1702 + 0.010887 * -73 + 5.861e-6 * 73 * 73) * 1e-5,
+                                     test::kSameFormula));
+    EXPECT_TRUE(test::relativelyNear(s.expansionCoeff, 1 / 200.15, test::kSameFormula));
+}
+
+TEST(AirPropertiesTest, ExpansionDependsOnTheFluidTemperatureOnly) {
+    ConvectionState a = stateAt(40, 20);
+    ConvectionState b = stateAt(90, 20);
+    computeAirProperties(a);
+    computeAirProperties(b);
+    EXPECT_EQ(a.expansionCoeff, b.expansionCoeff);
+    EXPECT_NE(a.kinViscosity, b.kinViscosity);
+}
+
+class OutOfRangeTest : public ::testing::TestWithParam<std::pair<FluidKind, double>> {};
+
+TEST_P(OutOfRangeTest, WritesNothing) {
+    ConvectionState s = stateAt(GetParam().second, 20);
+    s.kinViscosity = 11;
+    s.dynViscosity = 12;
+    s.density = 13;
+    s.conductivity = 14;
+    s.heatCapacity = 15;
+    s.expansionCoeff = 16;
+    computeFluidProperties(s, GetParam().first);
+    EXPECT_EQ(s.kinViscosity, 11);
+    EXPECT_EQ(s.dynViscosity, 12);
+    EXPECT_EQ(s.density, 13);
+    EXPECT_EQ(s.conductivity, 14);
+    EXPECT_EQ(s.heatCapacity, 15);
+    EXPECT_EQ(s.expansionCoeff, 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bounds, OutOfRangeTest,
+                         ::testing::Values(std::make_pair(FluidKind::Air, -73.5), std::make_pair(FluidKind::Air, 2226.5),
+                                           std::make_pair(FluidKind::Water, -0.5),
+                                           std::make_pair(FluidKind::Water, 100.5)));
+
+class WaterPropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
+
+TEST_P(WaterPropertiesTest, MatchesPublishedValues) {
+    ConvectionState s = stateAt(GetParam().tMean, GetParam().tFluid);
+    computeWaterProperties(s);
+    expectProperties(s, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Range, WaterPropertiesTest,
+    ::testing::Values(PropertyCase{30, 20, 8.01719e-7, 995.650, 7.98231e-4, 0.595276, 4178.31, 3.02897e-4},
+                      // Below about 3.98 °C water contracts when warmed: β is negative.
+                      PropertyCase{0, 0, 0, 999.8415, 1.77625e-3, 0.5565, 4220.2, -6.65922e-5},
+                      PropertyCase{100, 20, 0, 958.350, 3.03582e-4, 0, 0, 0}));
+
+TEST(WaterPropertiesTest, ConductivityFollowsTheFluidTemperatureOnly) {
+    ConvectionState a = stateAt(30, 20);
+    ConvectionState b = stateAt(50, 20);
+    computeWaterProperties(a);
+    computeWaterProperties(b);
+    EXPECT_EQ(a.conductivity, b.conductivity);
+    EXPECT_NE(a.density, b.density);
+    EXPECT_NE(a.dynViscosity, b.dynViscosity);
+    EXPECT_NE(a.heatCapacity, b.heatCapacity);
+    EXPECT_NE(a.expansionCoeff, b.expansionCoeff);
+    // Outside 0..100 °C the conductivity polynomial is simply extrapolated.
+    ConvectionState hot = stateAt(90, 150);
+    computeWaterProperties(hot);
+    EXPECT_TRUE(test::relativelyNear(hot.conductivity, 0.5565 + 0.002112 * 150 - 8.661e-6 * 150 * 150,
+                                     test::kSameFormula));
+}
+
+TEST(FluidPropertiesTest, DispatchesByFluid) {
+    ConvectionState air = stateAt(30, 20);
+    ConvectionState water = stateAt(30, 20);
+    computeFluidProperties(air, FluidKind::Air);
+    computeFluidProperties(water, FluidKind::Water);
+    EXPECT_TRUE(agreesTo6Digits(water.density, 995.650));
+    EXPECT_NEAR(air.density, 1.2956 - 0.0047267 * 30 + 1.2452e-5 * 900, 1e-12);
+}
+
+} // namespace
+} // namespace zav

@@ -1,0 +1,229 @@
+#include "core/steady_state.h"
+
+#include <cmath>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "core/test_support.h"
+
+namespace zav {
+namespace {
+
+using test::FakeInputs;
+using test::RecordingReporter;
+using test::relativelyNear;
+
+ConvectionState inputs(double tBody, double tFluid, double charLength = 0.1, double area = 1) {
+    ConvectionState s;
+    s.tBody = tBody;
+    s.tFluid = tFluid;
+    s.charLength = charLength;
+    s.area = area;
+    return s;
+}
+
+TEST(SteadyStateTest, DefaultsOfTheMainWindow) {
+    // Air, vertical plate, 100 °C body, 20 °C fluid, l = 0.1 m, A = 1 m², no radiation; the
+    // expected values are the same formulas evaluated by hand, step by step.
+    const double t = 60;
+    const double nu = (1.32959 + 0.0087586 * t + 9.8174e-6 * t * t) * 1e-5;
+    const double rho = 1.2956 - 0.0047267 * t + 1.2452e-5 * t * t;
+    const double lambda = 0.02395 + 7.241e-5 * t - 5.648e-8 * t * t;
+    const double cp = 1004.45 - 0.0012104 * t + 5.9793e-4 * t * t;
+    const double beta = 1 / 293.15;
+    const double pr = nu * rho * cp / lambda;
+    const double gr = 0.001 * 9.8066 * beta * 80 / (nu * nu);
+    const double f = std::pow(1 + std::pow(0.492 / pr, 0.5625), -1.77777777);
+    const double nusselt = std::pow(0.825 + 0.387 * std::pow(pr * gr * f, 0.166667), 2);
+    const double alpha = nusselt * lambda / 0.1;
+
+    ConvectionState s = inputs(100, 20);
+    FakeInputs in;
+    RecordingReporter reporter;
+    ASSERT_TRUE(calculateSteadyState(s, in, reporter));
+    EXPECT_EQ(s.tMean, 60);
+    EXPECT_TRUE(relativelyNear(s.prandtl, pr, test::kSameFormula));
+    EXPECT_TRUE(relativelyNear(s.grashof, gr, test::kSameFormula));
+    EXPECT_TRUE(relativelyNear(s.rayleigh, pr * gr, test::kSameFormula));
+    EXPECT_TRUE(relativelyNear(s.nusselt, nusselt, test::kSameFormula));
+    EXPECT_TRUE(relativelyNear(s.alphaConv, alpha, test::kSameFormula));
+    EXPECT_EQ(s.alphaRad, 0);
+    EXPECT_EQ(s.alphaTotal, s.alphaConv);
+    EXPECT_TRUE(relativelyNear(s.heatFlow, 80 * alpha, test::kSameFormula));
+    // Published rounding of the same point: Pr 0,716, Nu 26,2092, alpha 7,362, heat flow 589,00.
+    EXPECT_NEAR(s.nusselt, 26.2092, 0.00005);
+    EXPECT_NEAR(s.heatFlow, 589.00, 0.005);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(reporter.statusTexts, std::vector<std::string>{""});
+}
+
+struct MeanTemperatureCase {
+    FluidKind fluid;
+    double tBody;
+    double tFluid;
+    const char* message; // nullptr: passes
+};
+
+void PrintTo(const MeanTemperatureCase& c, std::ostream* os) {
+    *os << "fluid " << static_cast<int>(c.fluid) << " body " << c.tBody << " fluid " << c.tFluid;
+}
+
+class MeanTemperatureTest : public ::testing::TestWithParam<MeanTemperatureCase> {};
+
+TEST_P(MeanTemperatureTest, BoundsAreInclusive) {
+    const MeanTemperatureCase& c = GetParam();
+    ConvectionState s = inputs(c.tBody, c.tFluid);
+    s.tMean = (c.tBody + c.tFluid) * 0.5;
+    RecordingReporter reporter;
+    const bool passed = checkMeanTemperature(s, c.fluid, reporter);
+    if (c.message == nullptr) {
+        EXPECT_TRUE(passed);
+        EXPECT_TRUE(reporter.messages.empty());
+        EXPECT_TRUE(reporter.statusTexts.empty()); // a pass leaves the status bar alone
+    } else {
+        EXPECT_FALSE(passed);
+        EXPECT_EQ(reporter.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(reporter.statusTexts, std::vector<std::string>{c.message});
+    }
+}
+
+const char* const kWaterRange = "Stredná teplota musí byť v rozsahu 0 až 100°C !!!";
+const char* const kAirRange = "Stredná teplota musí byť v rozsahu -73 až 2226°C !!!";
+
+INSTANTIATE_TEST_SUITE_P(
+    Fluids, MeanTemperatureTest,
+    ::testing::Values(MeanTemperatureCase{FluidKind::Water, 110, 90, nullptr},
+                      MeanTemperatureCase{FluidKind::Water, 110, 92, kWaterRange},
+                      MeanTemperatureCase{FluidKind::Water, 0, 0, nullptr},
+                      MeanTemperatureCase{FluidKind::Water, -1, 0, kWaterRange},
+                      MeanTemperatureCase{FluidKind::Air, -100, -46, nullptr},
+                      MeanTemperatureCase{FluidKind::Air, -100, -47, kAirRange},
+                      MeanTemperatureCase{FluidKind::Air, 4432, 20, nullptr},
+                      MeanTemperatureCase{FluidKind::Air, 4433, 20, kAirRange},
+                      MeanTemperatureCase{FluidKind::UserDefined, 1e6, -1e6 + 10, nullptr},
+                      MeanTemperatureCase{FluidKind::UserDefined, -1e4, -1e4, nullptr}));
+
+TEST(SteadyStateTest, MeanTemperatureFailureStopsBeforeTheProperties) {
+    ConvectionState s = inputs(110, 92);
+    s.density = 42;
+    FakeInputs in;
+    in.fluid = FluidKind::Water;
+    RecordingReporter reporter;
+    EXPECT_FALSE(calculateSteadyState(s, in, reporter));
+    EXPECT_EQ(s.tMean, 101);
+    EXPECT_EQ(s.density, 42);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{kWaterRange});
+}
+
+TEST(SteadyStateTest, FailedValidityKeepsTheComputedNumbersButNoCoefficient) {
+    ConvectionState s = inputs(20, 20); // Ra = 0 on the vertical plate
+    s.alphaConv = 5;
+    s.alphaTotal = 6;
+    s.heatFlow = 7;
+    FakeInputs in;
+    RecordingReporter reporter;
+    EXPECT_FALSE(calculateSteadyState(s, in, reporter));
+    EXPECT_EQ(s.rayleigh, 0);
+    EXPECT_GT(s.density, 1);
+    EXPECT_EQ(s.alphaConv, 5);
+    EXPECT_EQ(s.alphaTotal, 6);
+    EXPECT_EQ(s.heatFlow, 7);
+    EXPECT_EQ(reporter.statusTexts.back(), "Pre dané parametre nie je možný výpočet! 0,1<Ra<10^12 !!!");
+}
+
+TEST(SteadyStateTest, BodyColderThanFluidGivesTheSameDifferenceMagnitude) {
+    // |ΔT| enters Gr and the heat flow; air's β is taken at the fluid temperature, so a swap of the
+    // two temperatures is not symmetric, but a colder body with the same fluid mirrors a warmer one.
+    ConvectionState warm = inputs(80, 60);
+    ConvectionState cold = inputs(40, 60);
+    FakeInputs in;
+    in.shape = SurfaceGeometry::Sphere;
+    evaluatePoint(warm, in);
+    evaluatePoint(cold, in);
+    EXPECT_GT(cold.grashof, 0);
+    EXPECT_GT(cold.heatFlow, 0);
+    EXPECT_EQ(warm.expansionCoeff, cold.expansionCoeff);
+}
+
+TEST(RadiationTest, LinearisedStefanBoltzmann) {
+    ConvectionState s = inputs(100, 20);
+    s.emissivity = 0.8;
+    s.alphaConv = 3;
+    applyRadiation(s, true);
+    EXPECT_NEAR(s.alphaRad, 6.806, 0.0005);
+    EXPECT_EQ(s.alphaTotal, 3 + s.alphaRad);
+    // The same as σε(Tb⁴ - Tf⁴)/(Tb - Tf).
+    const double tb = 373.15, tf = 293.15;
+    EXPECT_TRUE(relativelyNear(s.alphaRad, 5.67e-8 * 0.8 * (std::pow(tb, 4) - std::pow(tf, 4)) / (tb - tf), 1e-12));
+}
+
+TEST(RadiationTest, EqualTemperaturesAreDefined) {
+    ConvectionState s = inputs(20, 20);
+    s.emissivity = 0.8;
+    applyRadiation(s, true);
+    EXPECT_NEAR(s.alphaRad, 4.571, 0.0005);
+    EXPECT_TRUE(relativelyNear(s.alphaRad, 4 * 5.67e-8 * 0.8 * std::pow(293.15, 3), 1e-12));
+}
+
+TEST(RadiationTest, OffClearsAnEarlierRadiativePart) {
+    ConvectionState s = inputs(100, 20);
+    s.emissivity = 0.8;
+    s.alphaConv = 3;
+    applyRadiation(s, true);
+    ASSERT_GT(s.alphaRad, 0);
+    applyRadiation(s, false);
+    EXPECT_EQ(s.alphaRad, 0);
+    EXPECT_EQ(s.alphaTotal, 3);
+}
+
+TEST(RadiationTest, HeatFlowIncludesRadiationAndReadsEmissivityAgain) {
+    ConvectionState off = inputs(100, 20);
+    ConvectionState on = inputs(100, 20);
+    on.emissivity = 0.1; // the window's field says 0,8 by the time radiation is applied
+    FakeInputs in;
+    RecordingReporter reporter;
+    ASSERT_TRUE(calculateSteadyState(off, in, reporter));
+    in.radiation = true;
+    ASSERT_TRUE(calculateSteadyState(on, in, reporter));
+    EXPECT_EQ(on.emissivity, 0.8);
+    EXPECT_NEAR(on.alphaRad, 6.806, 0.0005);
+    EXPECT_TRUE(relativelyNear(on.heatFlow - off.heatFlow, 80 * 1 * on.alphaRad, 1e-12));
+}
+
+TEST(RadiationTest, CubeWithEqualTemperaturesPassesWithZeroHeatFlow) {
+    ConvectionState s = inputs(20, 20);
+    FakeInputs in;
+    in.shape = SurfaceGeometry::Cube;
+    in.radiation = true;
+    RecordingReporter reporter;
+    ASSERT_TRUE(calculateSteadyState(s, in, reporter));
+    EXPECT_NEAR(s.alphaRad, 4.571, 0.0005);
+    EXPECT_EQ(s.heatFlow, 0);
+}
+
+TEST(EvaluatePointTest, MakesNoChecksAndKeepsPropertiesOutsideTheRange) {
+    ConvectionState s = inputs(100, 20);
+    FakeInputs in;
+    evaluatePoint(s, in);
+    const double density = s.density;
+    s.tBody = 5000; // mean 2510 °C: beyond the air model
+    evaluatePoint(s, in);
+    EXPECT_EQ(s.tMean, 2510);
+    EXPECT_EQ(s.density, density);
+    EXPECT_GT(s.heatFlow, 0);
+}
+
+TEST(EvaluatePointTest, NonNumericGeometryInputStopsInsideTheEvaluation) {
+    struct Failing : FakeInputs {
+        double inclinationDeg() const override { throw std::runtime_error("angle"); }
+    } in;
+    in.shape = SurfaceGeometry::InclinedPlate;
+    ConvectionState s = inputs(100, 20);
+    EXPECT_THROW(evaluatePoint(s, in), std::runtime_error);
+    EXPECT_GT(s.prandtl, 0); // the properties and numbers before it were computed
+    EXPECT_EQ(s.alphaConv, 0);
+}
+
+} // namespace
+} // namespace zav
