@@ -29,8 +29,8 @@ const QSize kPictureSize(170, 140);
 
 // Left column: labels, then the edits at a common x.
 constexpr int kLabelX = 8;
-constexpr int kLabelWidth = 150;
-constexpr int kEditX = 160;
+constexpr int kLabelWidth = 156;
+constexpr int kEditX = 164;
 constexpr int kEditWidth = 74;
 constexpr int kRowHeight = 21;
 
@@ -42,6 +42,9 @@ QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZAV - voľná konvekcia V1.42  © tím projektu ZAV 2026"));
+    QFont windowFont = font();
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
     buildMenu();
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -112,7 +115,7 @@ void Form1::buildInputs(QWidget* central) {
     // The fluid's radio buttons stand on the window itself, under a frame that only frames them.
     auto* frame = new QGroupBox(QStringLiteral("Typ tekutiny (pri 101325 Pa)"), central);
     frame->setObjectName(QStringLiteral("RadioGroup1"));
-    frame->setGeometry(kLabelX, y + 2, 226, 84);
+    frame->setGeometry(kLabelX, y + 2, 230, 84);
     auto* fluids = new QButtonGroup(this);
     auto fluid = [&](const char* name, const QString& text, int row) {
         QRadioButton* button = addRadioButton(central, name, text, QRect(kLabelX + 10, y + 22 + row * 20, 170, 19));
@@ -122,7 +125,7 @@ void Form1::buildInputs(QWidget* central) {
     fluid("RadioButton1", QStringLiteral("Vzduch (-76 až 2226 °C)"), 0)->setChecked(true);
     m_radioButton10 = fluid("RadioButton10", QStringLiteral("Voda (0°C až 100°C)"), 1);
     m_radioButton13 = fluid("RadioButton13", QStringLiteral("iná"), 2);
-    auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 180, y + 61, 34, 20));
+    auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 186, y + 61, 34, 20));
     connect(button2, &QPushButton::clicked, this, [this] { handle(&Form1::Button2Click); });
     frame->lower();
     y += 94;
@@ -173,7 +176,7 @@ void Form1::buildResults(QWidget* central) {
 void Form1::buildGeometry(QWidget* central) {
     auto* frame = new QGroupBox(QStringLiteral("Geometria povrchu"), central);
     frame->setObjectName(QStringLiteral("GroupBox1"));
-    frame->setGeometry(244, 4, 760, 596);
+    frame->setGeometry(246, 4, 758, 596);
     auto* shapes = new QButtonGroup(this);
     struct Cell {
         const char* radio;
@@ -215,10 +218,11 @@ void Form1::buildGeometry(QWidget* central) {
             break;
         }
         case SurfaceGeometry::FinnedTube:
-            addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"), QRect(x, below, 176, 19));
-            m_edit11 = addEdit(frame, "Edit11", QStringLiteral("0,005"), QRect(x, below + 20, 80, kRowHeight));
-            addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, below + 46, 176, 19));
-            m_edit19 = addEdit(frame, "Edit19", QStringLiteral("0,1"), QRect(x, below + 66, 80, kRowHeight));
+            addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"), QRect(x, below - 4, 176, 30))
+                ->setWordWrap(true);
+            m_edit11 = addEdit(frame, "Edit11", QStringLiteral("0,005"), QRect(x, below + 26, 80, kRowHeight));
+            addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, below + 52, 176, 19));
+            m_edit19 = addEdit(frame, "Edit19", QStringLiteral("0,1"), QRect(x, below + 72, 80, kRowHeight));
             break;
         default:
             break;

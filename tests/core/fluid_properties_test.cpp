@@ -1,5 +1,7 @@
 #include "core/fluid_properties.h"
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "core/test_support.h"
@@ -77,17 +79,26 @@ TEST(AirPropertiesTest, ExpansionDependsOnTheFluidTemperatureOnly) {
     EXPECT_NE(a.kinViscosity, b.kinViscosity);
 }
 
-class OutOfRangeTest : public ::testing::TestWithParam<std::pair<FluidKind, double>> {};
+struct OutOfRangeCase {
+    FluidKind fluid;
+    double tMean;
+};
+
+void PrintTo(const OutOfRangeCase& c, std::ostream* os) {
+    *os << (c.fluid == FluidKind::Air ? "air " : "water ") << c.tMean;
+}
+
+class OutOfRangeTest : public ::testing::TestWithParam<OutOfRangeCase> {};
 
 TEST_P(OutOfRangeTest, WritesNothing) {
-    ConvectionState s = stateAt(GetParam().second, 20);
+    ConvectionState s = stateAt(GetParam().tMean, 20);
     s.kinViscosity = 11;
     s.dynViscosity = 12;
     s.density = 13;
     s.conductivity = 14;
     s.heatCapacity = 15;
     s.expansionCoeff = 16;
-    computeFluidProperties(s, GetParam().first);
+    computeFluidProperties(s, GetParam().fluid);
     EXPECT_EQ(s.kinViscosity, 11);
     EXPECT_EQ(s.dynViscosity, 12);
     EXPECT_EQ(s.density, 13);
@@ -97,9 +108,9 @@ TEST_P(OutOfRangeTest, WritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, OutOfRangeTest,
-                         ::testing::Values(std::make_pair(FluidKind::Air, -73.5), std::make_pair(FluidKind::Air, 2226.5),
-                                           std::make_pair(FluidKind::Water, -0.5),
-                                           std::make_pair(FluidKind::Water, 100.5)));
+                         ::testing::Values(OutOfRangeCase{FluidKind::Air, -73.5}, OutOfRangeCase{FluidKind::Air, 2226.5},
+                                           OutOfRangeCase{FluidKind::Water, -0.5},
+                                           OutOfRangeCase{FluidKind::Water, 100.5}));
 
 class WaterPropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
 

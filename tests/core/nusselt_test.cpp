@@ -165,6 +165,8 @@ struct HorizontalCase {
     double nusselt;
 };
 
+void PrintTo(const HorizontalCase& c, std::ostream* os) { *os << c.name; }
+
 class HorizontalPlateTest : public ::testing::TestWithParam<HorizontalCase> {};
 
 TEST_P(HorizontalPlateTest, RuleByWarmerSideAndFace) {
@@ -214,6 +216,8 @@ struct ValidityCase {
     const char* message; // nullptr: passes
     const char* status;
 };
+
+void PrintTo(const ValidityCase& c, std::ostream* os) { *os << c.name; }
 
 class CheckValidityTest : public ::testing::TestWithParam<ValidityCase> {};
 
