@@ -247,7 +247,7 @@ QStringList ScenarioRunner::printLines(const QString& name) const {
         const int index = match.captured(2).toInt();
         if (bar == nullptr || index >= bar->panelCount())
             throw ScriptError("unknown control " + name.toStdString());
-        return {name + '=' + bar->panelText(index)};
+        return {name + '=' + escapeLineBreaks(bar->panelText(index))};
     }
     if (!name.contains('.')) {
         QWidget* w = window(name);
@@ -260,7 +260,7 @@ QStringList ScenarioRunner::printLines(const QString& name) const {
 QStringList ScenarioRunner::printObject(const QString& name, QObject* object) const {
     const QString prefix = name + '=';
     if (auto* edit = qobject_cast<QLineEdit*>(object))
-        return {prefix + edit->text()};
+        return {prefix + escapeLineBreaks(edit->text())};
     if (auto* memo = qobject_cast<QPlainTextEdit*>(object))
         return {prefix + escapeLineBreaks(memo->toPlainText())};
     if (auto* box = qobject_cast<QCheckBox*>(object))
@@ -278,13 +278,13 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
     if (auto* bar = qobject_cast<PanelStatusBar*>(object)) {
         QStringList lines;
         for (int i = 0; i < bar->panelCount(); ++i)
-            lines << QStringLiteral("%1[%2]=%3").arg(name).arg(i).arg(bar->panelText(i));
+            lines << QStringLiteral("%1[%2]=%3").arg(name).arg(i).arg(escapeLineBreaks(bar->panelText(i)));
         return lines;
     }
     if (auto* label = qobject_cast<QLabel*>(object)) {
         if (!label->pixmap().isNull())
             return {prefix + QStringLiteral("%1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())};
-        return {prefix + label->text()};
+        return {prefix + escapeLineBreaks(label->text())};
     }
     if (auto* action = qobject_cast<QAction*>(object)) {
         if (action->isCheckable())

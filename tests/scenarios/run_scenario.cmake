@@ -1,9 +1,14 @@
-# Runs one scenario script and compares its transcript with the expected one.
+# Runs one scenario script and compares its transcript with the expected one. Beside the script,
+# NAME.status holds the expected exit status when it is not 0, NAME.err the expected standard
+# error, and NAME.files the files the scenario must have written (non-empty).
 # -DRUNNER=zav-scenario -DSCRIPT=x.zs -DEXPECTED=x.out -DWORKDIR=dir
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
+# Run a copy beside the files it writes, so that its name in error reports is the bare file name.
+file(COPY ${SCRIPT} DESTINATION ${WORKDIR})
+get_filename_component(script_name ${SCRIPT} NAME)
 execute_process(
-  COMMAND ${RUNNER} ${SCRIPT}
+  COMMAND ${RUNNER} ${script_name}
   WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_VARIABLE transcript
   ERROR_VARIABLE errors
@@ -14,6 +19,27 @@ if(NOT transcript STREQUAL expected)
   execute_process(COMMAND diff -u ${EXPECTED} ${WORKDIR}/transcript.out)
   message(FATAL_ERROR "transcript differs from ${EXPECTED}")
 endif()
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "zav-scenario exited with ${status}: ${errors}")
+string(REGEX REPLACE "\\.zs$" "" stem ${SCRIPT})
+set(expected_status 0)
+if(EXISTS ${stem}.status)
+  file(STRINGS ${stem}.status expected_status)
+endif()
+if(NOT status EQUAL expected_status)
+  message(FATAL_ERROR "zav-scenario exited with ${status}, expected ${expected_status}: ${errors}")
+endif()
+if(EXISTS ${stem}.err)
+  file(READ ${stem}.err expected_errors)
+  if(NOT errors STREQUAL expected_errors)
+    message(FATAL_ERROR "standard error is \"${errors}\", expected \"${expected_errors}\"")
+  endif()
+endif()
+set(files_list ${stem}.files)
+if(EXISTS ${files_list})
+  file(STRINGS ${files_list} written)
+  foreach(name ${written})
+    file(SIZE ${WORKDIR}/${name} size)
+    if(NOT EXISTS ${WORKDIR}/${name} OR size EQUAL 0)
+      message(FATAL_ERROR "the scenario did not write ${name}")
+    endif()
+  endforeach()
 endif()

@@ -1,0 +1,1 @@
+print Form1.Edit99
