@@ -20,6 +20,7 @@ ConvectionState stateAt(double tMean, double tFluid) {
 
 // Only the listed properties are published for a point; 0 means "not given".
 struct PropertyCase {
+    FluidKind fluid;
     double tMean;
     double tFluid;
     double kinViscosity;
@@ -42,25 +43,36 @@ void expectProperties(const ConvectionState& s, const PropertyCase& c) {
     }
 }
 
-void PrintTo(const PropertyCase& c, std::ostream* os) { *os << "tMean " << c.tMean << " tFluid " << c.tFluid; }
+void PrintTo(const PropertyCase& c, std::ostream* os) {
+    *os << (c.fluid == FluidKind::Air ? "air" : "water") << " tMean " << c.tMean << " tFluid " << c.tFluid;
+}
 
-class AirPropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
+class PropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
 
-TEST_P(AirPropertiesTest, MatchesPublishedValues) {
+TEST_P(PropertiesTest, MatchesPublishedValues) {
     ConvectionState s = stateAt(GetParam().tMean, GetParam().tFluid);
-    computeAirProperties(s);
+    computeFluidProperties(s, GetParam().fluid);
     expectProperties(s, GetParam());
 }
 
+constexpr auto Air = FluidKind::Air;
+constexpr auto Water = FluidKind::Water;
+
 INSTANTIATE_TEST_SUITE_P(
-    Intervals, AirPropertiesTest,
+    Published, PropertiesTest,
     ::testing::Values(
-        // Low interval at 60 °C; β at the fluid's 20 °C.
-        PropertyCase{60, 20, 1.89045e-5, 1.05683, 1.99787e-5, 0.0280913, 1006.53, 3.41122e-3},
+        // Air, low interval at 60 °C; β at the fluid's 20 °C.
+        PropertyCase{Air, 60, 20, 1.89045e-5, 1.05683, 1.99787e-5, 0.0280913, 1006.53, 3.41122e-3},
         // The seams belong to the wide interval; the sets do not join continuously.
-        PropertyCase{106, 20, 2.39008e-5, 0.946487, 0, 0, 0, 0}, PropertyCase{105.999, 20, 2.3683e-5, 0.934483, 0, 0, 0, 0},
-        PropertyCase{-33, 20, 8.17312e-6, 0, 0, 0, 0, 0}, PropertyCase{-32.999, 20, 1.05126e-5, 0, 0, 0, 0, 0},
-        PropertyCase{2226, 20, 5.44464e-4, 0.168414, 0, 0, 1277.07, 0}));
+        PropertyCase{Air, 106, 20, 2.39008e-5, 0.946487, 0, 0, 0, 0},
+        PropertyCase{Air, 105.999, 20, 2.3683e-5, 0.934483, 0, 0, 0, 0},
+        PropertyCase{Air, -33, 20, 8.17312e-6, 0, 0, 0, 0, 0}, PropertyCase{Air, -32.999, 20, 1.05126e-5, 0, 0, 0, 0, 0},
+        PropertyCase{Air, 2226, 20, 5.44464e-4, 0.168414, 0, 0, 1277.07, 0},
+        // Water at 30 °C with λ at the fluid's 20 °C.
+        PropertyCase{Water, 30, 20, 8.01719e-7, 995.650, 7.98231e-4, 0.595276, 4178.31, 3.02897e-4},
+        // Below about 3.98 °C water contracts when warmed: β is negative.
+        PropertyCase{Water, 0, 0, 0, 999.8415, 1.77625e-3, 0.5565, 4220.2, -6.65922e-5},
+        PropertyCase{Water, 100, 20, 0, 958.350, 3.03582e-4, 0, 0, 0}));
 
 TEST(AirPropertiesTest, LowerEndOfTheRangeUsesTheWideSet) {
     ConvectionState s = stateAt(-73, -73);
@@ -108,24 +120,8 @@ TEST_P(OutOfRangeTest, WritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, OutOfRangeTest,
-                         ::testing::Values(OutOfRangeCase{FluidKind::Air, -73.5}, OutOfRangeCase{FluidKind::Air, 2226.5},
-                                           OutOfRangeCase{FluidKind::Water, -0.5},
-                                           OutOfRangeCase{FluidKind::Water, 100.5}));
-
-class WaterPropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
-
-TEST_P(WaterPropertiesTest, MatchesPublishedValues) {
-    ConvectionState s = stateAt(GetParam().tMean, GetParam().tFluid);
-    computeWaterProperties(s);
-    expectProperties(s, GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Range, WaterPropertiesTest,
-    ::testing::Values(PropertyCase{30, 20, 8.01719e-7, 995.650, 7.98231e-4, 0.595276, 4178.31, 3.02897e-4},
-                      // Below about 3.98 °C water contracts when warmed: β is negative.
-                      PropertyCase{0, 0, 0, 999.8415, 1.77625e-3, 0.5565, 4220.2, -6.65922e-5},
-                      PropertyCase{100, 20, 0, 958.350, 3.03582e-4, 0, 0, 0}));
+                         ::testing::Values(OutOfRangeCase{Air, -73.5}, OutOfRangeCase{Air, 2226.5},
+                                           OutOfRangeCase{Water, -0.5}, OutOfRangeCase{Water, 100.5}));
 
 TEST(WaterPropertiesTest, ConductivityFollowsTheFluidTemperatureOnly) {
     ConvectionState a = stateAt(30, 20);
@@ -142,15 +138,6 @@ TEST(WaterPropertiesTest, ConductivityFollowsTheFluidTemperatureOnly) {
     computeWaterProperties(hot);
     EXPECT_TRUE(test::relativelyNear(hot.conductivity, 0.5565 + 0.002112 * 150 - 8.661e-6 * 150 * 150,
                                      test::kSameFormula));
-}
-
-TEST(FluidPropertiesTest, DispatchesByFluid) {
-    ConvectionState air = stateAt(30, 20);
-    ConvectionState water = stateAt(30, 20);
-    computeFluidProperties(air, FluidKind::Air);
-    computeFluidProperties(water, FluidKind::Water);
-    EXPECT_TRUE(agreesTo6Digits(water.density, 995.650));
-    EXPECT_NEAR(air.density, 1.2956 - 0.0047267 * 30 + 1.2452e-5 * 900, 1e-12);
 }
 
 } // namespace
