@@ -1,10 +1,10 @@
-// The two seams between an evaluation and the window that runs it: the inputs an evaluation reads
-// from the window at the moment it needs them, and the channel through which checks report.
+// The seam between an evaluation and the window that runs it: the inputs an evaluation reads from
+// the window at the moment it needs them.
 #pragma once
 
-#include <string>
-
 #include "core/convection_state.h"
+#include "core/reporter.h"
+#include "core/user_fluid.h"
 
 namespace zav {
 
@@ -23,15 +23,9 @@ public:
     virtual double finGap() const = 0;         // m, clear gap between fins
     virtual double tubeDiameter() const = 0;   // m
     virtual double emissivity() const = 0;     // 1
-};
 
-/// Where checks and models report to the user: modal messages and the status text of the
-/// main window's third status panel.
-class Reporter {
-public:
-    virtual ~Reporter() = default;
-    virtual void showMessage(const std::string& text) = 0;
-    virtual void setStatusText(const std::string& text) = 0;
+    /// The user-defined fluid's description, converted from its window's texts now.
+    virtual UserFluidModel userFluidModel() const = 0;
 };
 
 } // namespace zav

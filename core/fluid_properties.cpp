@@ -2,7 +2,8 @@
 
 namespace zav {
 
-void computeFluidProperties(ConvectionState& state, FluidKind kind) {
+void computeFluidProperties(ConvectionState& state, FluidKind kind, const UserFluidSource& userFluid,
+                            Reporter& reporter) {
     switch (kind) {
     case FluidKind::Air:
         computeAirProperties(state);
@@ -11,7 +12,7 @@ void computeFluidProperties(ConvectionState& state, FluidKind kind) {
         computeWaterProperties(state);
         break;
     case FluidKind::UserDefined:
-        // The user-defined fluid's models plug in here; until then its properties stay as they were.
+        computeUserFluidProperties(state, userFluid(), reporter);
         break;
     }
 }

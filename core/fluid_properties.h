@@ -1,8 +1,13 @@
 // Thermophysical properties of the fluids: air and water at atmospheric pressure as closed-form
-// correlations in temperature, and the entry that picks the model of the chosen fluid.
+// correlations in temperature, and the entry that picks the model of the chosen fluid (the
+// user-defined fluid's models are in user_fluid.h).
 #pragma once
 
+#include <functional>
+
 #include "core/convection_state.h"
+#include "core/evaluation_inputs.h"
+#include "core/user_fluid.h"
 
 namespace zav {
 
@@ -14,7 +19,13 @@ void computeAirProperties(ConvectionState& state);
 /// Outside the range nothing is written.
 void computeWaterProperties(ConvectionState& state);
 
-/// Writes the six property fields with the model of `kind`.
-void computeFluidProperties(ConvectionState& state, FluidKind kind);
+/// Supplies the user-defined fluid's description as the window holds it at the moment of the call;
+/// it throws ConversionError when a field of the chosen approximation is not a number.
+using UserFluidSource = std::function<UserFluidModel()>;
+
+/// Writes the six property fields with the model of `kind`. The user-defined fluid's description
+/// is asked for only for FluidKind::UserDefined; its range warnings go to `reporter`.
+void computeFluidProperties(ConvectionState& state, FluidKind kind, const UserFluidSource& userFluid,
+                            Reporter& reporter);
 
 } // namespace zav

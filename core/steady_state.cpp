@@ -4,6 +4,7 @@
 
 #include "core/fluid_properties.h"
 #include "core/nusselt.h"
+#include "core/user_fluid.h"
 
 namespace zav {
 
@@ -17,6 +18,10 @@ void computeMeanTemperature(ConvectionState& s) { s.tMean = (s.tBody + s.tFluid)
 void computeConvectiveCoefficient(ConvectionState& s) { s.alphaConv = s.nusselt * s.conductivity / s.charLength; }
 
 void computeHeatFlow(ConvectionState& s) { s.heatFlow = std::fabs(s.tBody - s.tFluid) * (s.area * s.alphaTotal); }
+
+UserFluidSource userFluidOf(const EvaluationInputs& inputs) {
+    return [&inputs] { return inputs.userFluidModel(); };
+}
 
 } // namespace
 
@@ -54,9 +59,9 @@ void applyRadiation(ConvectionState& s, bool radiationOn) {
     s.alphaTotal = s.alphaConv + s.alphaRad;
 }
 
-void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs) {
+void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
     computeMeanTemperature(state);
-    computeFluidProperties(state, inputs.fluidKind());
+    computeFluidProperties(state, inputs.fluidKind(), userFluidOf(inputs), reporter);
     computeSimilarityNumbers(state);
     computeNusselt(state, inputs);
     computeConvectiveCoefficient(state);
@@ -69,7 +74,7 @@ bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs
     const FluidKind kind = inputs.fluidKind();
     if (!checkMeanTemperature(state, kind, reporter))
         return false;
-    computeFluidProperties(state, kind);
+    computeFluidProperties(state, kind, userFluidOf(inputs), reporter);
     computeSimilarityNumbers(state);
     computeNusselt(state, inputs);
     if (!checkValidity(state, inputs, reporter))

@@ -24,8 +24,9 @@ void computeSimilarityNumbers(ConvectionState& state);
 void applyRadiation(ConvectionState& state, bool radiationOn);
 
 /// One evaluation without checks, for the inputs already in the state: mean temperature,
-/// properties, similarity numbers, Nusselt number, coefficients and heat flow.
-void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs);
+/// properties, similarity numbers, Nusselt number, coefficients and heat flow. Only the
+/// user-defined fluid's range warnings reach `reporter`.
+void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
 /// The main window's calculation after its inputs have been read: as evaluatePoint, with the
 /// mean-temperature check before the properties and the validity check after the Nusselt number,

@@ -14,6 +14,7 @@
 #include "core/number_format.h"
 #include "core/steady_state.h"
 #include "ui/dialogs.h"
+#include "ui/form8.h"
 #include "ui/geometry_pictures.h"
 #include "ui/handler.h"
 #include "ui/panel_status_bar.h"
@@ -255,7 +256,10 @@ void Form1::showResults() {
     }
 }
 
-void Form1::Button2Click() { m_radioButton13->setChecked(true); }
+void Form1::Button2Click() {
+    showWindow(m_links.form8);
+    m_radioButton13->setChecked(true);
+}
 
 void Form1::CheckBox1Click() {
     if (!m_radiationFlag) {
@@ -312,6 +316,7 @@ double Form1::inclinationDeg() const { return readNumber(m_edit16); }
 double Form1::finGap() const { return readNumber(m_edit11); }
 double Form1::tubeDiameter() const { return readNumber(m_edit19); }
 double Form1::emissivity() const { return readNumber(m_edit20); }
+UserFluidModel Form1::userFluidModel() const { return m_links.form8->readUserFluidModel(); }
 
 void Form1::showMessage(const std::string& text) { m_dialogs.showMessage(QString::fromStdString(text)); }
 

@@ -22,11 +22,13 @@ class QRadioButton;
 namespace zav {
 
 class Dialogs;
+class Form8;
 class PanelStatusBar;
 
 /// The other windows the main window's menus and buttons open.
 struct Form1Links {
     QWidget* form4 = nullptr; // "O programe ZAV - voľná konvekcia"
+    Form8* form8 = nullptr;   // "Vlastný materiál", the user-defined fluid
     QWidget* form9 = nullptr; // "Form9"
 };
 
@@ -73,6 +75,7 @@ private:
     double finGap() const override;
     double tubeDiameter() const override;
     double emissivity() const override;
+    UserFluidModel userFluidModel() const override;
 
     // Reporter: message boxes and the third status panel.
     void showMessage(const std::string& text) override;

@@ -13,11 +13,13 @@ namespace zav {
 class Dialogs;
 class Form1;
 class Form4;
+class Form8;
 class Form9;
 
 struct Windows {
     std::unique_ptr<Form1> form1;
     std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form8> form8;
     std::unique_ptr<Form9> form9;
 
     Windows();

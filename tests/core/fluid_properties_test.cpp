@@ -51,7 +51,8 @@ class PropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
 
 TEST_P(PropertiesTest, MatchesPublishedValues) {
     ConvectionState s = stateAt(GetParam().tMean, GetParam().tFluid);
-    computeFluidProperties(s, GetParam().fluid);
+    test::RecordingReporter reporter;
+    computeFluidProperties(s, GetParam().fluid, {}, reporter);
     expectProperties(s, GetParam());
 }
 
@@ -110,7 +111,8 @@ TEST_P(OutOfRangeTest, WritesNothing) {
     s.conductivity = 14;
     s.heatCapacity = 15;
     s.expansionCoeff = 16;
-    computeFluidProperties(s, GetParam().fluid);
+    test::RecordingReporter reporter;
+    computeFluidProperties(s, GetParam().fluid, {}, reporter);
     EXPECT_EQ(s.kinViscosity, 11);
     EXPECT_EQ(s.dynViscosity, 12);
     EXPECT_EQ(s.density, 13);

@@ -139,8 +139,9 @@ TEST(SteadyStateTest, BodyColderThanFluidGivesTheSameDifferenceMagnitude) {
     ConvectionState cold = inputs(40, 60);
     FakeInputs in;
     in.shape = SurfaceGeometry::Sphere;
-    evaluatePoint(warm, in);
-    evaluatePoint(cold, in);
+    RecordingReporter reporter;
+    evaluatePoint(warm, in, reporter);
+    evaluatePoint(cold, in, reporter);
     EXPECT_GT(cold.grashof, 0);
     EXPECT_GT(cold.heatFlow, 0);
     EXPECT_EQ(warm.expansionCoeff, cold.expansionCoeff);
@@ -205,10 +206,11 @@ TEST(RadiationTest, CubeWithEqualTemperaturesPassesWithZeroHeatFlow) {
 TEST(EvaluatePointTest, MakesNoChecksAndKeepsPropertiesOutsideTheRange) {
     ConvectionState s = inputs(100, 20);
     FakeInputs in;
-    evaluatePoint(s, in);
+    RecordingReporter reporter;
+    evaluatePoint(s, in, reporter);
     const double density = s.density;
     s.tBody = 5000; // mean 2510 °C: beyond the air model
-    evaluatePoint(s, in);
+    evaluatePoint(s, in, reporter);
     EXPECT_EQ(s.tMean, 2510);
     EXPECT_EQ(s.density, density);
     EXPECT_GT(s.heatFlow, 0);
@@ -220,7 +222,8 @@ TEST(EvaluatePointTest, NonNumericGeometryInputStopsInsideTheEvaluation) {
     } in;
     in.shape = SurfaceGeometry::InclinedPlate;
     ConvectionState s = inputs(100, 20);
-    EXPECT_THROW(evaluatePoint(s, in), std::runtime_error);
+    RecordingReporter reporter;
+    EXPECT_THROW(evaluatePoint(s, in, reporter), std::runtime_error);
     EXPECT_GT(s.prandtl, 0); // the properties and numbers before it were computed
     EXPECT_EQ(s.alphaConv, 0);
 }

@@ -40,6 +40,7 @@ struct FakeInputs : EvaluationInputs {
     double gap = 0.005;
     double diameter = 0.1;
     double epsilon = 0.8;
+    UserFluidModel userFluid;
 
     FluidKind fluidKind() const override { return fluid; }
     SurfaceGeometry geometry() const override { return shape; }
@@ -49,6 +50,7 @@ struct FakeInputs : EvaluationInputs {
     double finGap() const override { return gap; }
     double tubeDiameter() const override { return diameter; }
     double emissivity() const override { return epsilon; }
+    UserFluidModel userFluidModel() const override { return userFluid; }
 };
 
 struct RecordingReporter : Reporter {

@@ -1,0 +1,286 @@
+#include "ui/form8.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "core/number_format.h"
+#include "io/kelo_file.h"
+#include "ui/dialogs.h"
+#include "ui/handler.h"
+#include "ui/window_util.h"
+
+namespace zav {
+
+namespace {
+
+const QString kRangeTitle = QStringLiteral("Rozsah platnosti aproximačných rovníc");
+const QString kViscosityRow = QStringLiteral("Dyn. viskozita (Pa.s) =");
+const QString kDensityRow = QStringLiteral("Hustota (kg.m-3) =");
+const QString kConductivityRow = QStringLiteral("Tep. vodivosť (W.m-1.K-1) =");
+const QString kHeatCapacityRow = QStringLiteral("Tep. kapacita (J.kg-1.K-1) =");
+
+constexpr int kRowLabelWidth = 170;
+constexpr int kRowHeight = 21;
+constexpr int kRowStep = 28;
+
+} // namespace
+
+Form8::Form8(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("Vlastný materiál"));
+    QFont windowFont = font();
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    m_pageControl1 = new QTabWidget(this);
+    m_pageControl1->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl1->setGeometry(8, 8, 704, 300);
+    m_pageControl1->addTab(buildConstantTab(), QStringLiteral("Constant"));
+    m_pageControl1->addTab(buildLinearTab(), QStringLiteral("Linear"));
+    m_pageControl1->addTab(buildQuadraticTab(), QStringLiteral("Quadratic"));
+    m_pageControl1->addTab(buildKeloTab(), QStringLiteral("KELO"));
+    m_pageControl1->setTabToolTip(3, QStringLiteral("Input from \"KELO\""));
+    m_pageControl1->setCurrentIndex(3);
+
+    auto* group = new QGroupBox(QStringLiteral("Typ aproximácie"), this);
+    group->setObjectName(QStringLiteral("RadioGroup1"));
+    group->setGeometry(8, 316, 420, 46);
+    const char* names[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+    const char* captions[4] = {"Constant", "Linear", "Quadratic", "KELO"};
+    for (int i = 0; i < 4; ++i)
+        m_approximations[i] =
+            addRadioButton(group, names[i], QLatin1String(captions[i]), QRect(12 + i * 100, 20, 96, 19));
+    m_approximations[3]->setChecked(true);
+
+    auto* ok = addButton(this, "Button1", QStringLiteral("OK"), QRect(540, 330, 80, 26));
+    auto* close = addButton(this, "Button2", QStringLiteral("Close"), QRect(630, 330, 80, 26));
+    connect(ok, &QPushButton::clicked, this, [this] { handle(&Form8::Button1Click); });
+    connect(close, &QPushButton::clicked, this, [this] { handle(&Form8::Button2Click); });
+
+    resize(720, 372);
+    centreOnScreen(this);
+}
+
+void Form8::handle(void (Form8::*handler)()) {
+    runHandler(m_dialogs, [this, handler] { (this->*handler)(); });
+}
+
+QLineEdit* Form8::field(QWidget* parent, int number, const QString& text, const QRect& geometry) {
+    const QByteArray name = "Edit" + QByteArray::number(number);
+    m_edits[number] = addEdit(parent, name.constData(), text, geometry);
+    return m_edits[number];
+}
+
+QWidget* Form8::buildConstantTab() {
+    auto* tab = new QWidget;
+    const QString labels[5] = {QStringLiteral("Dyn. viskozita (Pa.s):"), QStringLiteral("Hustota (kg.m-3) :"),
+                               QStringLiteral("Tep. vodivosť (W.m-1.K-1):"), QStringLiteral("Tep. kapacita (J.kg-1.K-1):"),
+                               QStringLiteral("Súč. objem. rozť. (K-1):")};
+    const QString defaults[5] = {QStringLiteral("1,7e-5"), QStringLiteral("1,2"), QStringLiteral("0,024"),
+                                 QStringLiteral("1004"), QStringLiteral("3,4e-3")};
+    for (int i = 0; i < 5; ++i) {
+        const int y = 16 + i * kRowStep;
+        addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
+        field(tab, 1 + i, defaults[i], QRect(190, y, 110, kRowHeight));
+    }
+    addLabel(tab, QStringLiteral("* Platný pre teplotu tekutiny"), QRect(310, 16 + 4 * kRowStep + 2, 200, 19));
+    return tab;
+}
+
+void Form8::addRangeGroup(QWidget* tab, int minField, int maxField, int y) {
+    auto* group = new QGroupBox(kRangeTitle, tab);
+    group->setGeometry(16, y, 330, 52);
+    addLabel(group, QStringLiteral("Teplota:"), QRect(10, 24, 56, 19));
+    field(group, minField, QStringLiteral("0"), QRect(66, 22, 80, kRowHeight));
+    addLabel(group, QStringLiteral("až"), QRect(154, 24, 20, 19));
+    field(group, maxField, QStringLiteral("100"), QRect(176, 22, 80, kRowHeight));
+    addLabel(group, QStringLiteral("°C"), QRect(262, 24, 30, 19));
+}
+
+QWidget* Form8::buildLinearTab() {
+    auto* tab = new QWidget;
+    const QString labels[4] = {kViscosityRow, kDensityRow, kConductivityRow, kHeatCapacityRow};
+    const char* a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
+    const char* a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
+    for (int i = 0; i < 4; ++i) {
+        const int y = 16 + i * kRowStep;
+        addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
+        field(tab, 6 + 2 * i, QLatin1String(a0[i]), QRect(190, y, 90, kRowHeight));
+        addLabel(tab, QStringLiteral("+"), QRect(286, y + 2, 12, 19));
+        field(tab, 7 + 2 * i, QLatin1String(a1[i]), QRect(300, y, 90, kRowHeight));
+        addLabel(tab, QStringLiteral("* t"), QRect(396, y + 2, 30, 19));
+    }
+    addRangeGroup(tab, 14, 15, 16 + 4 * kRowStep + 8);
+    return tab;
+}
+
+QWidget* Form8::buildQuadraticTab() {
+    auto* tab = new QWidget;
+    const QString labels[4] = {kViscosityRow, kDensityRow, kConductivityRow, kHeatCapacityRow};
+    const char* a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
+    const char* a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
+    for (int i = 0; i < 4; ++i) {
+        const int y = 16 + i * kRowStep;
+        addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
+        field(tab, 16 + i, QLatin1String(a0[i]), QRect(190, y, 90, kRowHeight));
+        addLabel(tab, QStringLiteral("+"), QRect(286, y + 2, 12, 19));
+        field(tab, 20 + i, QLatin1String(a1[i]), QRect(300, y, 90, kRowHeight));
+        addLabel(tab, QStringLiteral("* t  +"), QRect(396, y + 2, 40, 19));
+        field(tab, 26 + i, QStringLiteral("0"), QRect(440, y, 90, kRowHeight));
+        addLabel(tab, QStringLiteral("* t<sup>2</sup>"), QRect(536, y, 40, 21));
+    }
+    addRangeGroup(tab, 24, 25, 16 + 4 * kRowStep + 8);
+    return tab;
+}
+
+QWidget* Form8::buildKeloTab() {
+    auto* tab = new QWidget;
+    auto* load = addButton(tab, "Button3", QStringLiteral("Load"), QRect(16, 10, 80, 26));
+    QFont bold = load->font();
+    bold.setBold(true);
+    load->setFont(bold);
+    QPalette red = load->palette();
+    red.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+    load->setPalette(red);
+    connect(load, &QPushButton::clicked, this, [this] { handle(&Form8::Button3Click); });
+
+    auto* model = addLabel(tab, QStringLiteral("f(p,T) = a0 + a1·p + a2·T + a3·p·T + a4·p<sup>2</sup> + a5·T<sup>2</sup>"),
+                           QRect(110, 10, 360, 26));
+    model->setFrameShape(QFrame::Box);
+    model->setAlignment(Qt::AlignCenter);
+
+    const QString labels[4] = {kViscosityRow, QStringLiteral("Kompres. faktor (1) ="), kConductivityRow,
+                               kHeatCapacityRow};
+    for (int row = 0; row < 4; ++row) {
+        const int y = 48 + row * 26;
+        addLabel(tab, labels[row], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
+        for (int k = 0; k < 6; ++k) {
+            QLineEdit* edit = field(tab, 30 + row * 6 + k, QStringLiteral("xxx"), QRect(190 + k * 82, y, 78, kRowHeight));
+            // The viscosity row is filled only by the loader.
+            edit->setReadOnly(row == 0);
+        }
+    }
+
+    auto* pressure = new QGroupBox(QStringLiteral("Tlak plynu"), tab);
+    pressure->setGeometry(16, 160, 150, 52);
+    field(pressure, 54, QStringLiteral("5"), QRect(10, 22, 80, kRowHeight));
+    addLabel(pressure, QStringLiteral("MPa"), QRect(96, 24, 40, 19));
+
+    auto* range = new QGroupBox(kRangeTitle, tab);
+    range->setGeometry(176, 160, 300, 80);
+    addLabel(range, QStringLiteral("Teplota:"), QRect(10, 24, 52, 19));
+    field(range, 55, QStringLiteral("xxx"), QRect(62, 22, 80, kRowHeight));
+    addLabel(range, QStringLiteral("až"), QRect(148, 24, 20, 19));
+    field(range, 56, QStringLiteral("xxx"), QRect(170, 22, 80, kRowHeight));
+    addLabel(range, QStringLiteral("°C"), QRect(256, 24, 30, 19));
+    addLabel(range, QStringLiteral("Tlak:"), QRect(10, 50, 52, 19));
+    field(range, 58, QStringLiteral("xxx"), QRect(62, 48, 80, kRowHeight));
+    addLabel(range, QStringLiteral("až"), QRect(148, 50, 20, 19));
+    field(range, 59, QStringLiteral("xxx"), QRect(170, 48, 80, kRowHeight));
+    addLabel(range, QStringLiteral("MPa"), QRect(256, 50, 36, 19));
+
+    addLabel(tab, QStringLiteral("r (J.kg-1.K-1):"), QRect(490, 184, 90, 19));
+    field(tab, 60, QStringLiteral("xxx"), QRect(580, 182, 92, kRowHeight));
+
+    QLineEdit* name = field(tab, 57, QStringLiteral("Názov zmesi plynov"), QRect(16, 226, 150, kRowHeight));
+    QFont nameFont = name->font();
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    return tab;
+}
+
+ApproximationKind Form8::approximation() const {
+    for (int i = 0; i < 4; ++i) {
+        if (m_approximations[i]->isChecked())
+            return static_cast<ApproximationKind>(i);
+    }
+    return ApproximationKind::KELO;
+}
+
+double Form8::number(int field) const { return readNumber(m_edits[field]); }
+
+UserFluidModel Form8::readUserFluidModel() const {
+    UserFluidModel m;
+    m.kind = approximation();
+    // Fields are converted in the order of their numbers; the first that is not a number stops it.
+    switch (m.kind) {
+    case ApproximationKind::Constant:
+        m.dynViscosity = number(1);
+        m.density = number(2);
+        m.conductivity = number(3);
+        m.heatCapacity = number(4);
+        m.expansionCoeff = number(5);
+        break;
+    case ApproximationKind::Linear: {
+        std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
+                                          &m.heatCapacityCoeffs};
+        for (int i = 0; i < 4; ++i) {
+            (*rows[i])[0] = number(6 + 2 * i);
+            (*rows[i])[1] = number(7 + 2 * i);
+        }
+        m.validTempMin = number(14);
+        m.validTempMax = number(15);
+        break;
+    }
+    case ApproximationKind::Quadratic: {
+        std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
+                                          &m.heatCapacityCoeffs};
+        for (int i = 0; i < 4; ++i)
+            (*rows[i])[0] = number(16 + i);
+        for (int i = 0; i < 4; ++i)
+            (*rows[i])[1] = number(20 + i);
+        m.validTempMin = number(24);
+        m.validTempMax = number(25);
+        for (int i = 0; i < 4; ++i)
+            (*rows[i])[2] = number(26 + i);
+        break;
+    }
+    case ApproximationKind::KELO: {
+        std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.compressibilityCoeffs, &m.conductivityCoeffs,
+                                          &m.heatCapacityCoeffs};
+        for (int row = 0; row < 4; ++row) {
+            for (int k = 0; k < 6; ++k)
+                (*rows[row])[static_cast<std::size_t>(k)] = number(30 + row * 6 + k);
+        }
+        m.gasPressure = number(54);
+        m.validTempMin = number(55);
+        m.validTempMax = number(56);
+        m.validPressureMin = number(58);
+        m.validPressureMax = number(59);
+        m.gasConstant = number(60);
+        break;
+    }
+    }
+    return m;
+}
+
+void Form8::Button1Click() { hide(); }
+
+void Form8::Button2Click() { hide(); }
+
+void Form8::Button3Click() {
+    const std::optional<QString> chosen = m_dialogs.openFileName({QStringLiteral("KELO|*.kelo"), QStringLiteral("kelo")});
+    if (chosen)
+        m_keloFileName = *chosen;
+    // Cancelled with no earlier file: nothing to read. Cancelled after an earlier load: read it again.
+    if (m_keloFileName.isEmpty())
+        return;
+    const KeloReadResult result = readKeloFile(m_keloFileName.toStdString());
+    if (result.status == KeloReadResult::Status::CannotOpen) {
+        m_dialogs.showMessage(QStringLiteral("Súbor „%1“ sa nepodarilo otvoriť.").arg(m_keloFileName));
+        return;
+    }
+    for (const auto& [number, text] : keloFieldTexts(result)) {
+        m_edits[number]->setText(QString::fromStdString(text));
+        m_edits[number]->setCursorPosition(0);
+    }
+    if (result.status == KeloReadResult::Status::Short)
+        m_dialogs.showMessage(QStringLiteral("Súbor „%1“ je kratší ako 252 bajtov, načítaný bol iba čiastočne.")
+                                  .arg(m_keloFileName));
+}
+
+} // namespace zav

@@ -1,0 +1,54 @@
+// "Vlastný materiál": the description of the user-defined fluid in four tabs (constant values,
+// linear and quadratic polynomials in temperature, KELO gas-mixture polynomials) and the choice of
+// the approximation in force. The window only holds texts: readUserFluidModel converts the fields
+// of the chosen approximation each time an evaluation asks, and "Load" fills the KELO tab from a
+// KELO coefficient file.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "core/user_fluid.h"
+
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+
+namespace zav {
+
+class Dialogs;
+
+class Form8 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form8(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    /// The description as the fields hold it now; only the chosen approximation's fields are
+    /// converted, and a text that is not a number throws ConversionError.
+    UserFluidModel readUserFluidModel() const;
+
+private:
+    QWidget* buildConstantTab();
+    QWidget* buildLinearTab();
+    QWidget* buildQuadraticTab();
+    QWidget* buildKeloTab();
+    QLineEdit* field(QWidget* parent, int number, const QString& text, const QRect& geometry);
+    void addRangeGroup(QWidget* tab, int minField, int maxField, int y);
+    void handle(void (Form8::*handler)());
+
+    ApproximationKind approximation() const;
+    double number(int field) const;
+
+    // Event handlers.
+    void Button1Click(); // OK
+    void Button2Click(); // Close
+    void Button3Click(); // Load
+
+    Dialogs& m_dialogs;
+    QLineEdit* m_edits[61] = {}; // Edit1..Edit60 by number
+    QRadioButton* m_approximations[4] = {};
+    QTabWidget* m_pageControl1 = nullptr;
+    QString m_keloFileName; // the last file chosen in the open dialog, for the whole run
+};
+
+} // namespace zav
