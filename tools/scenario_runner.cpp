@@ -46,8 +46,13 @@ void collectDumped(const QObject* parent, QList<QObject*>& out) {
     for (QObject* child : parent->children()) {
         if (isDumpedControl(child))
             out.append(child);
-        if (qobject_cast<QComboBox*>(child) == nullptr)
+        if (auto* tabs = qobject_cast<QTabWidget*>(child)) {
+            // Pages in tab order: the shown page is raised to the end of its parent's children.
+            for (int i = 0; i < tabs->count(); ++i)
+                collectDumped(tabs->widget(i), out);
+        } else if (qobject_cast<QComboBox*>(child) == nullptr) {
             collectDumped(child, out);
+        }
     }
 }
 

@@ -1,0 +1,149 @@
+#include "io/kelo_file.h"
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "io/kelo_fixture.h"
+
+namespace zav {
+namespace {
+
+using test::keloBytes;
+using test::sampleRecord;
+using test::writeFile;
+
+class KeloFileTest : public ::testing::Test {
+protected:
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+
+    void SetUp() override {
+        m_dir = std::filesystem::path(::testing::TempDir()) / "kelo_file_test";
+        std::filesystem::create_directories(m_dir);
+    }
+
+    static std::map<int, std::string> texts(const KeloReadResult& result) {
+        std::map<int, std::string> byField;
+        for (const auto& [field, text] : keloFieldTexts(result))
+            byField[field] = text;
+        return byField;
+    }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(KeloFileTest, FullFileGivesEveryFieldItsTextForm) {
+    writeFile(path("full.kelo"), keloBytes(sampleRecord()));
+    const KeloReadResult result = readKeloFile(path("full.kelo"));
+    ASSERT_EQ(result.status, KeloReadResult::Status::Complete);
+    EXPECT_EQ(result.wholeValues, 29);
+    const auto fields = texts(result);
+    EXPECT_EQ(fields.size(), 30u);
+    EXPECT_EQ(fields.at(30), "1,7000E-0005");
+    EXPECT_EQ(fields.at(31), "-3,2000E-0003");
+    EXPECT_EQ(fields.at(32), "1,0036E+0003");
+    EXPECT_EQ(fields.at(33), "0,0000E+0000");
+    EXPECT_EQ(fields.at(34), "1,2346E+0000");
+    EXPECT_EQ(fields.at(53), "3,6000E-0002");
+    EXPECT_EQ(fields.at(55), "-50,0");
+    EXPECT_EQ(fields.at(56), "1000,0");
+    EXPECT_EQ(fields.at(58), "0,100");
+    EXPECT_EQ(fields.at(59), "5,000");
+    EXPECT_EQ(fields.at(60), "296,8");
+    EXPECT_EQ(fields.at(57), "Air");
+    EXPECT_EQ(fields.count(54), 0u); // the gas pressure is never loaded
+}
+
+TEST_F(KeloFileTest, TheLoaderWritesTheNameLast) {
+    writeFile(path("order.kelo"), keloBytes(sampleRecord()));
+    const auto fields = keloFieldTexts(readKeloFile(path("order.kelo")));
+    ASSERT_EQ(fields.size(), 30u);
+    EXPECT_EQ(fields.front().first, 30);
+    EXPECT_EQ(fields[24].first, 55);
+    EXPECT_EQ(fields[28].first, 60);
+    EXPECT_EQ(fields.back().first, 57);
+}
+
+TEST_F(KeloFileTest, LongerFileReadsLikeItsFirst252Bytes) {
+    writeFile(path("long.kelo"), keloBytes(sampleRecord()) + std::string(48, '\x7F'));
+    writeFile(path("exact.kelo"), keloBytes(sampleRecord()));
+    const KeloReadResult longer = readKeloFile(path("long.kelo"));
+    EXPECT_EQ(longer.status, KeloReadResult::Status::Complete);
+    EXPECT_EQ(texts(longer), texts(readKeloFile(path("exact.kelo"))));
+}
+
+TEST_F(KeloFileTest, ShortFileGivesOnlyTheWholeValues) {
+    writeFile(path("short.kelo"), keloBytes(sampleRecord()).substr(0, 100));
+    const KeloReadResult result = readKeloFile(path("short.kelo"));
+    EXPECT_EQ(result.status, KeloReadResult::Status::Short);
+    EXPECT_EQ(result.wholeValues, 12);
+    EXPECT_FALSE(result.hasName);
+    const auto fields = texts(result);
+    EXPECT_EQ(fields.size(), 12u);
+    EXPECT_EQ(fields.begin()->first, 30);
+    EXPECT_EQ(fields.rbegin()->first, 41);
+}
+
+TEST_F(KeloFileTest, FileCutInsideTheNameKeepsTheName) {
+    writeFile(path("cut.kelo"), keloBytes(sampleRecord()).substr(0, 240));
+    const KeloReadResult result = readKeloFile(path("cut.kelo"));
+    EXPECT_EQ(result.status, KeloReadResult::Status::Short);
+    EXPECT_EQ(result.wholeValues, 29);
+    EXPECT_EQ(texts(result).count(57), 0u);
+}
+
+TEST_F(KeloFileTest, EmptyFileIsShortWithNothing) {
+    writeFile(path("empty.kelo"), "");
+    const KeloReadResult result = readKeloFile(path("empty.kelo"));
+    EXPECT_EQ(result.status, KeloReadResult::Status::Short);
+    EXPECT_TRUE(keloFieldTexts(result).empty());
+}
+
+TEST_F(KeloFileTest, MissingFileOrDirectoryCannotBeOpened) {
+    EXPECT_EQ(readKeloFile(path("missing.kelo")).status, KeloReadResult::Status::CannotOpen);
+    EXPECT_EQ(readKeloFile(m_dir.string()).status, KeloReadResult::Status::CannotOpen);
+    EXPECT_TRUE(keloFieldTexts(readKeloFile(path("missing.kelo"))).empty());
+}
+
+TEST_F(KeloFileTest, NameWithoutNulIsAllTwentyBytes) {
+    test::KeloRecord record = sampleRecord();
+    record.nameBytes = "ABCDEFGHIJKLMNOPQRST";
+    writeFile(path("noname.kelo"), keloBytes(record) + "UVW");
+    EXPECT_EQ(readKeloFile(path("noname.kelo")).mixtureName, "ABCDEFGHIJKLMNOPQRST");
+}
+
+TEST_F(KeloFileTest, NameIsDecodedFromWindows1250) {
+    test::KeloRecord record = sampleRecord();
+    // "Zmes čžšťľ Ú" in Windows-1250, then bytes after the NUL that must not show.
+    record.nameBytes = std::string("Zmes \xE8\x9E\x9A\x9D\xBE \xDA") + '\0' + "xyz";
+    writeFile(path("slovak.kelo"), keloBytes(record));
+    EXPECT_EQ(readKeloFile(path("slovak.kelo")).mixtureName, "Zmes čžšťľ Ú");
+}
+
+TEST_F(KeloFileTest, ValuesThatAreNotFiniteAreShownAsSuch) {
+    test::KeloRecord record = sampleRecord();
+    record.values[5] = std::numeric_limits<double>::quiet_NaN();
+    record.values[6] = std::numeric_limits<double>::infinity();
+    record.values[26] = -std::numeric_limits<double>::infinity();
+    record.values[28] = std::numeric_limits<double>::quiet_NaN();
+    writeFile(path("nan.kelo"), keloBytes(record));
+    const auto fields = texts(readKeloFile(path("nan.kelo")));
+    EXPECT_EQ(fields.at(35), "NAN");
+    EXPECT_EQ(fields.at(36), "INF");
+    EXPECT_EQ(fields.at(58), "-INF");
+    EXPECT_EQ(fields.at(60), "NAN");
+}
+
+TEST(KeloRecordTest, DoublesAreLittleEndianWhateverTheHost) {
+    // 1.0 is 0x3FF0000000000000: its last byte in the file holds 0x3F.
+    unsigned char bytes[8] = {0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+    const KeloReadResult result = decodeKeloRecord(bytes, sizeof bytes);
+    EXPECT_EQ(result.wholeValues, 1);
+    EXPECT_EQ(result.values[0], 1.0);
+}
+
+} // namespace
+} // namespace zav

@@ -1,0 +1,185 @@
+// The user-defined fluid window with KELO files that the tests write themselves, driven through
+// the scripted dialogs, together with the main window that computes from it.
+#include <filesystem>
+#include <limits>
+#include <ostream>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "core/number_format.h"
+#include "io/kelo_fixture.h"
+#include "ui/form1.h"
+#include "ui/form8.h"
+#include "ui/scripted_dialogs.h"
+#include "ui/windows.h"
+
+// Readable failures.
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace zav {
+namespace {
+
+class Form8Test : public ::testing::Test {
+protected:
+    Form8Test() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {
+        m_dir = std::filesystem::path(::testing::TempDir()) / "form8_test";
+        std::filesystem::create_directories(m_dir);
+    }
+
+    QString path(const std::string& name) const { return QString::fromStdString((m_dir / name).string()); }
+
+    QString write(const std::string& name, const std::string& bytes) const {
+        test::writeFile((m_dir / name).string(), bytes);
+        return path(name);
+    }
+
+    template <class T = QLineEdit> T* control(QWidget* window, const char* name) const {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString text(const char* name) const { return control(m_windows.form8.get(), name)->text(); }
+    QString result(const char* name) const { return control(m_windows.form1.get(), name)->text(); }
+    void click(QWidget* window, const char* name) { control<QAbstractButton>(window, name)->click(); }
+
+    void load(const std::optional<QString>& answer) {
+        m_dialogs.queueAnswer(ScriptedDialogs::Kind::Open, answer);
+        click(m_windows.form8.get(), "Button3");
+    }
+
+    ScriptedDialogs m_dialogs;
+    Windows m_windows;
+    QStringList m_transcript;
+    std::filesystem::path m_dir;
+};
+
+TEST_F(Form8Test, LoadFillsTheKeloTabAndNothingElse) {
+    m_windows.form8->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    click(m_windows.form8.get(), "RadioButton2");
+    const QString file = write("sample.kelo", test::keloBytes(test::sampleRecord()));
+    load(file);
+    EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: open -> ") + file});
+    EXPECT_EQ(text("Edit30"), QStringLiteral("1,7000E-0005"));
+    EXPECT_EQ(text("Edit31"), QStringLiteral("-3,2000E-0003"));
+    EXPECT_EQ(text("Edit34"), QStringLiteral("1,2346E+0000"));
+    EXPECT_EQ(text("Edit55"), QStringLiteral("-50,0"));
+    EXPECT_EQ(text("Edit56"), QStringLiteral("1000,0"));
+    EXPECT_EQ(text("Edit58"), QStringLiteral("0,100"));
+    EXPECT_EQ(text("Edit59"), QStringLiteral("5,000"));
+    EXPECT_EQ(text("Edit60"), QStringLiteral("296,8"));
+    EXPECT_EQ(text("Edit57"), QStringLiteral("Air"));
+    EXPECT_EQ(text("Edit54"), QStringLiteral("5"));
+    EXPECT_EQ(text("Edit2"), QStringLiteral("1,2"));
+    EXPECT_TRUE(control<QRadioButton>(m_windows.form8.get(), "RadioButton2")->isChecked());
+    EXPECT_EQ(m_windows.form8->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 1);
+}
+
+TEST_F(Form8Test, CancelAfterALoadReadsTheSameFileAgain) {
+    load(write("again.kelo", test::keloBytes(test::sampleRecord())));
+    control(m_windows.form8.get(), "Edit36")->setText(QStringLiteral("9"));
+    load(std::nullopt);
+    EXPECT_EQ(text("Edit36"), QStringLiteral("1,0500E-0002"));
+    EXPECT_EQ(m_transcript.last(), QStringLiteral("dialog: open -> cancel"));
+}
+
+TEST_F(Form8Test, SecondFileReplacesEveryValue) {
+    load(write("first.kelo", test::keloBytes(test::sampleRecord())));
+    control(m_windows.form8.get(), "Edit60")->setText(QStringLiteral("1"));
+    test::KeloRecord second = test::sampleRecord();
+    second.values[0] = 2.5e-5;
+    second.values[28] = 287.05;
+    second.nameBytes = "CO2";
+    load(write("second.kelo", test::keloBytes(second)));
+    EXPECT_EQ(text("Edit30"), QStringLiteral("2,5000E-0005"));
+    EXPECT_EQ(text("Edit60"), QStringLiteral("287,1"));
+    EXPECT_EQ(text("Edit57"), QStringLiteral("CO2"));
+}
+
+TEST_F(Form8Test, CancelBeforeAnyLoadDoesNothing) {
+    load(std::nullopt);
+    EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: open -> cancel")});
+    EXPECT_EQ(text("Edit30"), QStringLiteral("xxx"));
+    EXPECT_EQ(text("Edit57"), QStringLiteral("Názov zmesi plynov"));
+}
+
+TEST_F(Form8Test, FileThatCannotBeOpenedLeavesTheFields) {
+    const QString missing = path("missing.kelo");
+    load(missing);
+    EXPECT_EQ(m_transcript.last(), QStringLiteral("message: Súbor „%1“ sa nepodarilo otvoriť.").arg(missing));
+    EXPECT_EQ(text("Edit30"), QStringLiteral("xxx"));
+}
+
+TEST_F(Form8Test, ShortFileShowsItsWholeValuesAndSaysSo) {
+    const QString file = write("short.kelo", test::keloBytes(test::sampleRecord()).substr(0, 100));
+    load(file);
+    EXPECT_EQ(m_transcript.last(),
+              QStringLiteral("message: Súbor „%1“ je kratší ako 252 bajtov, načítaný bol iba čiastočne.").arg(file));
+    EXPECT_EQ(text("Edit41"), QStringLiteral("1,8000E-0002"));
+    EXPECT_EQ(text("Edit42"), QStringLiteral("xxx"));
+    EXPECT_EQ(text("Edit57"), QStringLiteral("Názov zmesi plynov"));
+}
+
+// A nitrogen-like mixture: viscosity in µPa·s and conductivity in mW/(m·K) linear in T (K),
+// an ideal gas (Z = 1), valid 0..200 °C and 0,1..10 MPa.
+test::KeloRecord gasMixture() {
+    test::KeloRecord r;
+    r.values = {5, 0, 0.045, 0, 0, 0,   1, 0, 0, 0, 0, 0,   2, 0, 0.075, 0, 0, 0,
+                1040, 0, 0, 0, 0, 0,   0, 200, 100000, 10000000, 296.8};
+    r.nameBytes = "Dus\xEDk";
+    return r;
+}
+
+TEST_F(Form8Test, GasMixtureComputesInTheMainWindow) {
+    load(write("n2.kelo", test::keloBytes(gasMixture())));
+    EXPECT_EQ(text("Edit57"), QStringLiteral("Dusík"));
+    click(m_windows.form1.get(), "Button2"); // shows the window and selects "iná"
+    EXPECT_TRUE(m_windows.form8->isVisible());
+    EXPECT_TRUE(control<QRadioButton>(m_windows.form1.get(), "RadioButton13")->isChecked());
+    click(m_windows.form1.get(), "Button1");
+    EXPECT_EQ(m_transcript.size(), 1); // the dialog only: no warning, no error
+    // At 60 °C and 5 MPa: ρ = p/(Z·T·r), μ = (5 + 0.045·T)·1e-6, λ = (2 + 0.075·T)·0.001.
+    const double T = 333.15;
+    EXPECT_EQ(result("Edit3"), QString::fromStdString(formatFixed(5e6 / (T * 296.8), 10, 3)));
+    EXPECT_EQ(result("Edit5"), QString::fromStdString(formatFixed((5 + 0.045 * T) * 1e-6 * 1e6, 10, 2)) + " e-6");
+    EXPECT_EQ(result("Edit4"), QString::fromStdString(formatFixed((2 + 0.075 * T) * 0.001, 10, 4)));
+    EXPECT_EQ(result("Edit7"), QStringLiteral("1040,0"));
+    EXPECT_EQ(result("Edit21"), QString::fromStdString(formatFixed(1000 / (T + 0.2), 5, 3)) + " e-3");
+}
+
+TEST_F(Form8Test, GasPressureOutsideItsRangeWarnsAndComputes) {
+    load(write("n2.kelo", test::keloBytes(gasMixture())));
+    control(m_windows.form8.get(), "Edit54")->setText(QStringLiteral("12"));
+    click(m_windows.form1.get(), "Button2");
+    click(m_windows.form1.get(), "Button1");
+    EXPECT_EQ(m_transcript.last(),
+              QStringLiteral("message: Tlak tekutiny je mimo rozsah platnosti aproximačnej rovnice programu KELO!"));
+    EXPECT_NE(result("Edit3"), QStringLiteral("------------"));
+}
+
+TEST_F(Form8Test, NotFiniteValueStopsTheCalculationAtThatField) {
+    test::KeloRecord record = gasMixture();
+    record.values[3] = std::numeric_limits<double>::quiet_NaN();
+    load(write("nan.kelo", test::keloBytes(record)));
+    EXPECT_EQ(text("Edit33"), QStringLiteral("NAN"));
+    click(m_windows.form1.get(), "Button2");
+    click(m_windows.form1.get(), "Button1");
+    EXPECT_EQ(m_transcript.last(), QStringLiteral("error: 'NAN' nie je platné číslo."));
+    EXPECT_EQ(result("Edit3"), QStringLiteral("------------"));
+}
+
+} // namespace
+} // namespace zav
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
