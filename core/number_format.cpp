@@ -176,6 +176,27 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
     return text;
 }
 
+std::string formatGrouped(double value, int maxDecimals, const std::string& groupSeparator,
+                          char decimalSeparator) {
+    std::string fixed = formatFixed(value, kProbeDigits - 2, maxDecimals, decimalSeparator);
+    if (!std::isfinite(value) || fixed.find('E') != std::string::npos)
+        return fixed;
+    const std::size_t separator = fixed.find(decimalSeparator);
+    if (separator != std::string::npos) {
+        std::size_t end = fixed.find_last_not_of('0');
+        if (end == separator)
+            --end;
+        fixed.erase(end + 1);
+    }
+    const std::size_t digitsBegin = fixed[0] == '-' ? 1 : 0;
+    std::size_t digitsEnd = fixed.find(decimalSeparator);
+    if (digitsEnd == std::string::npos)
+        digitsEnd = fixed.size();
+    for (std::size_t at = digitsEnd; at > digitsBegin + 3; at -= 3)
+        fixed.insert(at - 3, groupSeparator);
+    return fixed;
+}
+
 double parseNumber(const std::string& text, char decimalSeparator) {
     std::size_t begin = 0;
     std::size_t end = text.size();

@@ -28,4 +28,9 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
 /// always written and the exponent in at least four digits.
 std::string formatExponent(double value, int precision, char decimalSeparator = ',');
 
+/// The number as the pattern "#,##0.#########" writes it: rounded to at most `maxDecimals`
+/// decimals, trailing zeros dropped, thousands grouped with `groupSeparator`.
+std::string formatGrouped(double value, int maxDecimals, const std::string& groupSeparator,
+                          char decimalSeparator = ',');
+
 } // namespace zav

@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
+#include <QLineSeries>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +15,10 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 
+#include <charconv>
+
 #include "ui/form1.h"
+#include "ui/form7.h"
 #include "ui/panel_status_bar.h"
 #include "ui/window_util.h"
 
@@ -38,14 +44,25 @@ bool isDumpedControl(const QObject* object) {
     return qobject_cast<const QLineEdit*>(object) != nullptr || qobject_cast<const QCheckBox*>(object) != nullptr ||
            qobject_cast<const QRadioButton*>(object) != nullptr || qobject_cast<const QComboBox*>(object) != nullptr ||
            qobject_cast<const QProgressBar*>(object) != nullptr || qobject_cast<const QTabWidget*>(object) != nullptr ||
-           qobject_cast<const QPlainTextEdit*>(object) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(object) != nullptr || qobject_cast<const QChartView*>(object) != nullptr ||
            qobject_cast<const PanelStatusBar*>(object) != nullptr;
+}
+
+// The shortest text that reads back to the same double, with a decimal point.
+QString shortest(double value) {
+    char buffer[64];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, error == std::errc() ? end - buffer : 0);
 }
 
 void collectDumped(const QObject* parent, QList<QObject*>& out) {
     for (QObject* child : parent->children()) {
         if (isDumpedControl(child))
             out.append(child);
+        if (auto* view = qobject_cast<QChartView*>(child)) {
+            for (QAbstractSeries* series : view->chart()->series())
+                out.append(series);
+        }
         if (auto* tabs = qobject_cast<QTabWidget*>(child)) {
             // Pages in tab order: the shown page is raised to the end of its parent's children.
             for (int i = 0; i < tabs->count(); ++i)
@@ -148,6 +165,13 @@ QObject* ScenarioRunner::control(const QString& name) const {
     QWidget* w = window(name.left(dot));
     const QString controlName = name.mid(dot + 1);
     QObject* found = w->findChild<QObject*>(controlName);
+    // A chart's series belong to the chart, which is not a child of its view.
+    for (QChartView* view : w->findChildren<QChartView*>()) {
+        for (QAbstractSeries* series : view->chart()->series()) {
+            if (found == nullptr && series->objectName() == controlName)
+                found = series;
+        }
+    }
     if (found == nullptr || controlName.isEmpty())
         throw ScriptError("unknown control " + name.toStdString());
     return found;
@@ -285,6 +309,18 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
         for (int i = 0; i < bar->panelCount(); ++i)
             lines << QStringLiteral("%1[%2]=%3").arg(name).arg(i).arg(escapeLineBreaks(bar->panelText(i)));
         return lines;
+    }
+    if (auto* series = qobject_cast<QXYSeries*>(object)) {
+        QString line = prefix + QString::number(series->count()) + ':';
+        for (const QPointF& p : series->points())
+            line += ' ' + shortest(p.x()) + ';' + shortest(p.y());
+        return {line};
+    }
+    if (qobject_cast<QChartView*>(object) != nullptr) {
+        auto* form7 = qobject_cast<Form7*>(object->parent());
+        if (form7 == nullptr)
+            throw ScriptError(name.toStdString() + " cannot be printed");
+        return {prefix + form7->leftAxisTitle()};
     }
     if (auto* label = qobject_cast<QLabel*>(object)) {
         if (!label->pixmap().isNull())

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +14,11 @@
 
 #include "core/number_format.h"
 #include "core/steady_state.h"
+#include "export/cel_file.h"
+#include "export/sweeps.h"
 #include "ui/dialogs.h"
+#include "ui/form6.h"
+#include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/geometry_pictures.h"
 #include "ui/handler.h"
@@ -34,6 +39,18 @@ constexpr int kLabelWidth = 156;
 constexpr int kEditX = 164;
 constexpr int kEditWidth = 74;
 constexpr int kRowHeight = 21;
+
+// Switches an output on or off; switching it on asks for its file (Cancel keeps the switch on
+// and the earlier name).
+void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs,
+                         const FileDialogOptions& options) {
+    on = !on;
+    item->setChecked(on);
+    if (!on)
+        return;
+    if (const std::optional<QString> chosen = dialogs.saveFileName(options))
+        fileName = *chosen;
+}
 
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
@@ -78,16 +95,18 @@ void Form1::buildMenu() {
     QMenu* file = bar->addMenu(QStringLiteral("Súbor"));
     file->setObjectName(QStringLiteral("Sbor1"));
     action(file, "Uloi1", QStringLiteral("Vytlačiť okno programu"), &Form1::Uloi1Click);
-    action(file, "Nastavrozsah1", QStringLiteral("Nastav rozsah"), nullptr);
-    action(file, "Ulodosboru1", QStringLiteral("Ulož do súboru"), nullptr)->setCheckable(true);
-    action(file, "Ansys1", QStringLiteral("Ansys"), nullptr)->setCheckable(true);
+    action(file, "Nastavrozsah1", QStringLiteral("Nastav rozsah"), &Form1::Nastavrozsah1Click);
+    m_ulodosboru1 = action(file, "Ulodosboru1", QStringLiteral("Ulož do súboru"), &Form1::Ulodosboru1Click);
+    m_ulodosboru1->setCheckable(true);
+    m_ansys1 = action(file, "Ansys1", QStringLiteral("Ansys"), &Form1::Ansys1Click);
+    m_ansys1->setCheckable(true);
     action(file, "Koniec1", QStringLiteral("Koniec"), &Form1::Koniec1Click);
     QMenu* dynamics = bar->addMenu(QStringLiteral("Dynamika"));
     dynamics->setObjectName(QStringLiteral("Dynamika1"));
     action(dynamics, "Ochladzovanie1", QStringLiteral("Ochladzovanie"), nullptr);
     QMenu* chart = bar->addMenu(QStringLiteral("Graf"));
     chart->setObjectName(QStringLiteral("graf1"));
-    action(chart, "graf2", QStringLiteral("Graf"), nullptr);
+    action(chart, "graf2", QStringLiteral("Graf"), &Form1::graf2Click);
     action(bar, "Oprograme1", QStringLiteral("O programe"), &Form1::Oprograme1Click);
     action(bar, "Oautorovi1", QStringLiteral("O autorovi"), nullptr);
     action(bar, "Peltier1", QStringLiteral("Peltier"), &Form1::Peltier1Click);
@@ -242,9 +261,43 @@ void Form1::readInputs() {
 void Form1::Button1Click() {
     m_state.emissivity = readNumber(m_edit20);
     readInputs();
+    if (m_tableOutputOn)
+        runTableSweep();
+    if (m_celOutputOn)
+        runCelSweep();
+    // The sweeps overwrote the state: the window's own result is that of the typed inputs.
+    readInputs();
     if (!calculateSteadyState(m_state, *this, *this))
         return;
     showResults();
+}
+
+void Form1::runTableSweep() {
+    const SweepRange range = m_links.form6->readRange();
+    zav::runTableSweep(m_state, range, *this, *this, QFile::encodeName(m_tableFileName).toStdString(),
+                       *m_links.form7);
+}
+
+void Form1::runCelSweep() {
+    const std::optional<QString> name = m_dialogs.inputText(
+        QStringLiteral("Názov okrajovej podmienky"), QStringLiteral("Zadajte názov okrajovej podmienky:"), QString());
+    if (!name)
+        return; // cancelled: no library this time
+    m_celFunctionName = *name;
+    if (m_celFunctionName.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše."));
+        return;
+    }
+    if (!isValidCelName(m_celFunctionName.toStdString())) {
+        m_dialogs.showMessage(QStringLiteral("Názov okrajovej podmienky „%1“ nie je platný: musí začínať písmenom "
+                                             "bez diakritiky a obsahovať iba písmená bez diakritiky, číslice a znak "
+                                             "„_“; súbor pre Ansys sa nezapíše.")
+                                  .arg(m_celFunctionName));
+        return;
+    }
+    const SweepRange range = m_links.form6->readRange();
+    zav::runCelSweep(m_state, range, *this, *this, QFile::encodeName(m_celFileName).toStdString(),
+                     m_celFunctionName.toStdString(), currentAsctime());
 }
 
 void Form1::showResults() {
@@ -273,6 +326,20 @@ void Form1::CheckBox1Click() {
 }
 
 void Form1::Uloi1Click() { printWindow(this, m_dialogs); }
+
+void Form1::Nastavrozsah1Click() { showWindow(m_links.form6); }
+
+void Form1::Ulodosboru1Click() {
+    toggleOutput(m_tableOutputOn, m_ulodosboru1, m_tableFileName, m_dialogs,
+                 {QStringLiteral("TXT|*.txt"), QStringLiteral(".txt")});
+}
+
+void Form1::Ansys1Click() {
+    toggleOutput(m_celOutputOn, m_ansys1, m_celFileName, m_dialogs,
+                 {QStringLiteral(".ccl|*.ccl"), QStringLiteral("ccl")});
+}
+
+void Form1::graf2Click() { showWindow(m_links.form7); }
 
 void Form1::Koniec1Click() { close(); }
 

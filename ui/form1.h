@@ -22,12 +22,16 @@ class QRadioButton;
 namespace zav {
 
 class Dialogs;
+class Form6;
+class Form7;
 class Form8;
 class PanelStatusBar;
 
 /// The other windows the main window's menus and buttons open.
 struct Form1Links {
     QWidget* form4 = nullptr; // "O programe ZAV - voľná konvekcia"
+    Form6* form6 = nullptr;   // "Rozsah", the range of the sweeps
+    Form7* form7 = nullptr;   // "Graf", the chart of the table sweep
     Form8* form8 = nullptr;   // "Vlastný materiál", the user-defined fluid
     QWidget* form9 = nullptr; // "Form9"
 };
@@ -59,11 +63,17 @@ private:
     void Button2Click();
     void CheckBox1Click();
     void Uloi1Click();
+    void Nastavrozsah1Click();
+    void Ulodosboru1Click();
+    void Ansys1Click();
     void Koniec1Click();
+    void graf2Click();
     void Oprograme1Click();
     void Peltier1Click();
 
     void readInputs();
+    void runTableSweep();
+    void runCelSweep();
     void showResults();
 
     // EvaluationInputs: the window's fields at the moment the core asks.
@@ -85,6 +95,15 @@ private:
     Form1Links m_links;
     ConvectionState m_state;
     bool m_radiationFlag = false; // drives the look of Edit20; flips at every click on CheckBox1
+
+    // Output switches of the File menu and their files, for the whole run.
+    bool m_tableOutputOn = false;
+    QString m_tableFileName;
+    bool m_celOutputOn = false;
+    QString m_celFileName;
+    QString m_celFunctionName;
+    QAction* m_ulodosboru1 = nullptr;
+    QAction* m_ansys1 = nullptr;
 
     QLineEdit* m_edit1 = nullptr;  // tBody
     QLineEdit* m_edit2 = nullptr;  // tFluid

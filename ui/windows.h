@@ -13,12 +13,16 @@ namespace zav {
 class Dialogs;
 class Form1;
 class Form4;
+class Form6;
+class Form7;
 class Form8;
 class Form9;
 
 struct Windows {
     std::unique_ptr<Form1> form1;
     std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form6> form6;
+    std::unique_ptr<Form7> form7;
     std::unique_ptr<Form8> form8;
     std::unique_ptr<Form9> form9;
 

@@ -1,6 +1,7 @@
 # Runs one scenario script and compares its transcript with the expected one. Beside the script,
 # NAME.status holds the expected exit status when it is not 0, NAME.err the expected standard
-# error, and NAME.files the files the scenario must have written (non-empty).
+# error, and NAME.files the files the scenario must have written (non-empty), one a line,
+# optionally followed by a file of golden/ whose bytes it must equal.
 # -DRUNNER=zav-scenario -DSCRIPT=x.zs -DEXPECTED=x.out -DWORKDIR=dir
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
@@ -36,10 +37,26 @@ endif()
 set(files_list ${stem}.files)
 if(EXISTS ${files_list})
   file(STRINGS ${files_list} written)
-  foreach(name ${written})
-    file(SIZE ${WORKDIR}/${name} size)
-    if(NOT EXISTS ${WORKDIR}/${name} OR size EQUAL 0)
+  get_filename_component(scenario_dir ${SCRIPT} DIRECTORY)
+  foreach(entry ${written})
+    separate_arguments(words UNIX_COMMAND "${entry}")
+    list(GET words 0 name)
+    if(NOT EXISTS ${WORKDIR}/${name})
       message(FATAL_ERROR "the scenario did not write ${name}")
+    endif()
+    file(SIZE ${WORKDIR}/${name} size)
+    if(size EQUAL 0)
+      message(FATAL_ERROR "the scenario wrote ${name} empty")
+    endif()
+    list(LENGTH words count)
+    if(count GREATER 1)
+      list(GET words 1 expected_file)
+      execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORKDIR}/${name}
+                              ${scenario_dir}/golden/${expected_file}
+                      RESULT_VARIABLE differs)
+      if(differs)
+        message(FATAL_ERROR "${name} differs from golden/${expected_file}")
+      endif()
     endif()
   endforeach()
 endif()

@@ -1,0 +1,113 @@
+#include "export/sweeps.h"
+
+#include "core/steady_state.h"
+#include "core/text_encoding.h"
+#include "export/cel_file.h"
+#include "export/replacing_file.h"
+#include "export/table_file.h"
+
+namespace zav {
+
+namespace {
+
+// A text file of the program: UTF-8 text written in Windows-1250 with CR LF line ends.
+class TextFile {
+public:
+    bool open(const std::string& path) { return m_file.open(path); }
+    void write(const std::string& utf8) {
+        std::string text;
+        text.reserve(utf8.size() + 8);
+        for (char c : toWindows1250(utf8)) {
+            if (c == '\n')
+                text += '\r';
+            text += c;
+        }
+        m_file.write(text);
+    }
+    bool close() { return m_file.close(); }
+
+private:
+    ReplacingFile m_file;
+};
+
+// Checks the range and opens the output; reports and returns false when the sweep cannot run.
+bool startSweep(const SweepRange& range, const std::string& fileName, const char* noFileMessage, TextFile& file,
+                Reporter& reporter) {
+    if (auto problem = rangeProblem(range)) {
+        reporter.showMessage(*problem);
+        return false;
+    }
+    if (fileName.empty()) {
+        reporter.showMessage(noFileMessage);
+        return false;
+    }
+    if (!file.open(fileName)) {
+        reporter.showMessage("Súbor „" + fileName + "“ sa nepodarilo otvoriť na zápis.");
+        return false;
+    }
+    return true;
+}
+
+bool finishSweep(const std::string& fileName, TextFile& file, Reporter& reporter) {
+    if (file.close())
+        return true;
+    reporter.showMessage("Súbor „" + fileName + "“ sa nepodarilo zapísať.");
+    return false;
+}
+
+// Lets the chart show what was computed even when an evaluation stops the sweep.
+class ChartFinisher {
+public:
+    explicit ChartFinisher(ChartSink& chart) : m_chart(chart) {}
+    ~ChartFinisher() { m_chart.finishChart(); }
+    ChartFinisher(const ChartFinisher&) = delete;
+    ChartFinisher& operator=(const ChartFinisher&) = delete;
+
+private:
+    ChartSink& m_chart;
+};
+
+} // namespace
+
+bool runTableSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
+                   Reporter& reporter, const std::string& fileName, ChartSink& chart) {
+    TextFile file;
+    if (!startSweep(range, fileName, "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.",
+                    file, reporter))
+        return false;
+    file.write(tableHeader() + "\n");
+    const long long count = sweepPointCount(range);
+    chart.prepareChart(count);
+    {
+        ChartFinisher finisher(chart);
+        for (long long i = 0; i < count; ++i) {
+            state.tBody = sweepPoint(range, i);
+            evaluatePoint(state, inputs, reporter);
+            file.write(tableLine(state) + "\n");
+            chart.setChartPoint(i, state);
+        }
+    }
+    return finishSweep(fileName, file, reporter);
+}
+
+bool runCelSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
+                 Reporter& reporter, const std::string& fileName, const std::string& functionName,
+                 const std::string& asctime) {
+    TextFile file;
+    if (!startSweep(range, fileName, "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.", file,
+                    reporter))
+        return false;
+    file.write(celHead(functionName, asctime));
+    const long long count = sweepPointCount(range);
+    for (long long i = 0; i < count; ++i) {
+        state.tBody = sweepPoint(range, i);
+        evaluatePoint(state, inputs, reporter);
+        file.write(celPair(state.tBody, state.alphaTotal));
+        if (i + 1 < count)
+            file.write(",");
+    }
+    file.write(celTail());
+    return finishSweep(fileName, file, reporter);
+}
+
+} // namespace zav

@@ -1,0 +1,277 @@
+#include <algorithm>
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "core/test_support.h"
+#include "export/cel_file.h"
+#include "export/replacing_file.h"
+#include "export/sweeps.h"
+#include "export/table_file.h"
+
+namespace zav {
+namespace {
+
+using test::FakeInputs;
+using test::RecordingReporter;
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void writeFileForTest(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string golden(const char* name) { return readAll(std::filesystem::path(ZAV_GOLDEN_DIR) / name); }
+
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::path(::testing::TempDir()) /
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    std::string path(const char* name) const { return (m_dir / name).string(); }
+    std::size_t filesInDir() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_dir), {}));
+    }
+    std::filesystem::path m_dir;
+};
+
+// Records what a sweep gives the chart.
+struct RecordingChart : ChartSink {
+    long long prepared = -1;
+    std::vector<std::pair<double, double>> points; // tBody, alphaTotal
+    int finished = 0;
+    void prepareChart(long long count) override { prepared = count; }
+    void setChartPoint(long long index, const ConvectionState& s) override {
+        EXPECT_EQ(index, static_cast<long long>(points.size()));
+        points.emplace_back(s.tBody, s.alphaTotal);
+    }
+    void finishChart() override { ++finished; }
+};
+
+ConvectionState defaultInputs() {
+    ConvectionState s;
+    s.tFluid = 20;
+    s.charLength = 0.1;
+    s.area = 1;
+    s.emissivity = 0.8;
+    return s;
+}
+
+TEST_F(FileTest, TableOfAShortSweepWithRadiationMatchesItsGoldenFile) {
+    ConvectionState s = defaultInputs();
+    FakeInputs in;
+    in.radiation = true;
+    in.shape = SurfaceGeometry::Sphere;
+    RecordingReporter reporter;
+    RecordingChart chart;
+    ASSERT_TRUE(runTableSweep(s, {-10, 30, 10}, in, reporter, path("table.txt"), chart));
+    EXPECT_EQ(readAll(path("table.txt")), golden("table_sphere_radiation.txt"));
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(chart.prepared, 5);
+    EXPECT_EQ(chart.points.size(), 5u);
+    EXPECT_EQ(chart.finished, 1);
+    EXPECT_EQ(filesInDir(), 1u); // no temporary file is left
+}
+
+TEST_F(FileTest, CelLibraryMatchesItsGoldenFile) {
+    ConvectionState s = defaultInputs();
+    FakeInputs in;
+    RecordingReporter reporter;
+    ASSERT_TRUE(runCelSweep(s, {-5, 5, 5}, in, reporter, path("q1.ccl"), "Q1", "Sun Dec  6 07:47:35 2026\n"));
+    EXPECT_EQ(readAll(path("q1.ccl")), golden("q1.ccl"));
+}
+
+TEST(CelFileTest, PairsUseTheDecimalPointAndAMinimumWidth) {
+    EXPECT_EQ(celPair(-5, 4.5123), "-5.000,4.512");
+    EXPECT_EQ(celPair(0, 0.0005), "0.000,0.001");
+    EXPECT_EQ(celPair(20, 14.1675), "20.000,14.168");
+    EXPECT_EQ(celPair(1e6, 12345.6789), "1000000.000,12345.679");
+}
+
+TEST(CelFileTest, PairsIgnoreTheProgramsLocale) {
+    const char* slovak[] = {"sk_SK.UTF-8", "sk_SK.utf8", "de_DE.UTF-8", "de_DE.utf8"};
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char* chosen = nullptr;
+    for (const char* name : slovak) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            chosen = name;
+            break;
+        }
+    }
+    if (chosen == nullptr)
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    const std::string pair = celPair(20, 4.512);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(pair, "20.000,4.512");
+}
+
+TEST(CelFileTest, EmptyNameLeavesTheFixedParts) {
+    const std::string head = celHead("", "Sun Dec  6 07:47:35 2026\n");
+    EXPECT_NE(head.find("\n       = 1(T)\n"), std::string::npos);
+    EXPECT_NE(head.find("\n    FUNCTION: 1\n"), std::string::npos);
+    EXPECT_NE(head.find("# Vytvorené:  Sun Dec  6 07:47:35 2026\n\nLIBRARY:\n"), std::string::npos);
+}
+
+TEST(CelFileTest, TailEndsWithEndAndNoLineEnd) {
+    const std::string tail = celTail();
+    EXPECT_EQ(tail.substr(tail.size() - 4), "\nEND");
+}
+
+TEST(CelFileTest, TimeLineIsAsctime) {
+    const std::string time = currentAsctime();
+    ASSERT_EQ(time.size(), 25u);
+    EXPECT_EQ(time.back(), '\n');
+    EXPECT_EQ(time[3], ' ');
+    EXPECT_EQ(time[19], ' ');
+}
+
+struct NameCase {
+    const char* name;
+    bool valid;
+};
+
+class CelNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(CelNameTest, LetterThenLettersDigitsUnderscores) {
+    EXPECT_EQ(isValidCelName(GetParam().name), GetParam().valid) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CelNameTest,
+                         ::testing::Values(NameCase{"Q1", true}, NameCase{"alpha_wall_2", true}, NameCase{"x", true},
+                                           NameCase{"", false}, NameCase{"1abc", false}, NameCase{"_a", false},
+                                           NameCase{"a b", false}, NameCase{"a-b", false}, NameCase{"čas", false},
+                                           NameCase{"a.b", false}, NameCase{" a", false}));
+
+TEST_F(FileTest, OneSweepPointWritesOnePairAndNoComma) {
+    ConvectionState s = defaultInputs();
+    FakeInputs in;
+    RecordingReporter reporter;
+    ASSERT_TRUE(runCelSweep(s, {50, 50, 1}, in, reporter, path("one.ccl"), "Q", "T\n"));
+    const std::string text = readAll(path("one.ccl"));
+    const std::size_t start = text.find("Data Pairs = ") + 13;
+    const std::string pairs = text.substr(start, text.find('\r', start) - start);
+    EXPECT_EQ(pairs, celPair(50, s.alphaTotal));
+    EXPECT_EQ(pairs.find(',', pairs.find(',') + 1), std::string::npos);
+}
+
+TEST_F(FileTest, RadiationOffGivesZeroRadiativeColumn) {
+    ConvectionState s = defaultInputs();
+    FakeInputs in;
+    RecordingReporter reporter;
+    RecordingChart chart;
+    ASSERT_TRUE(runTableSweep(s, {0, 100, 50}, in, reporter, path("t.txt"), chart));
+    std::istringstream lines(readAll(path("t.txt")));
+    std::string line;
+    std::getline(lines, line); // header
+    int count = 0;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> columns;
+        std::istringstream fields(line.substr(0, line.size() - 1)); // without the CR
+        for (std::string field; std::getline(fields, field, ';');)
+            columns.push_back(field);
+        ASSERT_EQ(columns.size(), 14u);
+        EXPECT_EQ(columns[12], "0,000");
+        EXPECT_EQ(columns[11], columns[13]);
+        ++count;
+    }
+    EXPECT_EQ(count, 3);
+}
+
+TEST_F(FileTest, MaximumBelowMinimumWritesTheHeaderAlone) {
+    ConvectionState s = defaultInputs();
+    FakeInputs in;
+    RecordingReporter reporter;
+    RecordingChart chart;
+    ASSERT_TRUE(runTableSweep(s, {100, 0, 5}, in, reporter, path("t.txt"), chart));
+    EXPECT_EQ(readAll(path("t.txt")).find("\r\n"), readAll(path("t.txt")).size() - 2);
+    EXPECT_EQ(chart.prepared, 0);
+}
+
+TEST_F(FileTest, UnsweepableRangeOrMissingFileOpensNothing) {
+    ConvectionState s = defaultInputs();
+    FakeInputs in;
+    RecordingReporter reporter;
+    RecordingChart chart;
+    EXPECT_FALSE(runTableSweep(s, {0, 100, 0}, in, reporter, path("t.txt"), chart));
+    EXPECT_FALSE(runTableSweep(s, {0, 100, 5}, in, reporter, "", chart));
+    EXPECT_FALSE(runCelSweep(s, {0, 100, 5}, in, reporter, "", "Q", "T\n"));
+    const std::string unwritable = path("no/such/folder/t.txt");
+    EXPECT_FALSE(runTableSweep(s, {0, 100, 5}, in, reporter, unwritable, chart));
+    EXPECT_EQ(reporter.messages,
+              (std::vector<std::string>{
+                  "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta.",
+                  "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.",
+                  "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.",
+                  "Súbor „" + unwritable + "“ sa nepodarilo otvoriť na zápis."}));
+    EXPECT_EQ(chart.prepared, -1);
+    EXPECT_EQ(filesInDir(), 0u);
+}
+
+TEST_F(FileTest, ErrorMidSweepKeepsTheLinesWrittenSoFar) {
+    struct FailingAt : FakeInputs {
+        double inclinationDeg() const override {
+            if (++calls == 3)
+                throw std::runtime_error("not a number");
+            return 0;
+        }
+        mutable int calls = 0;
+    } in;
+    in.shape = SurfaceGeometry::InclinedPlate;
+    writeFileForTest(path("t.txt"), "the previous table\r\n");
+    ConvectionState s = defaultInputs();
+    RecordingReporter reporter;
+    RecordingChart chart;
+    EXPECT_THROW(runTableSweep(s, {0, 100, 5}, in, reporter, path("t.txt"), chart), std::runtime_error);
+    const std::string text = readAll(path("t.txt"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3); // the header and two points
+    EXPECT_EQ(chart.points.size(), 2u);
+    EXPECT_EQ(chart.finished, 1);
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(FileTest, UserFluidWarningsOncePerPoint) {
+    FakeInputs in;
+    in.fluid = FluidKind::UserDefined;
+    in.userFluid.kind = ApproximationKind::Linear;
+    in.userFluid.viscosityCoeffs = {1.7e-5, 4.05e-8};
+    in.userFluid.densityCoeffs = {1.2, -0.0032};
+    in.userFluid.conductivityCoeffs = {0.0237, 6.97e-5};
+    in.userFluid.heatCapacityCoeffs = {1003.6, 0.067};
+    in.userFluid.validTempMin = 0;
+    in.userFluid.validTempMax = 100;
+    ConvectionState s = defaultInputs();
+    s.tFluid = -5;
+    RecordingReporter reporter;
+    RecordingChart chart;
+    ASSERT_TRUE(runTableSweep(s, {20, 40, 10}, in, reporter, path("t.txt"), chart));
+    EXPECT_EQ(reporter.messages.size(), 3u);
+}
+
+TEST_F(FileTest, ReplacingFileLeavesTheOldFileUntilItCloses) {
+    writeFileForTest(path("f.txt"), "old");
+    {
+        ReplacingFile file;
+        ASSERT_TRUE(file.open(path("f.txt")));
+        file.write("new");
+        EXPECT_EQ(readAll(path("f.txt")), "old");
+        EXPECT_EQ(filesInDir(), 2u);
+        EXPECT_TRUE(file.close());
+    }
+    EXPECT_EQ(readAll(path("f.txt")), "new");
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+} // namespace
+} // namespace zav

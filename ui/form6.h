@@ -1,0 +1,27 @@
+// "Rozsah": the range of surface temperatures that the sweeps evaluate. The window has no buttons;
+// a sweep reads its fields when it starts.
+#pragma once
+
+#include <QWidget>
+
+#include "export/sweep_range.h"
+
+class QLineEdit;
+
+namespace zav {
+
+class Form6 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form6(QWidget* parent = nullptr);
+
+    /// The range as the fields hold it now; throws ConversionError for a text that is not a number.
+    SweepRange readRange() const;
+
+private:
+    QLineEdit* m_edit1 = nullptr; // tMin
+    QLineEdit* m_edit2 = nullptr; // tMax
+    QLineEdit* m_edit3 = nullptr; // tStep
+};
+
+} // namespace zav

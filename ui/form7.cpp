@@ -1,0 +1,211 @@
+#include "ui/form7.h"
+
+#include <cmath>
+#include <limits>
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QLineSeries>
+
+#include "core/number_format.h"
+#include "ui/window_util.h"
+
+namespace zav {
+
+namespace {
+
+struct SeriesSpec {
+    const char* title;
+    QColor colour;
+    const char* checkBoxCaption;
+    bool checkedAtStart;
+    double ConvectionState::*value;
+    const char* axisTitle;
+};
+
+const SeriesSpec kSeries[8] = {
+    {"Alfa - celková", QColor(255, 0, 0), "Alfa - celková (W.m-2.K-1)", true, &ConvectionState::alphaTotal,
+     "Alfa (W.m-2.K-1)"},
+    {"Alfa - Sálania", QColor(0, 128, 0), "Alfa - sálania (W.m-2.K-1)", true, &ConvectionState::alphaRad,
+     "Alfa (W.m-2.K-1)"},
+    {"Alfa - konv.", QColor(0, 0, 255), "Alfa - konv. (W.m-2.K-1)", true, &ConvectionState::alphaConv,
+     "Alfa (W.m-2.K-1)"},
+    {"c_p", QColor(255, 128, 0), "Tepelná kapacita (J.kg-1.K-1)", false, &ConvectionState::heatCapacity,
+     "c_p (J.kg-1.K-1)"},
+    {"Lambda", QColor(128, 128, 128), "Tepelná vodivosť (W.m-1.K-1)", false, &ConvectionState::conductivity,
+     "lambda (W.m-1.K-1)"},
+    {"Dyn. viskozita", QColor(255, 128, 255), "Dyn. viskozita (Pa.s)", false, &ConvectionState::dynViscosity,
+     "Dyn. vi. (Pa.s)"},
+    {"Hustota", QColor(128, 0, 255), "Hustota (kg.m-3)", false, &ConvectionState::density, "Hustota (kg.m-3)"},
+    {"Pr", QColor(0, 0, 0), "Prandtlovo kr.", false, &ConvectionState::prandtl, "Pr (1)"},
+};
+
+// Slovak thousands separator: a no-break space.
+const std::string kGroupSeparator = "\u00A0";
+
+QFont arialBold(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+QCategoryAxis* makeAxis(const QString& title) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setTitleText(title);
+    axis->setLabelsFont(arialBold(13));
+    axis->setTitleFont(arialBold(16));
+    axis->setLabelsColor(Qt::black);
+    axis->setTitleBrush(QBrush(Qt::black));
+    axis->setGridLineVisible(true);
+    return axis;
+}
+
+void setTicks(QCategoryAxis* axis, double low, double high) {
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
+    const auto ticks = axisTicks(low, high);
+    axis->setStartValue(ticks.first().first);
+    axis->setRange(ticks.first().first, ticks.last().first);
+    for (const auto& [value, text] : ticks) {
+        // Category labels must differ; ticks closer than the nine decimals get invisible marks.
+        QString label = text;
+        while (axis->categoriesLabels().contains(label))
+            label += QChar(0x200B);
+        axis->append(label, value);
+    }
+}
+
+double niceStep(double span) {
+    const double raw = span / 5;
+    const double magnitude = std::pow(10, std::floor(std::log10(raw)));
+    const double fraction = raw / magnitude;
+    const double nice = fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10;
+    return nice * magnitude;
+}
+
+} // namespace
+
+QList<QPair<double, QString>> axisTicks(double low, double high) {
+    if (!std::isfinite(low) || !std::isfinite(high) || low > high) {
+        low = 0;
+        high = 1;
+    }
+    if (low == high) {
+        const double pad = low == 0 ? 1 : std::fabs(low) * 0.1;
+        low -= pad;
+        high += pad;
+    }
+    double step = niceStep(high - low);
+    if (!(step > 0) || !std::isfinite(step))
+        step = high - low;
+    const double first = std::floor(low / step) * step;
+    const double last = std::ceil(high / step) * step;
+    QList<QPair<double, QString>> ticks;
+    const int count = static_cast<int>(std::lround((last - first) / step));
+    for (int i = 0; i <= count && i <= 100; ++i) {
+        const double value = first + i * step;
+        ticks.append({value, QString::fromStdString(formatGrouped(value, 9, kGroupSeparator))});
+    }
+    return ticks;
+}
+
+Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Graf"));
+
+    m_chart = new QChart;
+    m_chart->legend()->setVisible(true);
+    m_chart->setBackgroundVisible(false);
+    m_chart->setPlotAreaBackgroundVisible(false);
+    m_bottomAxis = makeAxis(QStringLiteral("Teplota (°C)"));
+    m_leftAxis = makeAxis(QStringLiteral("Alfa (W.m-2.K-1)"));
+    m_chart->addAxis(m_bottomAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_leftAxis, Qt::AlignLeft);
+    for (int k = 0; k < 8; ++k) {
+        auto* series = new QLineSeries;
+        series->setObjectName(QStringLiteral("Series%1").arg(k + 1));
+        series->setName(QString::fromUtf8(kSeries[k].title));
+        QPen pen(kSeries[k].colour);
+        pen.setWidth(2);
+        series->setPen(pen);
+        series->setPointsVisible(false);
+        m_chart->addSeries(series);
+        series->attachAxis(m_bottomAxis);
+        series->attachAxis(m_leftAxis);
+        m_series[k] = series;
+    }
+    m_chart1 = new QChartView(m_chart, this);
+    m_chart1->setObjectName(QStringLiteral("Chart1"));
+    m_chart1->setRenderHint(QPainter::Antialiasing);
+    m_chart1->setGeometry(8, 8, 1001, 625);
+
+    for (int k = 0; k < 8; ++k) {
+        const int column = k < 3 ? 0 : k < 6 ? 1 : 2;
+        const int row = k < 3 ? k : k < 6 ? k - 3 : k - 6;
+        QCheckBox* box = addCheckBox(this, QByteArray("CheckBox" + QByteArray::number(k + 1)).constData(),
+                                     QString::fromUtf8(kSeries[k].checkBoxCaption),
+                                     QRect(40 + column * 340, 646 + row * 30, 330, 24));
+        QFont font = box->font();
+        font.setPixelSize(13);
+        font.setBold(true);
+        box->setFont(font);
+        box->setChecked(kSeries[k].checkedAtStart);
+        m_checkBoxes[k] = box;
+    }
+    updateAxes();
+    resize(1057, 754);
+    centreOnScreen(this);
+}
+
+void Form7::prepareChart(long long count) {
+    for (int k = 0; k < 8; ++k) {
+        m_series[k]->clear();
+        m_points[k].clear();
+        m_filled[k] = m_checkBoxes[k]->isChecked();
+        if (m_filled[k]) {
+            m_points[k].reserve(static_cast<qsizetype>(count));
+            m_leftAxis->setTitleText(QString::fromUtf8(kSeries[k].axisTitle));
+        }
+    }
+}
+
+void Form7::setChartPoint(long long, const ConvectionState& state) {
+    for (int k = 0; k < 8; ++k) {
+        if (m_filled[k])
+            m_points[k].append(QPointF(state.tBody, state.*kSeries[k].value));
+    }
+}
+
+void Form7::finishChart() {
+    for (int k = 0; k < 8; ++k) {
+        if (m_filled[k])
+            m_series[k]->replace(m_points[k]);
+        m_points[k].clear();
+    }
+    updateAxes();
+}
+
+QString Form7::leftAxisTitle() const { return m_leftAxis->titleText(); }
+
+void Form7::updateAxes() {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double xLow = inf, xHigh = -inf, yLow = inf, yHigh = -inf;
+    for (QLineSeries* series : m_series) {
+        for (const QPointF& p : series->points()) {
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+                continue;
+            xLow = std::min(xLow, p.x());
+            xHigh = std::max(xHigh, p.x());
+            yLow = std::min(yLow, p.y());
+            yHigh = std::max(yHigh, p.y());
+        }
+    }
+    setTicks(m_bottomAxis, xLow, xHigh);
+    setTicks(m_leftAxis, yLow, yHigh);
+}
+
+} // namespace zav
