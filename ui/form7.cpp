@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QLegendMarker>
 #include <QLineSeries>
 
 #include "core/number_format.h"
@@ -206,6 +207,11 @@ void Form7::updateAxes() {
     }
     setTicks(m_bottomAxis, xLow, xHigh);
     setTicks(m_leftAxis, yLow, yHigh);
+    // The legend names the series that hold points.
+    for (QLineSeries* series : m_series) {
+        for (QLegendMarker* marker : m_chart->legend()->markers(series))
+            marker->setVisible(series->count() > 0);
+    }
 }
 
 } // namespace zav
