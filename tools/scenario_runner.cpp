@@ -16,6 +16,7 @@
 #include <QTabWidget>
 
 #include <charconv>
+#include <cmath>
 
 #include "ui/form1.h"
 #include "ui/form7.h"
@@ -48,8 +49,11 @@ bool isDumpedControl(const QObject* object) {
            qobject_cast<const PanelStatusBar*>(object) != nullptr;
 }
 
-// The shortest text that reads back to the same double, with a decimal point.
+// The shortest text that reads back to the same double, with a decimal point ("nan", "inf" and
+// "-inf" for values that are not finite).
 QString shortest(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("nan");
     char buffer[64];
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, error == std::errc() ? end - buffer : 0);
