@@ -40,8 +40,9 @@ Form8::Form8(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m
     m_pageControl1->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl1->setGeometry(8, 8, 704, 300);
     m_pageControl1->addTab(buildConstantTab(), QStringLiteral("Constant"));
-    m_pageControl1->addTab(buildLinearTab(), QStringLiteral("Linear"));
-    m_pageControl1->addTab(buildQuadraticTab(), QStringLiteral("Quadratic"));
+    m_pageControl1->addTab(buildPolynomialTab({{6, 8, 10, 12}, {7, 9, 11, 13}, {}, 14, 15}), QStringLiteral("Linear"));
+    m_pageControl1->addTab(buildPolynomialTab({{16, 17, 18, 19}, {20, 21, 22, 23}, {26, 27, 28, 29}, 24, 25}),
+                           QStringLiteral("Quadratic"));
     m_pageControl1->addTab(buildKeloTab(), QStringLiteral("KELO"));
     m_pageControl1->setTabToolTip(3, QStringLiteral("Input from \"KELO\""));
     m_pageControl1->setCurrentIndex(3);
@@ -101,39 +102,27 @@ void Form8::addRangeGroup(QWidget* tab, int minField, int maxField, int y) {
     addLabel(group, QStringLiteral("°C"), QRect(262, 24, 30, 19));
 }
 
-QWidget* Form8::buildLinearTab() {
+QWidget* Form8::buildPolynomialTab(const PolynomialFields& fields) {
     auto* tab = new QWidget;
     const QString labels[4] = {kViscosityRow, kDensityRow, kConductivityRow, kHeatCapacityRow};
     const char* a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
     const char* a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
+    const bool quadratic = fields.a2[0] != 0;
     for (int i = 0; i < 4; ++i) {
         const int y = 16 + i * kRowStep;
         addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
-        field(tab, 6 + 2 * i, QLatin1String(a0[i]), QRect(190, y, 90, kRowHeight));
+        field(tab, fields.a0[i], QLatin1String(a0[i]), QRect(190, y, 90, kRowHeight));
         addLabel(tab, QStringLiteral("+"), QRect(286, y + 2, 12, 19));
-        field(tab, 7 + 2 * i, QLatin1String(a1[i]), QRect(300, y, 90, kRowHeight));
-        addLabel(tab, QStringLiteral("* t"), QRect(396, y + 2, 30, 19));
-    }
-    addRangeGroup(tab, 14, 15, 16 + 4 * kRowStep + 8);
-    return tab;
-}
-
-QWidget* Form8::buildQuadraticTab() {
-    auto* tab = new QWidget;
-    const QString labels[4] = {kViscosityRow, kDensityRow, kConductivityRow, kHeatCapacityRow};
-    const char* a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
-    const char* a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
-    for (int i = 0; i < 4; ++i) {
-        const int y = 16 + i * kRowStep;
-        addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
-        field(tab, 16 + i, QLatin1String(a0[i]), QRect(190, y, 90, kRowHeight));
-        addLabel(tab, QStringLiteral("+"), QRect(286, y + 2, 12, 19));
-        field(tab, 20 + i, QLatin1String(a1[i]), QRect(300, y, 90, kRowHeight));
+        field(tab, fields.a1[i], QLatin1String(a1[i]), QRect(300, y, 90, kRowHeight));
+        if (!quadratic) {
+            addLabel(tab, QStringLiteral("* t"), QRect(396, y + 2, 30, 19));
+            continue;
+        }
         addLabel(tab, QStringLiteral("* t  +"), QRect(396, y + 2, 40, 19));
-        field(tab, 26 + i, QStringLiteral("0"), QRect(440, y, 90, kRowHeight));
+        field(tab, fields.a2[i], QStringLiteral("0"), QRect(440, y, 90, kRowHeight));
         addLabel(tab, QStringLiteral("* t<sup>2</sup>"), QRect(536, y, 40, 21));
     }
-    addRangeGroup(tab, 24, 25, 16 + 4 * kRowStep + 8);
+    addRangeGroup(tab, fields.min, fields.max, 16 + 4 * kRowStep + 8);
     return tab;
 }
 

@@ -29,8 +29,16 @@ public:
 
 private:
     QWidget* buildConstantTab();
-    QWidget* buildLinearTab();
-    QWidget* buildQuadraticTab();
+    // Field numbers of a polynomial tab: a0, a1 (and a2) of the viscosity, density, conductivity
+    // and heat capacity rows, and the temperature range. A linear tab has no a2 fields (all 0).
+    struct PolynomialFields {
+        int a0[4];
+        int a1[4];
+        int a2[4];
+        int min;
+        int max;
+    };
+    QWidget* buildPolynomialTab(const PolynomialFields& fields);
     QWidget* buildKeloTab();
     QLineEdit* field(QWidget* parent, int number, const QString& text, const QRect& geometry);
     void addRangeGroup(QWidget* tab, int minField, int maxField, int y);
