@@ -60,7 +60,7 @@ int compareWithHalf(const std::string& digits, int from) {
 // A double's exact decimal expansion never has more than 767 significant digits.
 constexpr int kExactDigits = 800;
 // Enough digits that only an apparent exact half needs the exact expansion.
-constexpr int kProbeDigits = 40;
+constexpr int kProbeDigits = 24;
 
 // |value| rounded half away from zero to `keep` significant digits, counted from the leading digit of
 // `probe` (the value printed with kProbeDigits digits). keep <= 0 rounds above the leading digit.

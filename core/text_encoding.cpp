@@ -41,10 +41,23 @@ std::string convert(const std::string& text, const char* to, const char* from, c
     return out;
 }
 
+// ASCII is the same in both; most texts (every number) are nothing else.
+bool isAscii(const std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-std::string fromWindows1250(const std::string& bytes) { return convert(bytes, "UTF-8", "WINDOWS-1250", "\xEF\xBF\xBD"); }
+std::string fromWindows1250(const std::string& bytes) {
+    return isAscii(bytes) ? bytes : convert(bytes, "UTF-8", "WINDOWS-1250", "\xEF\xBF\xBD");
+}
 
-std::string toWindows1250(const std::string& utf8) { return convert(utf8, "WINDOWS-1250", "UTF-8", "?"); }
+std::string toWindows1250(const std::string& utf8) {
+    return isAscii(utf8) ? utf8 : convert(utf8, "WINDOWS-1250", "UTF-8", "?");
+}
 
 } // namespace zav
