@@ -95,6 +95,27 @@ TEST(FormatTest, DecimalSeparatorCanBeChosen) {
     EXPECT_EQ(formatExponent(1.589e-5, 8, '.'), "1.5890000E-0005");
 }
 
+struct GroupedCase {
+    double value;
+    const char* expected;
+};
+
+void PrintTo(const GroupedCase& c, std::ostream* os) { *os << c.value; }
+
+class FormatGroupedTest : public ::testing::TestWithParam<GroupedCase> {};
+
+TEST_P(FormatGroupedTest, ThousandsGroupedUpToNineDecimals) {
+    EXPECT_EQ(formatGrouped(GetParam().value, 9, " "), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pattern, FormatGroupedTest,
+                         ::testing::Values(GroupedCase{1234567.5, "1 234 567,5"}, GroupedCase{1000, "1 000"},
+                                           GroupedCase{999, "999"}, GroupedCase{-1234.5, "-1 234,5"},
+                                           GroupedCase{0.000019979, "0,000019979"}, GroupedCase{12.5, "12,5"},
+                                           GroupedCase{0.0000000004, "0"}, GroupedCase{-0.0000000001, "0"},
+                                           GroupedCase{999.9999999996, "1 000"}, GroupedCase{0, "0"},
+                                           GroupedCase{0.1 + 0.2, "0,3"}, GroupedCase{-100000, "-100 000"}));
+
 struct ParseCase {
     const char* text;
     double expected;

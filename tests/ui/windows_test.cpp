@@ -1,5 +1,6 @@
-// The user-defined fluid window with KELO files that the tests write themselves, driven through
-// the scripted dialogs, together with the main window that computes from it.
+// Windows tested in-process: the user-defined fluid window with KELO files that the tests write
+// themselves, driven through the scripted dialogs together with the main window that computes from
+// it, and the chart's axis labels.
 #include <filesystem>
 #include <limits>
 #include <ostream>
@@ -15,6 +16,7 @@
 #include "core/number_format.h"
 #include "io/kelo_fixture.h"
 #include "ui/form1.h"
+#include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/windows.h"
@@ -171,6 +173,26 @@ TEST_F(Form8Test, NotFiniteValueStopsTheCalculationAtThatField) {
     click(m_windows.form1.get(), "Button1");
     EXPECT_EQ(m_transcript.last(), QStringLiteral("error: 'NAN' nie je platné číslo."));
     EXPECT_EQ(result("Edit3"), QStringLiteral("------------"));
+}
+
+TEST(ChartAxisTest, RoundStepsInTheSlovakFormat) {
+    const QString nbsp(QChar(0x00A0));
+    QStringList labels;
+    for (const auto& tick : axisTicks(0.17, 7.36))
+        labels << tick.second;
+    EXPECT_EQ(labels, (QStringList{"0", "2", "4", "6", "8"}));
+    labels.clear();
+    for (const auto& tick : axisTicks(1004.5, 1006.5))
+        labels << tick.second;
+    EXPECT_EQ(labels.first(), "1" + nbsp + "004,5");
+    EXPECT_EQ(labels.last(), "1" + nbsp + "006,5");
+    labels.clear();
+    for (const auto& tick : axisTicks(1.7e-5, 2e-5))
+        labels << tick.second;
+    EXPECT_TRUE(labels.contains("0,000017")) << labels.join(" | ").toStdString();
+    // A single value or nothing at all still gives an axis.
+    EXPECT_GE(axisTicks(5, 5).size(), 2);
+    EXPECT_EQ(axisTicks(std::numeric_limits<double>::infinity(), -1).first().second, "0");
 }
 
 } // namespace
