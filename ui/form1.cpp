@@ -37,7 +37,7 @@ const QSize kPictureSize(170, 140);
 constexpr int kLabelX = 8;
 constexpr int kLabelWidth = 156;
 constexpr int kEditX = 164;
-constexpr int kEditWidth = 74;
+constexpr int kEditWidth = 92;
 constexpr int kRowHeight = 21;
 
 // Switches an output on or off; switching it on asks for its file (Cancel keeps the switch on
@@ -135,7 +135,7 @@ void Form1::buildInputs(QWidget* central) {
     // The fluid's radio buttons stand on the window itself, under a frame that only frames them.
     auto* frame = new QGroupBox(QStringLiteral("Typ tekutiny (pri 101325 Pa)"), central);
     frame->setObjectName(QStringLiteral("RadioGroup1"));
-    frame->setGeometry(kLabelX, y + 2, 230, 84);
+    frame->setGeometry(kLabelX, y + 2, 248, 84);
     auto* fluids = new QButtonGroup(this);
     auto fluid = [&](const char* name, const QString& text, int row) {
         QRadioButton* button = addRadioButton(central, name, text, QRect(kLabelX + 10, y + 22 + row * 20, 170, 19));
@@ -145,12 +145,12 @@ void Form1::buildInputs(QWidget* central) {
     fluid("RadioButton1", QStringLiteral("Vzduch (-76 až 2226 °C)"), 0)->setChecked(true);
     m_radioButton10 = fluid("RadioButton10", QStringLiteral("Voda (0°C až 100°C)"), 1);
     m_radioButton13 = fluid("RadioButton13", QStringLiteral("iná"), 2);
-    auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 186, y + 61, 34, 20));
+    auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
     connect(button2, &QPushButton::clicked, this, [this] { handle(&Form1::Button2Click); });
     frame->lower();
     y += 94;
 
-    auto* button1 = addButton(central, "Button1", QStringLiteral("Vypočítaj"), QRect(70, y, 110, 28));
+    auto* button1 = addButton(central, "Button1", QStringLiteral("Vypočítaj"), QRect(78, y, 110, 28));
     QFont bold = button1->font();
     bold.setBold(true);
     button1->setFont(bold);
@@ -196,7 +196,7 @@ void Form1::buildResults(QWidget* central) {
 void Form1::buildGeometry(QWidget* central) {
     auto* frame = new QGroupBox(QStringLiteral("Geometria povrchu"), central);
     frame->setObjectName(QStringLiteral("GroupBox1"));
-    frame->setGeometry(246, 4, 758, 596);
+    frame->setGeometry(264, 4, 740, 596);
     auto* shapes = new QButtonGroup(this);
     struct Cell {
         const char* radio;
@@ -210,7 +210,7 @@ void Form1::buildGeometry(QWidget* central) {
         {"RadioButton8", "Guľa", "Image7"},               {"RadioButton9", "Rebrovaná rúrka", "Image8"},
     };
     for (int i = 0; i < 8; ++i) {
-        const int x = 12 + (i % 4) * 186;
+        const int x = 10 + (i % 4) * 182;
         const int y = i < 4 ? 22 : 312;
         QRadioButton* button =
             addRadioButton(frame, cells[i].radio, QString::fromUtf8(cells[i].caption), QRect(x, y, 176, 20));

@@ -6,12 +6,17 @@ namespace zav {
 
 PanelStatusBar::PanelStatusBar(const QList<int>& panelWidths, QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
-    for (int width : panelWidths) {
+    for (int i = 0; i < panelWidths.size(); ++i) {
         auto* panel = new QLabel(this);
-        panel->setFixedWidth(width);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        addWidget(panel);
+        // The last panel may grow over the rest of the bar, so that a long status text shows whole.
+        const bool last = i + 1 == panelWidths.size();
+        if (last)
+            panel->setMinimumWidth(panelWidths[i]);
+        else
+            panel->setFixedWidth(panelWidths[i]);
+        addWidget(panel, last ? 1 : 0);
         m_panels.append(panel);
     }
 }

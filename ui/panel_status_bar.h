@@ -1,4 +1,5 @@
-// A status bar of fixed-width text panels, addressed by index.
+// A status bar of text panels of given widths, addressed by index; the last one takes the rest
+// of the bar.
 #pragma once
 
 #include <QList>
