@@ -95,3 +95,11 @@ click Form1.RadioButton3
 set Form1.Edit16 uhol
 click Form1.Button1
 print Form7.Series1
+
+echo "a file that cannot be written: a message, the calculation goes on"
+click Form1.RadioButton2
+menu Form1.Ulodosboru1
+answer save priecinok-ktory-nie-je/tabulka.txt
+menu Form1.Ulodosboru1
+click Form1.Button1
+print Form1.Edit13
