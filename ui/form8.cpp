@@ -13,6 +13,9 @@
 #include "ui/handler.h"
 #include "ui/window_util.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace zav {
 
 namespace {
@@ -22,6 +25,10 @@ const QString kViscosityRow = QStringLiteral("Dyn. viskozita (Pa.s) =");
 const QString kDensityRow = QStringLiteral("Hustota (kg.m-3) =");
 const QString kConductivityRow = QStringLiteral("Tep. vodivosť (W.m-1.K-1) =");
 const QString kHeatCapacityRow = QStringLiteral("Tep. kapacita (J.kg-1.K-1) =");
+
+// Field numbers of the two polynomial tabs.
+constexpr Form8::PolynomialFields kLinearFields{{6, 8, 10, 12}, {7, 9, 11, 13}, {}, 14, 15};
+constexpr Form8::PolynomialFields kQuadraticFields{{16, 17, 18, 19}, {20, 21, 22, 23}, {26, 27, 28, 29}, 24, 25};
 
 constexpr int kRowLabelWidth = 170;
 constexpr int kRowHeight = 21;
@@ -40,9 +47,8 @@ Form8::Form8(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m
     m_pageControl1->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl1->setGeometry(8, 8, 704, 300);
     m_pageControl1->addTab(buildConstantTab(), QStringLiteral("Constant"));
-    m_pageControl1->addTab(buildPolynomialTab({{6, 8, 10, 12}, {7, 9, 11, 13}, {}, 14, 15}), QStringLiteral("Linear"));
-    m_pageControl1->addTab(buildPolynomialTab({{16, 17, 18, 19}, {20, 21, 22, 23}, {26, 27, 28, 29}, 24, 25}),
-                           QStringLiteral("Quadratic"));
+    m_pageControl1->addTab(buildPolynomialTab(kLinearFields), QStringLiteral("Linear"));
+    m_pageControl1->addTab(buildPolynomialTab(kQuadraticFields), QStringLiteral("Quadratic"));
     m_pageControl1->addTab(buildKeloTab(), QStringLiteral("KELO"));
     m_pageControl1->setTabToolTip(3, QStringLiteral("Input from \"KELO\""));
     m_pageControl1->setCurrentIndex(3);
@@ -192,6 +198,22 @@ ApproximationKind Form8::approximation() const {
 
 double Form8::number(int field) const { return readNumber(m_edits[field]); }
 
+void Form8::readPolynomial(const PolynomialFields& fields, UserFluidModel& m) const {
+    std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
+                                      &m.heatCapacityCoeffs};
+    std::vector<std::pair<int, double*>> targets = {{fields.min, &m.validTempMin}, {fields.max, &m.validTempMax}};
+    for (int i = 0; i < 4; ++i) {
+        targets.emplace_back(fields.a0[i], &(*rows[i])[0]);
+        targets.emplace_back(fields.a1[i], &(*rows[i])[1]);
+        if (fields.a2[i] != 0)
+            targets.emplace_back(fields.a2[i], &(*rows[i])[2]);
+    }
+    // In the order of the field numbers: the first field that is not a number stops the reading.
+    std::sort(targets.begin(), targets.end());
+    for (const auto& [field, target] : targets)
+        *target = number(field);
+}
+
 UserFluidModel Form8::readUserFluidModel() const {
     UserFluidModel m;
     m.kind = approximation();
@@ -204,30 +226,12 @@ UserFluidModel Form8::readUserFluidModel() const {
         m.heatCapacity = number(4);
         m.expansionCoeff = number(5);
         break;
-    case ApproximationKind::Linear: {
-        std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
-                                          &m.heatCapacityCoeffs};
-        for (int i = 0; i < 4; ++i) {
-            (*rows[i])[0] = number(6 + 2 * i);
-            (*rows[i])[1] = number(7 + 2 * i);
-        }
-        m.validTempMin = number(14);
-        m.validTempMax = number(15);
+    case ApproximationKind::Linear:
+        readPolynomial(kLinearFields, m);
         break;
-    }
-    case ApproximationKind::Quadratic: {
-        std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
-                                          &m.heatCapacityCoeffs};
-        for (int i = 0; i < 4; ++i)
-            (*rows[i])[0] = number(16 + i);
-        for (int i = 0; i < 4; ++i)
-            (*rows[i])[1] = number(20 + i);
-        m.validTempMin = number(24);
-        m.validTempMax = number(25);
-        for (int i = 0; i < 4; ++i)
-            (*rows[i])[2] = number(26 + i);
+    case ApproximationKind::Quadratic:
+        readPolynomial(kQuadraticFields, m);
         break;
-    }
     case ApproximationKind::KELO: {
         std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.compressibilityCoeffs, &m.conductivityCoeffs,
                                           &m.heatCapacityCoeffs};

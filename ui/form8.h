@@ -27,8 +27,6 @@ public:
     /// converted, and a text that is not a number throws ConversionError.
     UserFluidModel readUserFluidModel() const;
 
-private:
-    QWidget* buildConstantTab();
     // Field numbers of a polynomial tab: a0, a1 (and a2) of the viscosity, density, conductivity
     // and heat capacity rows, and the temperature range. A linear tab has no a2 fields (all 0).
     struct PolynomialFields {
@@ -38,6 +36,9 @@ private:
         int min;
         int max;
     };
+
+private:
+    QWidget* buildConstantTab();
     QWidget* buildPolynomialTab(const PolynomialFields& fields);
     QWidget* buildKeloTab();
     QLineEdit* field(QWidget* parent, int number, const QString& text, const QRect& geometry);
@@ -46,6 +47,7 @@ private:
 
     ApproximationKind approximation() const;
     double number(int field) const;
+    void readPolynomial(const PolynomialFields& fields, UserFluidModel& model) const;
 
     // Event handlers.
     void Button1Click(); // OK
