@@ -176,6 +176,41 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
     return text;
 }
 
+std::string formatGeneral(double value, char decimalSeparator) {
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    constexpr int kGeneralDigits = 15;
+    Digits rounded = roundSignificant(value, probeDigits(value), kGeneralDigits);
+    if (rounded.zero)
+        return "0";
+    const std::size_t last = rounded.digits.find_last_not_of('0');
+    rounded.digits.erase(last + 1);
+    std::string text = value < 0 ? "-" : "";
+    const int e = rounded.exponent;
+    const int count = static_cast<int>(rounded.digits.size());
+    if (e < -5 || e >= kGeneralDigits) {
+        text.push_back(rounded.digits[0]);
+        if (count > 1) {
+            text.push_back(decimalSeparator);
+            text.append(rounded.digits, 1, std::string::npos);
+        }
+        return text + 'E' + std::to_string(e);
+    }
+    if (e < 0) {
+        text += '0';
+        text.push_back(decimalSeparator);
+        text.append(static_cast<std::size_t>(-e - 1), '0');
+        return text + rounded.digits;
+    }
+    for (int p = 0; p <= e; ++p)
+        text.push_back(p < count ? rounded.digits[static_cast<std::size_t>(p)] : '0');
+    if (count > e + 1) {
+        text.push_back(decimalSeparator);
+        text.append(rounded.digits, static_cast<std::size_t>(e + 1), std::string::npos);
+    }
+    return text;
+}
+
 std::string formatGrouped(double value, int maxDecimals, const std::string& groupSeparator,
                           char decimalSeparator) {
     std::string fixed = formatFixed(value, kProbeDigits - 2, maxDecimals, decimalSeparator);

@@ -28,6 +28,11 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
 /// always written and the exponent in at least four digits.
 std::string formatExponent(double value, int precision, char decimalSeparator = ',');
 
+/// The general format: the shortest text of at most 15 significant digits (rounded half away from
+/// zero), trailing zeros dropped; fixed notation for decimal exponents -5 to 14, else d,ddE±x
+/// without padding ("1,5E-7", "1E20").
+std::string formatGeneral(double value, char decimalSeparator = ',');
+
 /// The number as the pattern "#,##0.#########" writes it: rounded to at most `maxDecimals`
 /// decimals, trailing zeros dropped, thousands grouped with `groupSeparator`.
 std::string formatGrouped(double value, int maxDecimals, const std::string& groupSeparator,

@@ -69,8 +69,7 @@ void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Repor
     computeHeatFlow(state);
 }
 
-bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
-    computeMeanTemperature(state);
+bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
     const FluidKind kind = inputs.fluidKind();
     if (!checkMeanTemperature(state, kind, reporter))
         return false;
@@ -80,6 +79,13 @@ bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs
     if (!checkValidity(state, inputs, reporter))
         return false;
     computeConvectiveCoefficient(state);
+    return true;
+}
+
+bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
+    computeMeanTemperature(state);
+    if (!evaluateConvection(state, inputs, reporter))
+        return false;
     const bool radiationOn = inputs.radiationOn();
     if (radiationOn)
         state.emissivity = inputs.emissivity();

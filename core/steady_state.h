@@ -28,6 +28,12 @@ void applyRadiation(ConvectionState& state, bool radiationOn);
 /// user-defined fluid's range warnings reach `reporter`.
 void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
+/// The checked evaluation from the mean temperature on, shared by the main window's calculation and
+/// every step of a cooling run: the mean-temperature check, the properties, the similarity numbers,
+/// the Nusselt number, the validity check and alphaConv. `tMean` must already be in the state.
+/// Returns false when a check failed; the state then holds the values computed up to that point.
+bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
+
 /// The main window's calculation after its inputs have been read: as evaluatePoint, with the
 /// mean-temperature check before the properties and the validity check after the Nusselt number,
 /// and the emissivity read once more when radiation is on. Returns false when a check failed;

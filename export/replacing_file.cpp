@@ -63,4 +63,12 @@ bool ReplacingFile::close() {
     return ok;
 }
 
+void ReplacingFile::discard() {
+    if (m_file == nullptr)
+        return;
+    std::fclose(m_file);
+    m_file = nullptr;
+    ::unlink(m_temporaryPath.c_str());
+}
+
 } // namespace zav

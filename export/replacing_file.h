@@ -26,6 +26,9 @@ public:
     /// Closes and puts the file in place of the target; false when anything failed on the way.
     bool close();
 
+    /// Closes and removes the temporary file: the target stays as it was.
+    void discard();
+
 private:
     std::FILE* m_file = nullptr;
     std::string m_path;

@@ -1,34 +1,13 @@
 #include "export/sweeps.h"
 
 #include "core/steady_state.h"
-#include "core/text_encoding.h"
 #include "export/cel_file.h"
-#include "export/replacing_file.h"
 #include "export/table_file.h"
+#include "export/text_file.h"
 
 namespace zav {
 
 namespace {
-
-// A text file of the program: UTF-8 text written in Windows-1250 with CR LF line ends.
-class TextFile {
-public:
-    bool open(const std::string& path) { return m_file.open(path); }
-    void write(const std::string& utf8) {
-        std::string text;
-        text.reserve(utf8.size() + 8);
-        for (char c : toWindows1250(utf8)) {
-            if (c == '\n')
-                text += '\r';
-            text += c;
-        }
-        m_file.write(text);
-    }
-    bool close() { return m_file.close(); }
-
-private:
-    ReplacingFile m_file;
-};
 
 // Checks the range and opens the output; reports and returns false when the sweep cannot run.
 bool startSweep(const SweepRange& range, const std::string& fileName, const char* noFileMessage, TextFile& file,

@@ -154,6 +154,21 @@ INSTANTIATE_TEST_SUITE_P(Table, NotANumberTest,
                                            "-1e400", "abc", "1e", "1e+", "--1", "+-1", "1,2,3", "0x10", ",", "-",
                                            "1e2.5", "12,5 kg", "1,5e2,5"));
 
+class FormatGeneralTest : public ::testing::TestWithParam<std::pair<double, const char*>> {};
+
+TEST_P(FormatGeneralTest, WritesTheShortestTextOfFifteenDigits) {
+    EXPECT_EQ(formatGeneral(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatGeneralTest,
+    ::testing::Values(std::pair{0.0, "0"}, std::pair{-0.0, "0"}, std::pair{100.0, "100"}, std::pair{0.05, "0,05"},
+                      std::pair{-21.5, "-21,5"}, std::pair{double(20.3f), "20,2999992370605"},
+                      std::pair{0.1 + 0.2, "0,3"}, std::pair{0.00001, "0,00001"}, std::pair{1.5e-7, "1,5E-7"},
+                      std::pair{-0.0000012345, "-1,2345E-6"}, std::pair{123456789012345.0, "123456789012345"},
+                      std::pair{1e15, "1E15"}, std::pair{999999999999999.9, "1E15"}, std::pair{2.5e20, "2,5E20"},
+                      std::pair{0.0000045, "4,5E-6"}, std::pair{1e300, "1E300"}));
+
 TEST(ParseNumberTest, DecimalPointWhenAskedFor) { EXPECT_EQ(parseNumber("12.5", '.'), 12.5); }
 
 } // namespace

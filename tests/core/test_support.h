@@ -2,13 +2,17 @@
 // that an evaluation reads and reports to.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/cooling.h"
 #include "core/evaluation_inputs.h"
+#include "core/heat_capacity.h"
+#include "core/number_format.h"
 
 namespace zav::test {
 
@@ -59,6 +63,58 @@ struct RecordingReporter : Reporter {
 
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
+};
+
+/// The cooling window, the heat-capacity window and the main window of a cooling run as plain
+/// values; the defaults are the windows' initial texts. `emissivityTexts`, when not empty, are the
+/// texts of the emissivity field at its successive reads (the last one repeats).
+struct FakeCoolingInputs : CoolingInputs {
+    FakeInputs main;
+    MainWindowInputs window{100, 20, 0.1, 1};
+    double massValue = 1;
+    double area = 1;
+    double target = 30;
+    double steps = 10000;
+    bool radiation = true;
+    double epsilon = 1;
+    std::vector<std::string> emissivityTexts;
+    HeatCapacityModel heatCapacity;
+    mutable long long emissivityReads = 0;
+
+    const EvaluationInputs& mainWindow() const override { return main; }
+    MainWindowInputs mainWindowInputs() const override { return window; }
+    double mass() const override { return massValue; }
+    double coolingArea() const override { return area; }
+    double targetTemperature() const override { return target; }
+    double stepCount() const override { return steps; }
+    bool radiationOn() const override { return radiation; }
+    double emissivity() const override {
+        ++emissivityReads;
+        if (emissivityTexts.empty())
+            return epsilon;
+        const std::size_t at = std::min<std::size_t>(static_cast<std::size_t>(emissivityReads), emissivityTexts.size());
+        return parseNumber(emissivityTexts[at - 1]);
+    }
+    double materialHeatCapacity(double t) const override { return zav::materialHeatCapacity(heatCapacity, t); }
+};
+
+/// Records the progress bar and the plot of a cooling run.
+struct RecordingCoolingView : CoolingView {
+    std::vector<int> maxima;
+    int position = 0;
+    int setUps = 0;
+    std::vector<std::pair<double, double>> points; // coolingTime, tBody
+    std::vector<CoolingState> pointStates;
+    bool keepStates = false;
+
+    void setProgressMaximum(int maximum) override { maxima.push_back(maximum); }
+    void setProgressPosition(int p) override { position = p; }
+    void setUpPlot(double, double, double) override { ++setUps; }
+    void plotPoint(const CoolingState& s) override {
+        points.emplace_back(s.coolingTime, s.tBody);
+        if (keepStates)
+            pointStates.push_back(s);
+    }
 };
 
 } // namespace zav::test

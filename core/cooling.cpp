@@ -1,0 +1,186 @@
+#include "core/cooling.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "core/steady_state.h"
+
+namespace zav {
+
+const char* const kCoolingEqualTemperaturesMessage =
+    "Teplota telesa sa rovná teplote tekutiny: teleso sa neochladzuje ani neohrieva !!!";
+const char* const kCoolingTargetMessage =
+    "Teplota ochladenia musí ležať medzi teplotou tekutiny a teplotou telesa !!!";
+const char* const kCoolingStepCountMessage = "Počet krokov musí byť kladné číslo !!!";
+const char* const kCoolingStepUndefinedMessage =
+    "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!";
+const char* const kCoolingTimeUndefinedMessage = "Čas kroku ochladzovania nie je konečné číslo: skontrolujte "
+                                                 "hmotnosť, plochu, tepelnú kapacitu a súčiniteľ prestupu tepla !!!";
+
+namespace {
+
+constexpr int kScaleSteps = 1000;
+// Maximum of the progress bar when it shows the fraction done of a step count it cannot hold.
+constexpr int kFractionMaximum = 1000;
+
+// The progress bar of one pass. Positions beyond the maximum (the last step of a step count that
+// is not whole) stay at the maximum.
+class Progress {
+public:
+    Progress(CoolingView& view, double steps) : m_view(view), m_steps(steps) {
+        const double whole = std::trunc(steps);
+        m_fraction = !(whole <= INT_MAX);
+        m_maximum = m_fraction ? kFractionMaximum : static_cast<int>(std::max(whole, 0.0));
+        m_view.setProgressMaximum(m_maximum);
+        m_view.setProgressPosition(0);
+    }
+
+    void done(long long steps) {
+        const double position =
+            m_fraction ? std::floor(static_cast<double>(steps) / m_steps * kFractionMaximum) : static_cast<double>(steps);
+        const int clamped = static_cast<int>(std::min(position, static_cast<double>(m_maximum)));
+        if (clamped != m_position) {
+            m_position = clamped;
+            m_view.setProgressPosition(clamped);
+        }
+    }
+
+private:
+    CoolingView& m_view;
+    double m_steps;
+    bool m_fraction = false;
+    int m_maximum = 0;
+    int m_position = 0;
+};
+
+bool stopRun(Reporter& reporter, const char* message) {
+    reporter.showMessage(message);
+    reporter.setStatusText(message);
+    return false;
+}
+
+// Reads the main window's four inputs into the state; the body is at its start temperature.
+void readMainWindow(CoolingState& s, const CoolingInputs& inputs) {
+    const MainWindowInputs main = inputs.mainWindowInputs();
+    s.tBody = main.tBody;
+    s.tFluid = main.tFluid;
+    s.charLength = main.charLength;
+    s.area = main.area;
+    s.startTemperature = main.tBody;
+    s.temperatureDrop = s.tBody - s.targetTemperature;
+}
+
+// Inputs for which the stepping has no meaning: the logarithm of every step would be undefined,
+// or the run would end at once without cooling.
+const char* inputProblem(const CoolingState& s) {
+    if (s.startTemperature == s.tFluid)
+        return kCoolingEqualTemperaturesMessage;
+    const double low = std::min(s.tFluid, s.startTemperature);
+    const double high = std::max(s.tFluid, s.startTemperature);
+    if (!(low < s.targetTemperature && s.targetTemperature < high))
+        return kCoolingTargetMessage;
+    if (!(s.stepCount > 0))
+        return kCoolingStepCountMessage;
+    return nullptr;
+}
+
+// From the current temperature T down (or up) by `drop` to T′: the time of exponential cooling at
+// the coefficient and heat capacity of T, added to `elapsed`.
+bool temperatureStep(CoolingState& s, double drop, double& elapsed, const CoolingInputs& inputs, Reporter& reporter) {
+    const double t = s.tBody;
+    s.c_material = inputs.materialHeatCapacity(t);
+    const double next = t - drop;
+    const double ratio = (t - s.tFluid) / (next - s.tFluid);
+    if (!(ratio > 0) || !std::isfinite(ratio))
+        return stopRun(reporter, kCoolingStepUndefinedMessage);
+    const double dt = std::log(ratio) * s.mass * s.c_material / (s.alphaStep * s.coolingArea);
+    if (!std::isfinite(dt))
+        return stopRun(reporter, kCoolingTimeUndefinedMessage);
+    elapsed += dt;
+    s.tBody = next;
+    return true;
+}
+
+bool scalePass(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view) {
+    Progress progress(view, kScaleSteps);
+    const double drop = 0.001 * s.temperatureDrop;
+    const EvaluationInputs& main = inputs.mainWindow();
+    for (int counter = 0; counter < kScaleSteps; ++counter) {
+        if (!evaluateCoolingStep(s, main, reporter))
+            return false;
+        s.alphaStep = s.alphaConv;
+        if (s.radiationOn) {
+            s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
+            s.alphaStep += s.alphaRad;
+        }
+        if (!temperatureStep(s, drop, s.scaleTime, inputs, reporter))
+            return false;
+        progress.done(counter + 1);
+    }
+    return true;
+}
+
+bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view,
+                    CoolingDataSink* data) {
+    Progress progress(view, s.stepCount);
+    if (data != nullptr)
+        s.c_material = inputs.materialHeatCapacity(s.startTemperature);
+    const double drop = s.temperatureDrop / s.stepCount;
+    const EvaluationInputs& main = inputs.mainWindow();
+    for (long long counter = 0; static_cast<double>(counter) < s.stepCount; ++counter) {
+        if (!evaluateCoolingStep(s, main, reporter))
+            return false;
+        s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
+        if (data != nullptr)
+            data->writeRow(s);
+        s.alphaStep = s.radiationOn ? s.alphaConv + s.alphaRad : s.alphaConv;
+        if (!temperatureStep(s, drop, s.coolingTime, inputs, reporter))
+            return false;
+        view.plotPoint(s);
+        progress.done(counter + 1);
+    }
+    if (data != nullptr)
+        data->writeRow(s);
+    return true;
+}
+
+} // namespace
+
+double radiativeCoefficientQuotient(double emissivity, double tBody, double tFluid) {
+    return emissivity * 5.67 / (tBody - tFluid) *
+           (std::pow((tBody + 273.15) * 0.01, 4) - std::pow((tFluid + 273.15) * 0.01, 4));
+}
+
+bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow, Reporter& reporter) {
+    // The absolute value of the sum, unlike the main window: -50 °C in -20 °C gives +35 °C.
+    state.tMean = std::fabs(state.tBody + state.tFluid) * 0.5;
+    return evaluateConvection(state, mainWindow, reporter);
+}
+
+CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view,
+                          CoolingDataSink* data) {
+    s.mass = inputs.mass();
+    s.coolingArea = inputs.coolingArea();
+    s.targetTemperature = inputs.targetTemperature();
+    s.stepCount = inputs.stepCount();
+    s.radiationOn = inputs.radiationOn();
+    readMainWindow(s, inputs);
+    if (const char* problem = inputProblem(s)) {
+        reporter.showMessage(problem);
+        return CoolingOutcome::Refused;
+    }
+    s.scaleTime = 0;
+    s.coolingTime = 0;
+    if (!scalePass(s, inputs, reporter, view))
+        return CoolingOutcome::Stopped;
+    view.setUpPlot(s.tFluid, s.startTemperature, s.scaleTime);
+
+    // The body is back at its start temperature for the simulation pass.
+    s.targetTemperature = inputs.targetTemperature();
+    readMainWindow(s, inputs);
+    s.initialExcess = s.tBody - s.tFluid;
+    return simulationPass(s, inputs, reporter, view, data) ? CoolingOutcome::Completed : CoolingOutcome::Stopped;
+}
+
+} // namespace zav

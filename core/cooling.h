@@ -1,0 +1,116 @@
+// The cooling of a body treated as one lump at a uniform temperature: natural convection with the
+// coefficient of the main window's shape and fluid re-evaluated at every temperature step, plus
+// radiation to surroundings at the fluid temperature. The run is stepped in temperature: each step
+// takes the exact time of exponential cooling at the coefficient and heat capacity of its start.
+// A scale pass of 1000 steps measures the time axis of the picture; the simulation pass then
+// cools in the user's number of steps, plotting and writing one data row per step.
+#pragma once
+
+#include "core/convection_state.h"
+#include "core/evaluation_inputs.h"
+#include "core/reporter.h"
+
+namespace zav {
+
+/// The cooling window's own record: the evaluation at the current body temperature (`tBody`
+/// changes during a run), the inputs of the cooling window and the variables of the latest run.
+/// It never shares storage with the main window's state.
+struct CoolingState : ConvectionState {
+    // Cooling inputs, read when a run starts.
+    double mass = 0;              // kg
+    double coolingArea = 0;       // m², the surface that cools (not the main window's area)
+    double targetTemperature = 0; // °C
+    double stepCount = 0;         // 1, parsed as a real number
+    bool radiationOn = false;
+
+    // Run variables.
+    double startTemperature = 0; // °C
+    double temperatureDrop = 0;  // K, start − target
+    double initialExcess = 0;    // K, start − fluid
+    double scaleTime = 0;        // s, elapsed time of the scale pass
+    double coolingTime = 0;      // s, elapsed time of the simulation pass
+    double c_material = 0;       // J/(kg·K), of the latest temperature step
+    double alphaStep = 0;        // W/(m²·K), coefficient of the latest temperature step
+};
+
+/// The four inputs the cooling takes from the main window.
+struct MainWindowInputs {
+    double tBody = 0;      // °C, the start temperature of the body
+    double tFluid = 0;     // °C
+    double charLength = 0; // m
+    double area = 0;       // m²
+};
+
+/// What a cooling run reads from the windows while it runs. The numeric getters parse the field's
+/// current text and throw ConversionError when it is not a number.
+class CoolingInputs {
+public:
+    virtual ~CoolingInputs() = default;
+
+    /// The main window's shape, fluid and their own inputs, read by the models at every step.
+    virtual const EvaluationInputs& mainWindow() const = 0;
+    /// The main window's body and fluid temperatures, dimension and area, parsed in that order.
+    virtual MainWindowInputs mainWindowInputs() const = 0;
+
+    virtual double mass() const = 0;
+    virtual double coolingArea() const = 0;
+    virtual double targetTemperature() const = 0;
+    virtual double stepCount() const = 0;
+    virtual bool radiationOn() const = 0;
+    /// Parsed again at every step that uses it.
+    virtual double emissivity() const = 0;
+    /// The heat-capacity window's value at the body temperature t (°C), read afresh at every call.
+    virtual double materialHeatCapacity(double t) const = 0;
+};
+
+/// Where a run shows its progress and draws its curve.
+class CoolingView {
+public:
+    virtual ~CoolingView() = default;
+    virtual void setProgressMaximum(int maximum) = 0;
+    virtual void setProgressPosition(int position) = 0;
+    /// After the scale pass: the temperature axis from `tLow` (the fluid) to `tHigh` (the start) and
+    /// the time axis from 0 to `scaleTime`.
+    virtual void setUpPlot(double tLow, double tHigh, double scaleTime) = 0;
+    /// After every simulation step, with `coolingTime` and `tBody` of its end.
+    virtual void plotPoint(const CoolingState& state) = 0;
+};
+
+/// Receives the data rows of the simulation pass: one at the start of every step and a final one
+/// after a pass that ran to its end.
+class CoolingDataSink {
+public:
+    virtual ~CoolingDataSink() = default;
+    virtual void writeRow(const CoolingState& state) = 0;
+};
+
+enum class CoolingOutcome {
+    Refused,   // the inputs were refused before anything was computed
+    Completed, // both passes ran to their end
+    Stopped,   // a check or an undefined step ended the run part-way
+};
+
+/// Messages of refused inputs and of a step that cannot be computed.
+extern const char* const kCoolingEqualTemperaturesMessage;
+extern const char* const kCoolingTargetMessage;
+extern const char* const kCoolingStepCountMessage;
+extern const char* const kCoolingStepUndefinedMessage;
+extern const char* const kCoolingTimeUndefinedMessage;
+
+/// The radiative coefficient in its quotient form, σ folded into the factor 0.01 on each absolute
+/// temperature: ε·5.67·[(Tb/100)⁴ − (Tf/100)⁴]/(tBody − tFluid). Undefined for equal temperatures.
+double radiativeCoefficientQuotient(double emissivity, double tBody, double tFluid);
+
+/// The checked evaluation at the current body temperature: as the main window's, with the mean
+/// temperature |tBody + tFluid|/2. A failed check has been shown and written to the status text.
+bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow, Reporter& reporter);
+
+/// One cooling run. Refuses (with a message, before any evaluation) a start equal to the fluid
+/// temperature, a target not strictly between the fluid and the start, and a step count that is
+/// not positive. A failed check, a step past the fluid temperature or a step time that is not
+/// finite ends the run with its message and status text. `data` is null when no data file is kept.
+/// A text that is not a number throws ConversionError and abandons the run where it stands.
+CoolingOutcome runCooling(CoolingState& state, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view,
+                          CoolingDataSink* data);
+
+} // namespace zav

@@ -1,0 +1,257 @@
+#include "core/cooling.h"
+
+#include <cmath>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "core/heat_capacity.h"
+#include "core/nusselt.h"
+#include "core/test_support.h"
+
+namespace zav {
+namespace {
+
+using test::FakeCoolingInputs;
+using test::RecordingCoolingView;
+using test::RecordingReporter;
+
+struct RecordingRows : CoolingDataSink {
+    std::vector<CoolingState> rows;
+    void writeRow(const CoolingState& s) override { rows.push_back(s); }
+};
+
+struct HeatCapacityCase {
+    HeatCapacityKind kind;
+    double t;
+    double expected;
+};
+
+void PrintTo(const HeatCapacityCase& c, std::ostream* os) { *os << "kind " << int(c.kind) << " at " << c.t; }
+
+class HeatCapacityTest : public ::testing::TestWithParam<HeatCapacityCase> {};
+
+TEST_P(HeatCapacityTest, GivesTheMaterialsValue) {
+    const HeatCapacityCase& c = GetParam();
+    HeatCapacityModel model;
+    model.kind = c.kind;
+    model.b = 1; // the cubic 1000 + t
+    EXPECT_TRUE(test::relativelyNear(materialHeatCapacity(model, c.t), c.expected, test::kSameFormula));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, HeatCapacityTest,
+    ::testing::Values(HeatCapacityCase{HeatCapacityKind::Constant, -40, 1000},
+                      HeatCapacityCase{HeatCapacityKind::Constant, 900, 1000},
+                      HeatCapacityCase{HeatCapacityKind::Cubic, 0, 1000},
+                      HeatCapacityCase{HeatCapacityKind::Cubic, 250, 1250},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 19.9, 425},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 20, 439.80176},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 500, 425 + 386.5 - 422.5 + 277.5},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 600, 666 + 13002.0 / 138},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 734.9, 666 + 13002 / 3.1},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 735, 5000},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 899.9, 545 + 17820 / 168.9},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 900, 650},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 1200, 650},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 1500, 650}, // kept above the curve
+                      HeatCapacityCase{HeatCapacityKind::Grade17246, 0, 449.57},
+                      HeatCapacityCase{HeatCapacityKind::Grade17246, 100, 449.57 + 28.03 - 2.897 + 0.13284}));
+
+TEST(HeatCapacityCubic, UsesAllFourCoefficients) {
+    HeatCapacityModel model{HeatCapacityKind::Cubic, 0, 400, 1, 0.001, 1e-6};
+    EXPECT_TRUE(test::relativelyNear(materialHeatCapacity(model, 200), 400 + 200 + 40 + 8, test::kSameFormula));
+}
+
+// Inputs with which no step can be computed are refused before the first evaluation.
+struct RefusalCase {
+    double start;
+    double fluid;
+    double target;
+    double steps;
+    const char* message;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.start << " in " << c.fluid << " to " << c.target << " in " << c.steps << " steps";
+}
+
+class CoolingRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(CoolingRefusalTest, RefusesBeforeComputing) {
+    const RefusalCase& c = GetParam();
+    FakeCoolingInputs inputs;
+    inputs.window.tBody = c.start;
+    inputs.window.tFluid = c.fluid;
+    inputs.target = c.target;
+    inputs.steps = c.steps;
+    CoolingState state;
+    RecordingReporter reporter;
+    RecordingCoolingView view;
+    RecordingRows rows;
+    EXPECT_EQ(runCooling(state, inputs, reporter, view, &rows), CoolingOutcome::Refused);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{c.message});
+    EXPECT_TRUE(reporter.statusTexts.empty());
+    EXPECT_TRUE(view.maxima.empty());
+    EXPECT_TRUE(rows.rows.empty());
+    EXPECT_EQ(inputs.emissivityReads, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CoolingRefusalTest,
+    ::testing::Values(RefusalCase{20, 20, 10, 100, kCoolingEqualTemperaturesMessage},
+                      RefusalCase{100, 20, 100, 100, kCoolingTargetMessage},
+                      RefusalCase{100, 20, 20, 100, kCoolingTargetMessage},
+                      RefusalCase{100, 20, 10, 100, kCoolingTargetMessage},
+                      RefusalCase{100, 20, 120, 100, kCoolingTargetMessage},
+                      RefusalCase{-50, -20, -10, 100, kCoolingTargetMessage},
+                      RefusalCase{100, 20, 30, 0, kCoolingStepCountMessage},
+                      RefusalCase{100, 20, 30, -3, kCoolingStepCountMessage}));
+
+// What ends a run part-way, and what it leaves behind.
+struct StopCase {
+    const char* name;
+    void (*setUp)(FakeCoolingInputs&);
+    const char* message;
+    const char* status;
+    int plottedPoints;
+    std::size_t dataRows;
+};
+
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
+class CoolingStopTest : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(CoolingStopTest, EndsTheRunWithItsMessage) {
+    const StopCase& c = GetParam();
+    FakeCoolingInputs inputs;
+    c.setUp(inputs);
+    CoolingState state;
+    RecordingReporter reporter;
+    RecordingCoolingView view;
+    RecordingRows rows;
+    EXPECT_EQ(runCooling(state, inputs, reporter, view, &rows), CoolingOutcome::Stopped);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{c.message});
+    ASSERT_FALSE(reporter.statusTexts.empty());
+    EXPECT_EQ(reporter.statusTexts.back(), c.status);
+    EXPECT_EQ(static_cast<int>(view.points.size()), c.plottedPoints);
+    EXPECT_EQ(view.setUps, c.plottedPoints > 0 ? 1 : 0);
+    EXPECT_EQ(rows.rows.size(), c.dataRows);
+    EXPECT_EQ(state.coolingTime, view.points.empty() ? 0.0 : view.points.back().first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CoolingStopTest,
+    ::testing::Values(
+        // 2.5 steps of 28 K from 100 °C: the third starts at 44 °C and would end at 16 °C, below the fluid.
+        StopCase{"StepPastTheFluid", [](FakeCoolingInputs& in) { in.steps = 2.5; }, kCoolingStepUndefinedMessage,
+                 kCoolingStepUndefinedMessage, 2, 3},
+        StopCase{"NoCoolingArea", [](FakeCoolingInputs& in) { in.area = 0; }, kCoolingTimeUndefinedMessage,
+                 kCoolingTimeUndefinedMessage, 0, 0},
+        // The lower face of a hot plate 1 cm across leaves its correlation's range below ΔT ≈ 16 K.
+        StopCase{"CorrelationRange",
+                 [](FakeCoolingInputs& in) {
+                     in.main.shape = SurfaceGeometry::HorizontalPlate;
+                     in.main.position = PlatePosition::Lower;
+                     in.window.charLength = 0.01;
+                     in.target = 25;
+                 },
+                 kHorizontalPlateMessage, kHorizontalPlateStatus, 0, 0},
+        StopCase{"WaterMeanTemperature",
+                 [](FakeCoolingInputs& in) {
+                     in.main.fluid = FluidKind::Water;
+                     in.window.tBody = 190;
+                     in.target = 100;
+                 },
+                 "Stredná teplota musí byť v rozsahu 0 až 100°C !!!",
+                 "Stredná teplota musí byť v rozsahu 0 až 100°C !!!", 0, 0}));
+
+CoolingState run(FakeCoolingInputs& inputs, RecordingCoolingView& view, RecordingRows* rows = nullptr) {
+    CoolingState state;
+    RecordingReporter reporter;
+    EXPECT_EQ(runCooling(state, inputs, reporter, view, rows), CoolingOutcome::Completed);
+    EXPECT_TRUE(reporter.messages.empty());
+    return state;
+}
+
+TEST(CoolingRun, StepsTheWholeDropAndWritesARowPerStepAndAFinalOne) {
+    FakeCoolingInputs inputs;
+    inputs.steps = 7;
+    inputs.target = 60;
+    RecordingCoolingView view;
+    RecordingRows rows;
+    const CoolingState state = run(inputs, view, &rows);
+    EXPECT_EQ(view.maxima, (std::vector<int>{1000, 7}));
+    EXPECT_EQ(view.position, 7);
+    EXPECT_EQ(view.setUps, 1);
+    ASSERT_EQ(view.points.size(), 7u);
+    ASSERT_EQ(rows.rows.size(), 8u);
+    EXPECT_NEAR(state.tBody, 60, 1e-12);
+    EXPECT_EQ(rows.rows.front().coolingTime, 0);
+    EXPECT_EQ(rows.rows.front().tBody, 100);
+    EXPECT_EQ(rows.rows.back().coolingTime, state.coolingTime);
+    EXPECT_EQ(rows.rows.back().tBody, state.tBody);
+    // Every row but the last is written at the start of a step, before the time it takes.
+    for (std::size_t i = 1; i + 1 < rows.rows.size(); ++i)
+        EXPECT_EQ(rows.rows[i].coolingTime, view.points[i - 1].first);
+}
+
+TEST(CoolingRun, ParsesTheEmissivityAtEverySimulationStepEvenWithoutRadiation) {
+    FakeCoolingInputs inputs;
+    inputs.steps = 7;
+    inputs.target = 60;
+    inputs.radiation = false;
+    RecordingCoolingView view;
+    run(inputs, view);
+    EXPECT_EQ(inputs.emissivityReads, 7);
+
+    FakeCoolingInputs broken = inputs;
+    broken.emissivityReads = 0;
+    broken.emissivityTexts = {"x"};
+    CoolingState state;
+    RecordingReporter reporter;
+    EXPECT_THROW(runCooling(state, broken, reporter, view, nullptr), ConversionError);
+
+    inputs.radiation = true;
+    inputs.emissivityReads = 0;
+    run(inputs, view);
+    EXPECT_EQ(inputs.emissivityReads, 1007);
+}
+
+TEST(CoolingRun, TakesTheCoolingAreaNotTheMainWindowsArea) {
+    FakeCoolingInputs inputs;
+    inputs.steps = 50;
+    RecordingCoolingView view;
+    const double time = run(inputs, view).coolingTime;
+    inputs.window.area = 7;
+    EXPECT_EQ(run(inputs, view).coolingTime, time);
+    inputs.area = 2;
+    EXPECT_TRUE(test::relativelyNear(run(inputs, view).coolingTime, time / 2, test::kSameFormula));
+}
+
+TEST(CoolingRun, ProgressOfAStepCountThatIsNotWholeOrTooLargeForTheBar) {
+    FakeCoolingInputs inputs;
+    inputs.steps = 2.5;
+    inputs.target = 60;
+    RecordingCoolingView view;
+    run(inputs, view);
+    EXPECT_EQ(view.maxima, (std::vector<int>{1000, 2}));
+    EXPECT_EQ(view.position, 2);
+    EXPECT_EQ(view.points.size(), 3u);
+
+    // Three thousand million steps: the bar counts thousandths; the run is cut short by a bad text.
+    inputs.steps = 3e9;
+    inputs.emissivityReads = 0;
+    inputs.emissivityTexts = std::vector<std::string>(1500, "1");
+    inputs.emissivityTexts.push_back("x");
+    RecordingCoolingView large;
+    CoolingState state;
+    RecordingReporter reporter;
+    EXPECT_THROW(runCooling(state, inputs, reporter, large, nullptr), ConversionError);
+    EXPECT_EQ(large.maxima, (std::vector<int>{1000, 1000}));
+    EXPECT_EQ(large.points.size(), 500u);
+    EXPECT_EQ(large.position, 0);
+}
+
+} // namespace
+} // namespace zav
