@@ -152,6 +152,8 @@ double radiativeCoefficientQuotient(double emissivity, double tBody, double tFlu
            (std::pow((tBody + 273.15) * 0.01, 4) - std::pow((tFluid + 273.15) * 0.01, 4));
 }
 
+double biotNumber(double alpha, double thickness, double conductivity) { return alpha * thickness / (2 * conductivity); }
+
 bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow, Reporter& reporter) {
     // The absolute value of the sum, unlike the main window: -50 °C in -20 °C gives +35 °C.
     state.tMean = std::fabs(state.tBody + state.tFluid) * 0.5;

@@ -113,4 +113,9 @@ bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow
 CoolingOutcome runCooling(CoolingState& state, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view,
                           CoolingDataSink* data);
 
+/// The Biot number of a plate of thickness δ (m) of a material of conductivity λ (W/(m·K)) with the
+/// heat transfer coefficient α (W/(m²·K)), half the thickness being the characteristic length:
+/// α·δ/(2·λ). How far the body is from the uniform temperature the run assumes.
+double biotNumber(double alpha, double thickness, double conductivity);
+
 } // namespace zav

@@ -18,6 +18,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "ui/cooling_picture.h"
 #include "ui/form1.h"
 #include "ui/form7.h"
 #include "ui/panel_status_bar.h"
@@ -42,6 +43,8 @@ bool isDumpedControl(const QObject* object) {
         return false;
     if (qobject_cast<const QLabel*>(object) != nullptr)
         return object->objectName().startsWith(QLatin1String("Image"));
+    if (qobject_cast<const CoolingPicture*>(object) != nullptr)
+        return true;
     return qobject_cast<const QLineEdit*>(object) != nullptr || qobject_cast<const QCheckBox*>(object) != nullptr ||
            qobject_cast<const QRadioButton*>(object) != nullptr || qobject_cast<const QComboBox*>(object) != nullptr ||
            qobject_cast<const QProgressBar*>(object) != nullptr || qobject_cast<const QTabWidget*>(object) != nullptr ||
@@ -326,6 +329,8 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
             throw ScriptError(name.toStdString() + " cannot be printed");
         return {prefix + form7->leftAxisTitle()};
     }
+    if (auto* picture = qobject_cast<CoolingPicture*>(object))
+        return {prefix + QStringLiteral("%1x%2").arg(picture->image().width()).arg(picture->image().height())};
     if (auto* label = qobject_cast<QLabel*>(object)) {
         if (!label->pixmap().isNull())
             return {prefix + QStringLiteral("%1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())};

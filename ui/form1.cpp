@@ -17,6 +17,7 @@
 #include "export/cel_file.h"
 #include "export/sweeps.h"
 #include "ui/dialogs.h"
+#include "ui/form2.h"
 #include "ui/form6.h"
 #include "ui/form7.h"
 #include "ui/form8.h"
@@ -39,18 +40,6 @@ constexpr int kLabelWidth = 156;
 constexpr int kEditX = 164;
 constexpr int kEditWidth = 92;
 constexpr int kRowHeight = 21;
-
-// Switches an output on or off; switching it on asks for its file (Cancel keeps the switch on
-// and the earlier name).
-void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs,
-                         const FileDialogOptions& options) {
-    on = !on;
-    item->setChecked(on);
-    if (!on)
-        return;
-    if (const std::optional<QString> chosen = dialogs.saveFileName(options))
-        fileName = *chosen;
-}
 
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
@@ -103,7 +92,7 @@ void Form1::buildMenu() {
     action(file, "Koniec1", QStringLiteral("Koniec"), &Form1::Koniec1Click);
     QMenu* dynamics = bar->addMenu(QStringLiteral("Dynamika"));
     dynamics->setObjectName(QStringLiteral("Dynamika1"));
-    action(dynamics, "Ochladzovanie1", QStringLiteral("Ochladzovanie"), nullptr);
+    action(dynamics, "Ochladzovanie1", QStringLiteral("Ochladzovanie"), &Form1::Ochladzovanie1Click);
     QMenu* chart = bar->addMenu(QStringLiteral("Graf"));
     chart->setObjectName(QStringLiteral("graf1"));
     action(chart, "graf2", QStringLiteral("Graf"), &Form1::graf2Click);
@@ -189,6 +178,8 @@ void Form1::buildResults(QWidget* central) {
         edit->setReadOnly(true);
         setBackground(edit, kInfoBackground);
         m_results.append({edit, row.value, row.precision, row.decimals, row.scale, row.suffix});
+        if (row.value == &ConvectionState::alphaTotal)
+            m_edit13 = edit;
         y += 23;
     }
 }
@@ -252,11 +243,23 @@ void Form1::buildGeometry(QWidget* central) {
 }
 
 void Form1::readInputs() {
-    m_state.tBody = readNumber(m_edit1);
-    m_state.tFluid = readNumber(m_edit2);
-    m_state.charLength = readNumber(m_edit10);
-    m_state.area = readNumber(m_edit17);
+    const MainWindowInputs inputs = readMainWindowInputs();
+    m_state.tBody = inputs.tBody;
+    m_state.tFluid = inputs.tFluid;
+    m_state.charLength = inputs.charLength;
+    m_state.area = inputs.area;
 }
+
+MainWindowInputs Form1::readMainWindowInputs() const {
+    MainWindowInputs inputs;
+    inputs.tBody = readNumber(m_edit1);
+    inputs.tFluid = readNumber(m_edit2);
+    inputs.charLength = readNumber(m_edit10);
+    inputs.area = readNumber(m_edit17);
+    return inputs;
+}
+
+QString Form1::totalCoefficientText() const { return m_edit13->text(); }
 
 void Form1::Button1Click() {
     m_state.emissivity = readNumber(m_edit20);
@@ -338,6 +341,8 @@ void Form1::Ansys1Click() {
     toggleOutput(m_celOutputOn, m_ansys1, m_celFileName, m_dialogs,
                  {QStringLiteral(".ccl|*.ccl"), QStringLiteral("ccl")});
 }
+
+void Form1::Ochladzovanie1Click() { showWindow(m_links.form2); }
 
 void Form1::graf2Click() { showWindow(m_links.form7); }
 

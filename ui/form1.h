@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include "core/convection_state.h"
+#include "core/cooling.h"
 #include "core/evaluation_inputs.h"
 
 class QAction;
@@ -22,6 +23,7 @@ class QRadioButton;
 namespace zav {
 
 class Dialogs;
+class Form2;
 class Form6;
 class Form7;
 class Form8;
@@ -29,6 +31,7 @@ class PanelStatusBar;
 
 /// The other windows the main window's menus and buttons open.
 struct Form1Links {
+    Form2* form2 = nullptr;   // "Dynamika - ochladzovanie 1.0", the cooling
     QWidget* form4 = nullptr; // "O programe ZAV - voľná konvekcia"
     Form6* form6 = nullptr;   // "Rozsah", the range of the sweeps
     Form7* form7 = nullptr;   // "Graf", the chart of the table sweep
@@ -43,6 +46,15 @@ public:
 
     void setLinks(const Form1Links& links) { m_links = links; }
     const ConvectionState& state() const { return m_state; }
+
+    // What the cooling window reads from this window while it runs: the shape, the fluid and their
+    // inputs, the four main inputs, the total coefficient shown, and the messages and status text.
+    const EvaluationInputs& evaluationInputs() const { return *this; }
+    Reporter& reporter() { return *this; }
+    /// Edit1, Edit2, Edit10 and Edit17 parsed now, in that order.
+    MainWindowInputs readMainWindowInputs() const;
+    /// The text of the total coefficient's result field.
+    QString totalCoefficientText() const;
 
 signals:
     /// The user ended the program ("Koniec" or closing this window).
@@ -67,6 +79,7 @@ private:
     void Ulodosboru1Click();
     void Ansys1Click();
     void Koniec1Click();
+    void Ochladzovanie1Click();
     void graf2Click();
     void Oprograme1Click();
     void Peltier1Click();
@@ -118,6 +131,7 @@ private:
     QLineEdit* m_edit16 = nullptr;            // inclinationDeg
     QLineEdit* m_edit11 = nullptr;            // finGap
     QLineEdit* m_edit19 = nullptr;            // tubeDiameter
+    QLineEdit* m_edit13 = nullptr;            // alphaTotal, shown
     PanelStatusBar* m_statusBar1 = nullptr;
 
     struct ResultField {

@@ -1,5 +1,6 @@
 #include "ui/window_util.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QScreen>
 
 #include "core/number_format.h"
+#include "ui/dialogs.h"
 
 namespace zav {
 
@@ -72,6 +74,15 @@ void showWindow(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, const FileDialogOptions& options) {
+    on = !on;
+    item->setChecked(on);
+    if (!on)
+        return;
+    if (const std::optional<QString> chosen = dialogs.saveFileName(options))
+        fileName = *chosen;
 }
 
 double readNumber(const QLineEdit* edit) { return parseNumber(edit->text().toStdString()); }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,13 @@ QColor background(const QWidget* widget);
 void centreOnScreen(QWidget* window);
 /// Makes a window visible and brings it to the front, as it was when last hidden.
 void showWindow(QWidget* window);
+
+struct FileDialogOptions;
+class Dialogs;
+
+/// Switches an output on or off and sets the check mark of its menu item; switching it on asks
+/// for its file (Cancel keeps the switch on and the earlier name).
+void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, const FileDialogOptions& options);
 
 /// The number in an edit's current text; throws ConversionError when it is not one.
 double readNumber(const QLineEdit* edit);

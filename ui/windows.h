@@ -12,7 +12,9 @@ namespace zav {
 
 class Dialogs;
 class Form1;
+class Form2;
 class Form4;
+class Form5;
 class Form6;
 class Form7;
 class Form8;
@@ -20,7 +22,9 @@ class Form9;
 
 struct Windows {
     std::unique_ptr<Form1> form1;
+    std::unique_ptr<Form2> form2;
     std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form5> form5;
     std::unique_ptr<Form6> form6;
     std::unique_ptr<Form7> form7;
     std::unique_ptr<Form8> form8;

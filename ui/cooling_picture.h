@@ -1,0 +1,40 @@
+// The cooling window's picture: a fixed-size bitmap on which a run draws its frame (axes, ticks,
+// dashed grid, labels, captions) and then its curve pixel by pixel. It keeps its content until the
+// next run's frame, and can be written as a Windows bitmap.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QWidget>
+
+#include "export/cooling_plot.h"
+
+namespace zav {
+
+class CoolingPicture : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 737;
+    static constexpr int kHeight = 489;
+
+    explicit CoolingPicture(QWidget* parent = nullptr);
+
+    const QImage& image() const { return m_image; }
+
+    /// Clears the picture to the scheme's background and draws the frame for the given axes.
+    void setUpPlot(const PlotScheme& scheme, double tLow, double tHigh, double scaleTime);
+    /// One pixel of the curve in the scheme's curve colour; a pixel off the picture is skipped.
+    void plot(const PlotPixel& pixel);
+
+    /// The picture as a Windows bitmap file.
+    QByteArray bitmapBytes() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_image;
+    QRgb m_curve = 0;
+};
+
+} // namespace zav
