@@ -24,25 +24,35 @@ constexpr int kScaleSteps = 1000;
 // Maximum of the progress bar when it shows the fraction done of a step count it cannot hold.
 constexpr int kFractionMaximum = 1000;
 
-// The progress bar of one pass. Positions beyond the maximum (the last step of a step count that
-// is not whole) stay at the maximum.
+// The progress bar of one pass. It is moved in steps of a thousandth of its length (a bar redrawn
+// at every one of a million steps would cost more than the steps), and to the exact count when the
+// pass ends, however it ends. Positions beyond the maximum (the last step of a step count that is
+// not whole) stay at the maximum.
 class Progress {
 public:
     Progress(CoolingView& view, double steps) : m_view(view), m_steps(steps) {
         const double whole = std::trunc(steps);
         m_fraction = !(whole <= INT_MAX);
         m_maximum = m_fraction ? kFractionMaximum : static_cast<int>(std::max(whole, 0.0));
+        m_stride = std::max(m_maximum / 1000, 1);
         m_view.setProgressMaximum(m_maximum);
         m_view.setProgressPosition(0);
     }
+    ~Progress() {
+        if (m_position != m_shown)
+            m_view.setProgressPosition(m_position);
+    }
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
 
     void done(long long steps) {
         const double position =
             m_fraction ? std::floor(static_cast<double>(steps) / m_steps * kFractionMaximum) : static_cast<double>(steps);
-        const int clamped = static_cast<int>(std::min(position, static_cast<double>(m_maximum)));
-        if (clamped != m_position) {
-            m_position = clamped;
-            m_view.setProgressPosition(clamped);
+        m_position = static_cast<int>(std::min(position, static_cast<double>(m_maximum)));
+        if (m_position - m_shown >= m_stride || m_position == m_maximum) {
+            if (m_position != m_shown)
+                m_view.setProgressPosition(m_position);
+            m_shown = m_position;
         }
     }
 
@@ -51,7 +61,9 @@ private:
     double m_steps;
     bool m_fraction = false;
     int m_maximum = 0;
-    int m_position = 0;
+    int m_stride = 1;
+    int m_position = 0; // steps done
+    int m_shown = 0;    // what the bar shows
 };
 
 bool stopRun(Reporter& reporter, const char* message) {

@@ -1,9 +1,12 @@
 #include "core/number_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdint>
+#include <cstring>
 #include <cerrno>
 #include <clocale>
 #include <locale.h>
@@ -25,21 +28,29 @@ struct Digits {
     bool zero = true;
 };
 
-// Decimal digits of |value| as printed with `significant` digits (glibc prints them correctly
-// rounded from the exact binary value).
+// Decimal digits of |value| as printed with `significant` digits (std::to_chars rounds them
+// correctly from the exact binary value).
 Digits printDigits(double value, int significant) {
     static thread_local std::string buffer;
     buffer.resize(static_cast<std::size_t>(significant) + 16);
-    int n = std::snprintf(buffer.data(), buffer.size(), "%.*e", significant - 1, std::fabs(value));
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                            std::chars_format::scientific, significant - 1);
+    const char* const text = buffer.data();
+    const int n = error == std::errc() ? static_cast<int>(end - text) : 0;
     Digits d;
     d.zero = false;
     d.digits.reserve(static_cast<std::size_t>(significant));
     int i = 0;
-    for (; i < n && buffer[i] != 'e'; ++i) {
-        if (isDigit(buffer[i]))
-            d.digits.push_back(buffer[i]);
+    for (; i < n && text[i] != 'e'; ++i) {
+        if (isDigit(text[i]))
+            d.digits.push_back(text[i]);
     }
-    d.exponent = std::atoi(buffer.c_str() + i + 1);
+    if (i + 1 < n) {
+        const char* exponent = text + i + 1;
+        if (*exponent == '+')
+            ++exponent;
+        std::from_chars(exponent, text + n, d.exponent);
+    }
     return d;
 }
 
@@ -111,12 +122,203 @@ const char* nonFiniteText(double value) {
 
 int clampPrecision(int precision) { return std::clamp(precision, 1, kProbeDigits - 2); }
 
+// The common case without the exact expansion: |value| rounded correctly to keep + 3 significant
+// digits by std::to_chars decides the rounding to `keep` digits, unless those three digits read
+// "500", where the value may lie on either side of the half (or on it) and only the exact
+// expansion can tell.
+struct ShortDigits {
+    char digits[32]; // the first `keep` digits, rounded half away from zero
+    int exponent;    // of the first digit
+};
+
+bool roundShort(double value, int keep, ShortDigits& out) {
+    char buffer[48];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                            std::chars_format::scientific, keep + 2);
+    if (error != std::errc() || keep < 1 || keep + 3 > 30)
+        return false;
+    char digits[32];
+    digits[0] = buffer[0];
+    std::memcpy(digits + 1, buffer + 2, static_cast<std::size_t>(keep + 2));
+    const char* exponent = buffer + keep + 5; // after "d.", keep + 2 digits and 'e'
+    if (*exponent == '+')
+        ++exponent;
+    int e = 0;
+    std::from_chars(exponent, end, e);
+    bool up = digits[keep] > '5';
+    if (digits[keep] == '5') {
+        if (digits[keep + 1] == '0' && digits[keep + 2] == '0')
+            return false;
+        up = true;
+    }
+    if (up) {
+        int k = keep - 1;
+        while (k >= 0 && digits[k] == '9')
+            digits[k--] = '0';
+        if (k >= 0) {
+            ++digits[k];
+        } else {
+            digits[0] = '1';
+            ++e;
+        }
+    }
+    std::memcpy(out.digits, digits, static_cast<std::size_t>(keep));
+    out.exponent = e;
+    return true;
+}
+
+bool fastExponent(double value, int precision, char decimalSeparator, std::string& text) {
+    ShortDigits rounded;
+    if (value == 0.0 || !roundShort(value, precision, rounded))
+        return false;
+    text.reserve(static_cast<std::size_t>(precision) + 8);
+    if (value < 0)
+        text.push_back('-');
+    text.push_back(rounded.digits[0]);
+    if (precision > 1) {
+        text.push_back(decimalSeparator);
+        text.append(rounded.digits + 1, static_cast<std::size_t>(precision - 1));
+    }
+    text.push_back('E');
+    text.push_back(rounded.exponent < 0 ? '-' : '+');
+    char exponent[8];
+    const auto [end, error] = std::to_chars(exponent, exponent + sizeof exponent, std::abs(rounded.exponent));
+    const std::size_t length = error == std::errc() ? static_cast<std::size_t>(end - exponent) : 0;
+    if (length < 4)
+        text.append(4 - length, '0');
+    text.append(exponent, length);
+    return true;
+}
+
+// Exact integer arithmetic for the fixed form: a double is m·2^e with m < 2^53, so |value|·10^d
+// with d ≤ 22 is an integer numerator over a power of two that fits in 128 bits whenever the value
+// has at most 22 integer digits and is not far below 10^-d. Rounding half away from zero is then a
+// look at one bit.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr int kWideDecimals = 22;
+
+constexpr Wide widePower10(int n) {
+    Wide p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+int wideDigitCount(Wide q) {
+    if (q >> 64 == 0) {
+        const auto small = static_cast<std::uint64_t>(q);
+        int n = 1;
+        for (std::uint64_t p = 10; n < 20 && small >= p; p *= 10)
+            ++n;
+        return n;
+    }
+    int n = 1;
+    for (Wide p = 10; n < 39 && q >= p; p *= 10)
+        ++n;
+    return n;
+}
+
+// floor(|value|·10^shift) and that value rounded half away from zero; false when it does not fit.
+bool scaleExactly(double magnitude, int shift, Wide& truncated, Wide& rounded) {
+    if (shift < 0 || shift > kWideDecimals)
+        return false;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52) & 0x7FF;
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    int e = -1074; // subnormal
+    if (biased != 0) {
+        m |= std::uint64_t{1} << 52;
+        e = biased - 1075;
+    }
+    if (m == 0)
+        return false;
+    const int zeros = __builtin_ctzll(m);
+    m >>= zeros;
+    e += zeros;
+    Wide numerator = static_cast<Wide>(m) * widePower10(shift); // < 2^53 · 10^22 < 2^127
+    if (e >= 0) {
+        if (e >= 127 || numerator >> (127 - e) != 0)
+            return false;
+        truncated = rounded = numerator << e;
+        return true;
+    }
+    const int s = -e;
+    if (s >= 127)
+        return false;
+    truncated = numerator >> s;
+    rounded = truncated + ((numerator >> (s - 1)) & 1);
+    return true;
+}
+
+// Writes q's decimal digits, at least minimumDigits of them, backwards from `end`; returns the start.
+char* writeWideBackwards(char* end, Wide q, int minimumDigits) {
+    char* at = end;
+    while (q >> 64 != 0) {
+        *--at = static_cast<char>('0' + static_cast<int>(q % 10));
+        q /= 10;
+    }
+    auto small = static_cast<std::uint64_t>(q);
+    do {
+        *--at = static_cast<char>('0' + static_cast<int>(small % 10));
+        small /= 10;
+    } while (small != 0);
+    while (end - at < minimumDigits)
+        *--at = '0';
+    return at;
+}
+
+bool fastFixed(double value, int precision, int decimals, char decimalSeparator, std::string& text) {
+    if (value == 0.0)
+        return false;
+    const double magnitude = std::fabs(value);
+    Wide truncated = 0;
+    Wide rounded = 0;
+    if (!scaleExactly(magnitude, decimals, truncated, rounded) || truncated == 0)
+        return false;
+    // The value's significant digits down to 10^-decimals: more than the precision allows means
+    // rounding at the precision's last digit instead.
+    int shift = decimals;
+    const int significant = wideDigitCount(truncated);
+    if (significant > precision) {
+        shift = decimals - (significant - precision);
+        if (!scaleExactly(magnitude, shift, truncated, rounded))
+            return false; // more integer digits than the precision: the exponent form
+    }
+    // Rounded to the precision, the integer part outgrew it: the exponent form.
+    if (wideDigitCount(rounded) - shift > precision)
+        return false;
+    // rounded·10^-shift written with `decimals` decimals: its digits, then zeros.
+    char buffer[96];
+    char* const end = buffer + sizeof buffer;
+    char* at = end - (decimals - shift);
+    std::memset(at, '0', static_cast<std::size_t>(decimals - shift));
+    char* const digitsBegin = writeWideBackwards(at, rounded, shift + 1);
+    // Move the integer digits one to the left to make room for the separator.
+    char* const separator = end - decimals;
+    at = digitsBegin - 1;
+    if (decimals > 0) {
+        std::memmove(at, digitsBegin, static_cast<std::size_t>(separator - digitsBegin));
+        separator[-1] = decimalSeparator;
+    } else {
+        at = digitsBegin;
+    }
+    if (value < 0)
+        *--at = '-';
+    text.assign(at, end);
+    return true;
+}
+
 } // namespace
 
 std::string formatExponent(double value, int precision, char decimalSeparator) {
     if (!std::isfinite(value))
         return nonFiniteText(value);
     precision = clampPrecision(precision);
+    std::string fast;
+    if (fastExponent(value, precision, decimalSeparator, fast))
+        return fast;
     Digits rounded = roundSignificant(value, probeDigits(value), precision);
     std::string text;
     if (rounded.zero) {
@@ -145,6 +347,9 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
         return nonFiniteText(value);
     precision = clampPrecision(precision);
     decimals = std::max(decimals, 0);
+    std::string fast;
+    if (fastFixed(value, precision, decimals, decimalSeparator, fast))
+        return fast;
     const Digits probe = probeDigits(value);
 
     // The switch to scientific notation looks at the value rounded to `precision` digits.

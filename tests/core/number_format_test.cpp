@@ -1,6 +1,11 @@
 #include "core/number_format.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <vector>
 #include <limits>
 #include <ostream>
 
@@ -168,6 +173,120 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{-0.0000012345, "-1,2345E-6"}, std::pair{123456789012345.0, "123456789012345"},
                       std::pair{1e15, "1E15"}, std::pair{999999999999999.9, "1E15"}, std::pair{2.5e20, "2,5E20"},
                       std::pair{0.0000045, "4,5E-6"}, std::pair{1e300, "1E300"}));
+
+// A slow reference of the rounding rule: the exact decimal expansion of the double (glibc prints
+// every digit when asked for enough), rounded half away from zero by looking at the next digit.
+struct ExactDigits {
+    std::string digits; // all significant digits of |value|
+    int exponent;       // of the first
+};
+
+ExactDigits exactDigits(double value) {
+    std::vector<char> buffer(1200);
+    const int n = std::snprintf(buffer.data(), buffer.size(), "%.1100e", std::fabs(value));
+    const std::string text(buffer.data(), static_cast<std::size_t>(n));
+    const std::size_t e = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+    return {digits, std::stoi(text.substr(e + 1))};
+}
+
+// The first `keep` digits rounded half away from zero (keep may be 0: rounding above the first).
+ExactDigits roundExact(ExactDigits x, int keep) {
+    const bool up = keep >= 0 && static_cast<std::size_t>(keep) < x.digits.size() &&
+                    x.digits[static_cast<std::size_t>(keep)] >= '5';
+    x.digits = keep > 0 ? x.digits.substr(0, static_cast<std::size_t>(keep)) : "";
+    if (up) {
+        int k = keep - 1;
+        while (k >= 0 && x.digits[static_cast<std::size_t>(k)] == '9')
+            x.digits[static_cast<std::size_t>(k--)] = '0';
+        if (k >= 0) {
+            ++x.digits[static_cast<std::size_t>(k)];
+        } else {
+            x.digits.insert(0, "1");
+            if (keep > 0)
+                x.digits.pop_back();
+            ++x.exponent;
+        }
+    }
+    return x;
+}
+
+std::string referenceExponent(double value, const ExactDigits& exact, int precision) {
+    ExactDigits r = roundExact(exact, precision);
+    if (value == 0)
+        r = {std::string(static_cast<std::size_t>(precision), '0'), 0};
+    std::string text = value < 0 ? "-" : "";
+    text += r.digits.substr(0, 1);
+    if (precision > 1)
+        text += "," + r.digits.substr(1);
+    const std::string e = std::to_string(std::abs(r.exponent));
+    return text + 'E' + (r.exponent < 0 ? '-' : '+') + std::string(e.size() < 4 ? 4 - e.size() : 0, '0') + e;
+}
+
+std::string referenceFixed(double value, const ExactDigits& exact, int precision, int decimals) {
+    if (value != 0 && roundExact(exact, precision).exponent + 1 > precision)
+        return referenceExponent(value, exact, precision);
+    const ExactDigits r = value == 0 ? ExactDigits{"", 0}
+                                     : roundExact(exact, std::min(precision, exact.exponent + 1 + decimals));
+    auto digitAt = [&r](int p) {
+        const int index = r.exponent - p;
+        return index >= 0 && index < static_cast<int>(r.digits.size()) ? r.digits[static_cast<std::size_t>(index)]
+                                                                         : '0';
+    };
+    std::string body;
+    for (int p = std::max(r.exponent, 0); p >= 0; --p)
+        body += digitAt(p);
+    if (decimals > 0)
+        body += ',';
+    for (int p = -1; p >= -decimals; --p)
+        body += digitAt(p);
+    const bool zero = body.find_first_of("123456789") == std::string::npos;
+    return (value < 0 && !zero ? "-" : "") + body;
+}
+
+TEST(NumberFormatReference, FixedAndExponentFormsRoundOnTheExactValue) {
+    // Every (precision, decimals) the windows and files use, and a few extremes.
+    const int fixedFormats[][2] = {{10, 1}, {10, 2}, {10, 3}, {10, 4}, {6, 2}, {6, 3}, {6, 4}, {5, 3}, {5, 0},
+                                   {8, 1}, {8, 2}, {8, 3}, {8, 4}, {8, 6}, {1, 3}, {15, 2}, {22, 12}};
+    std::mt19937_64 random(20261207);
+    int compared = 0;
+    for (int i = 0; i < 20000; ++i) {
+        double v = 0;
+        switch (i % 6) {
+        case 0: { // any finite double, subnormals included
+            const std::uint64_t bits = random();
+            std::memcpy(&v, &bits, sizeof v);
+            if (!std::isfinite(v))
+                continue;
+            break;
+        }
+        case 1: // exact ties k/2^j
+            v = std::ldexp(static_cast<double>(random() % 2000001) - 1e6, -static_cast<int>(random() % 12));
+            break;
+        case 2: // integers and halves near the precision's limit
+            v = static_cast<double>(random() % 100000000) + 0.5 * static_cast<double>(random() % 2);
+            break;
+        case 3: // just below a power of ten
+            v = std::pow(10.0, static_cast<int>(random() % 14)) -
+                std::ldexp(static_cast<double>(random() % 64), -static_cast<int>(random() % 40));
+            break;
+        default: // every magnitude of the program's results
+            v = std::pow(10.0, std::uniform_real_distribution<double>(-12, 12)(random)) * (random() % 2 ? -1 : 1);
+            break;
+        }
+        const ExactDigits exact = exactDigits(v);
+        for (const auto& f : fixedFormats) {
+            ASSERT_EQ(formatFixed(v, f[0], f[1]), referenceFixed(v, exact, f[0], f[1]))
+                << std::hexfloat << v << " P" << f[0] << " D" << f[1];
+            ++compared;
+        }
+        for (int p : {1, 4, 5, 8, 15}) {
+            ASSERT_EQ(formatExponent(v, p), referenceExponent(v, exact, p)) << std::hexfloat << v << " P" << p;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 100000);
+}
 
 TEST(ParseNumberTest, DecimalPointWhenAskedFor) { EXPECT_EQ(parseNumber("12.5", '.'), 12.5); }
 
