@@ -198,12 +198,17 @@ __extension__ typedef unsigned __int128 Wide;
 
 constexpr int kWideDecimals = 22;
 
-constexpr Wide widePower10(int n) {
-    Wide p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
-}
+struct WidePowers {
+    Wide p[kWideDecimals + 1];
+    constexpr WidePowers() : p() {
+        p[0] = 1;
+        for (int i = 1; i <= kWideDecimals; ++i)
+            p[i] = p[i - 1] * 10;
+    }
+};
+constexpr WidePowers kWidePowers;
+
+Wide widePower10(int n) { return kWidePowers.p[n]; }
 
 int wideDigitCount(Wide q) {
     if (q >> 64 == 0) {
@@ -306,7 +311,7 @@ bool fastFixed(double value, int precision, int decimals, char decimalSeparator,
     }
     if (value < 0)
         *--at = '-';
-    text.assign(at, end);
+    text.append(at, end);
     return true;
 }
 
@@ -340,6 +345,12 @@ std::string formatExponent(double value, int precision, char decimalSeparator) {
         exponent.insert(0, 4 - exponent.size(), '0');
     text += exponent;
     return text;
+}
+
+void appendFixed(std::string& text, double value, int precision, int decimals, char decimalSeparator) {
+    if (!std::isfinite(value) ||
+        !fastFixed(value, clampPrecision(precision), std::max(decimals, 0), decimalSeparator, text))
+        text += formatFixed(value, precision, decimals, decimalSeparator);
 }
 
 std::string formatFixed(double value, int precision, int decimals, char decimalSeparator) {

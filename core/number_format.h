@@ -24,6 +24,9 @@ double parseNumber(const std::string& text, char decimalSeparator = ',');
 /// digits, the formatExponent form with `precision` digits. Non-finite values: "INF", "-INF", "NAN".
 std::string formatFixed(double value, int precision, int decimals, char decimalSeparator = ',');
 
+/// formatFixed appended to `text`, without a string of its own in the common case.
+void appendFixed(std::string& text, double value, int precision, int decimals, char decimalSeparator = ',');
+
 /// Scientific notation with `precision` significant digits: d,dddE+0000 with the exponent's sign
 /// always written and the exponent in at least four digits.
 std::string formatExponent(double value, int precision, char decimalSeparator = ',');

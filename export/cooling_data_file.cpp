@@ -9,23 +9,29 @@ std::string coolingDataHeader() {
            ";c_material (J.kg-1.K-1);Pr ;Gr ;Nu ";
 }
 
-std::string coolingDataRow(const CoolingState& s) {
+void appendCoolingDataRow(std::string& line, const CoolingState& s) {
+    appendFixed(line, s.coolingTime, 8, 6);
+    line += ';';
+    appendFixed(line, s.tBody, 8, 6);
+    line += ';';
+    appendFixed(line, s.tMean, 8, 6);
+    line += ';';
+    appendFixed(line, s.alphaConv, 8, 3);
+    line += ';';
+    appendFixed(line, s.alphaRad, 8, 3);
+    line += ';';
+    appendFixed(line, s.c_material, 8, 2);
+    line += ';';
+    appendFixed(line, s.prandtl, 8, 4);
+    line += ';';
+    appendFixed(line, s.grashof, 8, 4);
+    line += ';';
+    appendFixed(line, s.nusselt, 8, 4);
+}
+
+std::string coolingDataRow(const CoolingState& state) {
     std::string row;
-    row.reserve(128);
-    auto column = [&row](double value, int decimals) {
-        if (!row.empty())
-            row += ';';
-        row += formatFixed(value, 8, decimals);
-    };
-    column(s.coolingTime, 6);
-    column(s.tBody, 6);
-    column(s.tMean, 6);
-    column(s.alphaConv, 3);
-    column(s.alphaRad, 3);
-    column(s.c_material, 2);
-    column(s.prandtl, 4);
-    column(s.grashof, 4);
-    column(s.nusselt, 4);
+    appendCoolingDataRow(row, state);
     return row;
 }
 
@@ -36,6 +42,11 @@ bool CoolingDataFile::open(const std::string& path) {
     return true;
 }
 
-void CoolingDataFile::writeRow(const CoolingState& state) { m_file.writeAsciiLine(coolingDataRow(state)); }
+void CoolingDataFile::writeRow(const CoolingState& state) {
+    m_line.clear();
+    appendCoolingDataRow(m_line, state);
+    m_line += "\r\n";
+    m_file.writeAscii(m_line);
+}
 
 } // namespace zav

@@ -17,6 +17,9 @@ std::string coolingDataHeader();
 /// The row of the state as it is now (without its line end).
 std::string coolingDataRow(const CoolingState& state);
 
+/// The same row appended to `line`.
+void appendCoolingDataRow(std::string& line, const CoolingState& state);
+
 class CoolingDataFile : public CoolingDataSink {
 public:
     /// Creates the file beside `path` and writes the header; false when it cannot be created.
@@ -29,6 +32,7 @@ public:
 
 private:
     TextFile m_file;
+    std::string m_line; // reused for every row
 };
 
 } // namespace zav

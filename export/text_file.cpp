@@ -15,9 +15,4 @@ void TextFile::write(const std::string& utf8) {
     m_file.write(text);
 }
 
-void TextFile::writeAsciiLine(const std::string& ascii) {
-    m_file.write(ascii);
-    m_file.write("\r\n");
-}
-
 } // namespace zav

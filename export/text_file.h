@@ -13,8 +13,8 @@ public:
     bool open(const std::string& path) { return m_file.open(path); }
     /// Converts to Windows-1250 and writes every "\n" as CR LF.
     void write(const std::string& utf8);
-    /// Writes a line of ASCII text (digits, signs, separators) and its CR LF, without conversion.
-    void writeAsciiLine(const std::string& ascii);
+    /// Writes ASCII text (digits, signs, separators, CR LF) as it is, without conversion.
+    void writeAscii(const std::string& ascii) { m_file.write(ascii); }
     /// Puts the file in place of the target; false when anything failed on the way.
     bool close() { return m_file.close(); }
     /// Drops what was written: the target stays as it was.
