@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_support.h"
 #include "core/cooling.h"
 #include "core/heat_capacity.h"
 #include "core/steady_state.h"
@@ -14,16 +15,9 @@
 
 namespace {
 
-struct Main : zav::EvaluationInputs {
-    zav::FluidKind fluidKind() const override { return zav::FluidKind::Air; }
-    zav::SurfaceGeometry geometry() const override { return zav::SurfaceGeometry::VerticalPlate; }
-    zav::PlatePosition platePosition() const override { return zav::PlatePosition::Upper; }
-    bool radiationOn() const override { return true; }
-    double inclinationDeg() const override { return 0; }
-    double finGap() const override { return 0.005; }
-    double tubeDiameter() const override { return 0.1; }
-    double emissivity() const override { return 1; }
-    zav::UserFluidModel userFluidModel() const override { return {}; }
+// The main window's defaults with the cooling window's emissivity.
+struct Main : zav::bench::MainWindowDefaults {
+    Main() { epsilon = 1; }
 };
 
 // The cooling window's defaults.
@@ -41,10 +35,7 @@ struct Inputs : zav::CoolingInputs {
     double materialHeatCapacity(double t) const override { return zav::materialHeatCapacity({}, t); }
 };
 
-struct Silent : zav::Reporter {
-    void showMessage(const std::string&) override {}
-    void setStatusText(const std::string&) override {}
-};
+using zav::bench::Silent;
 
 struct NoView : zav::CoolingView {
     void setProgressMaximum(int) override {}

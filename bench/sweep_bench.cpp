@@ -5,28 +5,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_support.h"
 #include "core/number_format.h"
 #include "core/steady_state.h"
 #include "export/sweeps.h"
 
 namespace {
 
-struct Inputs : zav::EvaluationInputs {
-    zav::FluidKind fluidKind() const override { return zav::FluidKind::Air; }
-    zav::SurfaceGeometry geometry() const override { return zav::SurfaceGeometry::VerticalPlate; }
-    zav::PlatePosition platePosition() const override { return zav::PlatePosition::Upper; }
-    bool radiationOn() const override { return true; }
-    double inclinationDeg() const override { return 0; }
-    double finGap() const override { return 0.005; }
-    double tubeDiameter() const override { return 0.1; }
-    double emissivity() const override { return 0.8; }
-    zav::UserFluidModel userFluidModel() const override { return {}; }
-};
-
-struct Silent : zav::Reporter {
-    void showMessage(const std::string&) override {}
-    void setStatusText(const std::string&) override {}
-};
+using Inputs = zav::bench::MainWindowDefaults;
+using zav::bench::Silent;
 
 struct NoChart : zav::ChartSink {
     void prepareChart(long long) override {}

@@ -49,9 +49,7 @@ QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZAV - voľná konvekcia V1.42  © tím projektu ZAV 2026"));
-    QFont windowFont = font();
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setWindowFont(this);
     buildMenu();
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -71,14 +69,9 @@ void Form1::handle(void (Form1::*handler)()) {
 
 void Form1::buildMenu() {
     auto action = [this](QWidget* menu, const char* name, const QString& text, void (Form1::*handler)()) {
-        auto* item = new QAction(text, menu);
-        item->setObjectName(QLatin1String(name));
-        menu->addAction(item);
-        if (handler != nullptr)
-            connect(item, &QAction::triggered, this, [this, handler] { handle(handler); });
-        else
-            item->setEnabled(false); // its window is not part of the program yet
-        return item;
+        // A null handler: its window is not part of the program yet.
+        return addMenuItem(menu, name, text,
+                           handler != nullptr ? std::function<void()>([this, handler] { handle(handler); }) : nullptr);
     };
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("Súbor"));

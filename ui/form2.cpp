@@ -42,9 +42,7 @@ std::string fileNameBytes(const QString& name) { return QFile::encodeName(name).
 Form2::Form2(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Dynamika - ochladzovanie 1.0"));
-    QFont windowFont = font();
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setWindowFont(this);
     buildMenu();
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -61,11 +59,7 @@ void Form2::handle(void (Form2::*handler)()) {
 
 void Form2::buildMenu() {
     auto action = [this](QMenu* menu, const char* name, const QString& text, void (Form2::*handler)()) {
-        auto* item = new QAction(text, menu);
-        item->setObjectName(QLatin1String(name));
-        menu->addAction(item);
-        connect(item, &QAction::triggered, this, [this, handler] { handle(handler); });
-        return item;
+        return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("Súbor"));
     file->setObjectName(QStringLiteral("Sbor1"));

@@ -12,9 +12,7 @@ namespace zav {
 Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Tepelná kapacita materiálu"));
-    QFont windowFont = font();
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setWindowFont(this);
 
     auto* kinds = new QButtonGroup(this);
     auto radio = [&](const char* name, const QString& text, const QRect& geometry) {

@@ -9,9 +9,7 @@ namespace zav {
 Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Rozsah"));
-    QFont windowFont = font();
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setWindowFont(this);
     addLabel(this, QStringLiteral("Minimálna teplota povrchu (°C) :"), QRect(12, 14, 240, 19), true);
     m_edit1 = addEdit(this, "Edit1", QStringLiteral("0"), QRect(262, 12, 110, 21));
     addLabel(this, QStringLiteral("Maximálna teplota povrchu (°C) :"), QRect(12, 54, 240, 19), true);

@@ -39,9 +39,7 @@ constexpr int kRowStep = 28;
 Form8::Form8(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Vlastný materiál"));
-    QFont windowFont = font();
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setWindowFont(this);
 
     m_pageControl1 = new QTabWidget(this);
     m_pageControl1->setObjectName(QStringLiteral("PageControl1"));

@@ -62,6 +62,23 @@ void setBackground(QWidget* widget, const QColor& colour) {
 
 QColor background(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
 
+void setWindowFont(QWidget* window) {
+    QFont font = window->font();
+    font.setPixelSize(11);
+    window->setFont(font);
+}
+
+QAction* addMenuItem(QWidget* menu, const char* name, const QString& text, const std::function<void()>& handler) {
+    auto* item = new QAction(text, menu);
+    item->setObjectName(QLatin1String(name));
+    menu->addAction(item);
+    if (handler)
+        QObject::connect(item, &QAction::triggered, menu, handler);
+    else
+        item->setEnabled(false);
+    return item;
+}
+
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)

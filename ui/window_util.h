@@ -2,6 +2,8 @@
 // the colours of the layouts, showing and centring windows, and number parsing of field texts.
 #pragma once
 
+#include <functional>
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -31,6 +33,13 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, c
 
 void setBackground(QWidget* widget, const QColor& colour);
 QColor background(const QWidget* widget);
+
+/// The windows' font: the toolkit's own, 11 pixels high.
+void setWindowFont(QWidget* window);
+
+/// A menu item named `name` in `menu` (a menu or a menu bar) that runs `handler` when chosen; a
+/// null handler leaves it disabled.
+QAction* addMenuItem(QWidget* menu, const char* name, const QString& text, const std::function<void()>& handler);
 
 /// Places a top-level window in the middle of its screen's available area.
 void centreOnScreen(QWidget* window);
