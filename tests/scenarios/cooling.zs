@@ -34,6 +34,12 @@ print Form2.Edit7
 menu Form2.Uloz
 print Form2.Uloz
 
+echo "a data file that cannot be created: the run does not start"
+answer save no-such-folder/data.txt
+menu Form2.Uloz
+click Form2.Button1
+menu Form2.Uloz
+
 echo "three steps to 60 °C with the data file"
 answer save three.txt
 menu Form2.Uloz

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -107,6 +108,27 @@ TEST_F(CoolingPictureTest, SavedBitmapHoldsThePicture) {
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), image);
     std::filesystem::remove_all(dir);
+}
+
+// Picking a material writes the emissivity its list item shows, and locks the field.
+TEST_F(CoolingPictureTest, EveryCatalogueEntryWritesTheEmissivityItsItemShows) {
+    auto* catalogue = m_windows.form2->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    auto* field = m_windows.form2->findChild<QLineEdit*>(QStringLiteral("Edit10"));
+    ASSERT_EQ(catalogue->count(), 33);
+    EXPECT_EQ(catalogue->itemText(1), QStringLiteral("1: Cín  (0,05)"));
+    EXPECT_EQ(catalogue->itemText(32), QString());
+    for (int i = 1; i <= 31; ++i) {
+        catalogue->setCurrentIndex(i);
+        const QString item = catalogue->itemText(i);
+        EXPECT_TRUE(item.startsWith(QString::number(i) + QStringLiteral(": "))) << item.toStdString();
+        EXPECT_TRUE(item.endsWith(QStringLiteral(" (") + field->text() + ')'))
+            << item.toStdString() << " wrote " << field->text().toStdString();
+        EXPECT_TRUE(field->isReadOnly());
+    }
+    catalogue->setCurrentIndex(0);
+    EXPECT_EQ(field->text(), QStringLiteral("1"));
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_TRUE(m_transcript.isEmpty());
 }
 
 } // namespace
