@@ -80,7 +80,6 @@ void readMainWindow(CoolingState& s, const CoolingInputs& inputs) {
     s.charLength = main.charLength;
     s.area = main.area;
     s.startTemperature = main.tBody;
-    s.temperatureDrop = s.tBody - s.targetTemperature;
 }
 
 // Inputs for which the stepping has no meaning: the logarithm of every step would be undefined,
@@ -180,6 +179,7 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     s.stepCount = inputs.stepCount();
     s.radiationOn = inputs.radiationOn();
     readMainWindow(s, inputs);
+    s.temperatureDrop = s.startTemperature - s.targetTemperature;
     if (const char* problem = inputProblem(s)) {
         reporter.showMessage(problem);
         return CoolingOutcome::Refused;
@@ -191,8 +191,9 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     view.setUpPlot(s.tFluid, s.startTemperature, s.scaleTime);
 
     // The body is back at its start temperature for the simulation pass.
-    s.targetTemperature = inputs.targetTemperature();
     readMainWindow(s, inputs);
+    s.targetTemperature = inputs.targetTemperature();
+    s.temperatureDrop = s.startTemperature - s.targetTemperature;
     s.initialExcess = s.tBody - s.tFluid;
     return simulationPass(s, inputs, reporter, view, data) ? CoolingOutcome::Completed : CoolingOutcome::Stopped;
 }
