@@ -4,12 +4,14 @@
 
 #include "ui/dialogs.h"
 #include "ui/form1.h"
+#include "ui/translation.h"
 #include "ui/windows.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setQuitOnLastWindowClosed(false);
+    zav::installSlovakTranslation(app);
 
     zav::QtDialogs dialogs;
     zav::Windows windows = zav::createWindows(dialogs);

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include "tools/scenario_runner.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    zav::installSlovakTranslation(app);
 
     const QString scriptName = QString::fromLocal8Bit(argv[1]);
     QByteArray content;

@@ -54,10 +54,22 @@ std::optional<QString> QtDialogs::saveFileName(const FileDialogOptions& options)
 }
 
 std::optional<QString> QtDialogs::openFileName(const FileDialogOptions& options) {
-    QString name = QFileDialog::getOpenFileName(m_parent, QString(), QString(), qtFilter(options.filter));
-    if (name.isEmpty())
+    QFileDialog dialog(m_parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtFilter(options.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return name;
+    return openedFileName(dialog.selectedFiles().first(), options.defaultExtension,
+                          [](const QString& name) { return QFileInfo::exists(name); });
+}
+
+QString openedFileName(const QString& typed, const QString& defaultExtension,
+                       const std::function<bool(const QString&)>& exists) {
+    // A name typed without an extension that names no file means the file with the default one.
+    if (exists(typed))
+        return typed;
+    return withDefaultExtension(typed, defaultExtension);
 }
 
 std::optional<QString> QtDialogs::inputText(const QString& caption, const QString& prompt,

@@ -3,6 +3,7 @@
 // ScriptedDialogs, so that no modal dialog ever opens there.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -34,6 +35,11 @@ public:
     /// The printer set-up dialog; true when confirmed, with `printer` set up for printing.
     virtual bool setUpPrinter(QPrinter& printer) = 0;
 };
+
+/// The file an open dialog answers for a typed name: the name itself when it exists, else the name
+/// with the default extension appended when it has none.
+QString openedFileName(const QString& typed, const QString& defaultExtension,
+                       const std::function<bool(const QString&)>& exists);
 
 /// Dialogs of the running program, parented to `parent`.
 class QtDialogs : public Dialogs {

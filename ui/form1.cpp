@@ -69,9 +69,7 @@ void Form1::handle(void (Form1::*handler)()) {
 
 void Form1::buildMenu() {
     auto action = [this](QWidget* menu, const char* name, const QString& text, void (Form1::*handler)()) {
-        // A null handler: its window is not part of the program yet.
-        return addMenuItem(menu, name, text,
-                           handler != nullptr ? std::function<void()>([this, handler] { handle(handler); }) : nullptr);
+        return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("Súbor"));
@@ -90,7 +88,7 @@ void Form1::buildMenu() {
     chart->setObjectName(QStringLiteral("graf1"));
     action(chart, "graf2", QStringLiteral("Graf"), &Form1::graf2Click);
     action(bar, "Oprograme1", QStringLiteral("O programe"), &Form1::Oprograme1Click);
-    action(bar, "Oautorovi1", QStringLiteral("O autorovi"), nullptr);
+    action(bar, "Oautorovi1", QStringLiteral("O autorovi"), &Form1::Oautorovi1Click);
     action(bar, "Peltier1", QStringLiteral("Peltier"), &Form1::Peltier1Click);
 }
 
@@ -341,15 +339,11 @@ void Form1::graf2Click() { showWindow(m_links.form7); }
 
 void Form1::Koniec1Click() { close(); }
 
-void Form1::Oprograme1Click() {
-    if (m_links.form4 != nullptr)
-        showWindow(m_links.form4);
-}
+void Form1::Oprograme1Click() { showWindow(m_links.form4); }
 
-void Form1::Peltier1Click() {
-    if (m_links.form9 != nullptr)
-        showWindow(m_links.form9);
-}
+void Form1::Oautorovi1Click() { showWindow(m_links.form3); }
+
+void Form1::Peltier1Click() { showWindow(m_links.form9); }
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();

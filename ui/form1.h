@@ -32,6 +32,7 @@ class PanelStatusBar;
 /// The other windows the main window's menus and buttons open.
 struct Form1Links {
     Form2* form2 = nullptr;   // "Dynamika - ochladzovanie 1.0", the cooling
+    QWidget* form3 = nullptr; // "O autorovi ..."
     QWidget* form4 = nullptr; // "O programe ZAV - voľná konvekcia"
     Form6* form6 = nullptr;   // "Rozsah", the range of the sweeps
     Form7* form7 = nullptr;   // "Graf", the chart of the table sweep
@@ -82,6 +83,7 @@ private:
     void Ochladzovanie1Click();
     void graf2Click();
     void Oprograme1Click();
+    void Oautorovi1Click();
     void Peltier1Click();
 
     void readInputs();

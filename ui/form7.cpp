@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 
@@ -212,6 +213,7 @@ void Form7::updateAxes() {
         for (QLegendMarker* marker : m_chart->legend()->markers(series))
             marker->setVisible(series->count() > 0);
     }
+    m_chart->legend()->layout()->invalidate();
 }
 
 } // namespace zav

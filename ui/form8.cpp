@@ -48,6 +48,8 @@ Form8::Form8(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m
     m_pageControl1->addTab(buildPolynomialTab(kLinearFields), QStringLiteral("Linear"));
     m_pageControl1->addTab(buildPolynomialTab(kQuadraticFields), QStringLiteral("Quadratic"));
     m_pageControl1->addTab(buildKeloTab(), QStringLiteral("KELO"));
+    // The hint stands on the KELO page itself, and on its tab.
+    m_pageControl1->widget(3)->setToolTip(QStringLiteral("Input from \"KELO\""));
     m_pageControl1->setTabToolTip(3, QStringLiteral("Input from \"KELO\""));
     m_pageControl1->setCurrentIndex(3);
 

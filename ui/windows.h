@@ -13,6 +13,7 @@ namespace zav {
 class Dialogs;
 class Form1;
 class Form2;
+class Form3;
 class Form4;
 class Form5;
 class Form6;
@@ -23,6 +24,7 @@ class Form9;
 struct Windows {
     std::unique_ptr<Form1> form1;
     std::unique_ptr<Form2> form2;
+    std::unique_ptr<Form3> form3;
     std::unique_ptr<Form4> form4;
     std::unique_ptr<Form5> form5;
     std::unique_ptr<Form6> form6;

@@ -19,6 +19,7 @@
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/scripted_dialogs.h"
+#include "ui/translation.h"
 #include "ui/windows.h"
 
 // Readable failures.
@@ -202,6 +203,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    zav::installSlovakTranslation(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,176 @@
+// The shell as the user meets it: standard dialogs in Slovak, the pictures of "O autorovi ...",
+// printing both windows to one PDF page each, and the chart's legend as it is drawn after sweeps.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLegend>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form7.h"
+#include "ui/scripted_dialogs.h"
+#include "ui/windows.h"
+
+namespace zav {
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    ShellTest() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {
+        m_dir = std::filesystem::path(::testing::TempDir()) /
+                (std::string("shell_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+        m_windows.form1->show();
+    }
+    ~ShellTest() override { std::filesystem::remove_all(m_dir); }
+
+    QString path(const char* name) const { return QString::fromStdString((m_dir / name).string()); }
+    template <class T> T* child(QWidget* window, const char* name) const {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    ScriptedDialogs m_dialogs;
+    Windows m_windows;
+    QStringList m_transcript;
+    std::filesystem::path m_dir;
+};
+
+TEST_F(ShellTest, StandardDialogsSpeakSlovak) {
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    auto text = [&box](QDialogButtonBox::StandardButton which) { return box.button(which)->text().remove('&'); };
+    EXPECT_EQ(text(QDialogButtonBox::Save), QStringLiteral("Uložiť"));
+    EXPECT_EQ(text(QDialogButtonBox::Cancel), QStringLiteral("Zrušiť"));
+    EXPECT_EQ(text(QDialogButtonBox::Open), QStringLiteral("Otvoriť"));
+}
+
+TEST_F(ShellTest, AuthorWindowDecodesItsIconAndPhotograph) {
+    QImageReader photo(QString::fromLatin1(kAuthorPhotoResource));
+    EXPECT_EQ(photo.format(), QByteArray("jpeg"));
+    EXPECT_FALSE(photo.read().isNull()) << photo.errorString().toStdString();
+    QImageReader icon(QString::fromLatin1(kAuthorIconResource));
+    EXPECT_EQ(icon.format(), QByteArray("ico"));
+    EXPECT_GE(icon.imageCount(), 2);
+
+    child<QAction>(m_windows.form1.get(), "Oautorovi1")->trigger();
+    EXPECT_TRUE(m_windows.form3->isVisible());
+    const QPixmap iconPicture = child<QLabel>(m_windows.form3.get(), "Image1")->pixmap();
+    const QPixmap photoPicture = child<QLabel>(m_windows.form3.get(), "Image2")->pixmap();
+    EXPECT_EQ(iconPicture.size(), QSize(48, 48));
+    EXPECT_FALSE(photoPicture.isNull());
+    EXPECT_LE(photoPicture.width(), 240);
+    EXPECT_LE(photoPicture.height(), 300);
+}
+
+// Both printable windows print one page: an image of the window at its screen size.
+TEST_F(ShellTest, PrintingEitherWindowGivesOnePage) {
+    const std::pair<QWidget*, const char*> windows[] = {{m_windows.form1.get(), "Uloi1"},
+                                                        {m_windows.form2.get(), "Vytlaioknoprogramu1"}};
+    int n = 0;
+    for (const auto& [window, item] : windows) {
+        window->show();
+        const QString pdf = path(n++ == 0 ? "form1.pdf" : "form2.pdf");
+        m_dialogs.queueAnswer(ScriptedDialogs::Kind::Printer, pdf);
+        child<QAction>(window, item)->trigger();
+        std::ifstream in(pdf.toStdString(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        const std::string content = bytes.str();
+        EXPECT_EQ(content.rfind("%PDF", 0), 0u) << item;
+        EXPECT_NE(content.find("/Count 1"), std::string::npos) << item;
+        EXPECT_EQ(content.find("/Count 2"), std::string::npos) << item;
+    }
+    EXPECT_EQ(m_transcript.size(), 2);
+}
+
+// The chart's legend as drawn: a marker of each filled series' colour, side by side, each followed
+// by its title's text; no marker of a series the last sweep did not fill.
+class LegendTest : public ShellTest {
+protected:
+    void sweep() {
+        child<QPushButton>(m_windows.form1.get(), "Button1")->click();
+        QCoreApplication::processEvents();
+    }
+
+    void setFilled(std::initializer_list<int> checked) {
+        for (int k = 1; k <= 8; ++k) {
+            auto* box = child<QCheckBox>(m_windows.form7.get(), QByteArray("CheckBox" + QByteArray::number(k)));
+            box->setChecked(std::find(checked.begin(), checked.end(), k) != checked.end());
+        }
+    }
+
+    // Markers found by colour: series number -> their bounding box in the legend's image.
+    void expectLegend(std::initializer_list<int> filled, const char* step) {
+        m_windows.form7->show();
+        QCoreApplication::processEvents();
+        auto* view = child<QChartView>(m_windows.form7.get(), "Chart1");
+        // The legend's row, above the plot area (where the curves are).
+        QRect box = view->chart()->legend()->geometry().toAlignedRect().adjusted(-2, -2, 2, 2);
+        box.setBottom(std::min(box.bottom(), static_cast<int>(view->chart()->plotArea().top()) - 2));
+        const QImage image = view->grab().toImage().copy(box).convertToFormat(QImage::Format_RGB32);
+        // Colours that appear nowhere else: red, green, blue, orange, pink and purple series.
+        const std::pair<int, QRgb> colours[] = {{1, qRgb(255, 0, 0)},   {2, qRgb(0, 128, 0)},
+                                                {3, qRgb(0, 0, 255)},   {4, qRgb(255, 128, 0)},
+                                                {6, qRgb(255, 128, 255)}, {7, qRgb(128, 0, 255)}};
+        int previousRight = -1;
+        for (const auto& [series, colour] : colours) {
+            QRect marker;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == colour)
+                        marker |= QRect(x, y, 1, 1);
+            const bool expected = std::find(filled.begin(), filled.end(), series) != filled.end();
+            EXPECT_EQ(!marker.isEmpty(), expected) << step << ": series " << series;
+            if (marker.isEmpty() || !expected)
+                continue;
+            EXPECT_LE(marker.width(), 14) << step << ": series " << series << " marker is not one square";
+            EXPECT_GT(marker.left(), previousRight) << step << ": series " << series << " overlaps the one before";
+            // Its title: dark text pixels in the 40 pixels right of the marker.
+            int text = 0;
+            for (int y = std::max(marker.top() - 4, 0); y <= std::min(marker.bottom() + 4, image.height() - 1); ++y)
+                for (int x = marker.right() + 2; x < std::min(marker.right() + 42, image.width()); ++x)
+                    text += qGray(image.pixel(x, y)) < 110;
+            EXPECT_GT(text, 15) << step << ": series " << series << " has no title";
+            previousRight = marker.right() + 20;
+        }
+    }
+};
+
+TEST_F(LegendTest, EveryFilledSeriesHasItsMarkerAndTitleAfterAnySequenceOfSweeps) {
+    m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path("tabulka.txt"));
+    child<QAction>(m_windows.form1.get(), "Ulodosboru1")->trigger();
+    m_windows.form7->show();
+    sweep();
+    expectLegend({1, 2, 3}, "shown while filled");
+    setFilled({1, 3, 4});
+    sweep();
+    expectLegend({1, 3, 4}, "another set of series");
+    m_windows.form7->hide();
+    setFilled({1, 2, 3, 4, 6, 7});
+    sweep();
+    expectLegend({1, 2, 3, 4, 6, 7}, "filled while hidden");
+    sweep();
+    expectLegend({1, 2, 3, 4, 6, 7}, "refilled");
+    setFilled({7});
+    m_windows.form7->hide();
+    m_windows.form7->show();
+    sweep();
+    expectLegend({7}, "one series");
+}
+
+} // namespace
+} // namespace zav

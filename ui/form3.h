@@ -1,0 +1,32 @@
+// "O autorovi ...": who made the program. Four credit lines, the program's icon at the lower left
+// and a photograph at the right; the window has no behaviour of its own. The pictures are decoded
+// from the program's resources when the window is first shown.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace zav {
+
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void loadPictures();
+
+    QLabel* m_image1 = nullptr; // the icon
+    QLabel* m_image2 = nullptr; // the photograph
+    bool m_picturesLoaded = false;
+};
+
+/// The resources of the two pictures.
+extern const char* const kAuthorIconResource;
+extern const char* const kAuthorPhotoResource;
+
+} // namespace zav
