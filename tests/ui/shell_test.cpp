@@ -14,13 +14,16 @@
 #include <QLabel>
 #include <QLegend>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
+#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form7.h"
+#include "ui/form8.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/windows.h"
 
@@ -74,6 +77,20 @@ TEST_F(ShellTest, AuthorWindowDecodesItsIconAndPhotograph) {
     EXPECT_FALSE(photoPicture.isNull());
     EXPECT_LE(photoPicture.width(), 240);
     EXPECT_LE(photoPicture.height(), 300);
+}
+
+TEST(OpenDialogTest, NameTypedWithoutExtensionMeansTheKeloFile) {
+    const auto none = [](const QString&) { return false; };
+    const auto all = [](const QString&) { return true; };
+    EXPECT_EQ(openedFileName(QStringLiteral("/data/zmes"), QStringLiteral("kelo"), none), QStringLiteral("/data/zmes.kelo"));
+    EXPECT_EQ(openedFileName(QStringLiteral("/data/zmes"), QStringLiteral("kelo"), all), QStringLiteral("/data/zmes"));
+    EXPECT_EQ(openedFileName(QStringLiteral("/data/zmes.dat"), QStringLiteral("kelo"), none),
+              QStringLiteral("/data/zmes.dat"));
+}
+
+TEST_F(ShellTest, KeloPageCarriesItsHint) {
+    auto* pages = child<QTabWidget>(m_windows.form8.get(), "PageControl1");
+    EXPECT_EQ(pages->widget(3)->toolTip(), QStringLiteral("Input from \"KELO\""));
 }
 
 // Both printable windows print one page: an image of the window at its screen size.
