@@ -1,21 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zav: the natural-convection calculator.
-#include <QApplication>
+#include <exception>
+
 #include <QStyleFactory>
 
+#include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/translation.h"
 #include "ui/windows.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    zav::Application app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setQuitOnLastWindowClosed(false);
+    // The desktop entry and icon that belong to the window (Wayland desktops match by this name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("sk.timzav.Zav"));
     zav::installSlovakTranslation(app);
 
     zav::QtDialogs dialogs;
-    zav::Windows windows = zav::createWindows(dialogs);
+    zav::Windows windows;
+    try {
+        windows = zav::createWindows(dialogs);
+    } catch (const std::exception& error) {
+        // An error of the start-up itself is shown before the program ends.
+        dialogs.showError(QString::fromUtf8(error.what()));
+        return 1;
+    }
     dialogs.setParent(windows.form1.get());
+    app.setDialogs(&dialogs);
     QObject::connect(windows.form1.get(), &zav::Form1::programEnded, &app, [&windows] {
         for (QWidget* window : windows.all())
             window->hide();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks give the core in place of the windows: the main window's defaults (air,
 // vertical plate, radiation on) and a reporter that says nothing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of a cooling run through the core (the scale pass of 1000 and the default 10000 steps),
 // against the same number of bare steady-state evaluations, and of the cooling data file's row
 // against writing the same nine numbers with std::to_chars.

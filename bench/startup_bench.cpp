@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from the start of the process to the main window's first paint, with all the program's
 // windows created as zav creates them, against a bare Qt main window of the same size in a process
 // of its own. Each measured run starts this program again as a child that exits at that paint;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the pieces a sweep repeats for every point: the evaluation, the number formats and a
 // whole table sweep written to a file.
 #include <cstdio>

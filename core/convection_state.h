@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of one steady-state evaluation and the choices that steer it.
 // All quantities are SI with temperatures in °C; every field starts at 0 and keeps the value of
 // the previous evaluation wherever a step does not write it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cooling of a body treated as one lump at a uniform temperature: natural convection with the
 // coefficient of the main window's shape and fluid re-evaluated at every temperature step, plus
 // radiation to surroundings at the fluid temperature. The run is stepped in temperature: each step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seam between an evaluation and the window that runs it: the inputs an evaluation reads from
 // the window at the moment it needs them.
 #pragma once

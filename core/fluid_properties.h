@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thermophysical properties of the fluids: air and water at atmospheric pressure as closed-form
 // correlations in temperature, and the entry that picks the model of the chosen fluid (the
 // user-defined fluid's models are in user_fluid.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The specific heat capacity of the cooled body's material as a function of its temperature: a
 // constant, a user's cubic, or the built-in curves of carbon steel and of the steel grade 17 246.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nusselt correlations of the eight surface shapes and the ranges of Rayleigh number in which
 // they hold. Correlation constants are used exactly as the published fits give them
 // (0.5625 and -1.77777777 in the plate function, 0.166667 and 0.166666 in the exponents).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the calculation speaks to the user; the main window implements it.
 #pragma once
 

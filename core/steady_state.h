@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steady-state pipeline: from the inputs of a ConvectionState to the convective, radiative and
 // total heat transfer coefficients and the heat flow. The main calculation checks the mean
 // temperature and the correlation's range on the way; a sweep point (evaluatePoint) does not.

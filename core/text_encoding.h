@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the program's UTF-8 texts and Windows-1250, the 8-bit code page of its
 // Slovak files (KELO mixture names, table and data files).
 #pragma once

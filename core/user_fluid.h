@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user-defined fluid: constant properties, linear or quadratic polynomials in temperature, or
 // the pressure-temperature polynomials of a gas mixture from the KELO program. Unlike air and
 // water, these models check their own range of validity, warn, and compute on regardless.

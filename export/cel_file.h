@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CEL interpolation library for the ANSYS CFX pre-processor: an expression NAME = NAME1(T) and
 // the interpolation function NAME1 of the total heat transfer coefficient over the surface
 // temperature. The numbers use the decimal point whatever the locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/cooling_data_file.h"
 
 #include "core/number_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data file of a cooling run: a header and one semicolon-separated row of nine values per
 // temperature step (time, body and mean temperature, the two coefficients, the material's heat
 // capacity, Pr, Gr, Nu), in Windows-1250 with CR LF line ends and the decimal comma. It replaces

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/replacing_file.h"
 
 #include <cstdlib>

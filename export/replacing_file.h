@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An output file that replaces its predecessor only when it is complete: the text goes to a
 // temporary file beside the target, which is renamed over the target when the writer closes.
 // A crash leaves the old file in place; an error that unwinds the writer still closes it, so the

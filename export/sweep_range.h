@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The range of surface temperatures a sweep evaluates, and its point rule.
 #pragma once
 

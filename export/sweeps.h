@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two sweeps of the main calculation over the surface-temperature range: the table file with
 // its chart, and the CEL library. Each point is an evaluatePoint without checks; a range that
 // cannot be swept or a file that cannot be written is reported and that output is skipped.

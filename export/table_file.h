@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table file of a sweep: one semicolon-separated line of fourteen values per surface
 // temperature, under a header, in Windows-1250 with CR LF line ends and the decimal comma.
 #pragma once

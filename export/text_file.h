@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text file of the program: UTF-8 text written in Windows-1250 with CR LF line ends, through a
 // ReplacingFile, so that the target is replaced only when the file is complete.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader of KELO coefficient files: the property polynomials of a gas mixture in pressure and
 // temperature, their range of validity, the gas constant and the mixture's name, as a 252-byte
 // record of little-endian IEEE doubles followed by a 20-byte Windows-1250 name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a scenario script against the program's real windows and writes its transcript: the
 // commands click, type and choose as a user would, dialogs take queued answers, and print, look,
 // dump and expect report the windows' state.
@@ -23,6 +24,9 @@ public:
 
     ScenarioRunner(Output transcript, Output errors);
     ~ScenarioRunner();
+
+    /// The dialogs that answer the script's queued answers.
+    Dialogs& dialogs() { return m_dialogs; }
 
     /// Runs the lines of `script` (named `scriptName` in error reports).
     Outcome run(const QString& scriptName, const QStringList& lines);

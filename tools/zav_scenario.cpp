@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zav-scenario: drives the program's windows headless from a script and prints a transcript.
 // Usage: zav-scenario SCRIPT   (or - for standard input)
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <QTextStream>
 
 #include "tools/scenario_runner.h"
+#include "ui/application.h"
 #include "ui/translation.h"
 
 namespace {
@@ -31,7 +33,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: zav-scenario SCRIPT (or - for standard input)\n";
         return 2;
     }
-    QApplication app(argc, argv);
+    zav::Application app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     zav::installSlovakTranslation(app);
 
@@ -67,6 +69,7 @@ int main(int argc, char* argv[]) {
         };
     };
     zav::ScenarioRunner runner(write(stdout), write(stderr));
+    app.setDialogs(&runner.dialogs());
     switch (runner.run(scriptName, lines)) {
     case zav::ScenarioRunner::Outcome::Passed:
         return 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cooling_picture.h"
 
 #include <QBuffer>

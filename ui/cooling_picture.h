@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cooling window's picture: a fixed-size bitmap on which a run draws its frame (axes, ticks,
 // dashed grid, labels, captions) and then its curve pixel by pixel. It keeps its content until the
 // next run's frame, and can be written as a Windows bitmap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door through which the windows talk to the user modally: message boxes, input boxes,
 // file and printer dialogs. The program uses QtDialogs; tests and the scenario runner use
 // ScriptedDialogs, so that no modal dialog ever opens there.

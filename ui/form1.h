@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the steady-state inputs, the fluid and the surface shape, the results of the
 // last successful calculation, the menus that reach every other window, and the status bar in
 // which failed checks leave their text.

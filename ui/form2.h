@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Dynamika - ochladzovanie 1.0": the cooling of a body in the main window's fluid. The left column
 // holds the body's mass and surface, the target temperature, the number of steps, radiation with
 // the emissivity catalogue, the progress and the cooling time, the Biot number and the picture's

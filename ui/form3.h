@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "O autorovi ...": who made the program. Four credit lines, the program's icon at the lower left
 // and a photograph at the right; the window has no behaviour of its own. The pictures are decoded
 // from the program's resources when the window is first shown.

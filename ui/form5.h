@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Tepelná kapacita materiálu": how the cooled body's material stores heat, as a constant, a cubic
 // in the temperature, or one of two steels. The window only holds the choice and the texts; a
 // cooling run reads them at every temperature step.

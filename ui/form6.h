@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Rozsah": the range of surface temperatures that the sweeps evaluate. The window has no buttons;
 // a sweep reads its fields when it starts.
 #pragma once

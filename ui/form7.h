@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Graf": the chart of the last table sweep against the surface temperature. Eight series (the
 // three heat transfer coefficients, four fluid properties and the Prandtl number); the check
 // boxes choose which of them the next sweep fills.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Vlastný materiál": the description of the user-defined fluid in four tabs (constant values,
 // linear and quadratic polynomials in temperature, KELO gas-mixture polynomials) and the choice of
 // the approximation in force. The window only holds texts: readUserFluidModel converts the fields

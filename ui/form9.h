@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Form9": an empty window that the menu "Peltier" shows.
 #pragma once
 

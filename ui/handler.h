@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boundary of every event handler: an error that escapes a handler (a field text that is not
 // a number) ends the handler where it was and is shown in a message box; the program goes on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A status bar of text panels of given widths, addressed by index; the last one takes the rest
 // of the bar.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a window: the printer set-up dialog, then one page with an image of the window's
 // client area at its top left, at about the size the window has on the screen.
 #pragma once

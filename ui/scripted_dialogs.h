@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs answered from queues instead of by a person: each dialog shown is reported as a
 // transcript line and takes the next queued answer of its kind (Cancel when none is queued).
 #pragma once

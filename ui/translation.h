@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs (file, printer, input and message boxes) in Slovak: Qt's own translation of
 // its widgets, from the translations folder of the installed Qt.
 #pragma once

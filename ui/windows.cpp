@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows.h"
 
 #include "ui/form1.h"
@@ -15,6 +16,7 @@ namespace zav {
 Windows::Windows() = default;
 Windows::~Windows() = default;
 Windows::Windows(Windows&&) noexcept = default;
+Windows& Windows::operator=(Windows&&) noexcept = default;
 
 QList<QWidget*> Windows::all() const {
     return {form1.get(), form2.get(), form3.get(), form4.get(), form5.get(), form6.get(), form7.get(), form8.get(), form9.get()};

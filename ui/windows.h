@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows, created once at start-up in their fixed order and alive until the
 // program ends. Only the main window is shown at start-up; the others are shown on demand.
 #pragma once
@@ -35,6 +36,7 @@ struct Windows {
     Windows();
     ~Windows();
     Windows(Windows&&) noexcept;
+    Windows& operator=(Windows&&) noexcept;
 
     /// Every window, in the order of creation.
     QList<QWidget*> all() const;

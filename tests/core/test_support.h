@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the core tests: named tolerances, and plain-value stand-ins for the window
 // that an evaluation reads and reports to.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table file as a spreadsheet reads it: LibreOffice Calc, told the file's separator, code page
 // and the Slovak locale, must see fourteen numeric columns under a header of fourteen texts.
 // Skipped where LibreOffice is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cooling runs against an independent computation of the same cases (times, data files, curve
 // pixels and axis labels), and the picture's frame.
 #include <filesystem>

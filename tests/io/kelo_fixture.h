@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KELO coefficient files written by the tests themselves: the record serialised byte by byte in
 // little-endian order, so that the fixtures are the same on any host.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one scenario script and compares its transcript with the expected one. Beside the script,
 # NAME.status holds the expected exit status when it is not 0, NAME.err the expected standard
 # error, and NAME.files the files the scenario must have written (non-empty), one a line,

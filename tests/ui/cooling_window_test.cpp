@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cooling window's picture as a run leaves it, pixel by pixel, in both colour schemes, and the
 // bitmap that "Ulož graf" writes.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell as the user meets it: standard dialogs in Slovak, the pictures of "O autorovi ...",
 // printing both windows to one PDF page each, and the chart's legend as it is drawn after sweeps.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows tested in-process: the user-defined fluid window with KELO files that the tests write
 // themselves, driven through the scripted dialogs together with the main window that computes from
 // it, and the chart's axis labels.
