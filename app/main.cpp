@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zav: the natural-convection calculator.
 #include <exception>
+#include <memory>
 
 #include <QStyleFactory>
 
@@ -19,21 +20,20 @@ int main(int argc, char* argv[]) {
     zav::installSlovakTranslation(app);
 
     zav::QtDialogs dialogs;
-    zav::Windows windows;
+    std::unique_ptr<zav::Windows> windows;
     try {
-        windows = zav::createWindows(dialogs);
+        windows = zav::startWindows(dialogs);
     } catch (const std::exception& error) {
         // An error of the start-up itself is shown before the program ends.
         dialogs.showError(QString::fromUtf8(error.what()));
         return 1;
     }
-    dialogs.setParent(windows.form1.get());
+    dialogs.setParent(windows->form1.get());
     app.setDialogs(&dialogs);
-    QObject::connect(windows.form1.get(), &zav::Form1::programEnded, &app, [&windows] {
-        for (QWidget* window : windows.all())
+    QObject::connect(windows->form1.get(), &zav::Form1::programEnded, &app, [&windows] {
+        for (QWidget* window : windows->all())
             window->hide();
         QApplication::quit();
     });
-    windows.form1->show();
     return QApplication::exec();
 }

@@ -65,7 +65,11 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs
 }
 
 void Form1::handle(void (Form1::*handler)()) {
-    runHandler(m_dialogs, [this, handler] { (this->*handler)(); });
+    runHandler(m_dialogs, [this, handler] {
+        if (m_beforeHandler)
+            m_beforeHandler();
+        (this->*handler)();
+    });
 }
 
 void Form1::buildMenu() {

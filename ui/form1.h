@@ -9,6 +9,8 @@
 // and what the checks report goes through its Reporter to the dialogs and the status bar.
 #pragma once
 
+#include <functional>
+
 #include <QMainWindow>
 
 #include "core/convection_state.h"
@@ -47,6 +49,8 @@ public:
     explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
 
     void setLinks(const Form1Links& links) { m_links = links; }
+    /// Runs before every handler of this window (the start-up makes the other windows there).
+    void setBeforeHandler(std::function<void()> action) { m_beforeHandler = std::move(action); }
     const ConvectionState& state() const { return m_state; }
 
     // What the cooling window reads from this window while it runs: the shape, the fluid and their
@@ -109,6 +113,7 @@ private:
 
     Dialogs& m_dialogs;
     Form1Links m_links;
+    std::function<void()> m_beforeHandler;
     ConvectionState m_state;
     bool m_radiationFlag = false; // drives the look of Edit20; flips at every click on CheckBox1
 

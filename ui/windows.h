@@ -3,6 +3,7 @@
 // program ends. Only the main window is shown at start-up; the others are shown on demand.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QList>
@@ -38,11 +39,19 @@ struct Windows {
     Windows(Windows&&) noexcept;
     Windows& operator=(Windows&&) noexcept;
 
-    /// Every window, in the order of creation.
+    /// Every window created so far, in the order of creation.
     QList<QWidget*> all() const;
 };
 
 /// Creates the windows in their start-up order and links the menus to them; shows none.
 Windows createWindows(Dialogs& dialogs);
+
+/// Creates the windows after the main window in their order (once; nothing when they exist).
+void createRemainingWindows(Windows& windows, Dialogs& dialogs);
+
+/// zav's start-up: the main window is created and shown; the other windows are created, in their
+/// order, as soon as it has been painted for the first time, or sooner when one of its handlers
+/// runs. Nothing the user can do reaches a window before it exists.
+std::unique_ptr<Windows> startWindows(Dialogs& dialogs);
 
 } // namespace zav

@@ -80,6 +80,26 @@ TEST_F(ShellTest, AuthorWindowDecodesItsIconAndPhotograph) {
     EXPECT_LE(photoPicture.height(), 300);
 }
 
+// zav shows the main window first and makes the other eight right after its first paint, or at
+// once when one of its handlers runs before that.
+TEST(StartUpTest, OtherWindowsFollowTheMainWindowsFirstPaintOrItsFirstHandler) {
+    ScriptedDialogs dialogs([](const QString&) {});
+    std::unique_ptr<Windows> painted = startWindows(dialogs);
+    EXPECT_TRUE(painted->form1->isVisible());
+    EXPECT_EQ(painted->all().size(), 1);
+    for (int round = 0; round < 1000 && painted->form9 == nullptr; ++round)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(painted->all().size(), 9);
+    EXPECT_FALSE(painted->form2->isVisible());
+
+    std::unique_ptr<Windows> early = startWindows(dialogs);
+    early->form1->findChild<QAction*>(QStringLiteral("graf2"))->trigger();
+    ASSERT_EQ(early->all().size(), 9);
+    EXPECT_TRUE(early->form7->isVisible());
+    QCoreApplication::processEvents(); // the paint after that makes nothing twice
+    EXPECT_EQ(early->all().size(), 9);
+}
+
 TEST(OpenDialogTest, NameTypedWithoutExtensionMeansTheKeloFile) {
     const auto none = [](const QString&) { return false; };
     const auto all = [](const QString&) { return true; };
