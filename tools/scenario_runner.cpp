@@ -335,6 +335,9 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
     if (auto* label = qobject_cast<QLabel*>(object)) {
         if (!label->pixmap().isNull())
             return {prefix + QStringLiteral("%1x%2").arg(label->pixmap().width()).arg(label->pixmap().height())};
+        // A picture drawn when its window is first shown: the size it is laid out at.
+        if (label->objectName().startsWith(QLatin1String("Image")) && label->text().isEmpty())
+            return {prefix + QStringLiteral("%1x%2").arg(label->width()).arg(label->height())};
         return {prefix + escapeLineBreaks(label->text())};
     }
     if (auto* action = qobject_cast<QAction*>(object)) {

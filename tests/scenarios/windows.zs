@@ -11,6 +11,7 @@ print Form7
 print Form8
 print Form9
 print Form1.StatusBar1
+dump Form3
 
 echo "openers"
 menu Form1.Ochladzovanie1
