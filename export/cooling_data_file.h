@@ -25,6 +25,7 @@ class CoolingDataFile : public CoolingDataSink {
 public:
     /// Creates the file beside `path` and writes the header; false when it cannot be created.
     bool open(const std::string& path);
+    ReplacingFile::Failure failure() const { return m_file.failure(); }
     void writeRow(const CoolingState& state) override;
     /// Puts the file in place of `path`; false when anything failed on the way.
     bool close() { return m_file.close(); }

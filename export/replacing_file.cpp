@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/replacing_file.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -17,30 +19,88 @@ mode_t defaultFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The permission bits that apply to this process, as for any user: a file its owner made
+// read-only stays unwritten even for the administrator.
+bool permitsWriting(const struct stat& st) {
+    if (st.st_uid == ::geteuid())
+        return (st.st_mode & S_IWUSR) != 0;
+    if (st.st_gid == ::getegid())
+        return (st.st_mode & S_IWGRP) != 0;
+    return (st.st_mode & S_IWOTH) != 0;
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd); // where the file system allows; nothing to report otherwise
+    ::close(fd);
+}
+
 } // namespace
 
+std::string resolveWriteTarget(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t length = ::readlink(current.c_str(), buffer.data(), buffer.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
+            return current;
+        std::string link(buffer.data(), static_cast<std::size_t>(length));
+        current = link.front() == '/' ? link : folderOf(current) + "/" + link;
+    }
+    return current; // a loop of links: creating the file will fail and say so
+}
+
+std::string openFailureMessage(ReplacingFile::Failure failure, const std::string& name) {
+    if (failure == ReplacingFile::Failure::ReadOnly)
+        return "Súbor „" + name + "“ je určený len na čítanie; nezapíše sa.";
+    return "Súbor „" + name + "“ sa nepodarilo otvoriť na zápis.";
+}
+
 bool ReplacingFile::open(const std::string& path) {
-    close();
+    discard();
+    m_failure = Failure::CannotCreate;
     if (path.empty())
         return false;
-    std::string pattern = path + ".XXXXXX";
+    const std::string target = resolveWriteTarget(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISREG(existing.st_mode) && !permitsWriting(existing)) {
+        m_failure = Failure::ReadOnly;
+        return false;
+    }
+    if (exists && !S_ISREG(existing.st_mode))
+        return false; // a folder or a device is no file to replace
+    // A short name of its own, so that a target name near the system's limit still fits.
+    std::string pattern = folderOf(target) + "/.zav-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
     if (fd < 0)
         return false;
     // An existing target keeps its permissions; a new one gets those of an ordinary new file.
-    struct stat target {};
-    ::fchmod(fd, ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : defaultFileMode());
+    ::fchmod(fd, exists ? (existing.st_mode & 07777) : defaultFileMode());
     m_file = ::fdopen(fd, "wb");
     if (m_file == nullptr) {
         ::close(fd);
         ::unlink(name.data());
         return false;
     }
-    m_path = path;
+    m_target = target;
     m_temporaryPath = name.data();
     m_failed = false;
+    m_failure = Failure::None;
     return true;
 }
 
@@ -58,10 +118,13 @@ bool ReplacingFile::close() {
     ok = std::fclose(m_file) == 0 && ok;
     m_file = nullptr;
     if (ok)
-        ok = std::rename(m_temporaryPath.c_str(), m_path.c_str()) == 0;
-    if (!ok)
+        ok = std::rename(m_temporaryPath.c_str(), m_target.c_str()) == 0;
+    if (!ok) {
         ::unlink(m_temporaryPath.c_str());
-    return ok;
+        return false;
+    }
+    syncFolder(folderOf(m_target));
+    return true;
 }
 
 void ReplacingFile::discard() {

@@ -22,7 +22,7 @@ bool startSweep(const SweepRange& range, const std::string& fileName, const char
         return false;
     }
     if (!file.open(fileName)) {
-        reporter.showMessage("Súbor „" + fileName + "“ sa nepodarilo otvoriť na zápis.");
+        reporter.showMessage(openFailureMessage(file.failure(), fileName));
         return false;
     }
     return true;

@@ -12,6 +12,7 @@ namespace zav {
 class TextFile {
 public:
     bool open(const std::string& path) { return m_file.open(path); }
+    ReplacingFile::Failure failure() const { return m_file.failure(); }
     /// Converts to Windows-1250 and writes every "\n" as CR LF.
     void write(const std::string& utf8);
     /// Writes ASCII text (digits, signs, separators, CR LF) as it is, without conversion.

@@ -176,7 +176,8 @@ void Form2::Button1Click() {
         }
         if (!file.open(fileNameBytes(m_dataFileName))) {
             m_dialogs.showMessage(
-                QStringLiteral("Súbor „%1“ sa nepodarilo otvoriť na zápis; výpočet sa nespustí.").arg(m_dataFileName));
+                QString::fromStdString(openFailureMessage(file.failure(), m_dataFileName.toStdString())) +
+                QStringLiteral(" Výpočet sa nespustí."));
             return;
         }
         dataFile = &file;
@@ -219,12 +220,14 @@ void Form2::Button3Click() {
         return;
     const QByteArray bytes = m_image1->bitmapBytes();
     ReplacingFile file;
-    bool written = !bytes.isEmpty() && file.open(fileNameBytes(*name));
-    if (written) {
-        file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        written = file.close();
+    if (!file.open(fileNameBytes(*name))) {
+        m_dialogs.showMessage(file.failure() == ReplacingFile::Failure::ReadOnly
+                                  ? QString::fromStdString(openFailureMessage(file.failure(), name->toStdString()))
+                                  : QStringLiteral("Súbor „%1“ sa nepodarilo vytvoriť.").arg(*name));
+        return;
     }
-    if (!written)
+    file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (bytes.isEmpty() || !file.close())
         m_dialogs.showMessage(QStringLiteral("Súbor „%1“ sa nepodarilo vytvoriť.").arg(*name));
 }
 
