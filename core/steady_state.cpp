@@ -12,6 +12,10 @@ namespace zav {
 const char* const kAirMeanTemperatureMessage = "Stredná teplota musí byť v rozsahu -73 až 2226°C !!!";
 const char* const kWaterMeanTemperatureMessage = "Stredná teplota musí byť v rozsahu 0 až 100°C !!!";
 
+const char* const kNotFiniteResultMessage =
+    "Výsledok nie je konečné číslo: skontrolujte charakteristický rozmer, plochu, údaje geometrie "
+    "(uhol, rozostup rebier, priemer rúrky) a vlastnosti tekutiny !!!";
+
 namespace {
 
 void computeMeanTemperature(ConvectionState& s) { s.tMean = (s.tBody + s.tFluid) * 0.5; }
@@ -92,6 +96,13 @@ bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs
         state.emissivity = inputs.emissivity();
     applyRadiation(state, radiationOn);
     computeHeatFlow(state);
+    for (double result : {state.nusselt, state.alphaConv, state.alphaRad, state.alphaTotal, state.heatFlow}) {
+        if (!std::isfinite(result)) {
+            reporter.showMessage(kNotFiniteResultMessage);
+            reporter.setStatusText(kNotFiniteResultMessage);
+            return false;
+        }
+    }
     return true;
 }
 

@@ -12,6 +12,8 @@ namespace zav {
 /// Texts of a mean temperature outside the built-in fluid's range.
 extern const char* const kAirMeanTemperatureMessage;
 extern const char* const kWaterMeanTemperatureMessage;
+/// Text of a result that is not a finite number (the inputs make the physics undefined).
+extern const char* const kNotFiniteResultMessage;
 
 /// Air -73..2226 °C, water 0..100 °C, both bounds inclusive; the user-defined fluid always passes.
 /// On failure shows the message, writes it as the status text and returns false.
@@ -37,8 +39,9 @@ bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, 
 
 /// The main window's calculation after its inputs have been read: as evaluatePoint, with the
 /// mean-temperature check before the properties and the validity check after the Nusselt number,
-/// and the emissivity read once more when radiation is on. Returns false when a check failed;
-/// the state then holds the values computed up to that point.
+/// and the emissivity read once more when radiation is on; a Nusselt number, coefficient or heat
+/// flow that is not a finite number is refused like a failed check. Returns false when a check
+/// failed; the state then holds the values computed up to that point.
 bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
 } // namespace zav

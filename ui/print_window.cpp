@@ -18,13 +18,23 @@ void printWindow(QMainWindow* window, Dialogs& dialogs) {
     const int top = window->menuBar() != nullptr ? window->menuBar()->height() : 0;
     const QPixmap image = window->grab(QRect(0, top, window->width(), window->height() - top));
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (image.isNull() || !painter.begin(&printer)) {
+        dialogs.showMessage(printFailureMessage(printer));
         return;
+    }
     // Scale from screen pixels to printer dots so the page shows the window at its screen size.
     const qreal scale = qreal(printer.resolution()) / window->logicalDpiX();
     painter.scale(scale, scale);
     painter.drawPixmap(0, 0, image);
-    painter.end();
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        dialogs.showMessage(printFailureMessage(printer));
+}
+
+QString printFailureMessage(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return QStringLiteral("Tlač do súboru „%1“ sa nepodarila: súbor sa nedá vytvoriť ani zapísať.")
+            .arg(printer.outputFileName());
+    return QStringLiteral("Tlač sa nepodarila: tlačiareň „%1“ nie je dostupná.").arg(printer.printerName());
 }
 
 } // namespace zav

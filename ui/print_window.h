@@ -4,12 +4,18 @@
 #pragma once
 
 class QMainWindow;
+class QPrinter;
+class QString;
 
 namespace zav {
 
 class Dialogs;
 
-/// Prints the window's area below its menu bar; nothing when the set-up dialog is cancelled.
+/// Prints the window's area below its menu bar; nothing when the set-up dialog is cancelled, a
+/// message when the printer or the file cannot take the page.
 void printWindow(QMainWindow* window, Dialogs& dialogs);
+
+/// The Slovak message of a print that failed on `printer`.
+QString printFailureMessage(const QPrinter& printer);
 
 } // namespace zav
