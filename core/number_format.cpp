@@ -109,6 +109,21 @@ Digits roundSignificant(double value, const Digits& probe, int keep) {
     return result;
 }
 
+// Near the largest double, rounding up can give a text beyond the range of a double, which no
+// parser reads back: such a value is rounded toward zero instead, to the same number of digits.
+Digits withinDoubleRange(const Digits& probe, const Digits& rounded, int keep) {
+    if (rounded.zero || rounded.exponent < 308)
+        return rounded;
+    std::string text = rounded.digits.substr(0, 1) + "." + rounded.digits.substr(1) + "e" +
+                       std::to_string(rounded.exponent);
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    if (std::isfinite(strtod_l(text.c_str(), nullptr, cLocale)))
+        return rounded;
+    Digits truncated = probe;
+    truncated.digits.resize(static_cast<std::size_t>(keep), '0');
+    return truncated;
+}
+
 Digits probeDigits(double value) {
     if (value == 0.0)
         return Digits{};
@@ -323,9 +338,10 @@ std::string formatExponent(double value, int precision, char decimalSeparator) {
         return nonFiniteText(value);
     precision = clampPrecision(precision);
     std::string fast;
-    if (fastExponent(value, precision, decimalSeparator, fast))
+    if (std::fabs(value) < 1e308 && fastExponent(value, precision, decimalSeparator, fast))
         return fast;
-    Digits rounded = roundSignificant(value, probeDigits(value), precision);
+    const Digits probe = probeDigits(value);
+    Digits rounded = withinDoubleRange(probe, roundSignificant(value, probe, precision), precision);
     std::string text;
     if (rounded.zero) {
         rounded.digits.assign(static_cast<std::size_t>(precision), '0');
@@ -397,7 +413,8 @@ std::string formatGeneral(double value, char decimalSeparator) {
     if (!std::isfinite(value))
         return nonFiniteText(value);
     constexpr int kGeneralDigits = 15;
-    Digits rounded = roundSignificant(value, probeDigits(value), kGeneralDigits);
+    const Digits probe = probeDigits(value);
+    Digits rounded = withinDoubleRange(probe, roundSignificant(value, probe, kGeneralDigits), kGeneralDigits);
     if (rounded.zero)
         return "0";
     const std::size_t last = rounded.digits.find_last_not_of('0');

@@ -212,8 +212,17 @@ ExactDigits roundExact(ExactDigits x, int keep) {
     return x;
 }
 
+// A text beyond the largest double would not read back: such values round toward zero.
+ExactDigits roundWithinRange(const ExactDigits& exact, int keep) {
+    ExactDigits r = roundExact(exact, keep);
+    const std::string text = r.digits.substr(0, 1) + "." + r.digits.substr(1) + "e" + std::to_string(r.exponent);
+    if (!std::isinf(std::strtod(text.c_str(), nullptr)))
+        return r;
+    return {exact.digits.substr(0, static_cast<std::size_t>(keep)), exact.exponent};
+}
+
 std::string referenceExponent(double value, const ExactDigits& exact, int precision) {
-    ExactDigits r = roundExact(exact, precision);
+    ExactDigits r = roundWithinRange(exact, precision);
     if (value == 0)
         r = {std::string(static_cast<std::size_t>(precision), '0'), 0};
     std::string text = value < 0 ? "-" : "";
@@ -287,6 +296,38 @@ TEST(NumberFormatReference, FixedAndExponentFormsRoundOnTheExactValue) {
         }
     }
     EXPECT_GT(compared, 100000);
+}
+
+// Every text the program writes into a field that it reads again (the KELO loader's fields, the
+// emissivity of the catalogue, the total coefficient that the Biot box reads) parses back to the
+// value it shows, at the extremes of the doubles too.
+struct FieldFormat {
+    const char* name;
+    std::string (*format)(double);
+};
+
+TEST(FieldTextsParseBack, AtTheExtremesOfTheDoubles) {
+    const FieldFormat formats[] = {
+        {"KELO coefficient", [](double v) { return formatExponent(v, 5); }},
+        {"KELO pressure", [](double v) { return formatFixed(v, 8, 3); }},
+        {"KELO temperature", [](double v) { return formatFixed(v, 5, 1); }},
+        {"catalogue emissivity", [](double v) { return formatGeneral(v); }},
+        {"total coefficient", [](double v) { return formatFixed(v, 6, 3); }},
+    };
+    using limits = std::numeric_limits<double>;
+    const double values[] = {limits::max(),    -limits::max(),          std::nextafter(limits::max(), 0.0),
+                             1e308,            -1.7976e308,             limits::min(),
+                             -limits::min(),   limits::denorm_min(),    -limits::denorm_min(),
+                             -0.0,             0.0,                     2.2250738585072009e-308,
+                             9.9999999e307,    1.0 / 3.0};
+    for (const FieldFormat& f : formats) {
+        for (double v : values) {
+            const std::string text = f.format(v);
+            double back = 0;
+            ASSERT_NO_THROW(back = parseNumber(text)) << f.name << ": " << text;
+            EXPECT_EQ(f.format(back), text) << f.name << ": " << std::hexfloat << v;
+        }
+    }
 }
 
 TEST(ParseNumberTest, DecimalPointWhenAskedFor) { EXPECT_EQ(parseNumber("12.5", '.'), 12.5); }

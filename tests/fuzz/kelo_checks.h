@@ -2,6 +2,7 @@
 // What a KELO read must give for the bytes it read, and the texts the KELO tab shows for it.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
