@@ -13,6 +13,7 @@
 
 #include "core/number_format.h"
 #include "core/test_support.h"
+#include "temp_folder.h"
 #include "export/sweeps.h"
 
 namespace zav {
@@ -68,9 +69,8 @@ struct RecordingChart : ChartSink {
 TEST(CalcImportTest, TableOpensAsFourteenNumericColumns) {
     if (std::system("command -v soffice > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "LibreOffice (soffice) is not installed";
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "calc_import_test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const test::TempFolder folder;
+    const std::filesystem::path& dir = folder.path();
 
     ConvectionState s;
     s.tFluid = 20;

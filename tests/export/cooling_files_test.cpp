@@ -9,6 +9,7 @@
 
 #include "core/number_format.h"
 #include "core/test_support.h"
+#include "temp_folder.h"
 #include "export/cooling_data_file.h"
 #include "export/cooling_plot.h"
 
@@ -62,12 +63,8 @@ const char* const kDefaultFirstRow = "0,000000;100,000000;60,000000;7,362;8,507;
 
 class CoolingReferenceTest : public ::testing::TestWithParam<ReferenceCase> {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) / (std::string("cooling_reference_") + GetParam().name);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::filesystem::path m_dir;
+    test::TempFolder m_folder;
+    const std::filesystem::path& m_dir = m_folder.path();
 };
 
 TEST_P(CoolingReferenceTest, AgreesWithTheIndependentComputation) {

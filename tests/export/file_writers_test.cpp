@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/test_support.h"
+#include "temp_folder.h"
 #include "export/cel_file.h"
 #include "export/replacing_file.h"
 #include "export/sweeps.h"
@@ -35,17 +36,12 @@ std::string golden(const char* name) { return readAll(std::filesystem::path(ZAV_
 
 class FileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) /
-                ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
     std::string path(const char* name) const { return (m_dir / name).string(); }
     std::size_t filesInDir() const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_dir), {}));
     }
-    std::filesystem::path m_dir;
+    test::TempFolder m_folder;
+    const std::filesystem::path& m_dir = m_folder.path();
 };
 
 // Records what a sweep gives the chart.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "io/kelo_fixture.h"
+#include "temp_folder.h"
 
 namespace zav {
 namespace {
@@ -21,10 +22,6 @@ class KeloFileTest : public ::testing::Test {
 protected:
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
 
-    void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) / "kelo_file_test";
-        std::filesystem::create_directories(m_dir);
-    }
 
     static std::map<int, std::string> texts(const KeloReadResult& result) {
         std::map<int, std::string> byField;
@@ -33,7 +30,8 @@ protected:
         return byField;
     }
 
-    std::filesystem::path m_dir;
+    test::TempFolder m_folder;
+    const std::filesystem::path& m_dir = m_folder.path();
 };
 
 TEST_F(KeloFileTest, FullFileGivesEveryFieldItsTextForm) {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
 #include "ui/cooling_picture.h"
 #include "ui/form2.h"
 #include "ui/scripted_dialogs.h"
@@ -99,16 +100,14 @@ INSTANTIATE_TEST_SUITE_P(Schemes, CoolingPictureTest,
 
 TEST_F(CoolingPictureTest, SavedBitmapHoldsThePicture) {
     const QImage& image = runDefaults(0);
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "cooling_picture_test";
-    std::filesystem::create_directories(dir);
-    const QString path = QString::fromStdString((dir / "krivka.bmp").string());
+    const test::TempFolder folder;
+    const QString path = QString::fromStdString(folder.file("krivka.bmp"));
     m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path);
     m_windows.form2->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: save -> ") + path});
     QImage saved(path, "BMP");
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), image);
-    std::filesystem::remove_all(dir);
 }
 
 // Picking a material writes the emissivity its list item shows, and locks the field.

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -34,12 +35,8 @@ namespace {
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {
-        m_dir = std::filesystem::path(::testing::TempDir()) /
-                (std::string("shell_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
         m_windows.form1->show();
     }
-    ~ShellTest() override { std::filesystem::remove_all(m_dir); }
 
     QString path(const char* name) const { return QString::fromStdString((m_dir / name).string()); }
     template <class T> T* child(QWidget* window, const char* name) const {
@@ -51,7 +48,8 @@ protected:
     ScriptedDialogs m_dialogs;
     Windows m_windows;
     QStringList m_transcript;
-    std::filesystem::path m_dir;
+    test::TempFolder m_folder;
+    const std::filesystem::path& m_dir = m_folder.path();
 };
 
 TEST_F(ShellTest, StandardDialogsSpeakSlovak) {

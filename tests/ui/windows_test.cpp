@@ -16,6 +16,7 @@
 
 #include "core/number_format.h"
 #include "io/kelo_fixture.h"
+#include "temp_folder.h"
 #include "ui/form1.h"
 #include "ui/form7.h"
 #include "ui/form8.h"
@@ -31,10 +32,7 @@ namespace {
 
 class Form8Test : public ::testing::Test {
 protected:
-    Form8Test() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {
-        m_dir = std::filesystem::path(::testing::TempDir()) / "form8_test";
-        std::filesystem::create_directories(m_dir);
-    }
+    Form8Test() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {}
 
     QString path(const std::string& name) const { return QString::fromStdString((m_dir / name).string()); }
 
@@ -60,7 +58,8 @@ protected:
     ScriptedDialogs m_dialogs;
     Windows m_windows;
     QStringList m_transcript;
-    std::filesystem::path m_dir;
+    test::TempFolder m_folder;
+    const std::filesystem::path& m_dir = m_folder.path();
 };
 
 TEST_F(Form8Test, LoadFillsTheKeloTabAndNothingElse) {
@@ -203,6 +202,13 @@ TEST(ChartAxisTest, RoundStepsInTheSlovakFormat) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's run-time files beside the test program, not in the system's temporary folder.
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const std::filesystem::path runtime = std::filesystem::absolute(argv[0]).parent_path() / "qt-runtime";
+        std::filesystem::create_directories(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
+    }
     QApplication app(argc, argv);
     zav::installSlovakTranslation(app);
     ::testing::InitGoogleTest(&argc, argv);
