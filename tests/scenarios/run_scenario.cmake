@@ -2,13 +2,18 @@
 # Runs one scenario script and compares its transcript with the expected one. Beside the script,
 # NAME.status holds the expected exit status when it is not 0, NAME.err the expected standard
 # error, and NAME.files the files the scenario must have written (non-empty), one a line,
-# optionally followed by a file of golden/ whose bytes it must equal.
+# optionally followed by a file of golden/ whose bytes it must equal. NAME.prepare.cmake, when
+# there, makes files in WORKDIR before the run; NAME.verify.cmake checks WORKDIR after it.
 # -DRUNNER=zav-scenario -DSCRIPT=x.zs -DEXPECTED=x.out -DWORKDIR=dir
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
 # Run a copy beside the files it writes, so that its name in error reports is the bare file name.
 file(COPY ${SCRIPT} DESTINATION ${WORKDIR})
 get_filename_component(script_name ${SCRIPT} NAME)
+string(REGEX REPLACE "\\.zs$" "" stem ${SCRIPT})
+if(EXISTS ${stem}.prepare.cmake)
+  include(${stem}.prepare.cmake)
+endif()
 execute_process(
   COMMAND ${RUNNER} ${script_name}
   WORKING_DIRECTORY ${WORKDIR}
@@ -21,7 +26,6 @@ if(NOT transcript STREQUAL expected)
   execute_process(COMMAND diff -u ${EXPECTED} ${WORKDIR}/transcript.out)
   message(FATAL_ERROR "transcript differs from ${EXPECTED}")
 endif()
-string(REGEX REPLACE "\\.zs$" "" stem ${SCRIPT})
 set(expected_status 0)
 if(EXISTS ${stem}.status)
   file(STRINGS ${stem}.status expected_status)
@@ -60,4 +64,7 @@ if(EXISTS ${files_list})
       endif()
     endif()
   endforeach()
+endif()
+if(EXISTS ${stem}.verify.cmake)
+  include(${stem}.verify.cmake)
 endif()
