@@ -30,7 +30,8 @@ inline std::string escaped(const std::string& text) {
 }
 
 [[noreturn]] inline void fail(const char* file, int line, const char* condition, const std::string& detail) {
-    std::fprintf(stderr, "\n==ZAV FUZZ CHECK FAILED== %s:%d: %s\n  %s\n", file, line, condition, detail.c_str());
+    std::fprintf(stderr, "\n==ZAV FUZZ CHECK FAILED== %s:%d: %s\n  %s\n", file, line, condition,
+                 detail.c_str());
     std::fflush(stderr);
     std::abort();
 }
@@ -100,8 +101,7 @@ inline bool isValidUtf8(const std::string& text) {
 }
 
 /// The code points of a text that isValidUtf8 accepted.
-template <typename Sink>
-void forEachCodePoint(const std::string& text, Sink sink) {
+template <typename Sink> void forEachCodePoint(const std::string& text, Sink sink) {
     const auto* s = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t i = 0;
     while (i < text.size()) {
@@ -182,10 +182,19 @@ inline std::string expectedFromCp1250(const std::string& bytes) {
     return out;
 }
 
-/// What toWindows1250 must give for valid UTF-8: each character's byte, '?' when it has none.
-inline std::string expectedToCp1250(const std::string& utf8) {
+/// The Unicode tag characters U+E0000..U+E007F, which glibc's iconv drops when the target code page
+/// cannot hold them, instead of reporting them as characters it cannot convert.
+inline bool isTagCharacter(std::uint32_t cp) {
+    return cp >= 0xE0000 && cp <= 0xE007F;
+}
+
+/// What toWindows1250 must give for valid UTF-8: each character's byte, '?' when it has none (a tag
+/// character left out when `dropTags`).
+inline std::string expectedToCp1250(const std::string& utf8, bool dropTags = false) {
     std::string out;
-    forEachCodePoint(utf8, [&out](std::uint32_t cp) {
+    forEachCodePoint(utf8, [&out, dropTags](std::uint32_t cp) {
+        if (dropTags && isTagCharacter(cp))
+            return;
         const int byte = unicodeToCp1250(cp);
         out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
     });
