@@ -19,6 +19,12 @@ ConversionError::ConversionError(const std::string& fieldText)
 
 namespace {
 
+// Numbers with a decimal point whatever the program's locale says.
+locale_t cLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -116,8 +122,7 @@ Digits withinDoubleRange(const Digits& probe, const Digits& rounded, int keep) {
         return rounded;
     std::string text = rounded.digits.substr(0, 1) + "." + rounded.digits.substr(1) + "e" +
                        std::to_string(rounded.exponent);
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (std::isfinite(strtod_l(text.c_str(), nullptr, cLocale)))
+    if (std::isfinite(strtod_l(text.c_str(), nullptr, cLocale())))
         return rounded;
     Digits truncated = probe;
     truncated.digits.resize(static_cast<std::size_t>(keep), '0');
@@ -514,10 +519,9 @@ double parseNumber(const std::string& text, char decimalSeparator) {
         throw ConversionError(text);
 
     // strtod_l with the C locale: the program's own locale must not change what a text means.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     errno = 0;
     char* stop = nullptr;
-    double value = strtod_l(plain.c_str(), &stop, cLocale);
+    double value = strtod_l(plain.c_str(), &stop, cLocale());
     if (stop != plain.c_str() + plain.size())
         throw ConversionError(text);
     // Too small for a double is zero (or a subnormal); too large is not a number.

@@ -10,24 +10,27 @@ std::string coolingDataHeader() {
            ";c_material (J.kg-1.K-1);Pr ;Gr ;Nu ";
 }
 
+namespace {
+
+// The nine columns in their order, each with its number of decimals (precision 8 for all).
+struct Column {
+    double CoolingState::*value;
+    int decimals;
+};
+constexpr Column kColumns[] = {
+    {&CoolingState::coolingTime, 6}, {&CoolingState::tBody, 6},   {&CoolingState::tMean, 6},
+    {&CoolingState::alphaConv, 3},   {&CoolingState::alphaRad, 3}, {&CoolingState::c_material, 2},
+    {&CoolingState::prandtl, 4},     {&CoolingState::grashof, 4},  {&CoolingState::nusselt, 4},
+};
+
+} // namespace
+
 void appendCoolingDataRow(std::string& line, const CoolingState& s) {
-    appendFixed(line, s.coolingTime, 8, 6);
-    line += ';';
-    appendFixed(line, s.tBody, 8, 6);
-    line += ';';
-    appendFixed(line, s.tMean, 8, 6);
-    line += ';';
-    appendFixed(line, s.alphaConv, 8, 3);
-    line += ';';
-    appendFixed(line, s.alphaRad, 8, 3);
-    line += ';';
-    appendFixed(line, s.c_material, 8, 2);
-    line += ';';
-    appendFixed(line, s.prandtl, 8, 4);
-    line += ';';
-    appendFixed(line, s.grashof, 8, 4);
-    line += ';';
-    appendFixed(line, s.nusselt, 8, 4);
+    for (const Column& column : kColumns) {
+        if (&column != kColumns)
+            line += ';';
+        appendFixed(line, s.*column.value, 8, column.decimals);
+    }
 }
 
 std::string coolingDataRow(const CoolingState& state) {

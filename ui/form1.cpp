@@ -5,7 +5,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -273,7 +272,7 @@ void Form1::Button1Click() {
 
 void Form1::runTableSweep() {
     const SweepRange range = m_links.form6->readRange();
-    zav::runTableSweep(m_state, range, *this, *this, QFile::encodeName(m_tableFileName).toStdString(),
+    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName),
                        *m_links.form7);
 }
 
@@ -295,7 +294,7 @@ void Form1::runCelSweep() {
         return;
     }
     const SweepRange range = m_links.form6->readRange();
-    zav::runCelSweep(m_state, range, *this, *this, QFile::encodeName(m_celFileName).toStdString(),
+    zav::runCelSweep(m_state, range, *this, *this, fileNameBytes(m_celFileName),
                      m_celFunctionName.toStdString(), currentAsctime());
 }
 

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -35,8 +34,6 @@ constexpr int kRowHeight = 21;
 
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
-
-std::string fileNameBytes(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,8 @@ void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, 
     if (const std::optional<QString> chosen = dialogs.saveFileName(options))
         fileName = *chosen;
 }
+
+std::string fileNameBytes(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 double readNumber(const QLineEdit* edit) { return parseNumber(edit->text().toStdString()); }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QColor>
 #include <QRect>
@@ -53,6 +54,9 @@ class Dialogs;
 /// Switches an output on or off and sets the check mark of its menu item; switching it on asks
 /// for its file (Cancel keeps the switch on and the earlier name).
 void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, const FileDialogOptions& options);
+
+/// A file name as the file system takes it (the bytes the core's writers open).
+std::string fileNameBytes(const QString& name);
 
 /// The number in an edit's current text; throws ConversionError when it is not one.
 double readNumber(const QLineEdit* edit);
