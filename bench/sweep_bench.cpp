@@ -20,6 +20,7 @@ struct NoChart : zav::ChartSink {
     void prepareChart(long long) override {}
     void setChartPoint(long long, const zav::ConvectionState&) override {}
     void finishChart() override {}
+    void abandonChart() override {}
 };
 
 zav::ConvectionState defaults() {

@@ -188,26 +188,17 @@ bool roundShort(double value, int keep, ShortDigits& out) {
     return true;
 }
 
+char* writeExponentForm(char* out, bool negative, const char* digits, int precision, int exponent,
+                        char decimalSeparator);
+
 bool fastExponent(double value, int precision, char decimalSeparator, std::string& text) {
     ShortDigits rounded;
     if (value == 0.0 || !roundShort(value, precision, rounded))
         return false;
-    text.reserve(static_cast<std::size_t>(precision) + 8);
-    if (value < 0)
-        text.push_back('-');
-    text.push_back(rounded.digits[0]);
-    if (precision > 1) {
-        text.push_back(decimalSeparator);
-        text.append(rounded.digits + 1, static_cast<std::size_t>(precision - 1));
-    }
-    text.push_back('E');
-    text.push_back(rounded.exponent < 0 ? '-' : '+');
-    char exponent[8];
-    const auto [end, error] = std::to_chars(exponent, exponent + sizeof exponent, std::abs(rounded.exponent));
-    const std::size_t length = error == std::errc() ? static_cast<std::size_t>(end - exponent) : 0;
-    if (length < 4)
-        text.append(4 - length, '0');
-    text.append(exponent, length);
+    char buffer[64];
+    char* const end =
+        writeExponentForm(buffer, value < 0, rounded.digits, precision, rounded.exponent, decimalSeparator);
+    text.append(buffer, end);
     return true;
 }
 
@@ -246,8 +237,9 @@ int wideDigitCount(Wide q) {
 }
 
 // floor(|value|·10^shift) and that value rounded half away from zero; false when it does not fit.
+// A negative shift divides: exactly, by an integer power of ten (and of two for a fraction).
 bool scaleExactly(double magnitude, int shift, Wide& truncated, Wide& rounded) {
-    if (shift < 0 || shift > kWideDecimals)
+    if (shift < -kWideDecimals || shift > kWideDecimals)
         return false;
     std::uint64_t bits = 0;
     std::memcpy(&bits, &magnitude, sizeof bits);
@@ -263,6 +255,32 @@ bool scaleExactly(double magnitude, int shift, Wide& truncated, Wide& rounded) {
     const int zeros = __builtin_ctzll(m);
     m >>= zeros;
     e += zeros;
+    if (shift < 0) {
+        // m·2^e / 10^k, rounded on the remainder.
+        const Wide power = widePower10(-shift);
+        Wide numerator = m;
+        Wide denominator = power;
+        if (e >= 0) {
+            if (e >= 127 - 53)
+                return false;
+            numerator <<= e;
+        } else {
+            if (-e > 127 - 74)
+                return false;
+            denominator <<= -e;
+        }
+        if (numerator >> 64 == 0 && denominator >> 64 == 0) {
+            const auto n = static_cast<std::uint64_t>(numerator);
+            const auto d = static_cast<std::uint64_t>(denominator);
+            truncated = n / d;
+            rounded = truncated + (n % d >= d - n % d ? 1 : 0);
+        } else {
+            truncated = numerator / denominator;
+            const Wide remainder = numerator % denominator;
+            rounded = truncated + (remainder >= denominator - remainder ? 1 : 0);
+        }
+        return true;
+    }
     Wide numerator = static_cast<Wide>(m) * widePower10(shift); // < 2^53 · 10^22 < 2^127
     if (e >= 0) {
         if (e >= 127 || numerator >> (127 - e) != 0)
@@ -293,6 +311,66 @@ char* writeWideBackwards(char* end, Wide q, int minimumDigits) {
     while (end - at < minimumDigits)
         *--at = '0';
     return at;
+}
+
+// Writes the exponent form of `digits` (exactly `precision` of them, value d,ddd·10^exponent) to
+// `out`; returns the end.
+char* writeExponentForm(char* out, bool negative, const char* digits, int precision, int exponent,
+                        char decimalSeparator) {
+    if (negative)
+        *out++ = '-';
+    *out++ = digits[0];
+    if (precision > 1) {
+        *out++ = decimalSeparator;
+        std::memcpy(out, digits + 1, static_cast<std::size_t>(precision - 1));
+        out += precision - 1;
+    }
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int e = std::abs(exponent);
+    if (e >= 10000) {
+        const auto [end, error] = std::to_chars(out, out + 8, e);
+        return error == std::errc() ? end : out;
+    }
+    out[0] = static_cast<char>('0' + e / 1000);
+    out[1] = static_cast<char>('0' + e / 100 % 10);
+    out[2] = static_cast<char>('0' + e / 10 % 10);
+    out[3] = static_cast<char>('0' + e % 10);
+    return out + 4;
+}
+
+// The exponent form in exact integer arithmetic, for decimal exponents within 22 of the precision
+// (every value a table holds but the smallest and the largest); false outside.
+bool exactExponent(double value, int precision, char decimalSeparator, std::string& text) {
+    const double magnitude = std::fabs(value);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52);
+    if (biased == 0)
+        return false; // zero or subnormal
+    // floor(log10(2^(biased - 1023))) is the decimal exponent or one below it.
+    int exponent = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+    Wide truncated = 0;
+    Wide rounded = 0;
+    if (!scaleExactly(magnitude, precision - 1 - exponent, truncated, rounded))
+        return false;
+    if (truncated >= widePower10(precision)) {
+        ++exponent;
+        if (!scaleExactly(magnitude, precision - 1 - exponent, truncated, rounded))
+            return false;
+    }
+    if (truncated < widePower10(precision - 1))
+        return false; // not expected: the estimate is never above the exponent
+    if (rounded == widePower10(precision)) {
+        rounded = widePower10(precision - 1);
+        ++exponent;
+    }
+    char digits[32];
+    writeWideBackwards(digits + precision, rounded, precision);
+    char buffer[64];
+    char* const end = writeExponentForm(buffer, value < 0, digits, precision, exponent, decimalSeparator);
+    text.append(buffer, end);
+    return true;
 }
 
 bool fastFixed(double value, int precision, int decimals, char decimalSeparator, std::string& text) {
@@ -338,34 +416,34 @@ bool fastFixed(double value, int precision, int decimals, char decimalSeparator,
 
 } // namespace
 
-std::string formatExponent(double value, int precision, char decimalSeparator) {
-    if (!std::isfinite(value))
-        return nonFiniteText(value);
+void appendExponent(std::string& text, double value, int precision, char decimalSeparator) {
+    if (!std::isfinite(value)) {
+        text += nonFiniteText(value);
+        return;
+    }
     precision = clampPrecision(precision);
-    std::string fast;
-    if (std::fabs(value) < 1e308 && fastExponent(value, precision, decimalSeparator, fast))
-        return fast;
+    if (value != 0.0 && exactExponent(value, precision, decimalSeparator, text))
+        return;
+    if (std::fabs(value) < 1e308 && fastExponent(value, precision, decimalSeparator, text))
+        return;
     const Digits probe = probeDigits(value);
     Digits rounded = withinDoubleRange(probe, roundSignificant(value, probe, precision), precision);
-    std::string text;
+    bool negative = value < 0;
     if (rounded.zero) {
         rounded.digits.assign(static_cast<std::size_t>(precision), '0');
         rounded.exponent = 0;
-    } else if (value < 0) {
-        text.push_back('-');
+        negative = false;
     }
     rounded.digits.resize(static_cast<std::size_t>(precision), '0');
-    text.push_back(rounded.digits[0]);
-    if (precision > 1) {
-        text.push_back(decimalSeparator);
-        text.append(rounded.digits, 1, std::string::npos);
-    }
-    text.push_back('E');
-    text.push_back(rounded.exponent < 0 ? '-' : '+');
-    std::string exponent = std::to_string(std::abs(rounded.exponent));
-    if (exponent.size() < 4)
-        exponent.insert(0, 4 - exponent.size(), '0');
-    text += exponent;
+    char buffer[64];
+    char* const end =
+        writeExponentForm(buffer, negative, rounded.digits.data(), precision, rounded.exponent, decimalSeparator);
+    text.append(buffer, end);
+}
+
+std::string formatExponent(double value, int precision, char decimalSeparator) {
+    std::string text;
+    appendExponent(text, value, precision, decimalSeparator);
     return text;
 }
 

@@ -32,6 +32,9 @@ void appendFixed(std::string& text, double value, int precision, int decimals, c
 /// always written and the exponent in at least four digits.
 std::string formatExponent(double value, int precision, char decimalSeparator = ',');
 
+/// formatExponent appended to `text`, without a string of its own.
+void appendExponent(std::string& text, double value, int precision, char decimalSeparator = ',');
+
 /// The general format: the shortest text of at most 15 significant digits (rounded half away from
 /// zero), trailing zeros dropped; fixed notation for decimal exponents -5 to 14, else d,ddE±x
 /// without padding ("1,5E-7", "1E20").

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/cel_file.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <locale.h>
@@ -35,14 +38,38 @@ std::string celHead(const std::string& name, const std::string& asctime) {
            "        Data Pairs = ";
 }
 
-std::string celPair(double temperature, double alphaTotal) {
-    // printf in the C locale: the pre-processor reads a decimal point.
+namespace {
+
+// "%5.3f" in the C locale. std::to_chars rounds as printf does; the width of five never pads a
+// finite number with three decimals. Infinities and NaN are printf's own.
+void appendCelNumber(std::string& text, double value) {
+    char buffer[400];
+    if (std::isfinite(value)) {
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+        if (error == std::errc()) {
+            text.append(buffer, end);
+            return;
+        }
+    }
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const locale_t previous = uselocale(cLocale);
-    std::string pair(std::snprintf(nullptr, 0, "%5.3f,%5.3f", temperature, alphaTotal) + 1, '\0');
-    std::snprintf(pair.data(), pair.size(), "%5.3f,%5.3f", temperature, alphaTotal);
+    const int length = std::snprintf(buffer, sizeof buffer, "%5.3f", value);
     uselocale(previous);
-    pair.pop_back();
+    if (length > 0)
+        text.append(buffer, std::min(static_cast<std::size_t>(length), sizeof buffer - 1));
+}
+
+} // namespace
+
+void appendCelPair(std::string& text, double temperature, double alphaTotal) {
+    appendCelNumber(text, temperature);
+    text += ',';
+    appendCelNumber(text, alphaTotal);
+}
+
+std::string celPair(double temperature, double alphaTotal) {
+    std::string pair;
+    appendCelPair(pair, temperature, alphaTotal);
     return pair;
 }
 

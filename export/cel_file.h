@@ -16,8 +16,12 @@ std::string currentAsctime();
 /// "Data Pairs = ".
 std::string celHead(const std::string& functionName, const std::string& asctime);
 
-/// One pair "%5.3f,%5.3f" of the surface temperature and the total coefficient.
+/// One pair "%5.3f,%5.3f" of the surface temperature and the total coefficient, as printf writes
+/// it in the C locale (rounded to nearest, ties to even, on the exact binary value).
 std::string celPair(double temperature, double alphaTotal);
+
+/// celPair appended to `text`.
+void appendCelPair(std::string& text, double temperature, double alphaTotal);
 
 /// Everything after the last pair; it ends with "END" and no line end.
 std::string celTail();

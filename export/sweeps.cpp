@@ -35,22 +35,46 @@ bool finishSweep(const std::string& fileName, TextFile& file, Reporter& reporter
     return false;
 }
 
-// Lets the chart show what was computed even when an evaluation stops the sweep.
+// Lets the chart show what was computed even when an evaluation stops the sweep; a cancelled sweep
+// leaves the chart as it was.
 class ChartFinisher {
 public:
     explicit ChartFinisher(ChartSink& chart) : m_chart(chart) {}
-    ~ChartFinisher() { m_chart.finishChart(); }
+    ~ChartFinisher() {
+        if (m_cancelled)
+            m_chart.abandonChart();
+        else
+            m_chart.finishChart();
+    }
     ChartFinisher(const ChartFinisher&) = delete;
     ChartFinisher& operator=(const ChartFinisher&) = delete;
+    void cancel() { m_cancelled = true; }
 
 private:
     ChartSink& m_chart;
+    bool m_cancelled = false;
 };
+
+class Unwatched : public SweepProgress {
+public:
+    bool keepGoing(long long, long long) override { return true; }
+};
+
+// The status text of a sweep the user cancelled; its file was not touched.
+void reportCancelled(Reporter& reporter, const char* what, const std::string& fileName) {
+    reporter.setStatusText(std::string("Výpočet ") + what + " bol zrušený; súbor „" + fileName +
+                           "“ zostal bez zmeny.");
+}
 
 } // namespace
 
+SweepProgress& noProgress() {
+    static Unwatched unwatched;
+    return unwatched;
+}
+
 bool runTableSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                   Reporter& reporter, const std::string& fileName, ChartSink& chart) {
+                   Reporter& reporter, const std::string& fileName, ChartSink& chart, SweepProgress& progress) {
     TextFile file;
     if (!startSweep(range, fileName, "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.",
                     file, reporter))
@@ -60,10 +84,20 @@ bool runTableSweep(ConvectionState& state, const SweepRange& range, const Evalua
     chart.prepareChart(count);
     {
         ChartFinisher finisher(chart);
+        std::string line;
         for (long long i = 0; i < count; ++i) {
+            if (!progress.keepGoing(i, count)) {
+                finisher.cancel();
+                file.discard();
+                reportCancelled(reporter, "tabuľky", fileName);
+                return false;
+            }
             state.tBody = sweepPoint(range, i);
             evaluatePoint(state, inputs, reporter);
-            file.write(tableLine(state) + "\n");
+            line.clear();
+            appendTableLine(line, state);
+            line += "\r\n";
+            file.writeAscii(line);
             chart.setChartPoint(i, state);
         }
     }
@@ -72,19 +106,27 @@ bool runTableSweep(ConvectionState& state, const SweepRange& range, const Evalua
 
 bool runCelSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
                  Reporter& reporter, const std::string& fileName, const std::string& functionName,
-                 const std::string& asctime) {
+                 const std::string& asctime, SweepProgress& progress) {
     TextFile file;
     if (!startSweep(range, fileName, "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.", file,
                     reporter))
         return false;
     file.write(celHead(functionName, asctime));
     const long long count = sweepPointCount(range);
+    std::string pair;
     for (long long i = 0; i < count; ++i) {
+        if (!progress.keepGoing(i, count)) {
+            file.discard();
+            reportCancelled(reporter, "pre Ansys", fileName);
+            return false;
+        }
         state.tBody = sweepPoint(range, i);
         evaluatePoint(state, inputs, reporter);
-        file.write(celPair(state.tBody, state.alphaTotal));
+        pair.clear();
+        appendCelPair(pair, state.tBody, state.alphaTotal);
         if (i + 1 < count)
-            file.write(",");
+            pair += ',';
+        file.writeAscii(pair);
     }
     file.write(celTail());
     return finishSweep(fileName, file, reporter);

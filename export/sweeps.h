@@ -20,19 +20,37 @@ public:
     virtual void prepareChart(long long count) = 0;
     /// After point `index` was evaluated into `state`.
     virtual void setChartPoint(long long index, const ConvectionState& state) = 0;
-    /// After the last point, or when the sweep stopped early.
+    /// After the last point, or when an evaluation stopped the sweep early: the chart shows the
+    /// points set so far.
     virtual void finishChart() = 0;
+    /// When the user cancelled the sweep: the chart stays as it was before prepareChart.
+    virtual void abandonChart() = 0;
 };
 
+/// Told how far a sweep has come; the user may cancel it there.
+class SweepProgress {
+public:
+    virtual ~SweepProgress() = default;
+    /// Before point `done` (0 to count - 1) of `count` is evaluated; false cancels the sweep.
+    virtual bool keepGoing(long long done, long long count) = 0;
+};
+
+/// A sweep nobody watches: it always runs to its end.
+SweepProgress& noProgress();
+
 /// Evaluates every point of `range` into `state` and writes the table file `fileName` (header and
-/// one line per point, Windows-1250, CR LF) and the chart. Returns false when it wrote nothing.
+/// one line per point, Windows-1250, CR LF) and the chart. Returns false when it wrote nothing; a
+/// sweep cancelled through `progress` leaves the file and the chart as they were and says so in
+/// the status text.
 bool runTableSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                   Reporter& reporter, const std::string& fileName, ChartSink& chart);
+                   Reporter& reporter, const std::string& fileName, ChartSink& chart,
+                   SweepProgress& progress = noProgress());
 
 /// Evaluates every point of `range` into `state` and writes the CEL library `fileName` for the
-/// function `functionName`, with `asctime` as its time line. Returns false when it wrote nothing.
+/// function `functionName`, with `asctime` as its time line. Returns false when it wrote nothing
+/// (a cancelled sweep too, which leaves the file as it was).
 bool runCelSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
                  Reporter& reporter, const std::string& fileName, const std::string& functionName,
-                 const std::string& asctime);
+                 const std::string& asctime, SweepProgress& progress = noProgress());
 
 } // namespace zav

@@ -11,20 +11,41 @@ std::string tableHeader() {
            "ZAV (W.m-2.K-1);ZAV_sálanie (W.m-2.K-1);ZAV_celkový (W.m-2.K-1) ";
 }
 
-std::string tableLine(const ConvectionState& s) {
-    const std::string columns[] = {
-        formatFixed(s.tBody, 6, 3),        formatFixed(s.tFluid, 6, 3),       formatFixed(s.tMean, 6, 3),
-        formatExponent(s.kinViscosity, 8), formatExponent(s.dynViscosity, 8), formatFixed(s.density, 6, 4),
-        formatFixed(s.conductivity, 6, 4), formatFixed(s.heatCapacity, 6, 2), formatFixed(s.prandtl, 6, 4),
-        formatExponent(s.grashof, 8),      formatFixed(s.nusselt, 6, 4),      formatFixed(s.alphaConv, 6, 3),
-        formatFixed(s.alphaRad, 6, 3),     formatFixed(s.alphaTotal, 6, 3),
-    };
-    std::string line;
-    for (const std::string& column : columns) {
-        if (!line.empty())
+namespace {
+
+// The fourteen columns in their order: fixed with precision 6 and `decimals` decimals, or the
+// exponent form with 8 digits (decimals -1).
+struct Column {
+    double ConvectionState::*value;
+    int decimals;
+};
+constexpr int kExponentForm = -1;
+constexpr Column kColumns[] = {
+    {&ConvectionState::tBody, 3},        {&ConvectionState::tFluid, 3},
+    {&ConvectionState::tMean, 3},        {&ConvectionState::kinViscosity, kExponentForm},
+    {&ConvectionState::dynViscosity, kExponentForm}, {&ConvectionState::density, 4},
+    {&ConvectionState::conductivity, 4}, {&ConvectionState::heatCapacity, 2},
+    {&ConvectionState::prandtl, 4},      {&ConvectionState::grashof, kExponentForm},
+    {&ConvectionState::nusselt, 4},      {&ConvectionState::alphaConv, 3},
+    {&ConvectionState::alphaRad, 3},     {&ConvectionState::alphaTotal, 3},
+};
+
+} // namespace
+
+void appendTableLine(std::string& line, const ConvectionState& s) {
+    for (const Column& column : kColumns) {
+        if (&column != kColumns)
             line += ';';
-        line += column;
+        if (column.decimals == kExponentForm)
+            appendExponent(line, s.*column.value, 8);
+        else
+            appendFixed(line, s.*column.value, 6, column.decimals);
     }
+}
+
+std::string tableLine(const ConvectionState& state) {
+    std::string line;
+    appendTableLine(line, state);
     return line;
 }
 

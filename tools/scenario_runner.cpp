@@ -232,6 +232,13 @@ void ScenarioRunner::execute(const QList<Word>& words, int lineNumber) {
     } else if (command == QLatin1String("close")) {
         arguments(1);
         window(words[1].text)->close();
+    } else if (command == QLatin1String("answer") && words.size() > 1 && words[1].text == QLatin1String("progress")) {
+        arguments(3);
+        bool number = false;
+        const long long done = words[3].text.toLongLong(&number);
+        if (words[2].text != QLatin1String("cancel") || !number || done < 0)
+            throw ScriptError("answer progress takes cancel and a number of points");
+        m_dialogs.queueProgressCancel(done);
     } else if (command == QLatin1String("answer")) {
         arguments(2);
         static const QStringList kinds = {QStringLiteral("save"), QStringLiteral("open"), QStringLiteral("input"),
@@ -319,8 +326,11 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
         return lines;
     }
     if (auto* series = qobject_cast<QXYSeries*>(object)) {
-        QString line = prefix + QString::number(series->count()) + ':';
-        for (const QPointF& p : series->points())
+        // The chart draws fewer points than it holds: print them all.
+        auto* form7 = qobject_cast<Form7*>(window(name.left(name.indexOf('.'))));
+        const QList<QPointF> points = form7 != nullptr ? form7->allPoints(series) : series->points();
+        QString line = prefix + QString::number(points.size()) + ':';
+        for (const QPointF& p : points)
             line += ' ' + shortest(p.x()) + ';' + shortest(p.y());
         return {line};
     }

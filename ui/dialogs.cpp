@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -8,6 +10,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPointer>
+#include <QProgressDialog>
 
 namespace zav {
 
@@ -33,7 +37,56 @@ QString withDefaultExtension(const QString& name, const QString& extension) {
 
 const QString kMessageTitle = QStringLiteral("ZAV - voľná konvekcia");
 
+// Qt's progress dialog, modal to the window, shown once the computation has run half a second.
+// The clock is read every 1024 steps and the dialog refreshed at most every 40 ms, so that a step
+// pays next to nothing for it.
+class DialogProgress : public Progress {
+public:
+    DialogProgress(QWidget* parent, const QString& text) : m_parent(parent), m_text(text) { m_clock.start(); }
+    ~DialogProgress() override { delete m_dialog; }
+    DialogProgress(const DialogProgress&) = delete;
+    DialogProgress& operator=(const DialogProgress&) = delete;
+
+    bool keepGoing(long long done, long long count) override {
+        if ((done & 1023) != 0 || m_cancelled)
+            return !m_cancelled;
+        const qint64 now = m_clock.elapsed();
+        if (m_dialog == nullptr) {
+            if (now < 500)
+                return true;
+            m_dialog = new QProgressDialog(m_text, QStringLiteral("Zrušiť"), 0, 1000, m_parent);
+            m_dialog->setWindowTitle(kMessageTitle);
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setAutoClose(false);
+            m_dialog->setAutoReset(false);
+            m_dialog->show();
+        } else if (now - m_refreshed < 40) {
+            return true;
+        }
+        m_refreshed = now;
+        // Thousandths: the dialog's range is an int, a sweep's count need not be.
+        m_dialog->setValue(count > 0 ? static_cast<int>(done * 1000 / count) : 0);
+        QCoreApplication::processEvents();
+        m_cancelled = m_dialog->wasCanceled();
+        return !m_cancelled;
+    }
+    bool cancelled() const override { return m_cancelled; }
+
+private:
+    QWidget* m_parent;
+    QString m_text;
+    QElapsedTimer m_clock;
+    QPointer<QProgressDialog> m_dialog;
+    qint64 m_refreshed = 0;
+    bool m_cancelled = false;
+};
+
 } // namespace
+
+std::unique_ptr<Progress> QtDialogs::startProgress(const QString& text) {
+    return std::make_unique<DialogProgress>(m_parent, text);
+}
 
 void QtDialogs::showMessage(const QString& text) {
     QMessageBox::information(m_parent, kMessageTitle, text);

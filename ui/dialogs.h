@@ -5,14 +5,24 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QString>
+
+#include "export/sweeps.h"
 
 class QPrinter;
 class QWidget;
 
 namespace zav {
+
+/// The progress of one long computation, which the user may cancel.
+class Progress : public SweepProgress {
+public:
+    /// True once the user cancelled.
+    virtual bool cancelled() const = 0;
+};
 
 struct FileDialogOptions {
     QString filter;           // "TXT|*.txt": description and pattern
@@ -35,6 +45,9 @@ public:
                                              const QString& defaultText) = 0;
     /// The printer set-up dialog; true when confirmed, with `printer` set up for printing.
     virtual bool setUpPrinter(QPrinter& printer) = 0;
+    /// The progress of a computation about to start, described by `text`; a progress dialog with
+    /// "Zrušiť" appears when it runs longer than about half a second.
+    virtual std::unique_ptr<Progress> startProgress(const QString& text) = 0;
 };
 
 /// The file an open dialog answers for a typed name: the name itself when it exists, else the name
@@ -55,6 +68,7 @@ public:
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;
     bool setUpPrinter(QPrinter& printer) override;
+    std::unique_ptr<Progress> startProgress(const QString& text) override;
 
 private:
     QWidget* m_parent;

@@ -259,10 +259,11 @@ QString Form1::totalCoefficientText() const { return m_edit13->text(); }
 void Form1::Button1Click() {
     m_state.emissivity = readNumber(m_edit20);
     readInputs();
-    if (m_tableOutputOn)
-        runTableSweep();
-    if (m_celOutputOn)
-        runCelSweep();
+    // A cancelled sweep ends the calculation: its status text stays.
+    if (m_tableOutputOn && !runTableSweep())
+        return;
+    if (m_celOutputOn && !runCelSweep())
+        return;
     // The sweeps overwrote the state: the window's own result is that of the typed inputs.
     readInputs();
     if (!calculateSteadyState(m_state, *this, *this))
@@ -270,32 +271,60 @@ void Form1::Button1Click() {
     showResults();
 }
 
-void Form1::runTableSweep() {
+namespace {
+
+// Marks the window as sweeping for as long as it lives.
+class Sweeping {
+public:
+    Sweeping(bool& sweeping, std::optional<UserFluidModel>& fluid) : m_sweeping(sweeping), m_fluid(fluid) {
+        m_sweeping = true;
+    }
+    ~Sweeping() {
+        m_sweeping = false;
+        m_fluid.reset();
+    }
+    Sweeping(const Sweeping&) = delete;
+    Sweeping& operator=(const Sweeping&) = delete;
+
+private:
+    bool& m_sweeping;
+    std::optional<UserFluidModel>& m_fluid;
+};
+
+} // namespace
+
+bool Form1::runTableSweep() {
     const SweepRange range = m_links.form6->readRange();
-    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName),
-                       *m_links.form7);
+    const std::unique_ptr<Progress> progress = m_dialogs.startProgress(QStringLiteral("Počíta sa tabuľka…"));
+    const Sweeping sweeping(m_sweeping, m_sweepFluid);
+    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName), *m_links.form7, *progress);
+    return !progress->cancelled();
 }
 
-void Form1::runCelSweep() {
+bool Form1::runCelSweep() {
     const std::optional<QString> name = m_dialogs.inputText(
         QStringLiteral("Názov okrajovej podmienky"), QStringLiteral("Zadajte názov okrajovej podmienky:"), QString());
     if (!name)
-        return; // cancelled: no library this time
+        return true; // cancelled: no library this time
     m_celFunctionName = *name;
     if (m_celFunctionName.isEmpty()) {
         m_dialogs.showMessage(QStringLiteral("Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše."));
-        return;
+        return true;
     }
     if (!isValidCelName(m_celFunctionName.toStdString())) {
         m_dialogs.showMessage(QStringLiteral("Názov okrajovej podmienky „%1“ nie je platný: musí začínať písmenom "
                                              "bez diakritiky a obsahovať iba písmená bez diakritiky, číslice a znak "
                                              "„_“; súbor pre Ansys sa nezapíše.")
                                   .arg(m_celFunctionName));
-        return;
+        return true;
     }
     const SweepRange range = m_links.form6->readRange();
-    zav::runCelSweep(m_state, range, *this, *this, fileNameBytes(m_celFileName),
-                     m_celFunctionName.toStdString(), currentAsctime());
+    const std::unique_ptr<Progress> progress =
+        m_dialogs.startProgress(QStringLiteral("Počíta sa súbor pre Ansys…"));
+    const Sweeping sweeping(m_sweeping, m_sweepFluid);
+    zav::runCelSweep(m_state, range, *this, *this, fileNameBytes(m_celFileName), m_celFunctionName.toStdString(),
+                     currentAsctime(), *progress);
+    return !progress->cancelled();
 }
 
 void Form1::showResults() {
@@ -379,7 +408,13 @@ double Form1::inclinationDeg() const { return readNumber(m_edit16); }
 double Form1::finGap() const { return readNumber(m_edit11); }
 double Form1::tubeDiameter() const { return readNumber(m_edit19); }
 double Form1::emissivity() const { return readNumber(m_edit20); }
-UserFluidModel Form1::userFluidModel() const { return m_links.form8->readUserFluidModel(); }
+UserFluidModel Form1::userFluidModel() const {
+    if (!m_sweeping)
+        return m_links.form8->readUserFluidModel();
+    if (!m_sweepFluid)
+        m_sweepFluid = m_links.form8->readUserFluidModel();
+    return *m_sweepFluid;
+}
 
 void Form1::showMessage(const std::string& text) { m_dialogs.showMessage(QString::fromStdString(text)); }
 

@@ -9,6 +9,8 @@
 // and what the checks report goes through its Reporter to the dialogs and the status bar.
 #pragma once
 
+#include <optional>
+
 #include <functional>
 
 #include <QMainWindow>
@@ -92,8 +94,9 @@ private:
     void Peltier1Click();
 
     void readInputs();
-    void runTableSweep();
-    void runCelSweep();
+    // Each false when the user cancelled the sweep.
+    bool runTableSweep();
+    bool runCelSweep();
     void showResults();
 
     // EvaluationInputs: the window's fields at the moment the core asks.
@@ -115,6 +118,10 @@ private:
     Form1Links m_links;
     std::function<void()> m_beforeHandler;
     ConvectionState m_state;
+    // While a sweep runs, the user-defined fluid as it was when the sweep first needed it: the
+    // fluid window stays open to the user meanwhile.
+    bool m_sweeping = false;
+    mutable std::optional<UserFluidModel> m_sweepFluid;
     bool m_radiationFlag = false; // drives the look of Edit20; flips at every click on CheckBox1
 
     // Output switches of the File menu and their files, for the whole run.

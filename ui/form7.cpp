@@ -160,45 +160,69 @@ Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
         m_checkBoxes[k] = box;
     }
     updateAxes();
+    drawSeries();
+    // A wider or narrower plot needs the points of its own columns.
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] {
+        if (plotColumns() != m_drawnColumns)
+            drawPoints();
+    }, Qt::QueuedConnection);
     resize(1057, 754);
     centreOnScreen(this);
 }
 
 void Form7::prepareChart(long long count) {
+    // The chart shown stays until the sweep has finished.
+    m_pendingAxisTitle = m_leftAxis->titleText();
     for (int k = 0; k < 8; ++k) {
-        m_series[k]->clear();
-        m_points[k].clear();
-        m_filled[k] = m_checkBoxes[k]->isChecked();
-        if (m_filled[k]) {
-            m_points[k].reserve(static_cast<qsizetype>(count));
-            m_leftAxis->setTitleText(QString::fromUtf8(kSeries[k].axisTitle));
+        m_pending[k].clear();
+        m_filling[k] = m_checkBoxes[k]->isChecked();
+        if (m_filling[k]) {
+            m_pending[k].reserve(static_cast<qsizetype>(std::min(count, 1LL << 22)));
+            m_pendingAxisTitle = QString::fromUtf8(kSeries[k].axisTitle);
         }
     }
 }
 
 void Form7::setChartPoint(long long, const ConvectionState& state) {
     for (int k = 0; k < 8; ++k) {
-        if (m_filled[k])
-            m_points[k].append(QPointF(state.tBody, state.*kSeries[k].value));
+        if (m_filling[k])
+            m_pending[k].append(QPointF(state.tBody, state.*kSeries[k].value));
     }
 }
 
 void Form7::finishChart() {
     for (int k = 0; k < 8; ++k) {
-        if (m_filled[k])
-            m_series[k]->replace(m_points[k]);
-        m_points[k].clear();
+        m_points[k] = std::move(m_pending[k]);
+        m_pending[k] = QList<QPointF>();
+        m_points[k].squeeze();
     }
+    m_leftAxis->setTitleText(m_pendingAxisTitle);
+    // Axes first, so that the series' geometry is computed once, for the final ranges.
     updateAxes();
+    drawSeries();
+}
+
+void Form7::abandonChart() {
+    for (QList<QPointF>& pending : m_pending)
+        pending = QList<QPointF>();
 }
 
 QString Form7::leftAxisTitle() const { return m_leftAxis->titleText(); }
 
+const QList<QPointF>& Form7::allPoints(const QAbstractSeries* series) const {
+    static const QList<QPointF> none;
+    for (int k = 0; k < 8; ++k) {
+        if (m_series[k] == series)
+            return m_points[k];
+    }
+    return none;
+}
+
 void Form7::updateAxes() {
     constexpr double inf = std::numeric_limits<double>::infinity();
     double xLow = inf, xHigh = -inf, yLow = inf, yHigh = -inf;
-    for (QLineSeries* series : m_series) {
-        for (const QPointF& p : series->points()) {
+    for (const QList<QPointF>& points : m_points) {
+        for (const QPointF& p : points) {
             if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
                 continue;
             xLow = std::min(xLow, p.x());
@@ -209,12 +233,73 @@ void Form7::updateAxes() {
     }
     setTicks(m_bottomAxis, xLow, xHigh);
     setTicks(m_leftAxis, yLow, yHigh);
+}
+
+int Form7::plotColumns() const {
+    // Device pixels of the plot area; before the first layout, those of a wide screen.
+    const double width = m_chart->plotArea().width() * devicePixelRatioF();
+    return width >= 1 ? static_cast<int>(std::ceil(width)) : 4096;
+}
+
+void Form7::drawPoints() {
+    m_drawnColumns = plotColumns();
+    for (int k = 0; k < 8; ++k) {
+        m_series[k]->replace(
+            decimateForColumns(m_points[k], m_bottomAxis->min(), m_bottomAxis->max(), m_drawnColumns));
+    }
+}
+
+void Form7::drawSeries() {
+    drawPoints();
     // The legend names the series that hold points.
-    for (QLineSeries* series : m_series) {
-        for (QLegendMarker* marker : m_chart->legend()->markers(series))
-            marker->setVisible(series->count() > 0);
+    for (int k = 0; k < 8; ++k) {
+        for (QLegendMarker* marker : m_chart->legend()->markers(m_series[k]))
+            marker->setVisible(!m_points[k].isEmpty());
     }
     m_chart->legend()->layout()->invalidate();
+}
+
+QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, double xHigh, int columns) {
+    const qsizetype n = points.size();
+    if (n <= 4LL * columns || !(xHigh > xLow) || columns < 1)
+        return points;
+    QList<QPointF> drawn;
+    drawn.reserve(4 * columns + 64);
+    const double scale = columns / (xHigh - xLow);
+    auto columnOf = [&](double x) {
+        const double c = std::floor((x - xLow) * scale);
+        return c < -1 ? -1LL : c > columns ? static_cast<long long>(columns) : static_cast<long long>(c);
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        const QPointF& first = points[i];
+        if (!std::isfinite(first.x()) || !std::isfinite(first.y())) {
+            drawn.append(first);
+            ++i;
+            continue;
+        }
+        const long long column = columnOf(first.x());
+        qsizetype low = i, high = i, last = i;
+        qsizetype j = i + 1;
+        for (; j < n; ++j) {
+            const QPointF& p = points[j];
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y()) || columnOf(p.x()) != column)
+                break;
+            if (p.y() < points[low].y())
+                low = j;
+            if (p.y() > points[high].y())
+                high = j;
+            last = j;
+        }
+        // First, lowest and highest in their order, last: at most four points, each once.
+        qsizetype kept[4] = {i, std::min(low, high), std::max(low, high), last};
+        for (int k = 0; k < 4; ++k) {
+            if (k == 0 || kept[k] != kept[k - 1])
+                drawn.append(points[kept[k]]);
+        }
+        i = j;
+    }
+    return drawn;
 }
 
 } // namespace zav

@@ -10,6 +10,7 @@
 
 #include "export/sweeps.h"
 
+class QAbstractSeries;
 class QCategoryAxis;
 class QChart;
 class QChartView;
@@ -26,11 +27,18 @@ public:
     void prepareChart(long long count) override;
     void setChartPoint(long long index, const ConvectionState& state) override;
     void finishChart() override;
+    void abandonChart() override;
 
     QString leftAxisTitle() const;
+    /// Every point of `series` (one of the chart's eight) from the last sweep; the chart draws
+    /// only as many of them as its plot area can show.
+    const QList<QPointF>& allPoints(const QAbstractSeries* series) const;
 
 private:
     void updateAxes();
+    void drawSeries();
+    void drawPoints();
+    int plotColumns() const;
 
     QChartView* m_chart1 = nullptr;
     QChart* m_chart = nullptr;
@@ -38,9 +46,17 @@ private:
     QCategoryAxis* m_leftAxis = nullptr;
     QLineSeries* m_series[8] = {};
     QCheckBox* m_checkBoxes[8] = {};
-    bool m_filled[8] = {};
-    QList<QPointF> m_points[8];
+    bool m_filling[8] = {};
+    QList<QPointF> m_pending[8]; // the points of the sweep under way
+    QList<QPointF> m_points[8];  // the points of the chart shown
+    QString m_pendingAxisTitle;
+    int m_drawnColumns = 0;
 };
+
+/// The points of a line that a plot `columns` pixels wide, showing x from `xLow` to `xHigh`,
+/// needs to draw the same picture: of each run of consecutive points in one pixel column, the
+/// first, the lowest, the highest and the last, in their order. Points that are not finite stay.
+QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, double xHigh, int columns);
 
 /// Labels of an axis from `low` to `high`: about five round steps, in the Slovak number format.
 QList<QPair<double, QString>> axisTicks(double low, double high);

@@ -12,6 +12,40 @@ QString escapeLineBreaks(QString text) {
     return text;
 }
 
+namespace {
+
+class ScriptedProgress : public Progress {
+public:
+    ScriptedProgress(std::optional<long long> cancelAt, ScriptedDialogs::Transcript transcript)
+        : m_cancelAt(cancelAt), m_transcript(std::move(transcript)) {}
+    bool keepGoing(long long done, long long) override {
+        if (m_cancelled || !m_cancelAt || done < *m_cancelAt)
+            return !m_cancelled;
+        m_cancelled = true;
+        m_transcript(QStringLiteral("dialog: progress -> cancel after %1").arg(done));
+        return false;
+    }
+    bool cancelled() const override { return m_cancelled; }
+
+private:
+    std::optional<long long> m_cancelAt;
+    ScriptedDialogs::Transcript m_transcript;
+    bool m_cancelled = false;
+};
+
+} // namespace
+
+void ScriptedDialogs::queueProgressCancel(long long done) { m_progressCancels.push_back(done); }
+
+std::unique_ptr<Progress> ScriptedDialogs::startProgress(const QString&) {
+    std::optional<long long> cancelAt;
+    if (!m_progressCancels.empty()) {
+        cancelAt = m_progressCancels.front();
+        m_progressCancels.pop_front();
+    }
+    return std::make_unique<ScriptedProgress>(cancelAt, m_transcript);
+}
+
 void ScriptedDialogs::queueAnswer(Kind kind, std::optional<QString> answer) {
     m_answers[static_cast<int>(kind)].push_back(std::move(answer));
 }

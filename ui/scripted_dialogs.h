@@ -20,6 +20,8 @@ public:
 
     /// Queues the answer of the next dialog of `kind`; nothing means Cancel.
     void queueAnswer(Kind kind, std::optional<QString> answer);
+    /// The next computation with a progress is cancelled once `done` of its steps are done.
+    void queueProgressCancel(long long done);
 
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
@@ -28,12 +30,15 @@ public:
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;
     bool setUpPrinter(QPrinter& printer) override;
+    /// A progress that never shows; cancelled at its queued step count, if one was queued.
+    std::unique_ptr<Progress> startProgress(const QString& text) override;
 
 private:
     std::optional<QString> take(Kind kind, const char* name);
 
     Transcript m_transcript;
     std::deque<std::optional<QString>> m_answers[4];
+    std::deque<long long> m_progressCancels;
 };
 
 /// A text with its line breaks written as \n, as transcripts show it.

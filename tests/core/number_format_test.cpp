@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_format.h"
 
+#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -175,20 +176,26 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{1e15, "1E15"}, std::pair{999999999999999.9, "1E15"}, std::pair{2.5e20, "2,5E20"},
                       std::pair{0.0000045, "4,5E-6"}, std::pair{1e300, "1E300"}));
 
-// A slow reference of the rounding rule: the exact decimal expansion of the double (glibc prints
-// every digit when asked for enough), rounded half away from zero by looking at the next digit.
+// A slow reference of the rounding rule. Rounding half away from zero to k digits needs only the
+// first k + 1 digits of the exact value, cut off without rounding: glibc's printf gives them when
+// the rounding mode is toward zero (it prints exactly, in the current rounding mode).
 struct ExactDigits {
-    std::string digits; // all significant digits of |value|
+    std::string digits; // the first significant digits of |value|, cut off
     int exponent;       // of the first
 };
 
-ExactDigits exactDigits(double value) {
-    std::vector<char> buffer(1200);
-    const int n = std::snprintf(buffer.data(), buffer.size(), "%.1100e", std::fabs(value));
-    const std::string text(buffer.data(), static_cast<std::size_t>(n));
+constexpr int kReferenceDigits = 24; // the longest format (22 digits) and one more
+
+ExactDigits truncatedDigits(double value) {
+    if (!std::isfinite(value))
+        return {"", 0};
+    char buffer[64];
+    std::fesetround(FE_TOWARDZERO);
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*e", kReferenceDigits - 1, std::fabs(value));
+    std::fesetround(FE_TONEAREST);
+    const std::string text(buffer, static_cast<std::size_t>(n));
     const std::size_t e = text.find('e');
-    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
-    return {digits, std::stoi(text.substr(e + 1))};
+    return {text.substr(0, 1) + text.substr(2, e - 2), std::stoi(text.substr(e + 1))};
 }
 
 // The first `keep` digits rounded half away from zero (keep may be 0: rounding above the first).
@@ -221,11 +228,15 @@ ExactDigits roundWithinRange(const ExactDigits& exact, int keep) {
     return {exact.digits.substr(0, static_cast<std::size_t>(keep)), exact.exponent};
 }
 
+const char* nonFinite(double value) { return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF"; }
+
 std::string referenceExponent(double value, const ExactDigits& exact, int precision) {
+    if (!std::isfinite(value))
+        return nonFinite(value);
     ExactDigits r = roundWithinRange(exact, precision);
     if (value == 0)
         r = {std::string(static_cast<std::size_t>(precision), '0'), 0};
-    std::string text = value < 0 ? "-" : "";
+    std::string text = value < 0 && value != 0 ? "-" : "";
     text += r.digits.substr(0, 1);
     if (precision > 1)
         text += "," + r.digits.substr(1);
@@ -234,6 +245,8 @@ std::string referenceExponent(double value, const ExactDigits& exact, int precis
 }
 
 std::string referenceFixed(double value, const ExactDigits& exact, int precision, int decimals) {
+    if (!std::isfinite(value))
+        return nonFinite(value);
     if (value != 0 && roundExact(exact, precision).exponent + 1 > precision)
         return referenceExponent(value, exact, precision);
     const ExactDigits r = value == 0 ? ExactDigits{"", 0}
@@ -254,48 +267,88 @@ std::string referenceFixed(double value, const ExactDigits& exact, int precision
     return (value < 0 && !zero ? "-" : "") + body;
 }
 
-TEST(NumberFormatReference, FixedAndExponentFormsRoundOnTheExactValue) {
-    // Every (precision, decimals) the windows and files use, and a few extremes.
-    const int fixedFormats[][2] = {{10, 1}, {10, 2}, {10, 3}, {10, 4}, {6, 2}, {6, 3}, {6, 4}, {5, 3}, {5, 0},
-                                   {8, 1}, {8, 2}, {8, 3}, {8, 4}, {8, 6}, {1, 3}, {15, 2}, {22, 12}};
-    std::mt19937_64 random(20261207);
+// "#,##0.#########" with a blank between the groups: at most 22 significant digits.
+std::string referenceGrouped(double value, const ExactDigits& exact) {
+    std::string text = referenceFixed(value, exact, 22, 9);
+    if (text.find_first_of("EIN") != std::string::npos)
+        return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == ',')
+        text.pop_back();
+    std::size_t end = std::min(text.find(','), text.size());
+    const std::size_t begin = text[0] == '-' ? 1 : 0;
+    for (; end > begin + 3; end -= 3)
+        text.insert(end - 3, " ");
+    return text;
+}
+
+// Every (precision, decimals) of the fixed form that the windows and files use, a few extremes, the
+// exponent form's digit counts (precision with decimals -1) and the grouped form (0, 9).
+struct Format {
+    int precision;
+    int decimals;
+};
+constexpr Format kFormats[] = {{10, 1}, {10, 2}, {10, 3}, {10, 4}, {6, 2}, {6, 3},  {6, 4},  {5, 3},
+                               {5, 0},  {8, 1},  {8, 2},  {8, 3},  {8, 4}, {8, 6},  {1, 3},  {15, 2},
+                               {22, 12}, {1, -1}, {4, -1}, {5, -1}, {8, -1}, {15, -1}, {0, 9}};
+
+void expectReference(double value, const Format& f, const ExactDigits& exact, int& compared) {
+    std::string actual, expected;
+    if (f.precision == 0) {
+        actual = formatGrouped(value, 9, " ");
+        expected = referenceGrouped(value, exact);
+    } else if (f.decimals < 0) {
+        actual = formatExponent(value, f.precision);
+        expected = referenceExponent(value, exact, f.precision);
+    } else {
+        actual = formatFixed(value, f.precision, f.decimals);
+        expected = referenceFixed(value, exact, f.precision, f.decimals);
+    }
+    ++compared;
+    ASSERT_EQ(actual, expected) << std::hexfloat << value << " P" << f.precision << " D" << f.decimals;
+}
+
+TEST(NumberFormatReference, AMillionValuesRoundOnTheExactValue) {
+    constexpr int kFormatCount = sizeof kFormats / sizeof kFormats[0];
+    using limits = std::numeric_limits<double>;
     int compared = 0;
-    for (int i = 0; i < 20000; ++i) {
+    for (double v : {0.0, -0.0, limits::max(), -limits::max(), limits::min(), -limits::min(), limits::denorm_min(),
+                     -limits::denorm_min(), limits::quiet_NaN(), limits::infinity(), -limits::infinity()}) {
+        const ExactDigits exact = truncatedDigits(v);
+        for (const Format& f : kFormats)
+            expectReference(v, f, exact, compared);
+    }
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 1000000; ++i) {
         double v = 0;
         switch (i % 6) {
         case 0: { // any finite double, subnormals included
             const std::uint64_t bits = random();
             std::memcpy(&v, &bits, sizeof v);
             if (!std::isfinite(v))
-                continue;
+                v = std::ldexp(static_cast<double>(bits >> 12), -1074);
             break;
         }
         case 1: // exact ties k/2^j
             v = std::ldexp(static_cast<double>(random() % 2000001) - 1e6, -static_cast<int>(random() % 12));
             break;
-        case 2: // integers and halves near the precision's limit
-            v = static_cast<double>(random() % 100000000) + 0.5 * static_cast<double>(random() % 2);
+        case 2: // integers ending in 5, and halves
+            v = static_cast<double>(random() % 10000000) * 10 + 5 - 4.5 * static_cast<double>(random() % 2);
             break;
         case 3: // just below a power of ten
-            v = std::pow(10.0, static_cast<int>(random() % 14)) -
-                std::ldexp(static_cast<double>(random() % 64), -static_cast<int>(random() % 40));
+            v = std::pow(10.0, static_cast<int>(random() % 23) - 4) -
+                std::ldexp(static_cast<double>(random() % 64), -static_cast<int>(random() % 70));
             break;
         default: // every magnitude of the program's results
             v = std::pow(10.0, std::uniform_real_distribution<double>(-12, 12)(random)) * (random() % 2 ? -1 : 1);
             break;
         }
-        const ExactDigits exact = exactDigits(v);
-        for (const auto& f : fixedFormats) {
-            ASSERT_EQ(formatFixed(v, f[0], f[1]), referenceFixed(v, exact, f[0], f[1]))
-                << std::hexfloat << v << " P" << f[0] << " D" << f[1];
-            ++compared;
-        }
-        for (int p : {1, 4, 5, 8, 15}) {
-            ASSERT_EQ(formatExponent(v, p), referenceExponent(v, exact, p)) << std::hexfloat << v << " P" << p;
-            ++compared;
-        }
+        const ExactDigits exact = truncatedDigits(v);
+        // Three formats per value, turning through the list.
+        for (int k = 0; k < 3; ++k)
+            expectReference(v, kFormats[(i + k * 8) % kFormatCount], exact, compared);
     }
-    EXPECT_GT(compared, 100000);
+    EXPECT_GE(compared, 3000000);
 }
 
 // Every text the program writes into a field that it reads again (the KELO loader's fields, the

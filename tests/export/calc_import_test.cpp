@@ -63,6 +63,7 @@ struct RecordingChart : ChartSink {
     void prepareChart(long long) override {}
     void setChartPoint(long long, const ConvectionState& s) override { states.push_back(s); }
     void finishChart() override {}
+    void abandonChart() override {}
     std::vector<ConvectionState> states;
 };
 

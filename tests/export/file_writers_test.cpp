@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -55,6 +59,8 @@ struct RecordingChart : ChartSink {
         points.emplace_back(s.tBody, s.alphaTotal);
     }
     void finishChart() override { ++finished; }
+    void abandonChart() override { ++abandoned; }
+    int abandoned = 0;
 };
 
 ConvectionState defaultInputs() {
@@ -95,6 +101,23 @@ TEST(CelFileTest, PairsUseTheDecimalPointAndAMinimumWidth) {
     EXPECT_EQ(celPair(0, 0.0005), "0.000,0.001");
     EXPECT_EQ(celPair(20, 14.1675), "20.000,14.168");
     EXPECT_EQ(celPair(1e6, 12345.6789), "1000000.000,12345.679");
+}
+
+TEST(CelFileTest, PairsAreWhatPrintfWritesInTheCLocale) {
+    // Ties to even on the exact value, -0, the extremes, the non-finite, then every magnitude.
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> values = {0.0625, 0.0005, 2.0625, -0.0, 1e300, -1.7976931348623157e308, 5e-324, inf,
+                                  -inf, std::nan(""), -std::nan("")};
+    std::mt19937_64 random(6);
+    for (int i = 0; i < 100000; ++i) {
+        values.push_back(i % 2 ? std::ldexp(static_cast<double>(random() % 100000) - 50000, -4)
+                               : std::pow(10.0, std::uniform_real_distribution<double>(-5, 12)(random)));
+    }
+    char expected[800];
+    for (std::size_t i = 0; i + 1 < values.size(); ++i) {
+        std::snprintf(expected, sizeof expected, "%5.3f,%5.3f", values[i], values[i + 1]);
+        ASSERT_EQ(celPair(values[i], values[i + 1]), expected) << values[i] << " " << values[i + 1];
+    }
 }
 
 TEST(CelFileTest, PairsIgnoreTheProgramsLocale) {
@@ -235,6 +258,43 @@ TEST_F(FileTest, ErrorMidSweepLeavesTheOldFileAsItWas) {
     EXPECT_EQ(chart.points.size(), 2u);
     EXPECT_EQ(chart.finished, 1);
     EXPECT_EQ(filesInDir(), 1u); // no temporary file beside it
+}
+
+// Cancels a sweep before point `at`.
+struct CancelAt : SweepProgress {
+    explicit CancelAt(long long point) : at(point) {}
+    bool keepGoing(long long done, long long count) override {
+        EXPECT_EQ(count, 21);
+        return done < at;
+    }
+    long long at;
+};
+
+TEST_F(FileTest, CancelledSweepLeavesTheOldFileAndTheChart) {
+    struct Case {
+        bool table;
+        long long at;
+    };
+    for (const Case& c : {Case{true, 0}, Case{true, 7}, Case{true, 20}, Case{false, 0}, Case{false, 20}}) {
+        writeFileForTest(path("old"), "the previous file\r\n");
+        ConvectionState s = defaultInputs();
+        FakeInputs in;
+        RecordingReporter reporter;
+        RecordingChart chart;
+        CancelAt progress(c.at);
+        const bool written = c.table ? runTableSweep(s, {0, 100, 5}, in, reporter, path("old"), chart, progress)
+                                     : runCelSweep(s, {0, 100, 5}, in, reporter, path("old"), "Q", "\n", progress);
+        EXPECT_FALSE(written);
+        EXPECT_EQ(readAll(path("old")), "the previous file\r\n");
+        EXPECT_EQ(filesInDir(), 1u);
+        EXPECT_TRUE(reporter.messages.empty());
+        ASSERT_EQ(reporter.statusTexts.size(), 1u);
+        EXPECT_EQ(reporter.statusTexts[0], std::string("Výpočet ") + (c.table ? "tabuľky" : "pre Ansys") +
+                                               " bol zrušený; súbor „" + path("old") + "“ zostal bez zmeny.");
+        EXPECT_EQ(chart.points.size(), c.table ? static_cast<std::size_t>(c.at) : 0u);
+        EXPECT_EQ(chart.abandoned, c.table ? 1 : 0);
+        EXPECT_EQ(chart.finished, 0);
+    }
 }
 
 TEST_F(FileTest, UserFluidWarningsOncePerPoint) {
