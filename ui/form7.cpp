@@ -163,7 +163,7 @@ Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
     drawSeries();
     // A wider or narrower plot needs the points of its own columns.
     connect(m_chart, &QChart::plotAreaChanged, this, [this] {
-        if (plotColumns() != m_drawnColumns)
+        if (plotPixels() != m_drawnArea)
             drawPoints();
     }, Qt::QueuedConnection);
     resize(1057, 754);
@@ -235,17 +235,24 @@ void Form7::updateAxes() {
     setTicks(m_leftAxis, yLow, yHigh);
 }
 
-int Form7::plotColumns() const {
-    // Device pixels of the plot area; before the first layout, those of a wide screen.
-    const double width = m_chart->plotArea().width() * devicePixelRatioF();
-    return width >= 1 ? static_cast<int>(std::ceil(width)) : 4096;
+QRectF Form7::plotPixels() const {
+    // The plot area in device pixels; before the first layout, a wide screen's.
+    const QRectF area = m_chart->plotArea();
+    const double ratio = devicePixelRatioF();
+    if (area.width() * ratio < 1)
+        return QRectF(0, 0, 4096, 4096);
+    return QRectF(area.left() * ratio, area.top() * ratio, area.width() * ratio, area.height() * ratio);
 }
 
 void Form7::drawPoints() {
-    m_drawnColumns = plotColumns();
+    m_drawnArea = plotPixels();
+    // Half-pixel columns: the pen is two pixels wide, so where in its pixel a column's highest and
+    // lowest points lie can still show.
+    constexpr double kColumnsPerPixel = 2;
     for (int k = 0; k < 8; ++k) {
-        m_series[k]->replace(
-            decimateForColumns(m_points[k], m_bottomAxis->min(), m_bottomAxis->max(), m_drawnColumns));
+        m_series[k]->replace(decimateForColumns(m_points[k], m_bottomAxis->min(), m_bottomAxis->max(),
+                                                m_drawnArea.left() * kColumnsPerPixel,
+                                                m_drawnArea.width() * kColumnsPerPixel));
     }
 }
 
@@ -259,16 +266,21 @@ void Form7::drawSeries() {
     m_chart->legend()->layout()->invalidate();
 }
 
-QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, double xHigh, int columns) {
+QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, double xHigh, double left,
+                                  double width) {
     const qsizetype n = points.size();
-    if (n <= 4LL * columns || !(xHigh > xLow) || columns < 1)
+    if (!(xHigh > xLow) || !(width >= 1) || !(width < 1e6) || n <= 4 * static_cast<qsizetype>(width + 2))
         return points;
     QList<QPointF> drawn;
-    drawn.reserve(4 * columns + 64);
-    const double scale = columns / (xHigh - xLow);
+    drawn.reserve(4 * static_cast<qsizetype>(width + 2) + 64);
+    // The pixel column a point is drawn in, counted from the plot's left edge; columns beyond the
+    // plot are one each side.
+    const double scale = width / (xHigh - xLow);
+    const double offset = left - std::floor(left);
+    const double last = std::ceil(offset + width);
     auto columnOf = [&](double x) {
-        const double c = std::floor((x - xLow) * scale);
-        return c < -1 ? -1LL : c > columns ? static_cast<long long>(columns) : static_cast<long long>(c);
+        const double c = std::floor(offset + (x - xLow) * scale);
+        return c < -1 ? -1.0 : c > last ? last + 1 : c;
     };
     qsizetype i = 0;
     while (i < n) {
@@ -278,7 +290,7 @@ QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, dou
             ++i;
             continue;
         }
-        const long long column = columnOf(first.x());
+        const double column = columnOf(first.x());
         qsizetype low = i, high = i, last = i;
         qsizetype j = i + 1;
         for (; j < n; ++j) {

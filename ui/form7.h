@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QWidget>
 
 #include "export/sweeps.h"
@@ -38,7 +39,7 @@ private:
     void updateAxes();
     void drawSeries();
     void drawPoints();
-    int plotColumns() const;
+    QRectF plotPixels() const;
 
     QChartView* m_chart1 = nullptr;
     QChart* m_chart = nullptr;
@@ -50,13 +51,14 @@ private:
     QList<QPointF> m_pending[8]; // the points of the sweep under way
     QList<QPointF> m_points[8];  // the points of the chart shown
     QString m_pendingAxisTitle;
-    int m_drawnColumns = 0;
+    QRectF m_drawnArea;
 };
 
-/// The points of a line that a plot `columns` pixels wide, showing x from `xLow` to `xHigh`,
-/// needs to draw the same picture: of each run of consecutive points in one pixel column, the
-/// first, the lowest, the highest and the last, in their order. Points that are not finite stay.
-QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, double xHigh, int columns);
+/// The points of a line that a plot, `width` pixels wide from `left`, showing x from `xLow` to
+/// `xHigh`, needs to draw the same picture: of each run of consecutive points in one pixel column,
+/// the first, the lowest, the highest and the last, in their order. Points that are not finite stay.
+QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, double xHigh, double left,
+                                  double width);
 
 /// Labels of an axis from `low` to `high`: about five round steps, in the Slovak number format.
 QList<QPair<double, QString>> axisTicks(double low, double high);

@@ -14,8 +14,10 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLegend>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QXYSeries>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +26,7 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/form6.h"
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/scripted_dialogs.h"
@@ -206,6 +209,51 @@ TEST_F(LegendTest, EveryFilledSeriesHasItsMarkerAndTitleAfterAnySequenceOfSweeps
     m_windows.form7->show();
     sweep();
     expectLegend({7}, "one series");
+}
+
+// A sweep of 100 001 points: the chart keeps every one for whoever asks, draws a few per pixel
+// column, and its picture is the one all the points give. Compared without antialiasing, which
+// would darken the edges where thousands of segments overlap: a pixel may differ only where the
+// other picture has its colour next to it, on a two-pixel pen's edge.
+TEST_F(LegendTest, ChartOfManyPointsDrawsThePictureOfAllOfThem) {
+    m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path("tabulka.txt"));
+    child<QAction>(m_windows.form1.get(), "Ulodosboru1")->trigger();
+    child<QLineEdit>(m_windows.form6.get(), "Edit3")->setText(QStringLiteral("0,001"));
+    m_windows.form7->show();
+    sweep();
+    auto* view = child<QChartView>(m_windows.form7.get(), "Chart1");
+    view->setRenderHint(QPainter::Antialiasing, false);
+    QList<QXYSeries*> filled;
+    for (QAbstractSeries* series : view->chart()->series()) {
+        if (!m_windows.form7->allPoints(series).isEmpty())
+            filled.append(qobject_cast<QXYSeries*>(series));
+    }
+    ASSERT_EQ(filled.size(), 3);
+    const QImage drawn = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (QXYSeries* series : filled) {
+        EXPECT_EQ(m_windows.form7->allPoints(series).size(), 100001);
+        EXPECT_LT(series->count(), 8 * 1000);
+        series->replace(m_windows.form7->allPoints(series));
+    }
+    const QImage all = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(drawn.size(), all.size());
+    auto nearby = [](const QImage& image, int x, int y, QRgb colour) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.valid(x + dx, y + dy) && image.pixel(x + dx, y + dy) == colour)
+                    return true;
+        return false;
+    };
+    int differing = 0;
+    for (int y = 0; y < all.height(); ++y) {
+        for (int x = 0; x < all.width(); ++x) {
+            if (drawn.pixel(x, y) == all.pixel(x, y))
+                continue;
+            ++differing;
+            EXPECT_TRUE(nearby(all, x, y, drawn.pixel(x, y)) && nearby(drawn, x, y, all.pixel(x, y))) << x << "," << y;
+        }
+    }
+    EXPECT_LE(differing, 20);
 }
 
 } // namespace
