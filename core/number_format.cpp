@@ -198,7 +198,7 @@ bool fastExponent(double value, int precision, char decimalSeparator, std::strin
     char buffer[64];
     char* const end =
         writeExponentForm(buffer, value < 0, rounded.digits, precision, rounded.exponent, decimalSeparator);
-    text.append(buffer, end);
+    text.append(buffer, static_cast<std::size_t>(end - buffer));
     return true;
 }
 
@@ -224,14 +224,16 @@ Wide widePower10(int n) { return kWidePowers.p[n]; }
 
 int wideDigitCount(Wide q) {
     if (q >> 64 == 0) {
+        // floor(log10(q)) from the bit length (1233/4096 is just above log10 2), corrected once.
         const auto small = static_cast<std::uint64_t>(q);
-        int n = 1;
-        for (std::uint64_t p = 10; n < 20 && small >= p; p *= 10)
-            ++n;
-        return n;
+        if (small == 0)
+            return 1;
+        const int log2 = 63 - __builtin_clzll(small);
+        const int estimate = (log2 + 1) * 1233 >> 12;
+        return estimate + (small >= static_cast<std::uint64_t>(widePower10(estimate)) ? 1 : 0);
     }
-    int n = 1;
-    for (Wide p = 10; n < 39 && q >= p; p *= 10)
+    int n = 20;
+    for (Wide p = widePower10(20); n < 39 && q >= p; p *= 10)
         ++n;
     return n;
 }
@@ -369,13 +371,20 @@ bool exactExponent(double value, int precision, char decimalSeparator, std::stri
     writeWideBackwards(digits + precision, rounded, precision);
     char buffer[64];
     char* const end = writeExponentForm(buffer, value < 0, digits, precision, exponent, decimalSeparator);
-    text.append(buffer, end);
+    text.append(buffer, static_cast<std::size_t>(end - buffer));
     return true;
 }
 
 bool fastFixed(double value, int precision, int decimals, char decimalSeparator, std::string& text) {
-    if (value == 0.0)
-        return false;
+    if (value == 0.0) {
+        // "0,000", without a sign for -0 either.
+        text.push_back('0');
+        if (decimals > 0) {
+            text.push_back(decimalSeparator);
+            text.append(static_cast<std::size_t>(decimals), '0');
+        }
+        return true;
+    }
     const double magnitude = std::fabs(value);
     Wide truncated = 0;
     Wide rounded = 0;
@@ -387,30 +396,45 @@ bool fastFixed(double value, int precision, int decimals, char decimalSeparator,
     const int significant = wideDigitCount(truncated);
     if (significant > precision) {
         shift = decimals - (significant - precision);
-        if (!scaleExactly(magnitude, shift, truncated, rounded))
+        if (shift < 0)
             return false; // more integer digits than the precision: the exponent form
+        if (!scaleExactly(magnitude, shift, truncated, rounded))
+            return false;
     }
     // Rounded to the precision, the integer part outgrew it: the exponent form.
     if (wideDigitCount(rounded) - shift > precision)
         return false;
-    // rounded·10^-shift written with `decimals` decimals: its digits, then zeros.
+    // rounded·10^-shift with `decimals` decimals, written backwards: the zeros below the
+    // precision, the fraction's digits of `rounded`, the separator, its integer digits.
     char buffer[96];
     char* const end = buffer + sizeof buffer;
     char* at = end - (decimals - shift);
     std::memset(at, '0', static_cast<std::size_t>(decimals - shift));
-    char* const digitsBegin = writeWideBackwards(at, rounded, shift + 1);
-    // Move the integer digits one to the left to make room for the separator.
-    char* const separator = end - decimals;
-    at = digitsBegin - 1;
-    if (decimals > 0) {
-        std::memmove(at, digitsBegin, static_cast<std::size_t>(separator - digitsBegin));
-        separator[-1] = decimalSeparator;
+    while (rounded >> 64 != 0 && at > end - decimals) {
+        *--at = static_cast<char>('0' + static_cast<int>(rounded % 10));
+        rounded /= 10;
+    }
+    if (rounded >> 64 != 0) {
+        // Every fraction digit is written; the integer part alone is wide.
+        if (decimals > 0)
+            *--at = decimalSeparator;
+        at = writeWideBackwards(at, rounded, 1);
     } else {
-        at = digitsBegin;
+        auto small = static_cast<std::uint64_t>(rounded);
+        while (at > end - decimals) {
+            *--at = static_cast<char>('0' + static_cast<int>(small % 10));
+            small /= 10;
+        }
+        if (decimals > 0)
+            *--at = decimalSeparator;
+        do {
+            *--at = static_cast<char>('0' + static_cast<int>(small % 10));
+            small /= 10;
+        } while (small != 0);
     }
     if (value < 0)
         *--at = '-';
-    text.append(at, end);
+    text.append(at, static_cast<std::size_t>(end - at));
     return true;
 }
 
@@ -422,7 +446,16 @@ void appendExponent(std::string& text, double value, int precision, char decimal
         return;
     }
     precision = clampPrecision(precision);
-    if (value != 0.0 && exactExponent(value, precision, decimalSeparator, text))
+    if (value == 0.0) {
+        // "0,0000000E+0000", without a sign for -0 either.
+        const char zeros[32] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0',
+                                '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
+        char buffer[64];
+        char* const end = writeExponentForm(buffer, false, zeros, precision, 0, decimalSeparator);
+        text.append(buffer, static_cast<std::size_t>(end - buffer));
+        return;
+    }
+    if (exactExponent(value, precision, decimalSeparator, text))
         return;
     if (std::fabs(value) < 1e308 && fastExponent(value, precision, decimalSeparator, text))
         return;
@@ -438,7 +471,7 @@ void appendExponent(std::string& text, double value, int precision, char decimal
     char buffer[64];
     char* const end =
         writeExponentForm(buffer, negative, rounded.digits.data(), precision, rounded.exponent, decimalSeparator);
-    text.append(buffer, end);
+    text.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 std::string formatExponent(double value, int precision, char decimalSeparator) {

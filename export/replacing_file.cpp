@@ -97,6 +97,8 @@ bool ReplacingFile::open(const std::string& path) {
         ::unlink(name.data());
         return false;
     }
+    // Sweeps write a line at a time: fewer, larger writes.
+    std::setvbuf(m_file, nullptr, _IOFBF, 1 << 16);
     m_target = target;
     m_temporaryPath = name.data();
     m_failed = false;
