@@ -105,11 +105,7 @@ void anchorToCharsExponent(benchmark::State& st) {
 BENCHMARK(anchorToCharsExponent);
 
 void formatGrouped(benchmark::State& st) {
-    double v = 12345.678;
-    for (auto _ : st) {
-        benchmark::DoNotOptimize(zav::formatGrouped(v, 9, "\u00A0"));
-        v += 1e-3;
-    }
+    appendLoop(st, 12345.678, 1e-3, [](std::string& s, double v) { s += zav::formatGrouped(v, 9, "\u00A0"); });
 }
 BENCHMARK(formatGrouped);
 
