@@ -210,17 +210,66 @@ __extension__ typedef unsigned __int128 Wide;
 
 constexpr int kWideDecimals = 22;
 
+// 10^0 to 10^38, the largest power of ten below 2^128.
+constexpr int kWidePowerCount = 39;
 struct WidePowers {
-    Wide p[kWideDecimals + 1];
+    Wide p[kWidePowerCount];
     constexpr WidePowers() : p() {
         p[0] = 1;
-        for (int i = 1; i <= kWideDecimals; ++i)
+        for (int i = 1; i < kWidePowerCount; ++i)
             p[i] = p[i - 1] * 10;
     }
 };
 constexpr WidePowers kWidePowers;
 
 Wide widePower10(int n) { return kWidePowers.p[n]; }
+
+// "00" to "99": two digits at a time.
+struct DigitPairs {
+    char p[200];
+    constexpr DigitPairs() : p() {
+        for (int i = 0; i < 100; ++i) {
+            p[2 * i] = static_cast<char>('0' + i / 10);
+            p[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+constexpr DigitPairs kDigitPairs;
+
+// Writes exactly `count` low digits of q backwards from `end`, returns the start, and leaves the
+// rest of q in it.
+char* writeLowDigits(char* end, std::uint64_t& q, int count) {
+    char* at = end;
+    for (; count >= 2; count -= 2) {
+        const std::uint64_t pair = q % 100;
+        q /= 100;
+        at -= 2;
+        std::memcpy(at, kDigitPairs.p + 2 * pair, 2);
+    }
+    if (count == 1) {
+        *--at = static_cast<char>('0' + q % 10);
+        q /= 10;
+    }
+    return at;
+}
+
+// Writes every digit of q (one at least) backwards from `end` and returns the start.
+char* writeAllDigits(char* end, std::uint64_t q) {
+    char* at = end;
+    while (q >= 100) {
+        const std::uint64_t pair = q % 100;
+        q /= 100;
+        at -= 2;
+        std::memcpy(at, kDigitPairs.p + 2 * pair, 2);
+    }
+    if (q >= 10) {
+        at -= 2;
+        std::memcpy(at, kDigitPairs.p + 2 * q, 2);
+    } else {
+        *--at = static_cast<char>('0' + q);
+    }
+    return at;
+}
 
 int wideDigitCount(Wide q) {
     if (q >> 64 == 0) {
@@ -350,25 +399,34 @@ bool exactExponent(double value, int precision, char decimalSeparator, std::stri
     const int biased = static_cast<int>(bits >> 52);
     if (biased == 0)
         return false; // zero or subnormal
-    // floor(log10(2^(biased - 1023))) is the decimal exponent or one below it.
+    // floor(log10(2^(biased - 1023))) is the decimal exponent or one below it; the powers of ten
+    // as doubles mostly tell which, and the exact digits correct what they get wrong.
+    static constexpr int kLowestPower = -32;
+    static constexpr double kPowers[] = {1e-32, 1e-31, 1e-30, 1e-29, 1e-28, 1e-27, 1e-26, 1e-25, 1e-24, 1e-23, 1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23, 1e24, 1e25, 1e26, 1e27, 1e28, 1e29, 1e30, 1e31, 1e32};
     int exponent = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
+    const int next = exponent + 1 - kLowestPower;
+    if (next >= 0 && next < static_cast<int>(sizeof kPowers / sizeof kPowers[0]) && magnitude >= kPowers[next])
+        ++exponent;
     Wide truncated = 0;
     Wide rounded = 0;
     if (!scaleExactly(magnitude, precision - 1 - exponent, truncated, rounded))
         return false;
-    if (truncated >= widePower10(precision)) {
-        ++exponent;
+    if (truncated >= widePower10(precision) || truncated < widePower10(precision - 1)) {
+        exponent += truncated >= widePower10(precision) ? 1 : -1;
         if (!scaleExactly(magnitude, precision - 1 - exponent, truncated, rounded))
             return false;
+        if (truncated >= widePower10(precision) || truncated < widePower10(precision - 1))
+            return false; // not expected
     }
-    if (truncated < widePower10(precision - 1))
-        return false; // not expected: the estimate is never above the exponent
     if (rounded == widePower10(precision)) {
         rounded = widePower10(precision - 1);
         ++exponent;
     }
     char digits[32];
-    writeWideBackwards(digits + precision, rounded, precision);
+    if (rounded >> 64 == 0)
+        writeAllDigits(digits + precision, static_cast<std::uint64_t>(rounded)); // exactly `precision`
+    else
+        writeWideBackwards(digits + precision, rounded, precision);
     char buffer[64];
     char* const end = writeExponentForm(buffer, value < 0, digits, precision, exponent, decimalSeparator);
     text.append(buffer, static_cast<std::size_t>(end - buffer));
@@ -393,16 +451,15 @@ bool fastFixed(double value, int precision, int decimals, char decimalSeparator,
     // The value's significant digits down to 10^-decimals: more than the precision allows means
     // rounding at the precision's last digit instead.
     int shift = decimals;
-    const int significant = wideDigitCount(truncated);
-    if (significant > precision) {
-        shift = decimals - (significant - precision);
+    if (truncated >= widePower10(precision)) {
+        shift = decimals - (wideDigitCount(truncated) - precision);
         if (shift < 0)
             return false; // more integer digits than the precision: the exponent form
         if (!scaleExactly(magnitude, shift, truncated, rounded))
             return false;
     }
     // Rounded to the precision, the integer part outgrew it: the exponent form.
-    if (wideDigitCount(rounded) - shift > precision)
+    if (precision + shift < kWidePowerCount && rounded >= widePower10(precision + shift))
         return false;
     // rounded·10^-shift with `decimals` decimals, written backwards: the zeros below the
     // precision, the fraction's digits of `rounded`, the separator, its integer digits.
@@ -421,16 +478,10 @@ bool fastFixed(double value, int precision, int decimals, char decimalSeparator,
         at = writeWideBackwards(at, rounded, 1);
     } else {
         auto small = static_cast<std::uint64_t>(rounded);
-        while (at > end - decimals) {
-            *--at = static_cast<char>('0' + static_cast<int>(small % 10));
-            small /= 10;
-        }
+        at = writeLowDigits(at, small, static_cast<int>(at - (end - decimals)));
         if (decimals > 0)
             *--at = decimalSeparator;
-        do {
-            *--at = static_cast<char>('0' + static_cast<int>(small % 10));
-            small /= 10;
-        } while (small != 0);
+        at = writeAllDigits(at, small);
     }
     if (value < 0)
         *--at = '-';

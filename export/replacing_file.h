@@ -38,6 +38,8 @@ public:
 
 private:
     std::FILE* m_file = nullptr;
+    long long m_written = 0;   // bytes handed to the file so far
+    long long m_flushedTo = 0; // bytes whose writing to the disk has been started
     std::string m_target;
     std::string m_temporaryPath;
     bool m_failed = false;
