@@ -191,15 +191,11 @@ bool roundShort(double value, int keep, ShortDigits& out) {
 char* writeExponentForm(char* out, bool negative, const char* digits, int precision, int exponent,
                         char decimalSeparator);
 
-bool fastExponent(double value, int precision, char decimalSeparator, std::string& text) {
+char* fastExponent(double value, int precision, char decimalSeparator, char* out) {
     ShortDigits rounded;
     if (value == 0.0 || !roundShort(value, precision, rounded))
-        return false;
-    char buffer[64];
-    char* const end =
-        writeExponentForm(buffer, value < 0, rounded.digits, precision, rounded.exponent, decimalSeparator);
-    text.append(buffer, static_cast<std::size_t>(end - buffer));
-    return true;
+        return nullptr;
+    return writeExponentForm(out, value < 0, rounded.digits, precision, rounded.exponent, decimalSeparator);
 }
 
 // Exact integer arithmetic for the fixed form: a double is m·2^e with m < 2^53, so |value|·10^d
@@ -392,17 +388,22 @@ char* writeExponentForm(char* out, bool negative, const char* digits, int precis
 
 // The exponent form in exact integer arithmetic, for decimal exponents within 22 of the precision
 // (every value a table holds but the smallest and the largest); false outside.
-bool exactExponent(double value, int precision, char decimalSeparator, std::string& text) {
+char* exactExponent(double value, int precision, char decimalSeparator, char* out) {
     const double magnitude = std::fabs(value);
     std::uint64_t bits = 0;
     std::memcpy(&bits, &magnitude, sizeof bits);
     const int biased = static_cast<int>(bits >> 52);
     if (biased == 0)
-        return false; // zero or subnormal
+        return nullptr; // zero or subnormal
     // floor(log10(2^(biased - 1023))) is the decimal exponent or one below it; the powers of ten
     // as doubles mostly tell which, and the exact digits correct what they get wrong.
     static constexpr int kLowestPower = -32;
-    static constexpr double kPowers[] = {1e-32, 1e-31, 1e-30, 1e-29, 1e-28, 1e-27, 1e-26, 1e-25, 1e-24, 1e-23, 1e-22, 1e-21, 1e-20, 1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23, 1e24, 1e25, 1e26, 1e27, 1e28, 1e29, 1e30, 1e31, 1e32};
+    static constexpr double kPowers[] = {
+        1e-32, 1e-31, 1e-30, 1e-29, 1e-28, 1e-27, 1e-26, 1e-25, 1e-24, 1e-23, 1e-22, 1e-21, 1e-20,
+        1e-19, 1e-18, 1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,  1e-8,  1e-7,
+        1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1,  1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,
+        1e7,   1e8,   1e9,   1e10,  1e11,  1e12,  1e13,  1e14,  1e15,  1e16,  1e17,  1e18,  1e19,
+        1e20,  1e21,  1e22,  1e23,  1e24,  1e25,  1e26,  1e27,  1e28,  1e29,  1e30,  1e31,  1e32};
     int exponent = static_cast<int>(std::floor((biased - 1023) * 0.30102999566398120));
     const int next = exponent + 1 - kLowestPower;
     if (next >= 0 && next < static_cast<int>(sizeof kPowers / sizeof kPowers[0]) && magnitude >= kPowers[next])
@@ -410,13 +411,13 @@ bool exactExponent(double value, int precision, char decimalSeparator, std::stri
     Wide truncated = 0;
     Wide rounded = 0;
     if (!scaleExactly(magnitude, precision - 1 - exponent, truncated, rounded))
-        return false;
+        return nullptr;
     if (truncated >= widePower10(precision) || truncated < widePower10(precision - 1)) {
         exponent += truncated >= widePower10(precision) ? 1 : -1;
         if (!scaleExactly(magnitude, precision - 1 - exponent, truncated, rounded))
-            return false;
+            return nullptr;
         if (truncated >= widePower10(precision) || truncated < widePower10(precision - 1))
-            return false; // not expected
+            return nullptr; // not expected
     }
     if (rounded == widePower10(precision)) {
         rounded = widePower10(precision - 1);
@@ -427,44 +428,46 @@ bool exactExponent(double value, int precision, char decimalSeparator, std::stri
         writeAllDigits(digits + precision, static_cast<std::uint64_t>(rounded)); // exactly `precision`
     else
         writeWideBackwards(digits + precision, rounded, precision);
-    char buffer[64];
-    char* const end = writeExponentForm(buffer, value < 0, digits, precision, exponent, decimalSeparator);
-    text.append(buffer, static_cast<std::size_t>(end - buffer));
-    return true;
+    return writeExponentForm(out, value < 0, digits, precision, exponent, decimalSeparator);
 }
 
-bool fastFixed(double value, int precision, int decimals, char decimalSeparator, std::string& text) {
+// The fixed form of value in exact integer arithmetic, written to `out`; nullptr when it needs the
+// exponent form or more than 22 decimals, or does not fit.
+char* fastFixed(double value, int precision, int decimals, char decimalSeparator, char* out) {
     if (value == 0.0) {
         // "0,000", without a sign for -0 either.
-        text.push_back('0');
+        *out++ = '0';
         if (decimals > 0) {
-            text.push_back(decimalSeparator);
-            text.append(static_cast<std::size_t>(decimals), '0');
+            *out++ = decimalSeparator;
+            std::memset(out, '0', static_cast<std::size_t>(decimals));
+            out += decimals;
         }
-        return true;
+        return out;
     }
     const double magnitude = std::fabs(value);
     Wide truncated = 0;
     Wide rounded = 0;
     if (!scaleExactly(magnitude, decimals, truncated, rounded) || truncated == 0)
-        return false;
+        return nullptr;
     // The value's significant digits down to 10^-decimals: more than the precision allows means
     // rounding at the precision's last digit instead.
     int shift = decimals;
     if (truncated >= widePower10(precision)) {
         shift = decimals - (wideDigitCount(truncated) - precision);
         if (shift < 0)
-            return false; // more integer digits than the precision: the exponent form
+            return nullptr; // more integer digits than the precision: the exponent form
         if (!scaleExactly(magnitude, shift, truncated, rounded))
-            return false;
+            return nullptr;
     }
     // Rounded to the precision, the integer part outgrew it: the exponent form.
     if (precision + shift < kWidePowerCount && rounded >= widePower10(precision + shift))
-        return false;
-    // rounded·10^-shift with `decimals` decimals, written backwards: the zeros below the
-    // precision, the fraction's digits of `rounded`, the separator, its integer digits.
-    char buffer[96];
-    char* const end = buffer + sizeof buffer;
+        return nullptr;
+    // rounded·10^-shift with `decimals` decimals, written backwards from its end: the zeros below
+    // the precision, the fraction's digits of `rounded`, the separator, its integer digits.
+    const int integerDigits = std::max(wideDigitCount(rounded) - shift, 1);
+    if (value < 0)
+        *out++ = '-';
+    char* const end = out + integerDigits + (decimals > 0 ? decimals + 1 : 0);
     char* at = end - (decimals - shift);
     std::memset(at, '0', static_cast<std::size_t>(decimals - shift));
     while (rounded >> 64 != 0 && at > end - decimals) {
@@ -475,41 +478,39 @@ bool fastFixed(double value, int precision, int decimals, char decimalSeparator,
         // Every fraction digit is written; the integer part alone is wide.
         if (decimals > 0)
             *--at = decimalSeparator;
-        at = writeWideBackwards(at, rounded, 1);
+        writeWideBackwards(at, rounded, 1);
     } else {
         auto small = static_cast<std::uint64_t>(rounded);
         at = writeLowDigits(at, small, static_cast<int>(at - (end - decimals)));
         if (decimals > 0)
             *--at = decimalSeparator;
-        at = writeAllDigits(at, small);
+        writeAllDigits(at, small);
     }
-    if (value < 0)
-        *--at = '-';
-    text.append(at, static_cast<std::size_t>(end - at));
-    return true;
+    return end;
 }
 
 } // namespace
 
-void appendExponent(std::string& text, double value, int precision, char decimalSeparator) {
+char* writeExponent(char* out, double value, int precision, char decimalSeparator) {
     if (!std::isfinite(value)) {
-        text += nonFiniteText(value);
-        return;
+        const char* text = nonFiniteText(value);
+        const std::size_t length = std::strlen(text);
+        std::memcpy(out, text, length);
+        return out + length;
     }
     precision = clampPrecision(precision);
     if (value == 0.0) {
         // "0,0000000E+0000", without a sign for -0 either.
         const char zeros[32] = {'0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0',
                                 '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0'};
-        char buffer[64];
-        char* const end = writeExponentForm(buffer, false, zeros, precision, 0, decimalSeparator);
-        text.append(buffer, static_cast<std::size_t>(end - buffer));
-        return;
+        return writeExponentForm(out, false, zeros, precision, 0, decimalSeparator);
     }
-    if (exactExponent(value, precision, decimalSeparator, text))
-        return;
-    if (std::fabs(value) < 1e308 && fastExponent(value, precision, decimalSeparator, text))
-        return;
+    if (char* end = exactExponent(value, precision, decimalSeparator, out))
+        return end;
+    if (std::fabs(value) < 1e308) {
+        if (char* end = fastExponent(value, precision, decimalSeparator, out))
+            return end;
+    }
     const Digits probe = probeDigits(value);
     Digits rounded = withinDoubleRange(probe, roundSignificant(value, probe, precision), precision);
     bool negative = value < 0;
@@ -519,22 +520,39 @@ void appendExponent(std::string& text, double value, int precision, char decimal
         negative = false;
     }
     rounded.digits.resize(static_cast<std::size_t>(precision), '0');
-    char buffer[64];
-    char* const end =
-        writeExponentForm(buffer, negative, rounded.digits.data(), precision, rounded.exponent, decimalSeparator);
-    text.append(buffer, static_cast<std::size_t>(end - buffer));
+    return writeExponentForm(out, negative, rounded.digits.data(), precision, rounded.exponent, decimalSeparator);
+}
+
+void appendExponent(std::string& text, double value, int precision, char decimalSeparator) {
+    char buffer[kMaxNumberText];
+    text.append(buffer, static_cast<std::size_t>(writeExponent(buffer, value, precision, decimalSeparator) - buffer));
 }
 
 std::string formatExponent(double value, int precision, char decimalSeparator) {
-    std::string text;
-    appendExponent(text, value, precision, decimalSeparator);
-    return text;
+    char buffer[kMaxNumberText];
+    return std::string(buffer, writeExponent(buffer, value, precision, decimalSeparator));
+}
+
+char* writeFixed(char* out, double value, int precision, int decimals, char decimalSeparator) {
+    decimals = std::clamp(decimals, 0, kWideDecimals);
+    if (std::isfinite(value)) {
+        if (char* end = fastFixed(value, clampPrecision(precision), decimals, decimalSeparator, out))
+            return end;
+    }
+    const std::string text = formatFixed(value, precision, decimals, decimalSeparator);
+    const std::size_t length = std::min(text.size(), kMaxNumberText);
+    std::memcpy(out, text.data(), length);
+    return out + length;
 }
 
 void appendFixed(std::string& text, double value, int precision, int decimals, char decimalSeparator) {
-    if (!std::isfinite(value) ||
-        !fastFixed(value, clampPrecision(precision), std::max(decimals, 0), decimalSeparator, text))
+    if (decimals > kWideDecimals) {
         text += formatFixed(value, precision, decimals, decimalSeparator);
+        return;
+    }
+    char buffer[kMaxNumberText];
+    text.append(buffer,
+                static_cast<std::size_t>(writeFixed(buffer, value, precision, decimals, decimalSeparator) - buffer));
 }
 
 std::string formatFixed(double value, int precision, int decimals, char decimalSeparator) {
@@ -542,9 +560,11 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
         return nonFiniteText(value);
     precision = clampPrecision(precision);
     decimals = std::max(decimals, 0);
-    std::string fast;
-    if (fastFixed(value, precision, decimals, decimalSeparator, fast))
-        return fast;
+    char buffer[kMaxNumberText];
+    if (decimals <= kWideDecimals) {
+        if (char* end = fastFixed(value, precision, decimals, decimalSeparator, buffer))
+            return std::string(buffer, end);
+    }
     const Digits probe = probeDigits(value);
 
     // The switch to scientific notation looks at the value rounded to `precision` digits.

@@ -4,6 +4,7 @@
 // Rounding is done once, half away from zero, on the exact decimal value of the double.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -28,12 +29,22 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
 /// formatFixed appended to `text`, without a string of its own in the common case.
 void appendFixed(std::string& text, double value, int precision, int decimals, char decimalSeparator = ',');
 
+/// Room enough for writeFixed and writeExponent.
+constexpr std::size_t kMaxNumberText = 64;
+
+/// formatFixed with at most 22 decimals (more are cut to 22) written to `out`, which has room for
+/// kMaxNumberText characters; returns the end of the text.
+char* writeFixed(char* out, double value, int precision, int decimals, char decimalSeparator = ',');
+
 /// Scientific notation with `precision` significant digits: d,dddE+0000 with the exponent's sign
 /// always written and the exponent in at least four digits.
 std::string formatExponent(double value, int precision, char decimalSeparator = ',');
 
 /// formatExponent appended to `text`, without a string of its own.
 void appendExponent(std::string& text, double value, int precision, char decimalSeparator = ',');
+
+/// formatExponent written to `out`, which has room for kMaxNumberText characters; returns the end.
+char* writeExponent(char* out, double value, int precision, char decimalSeparator = ',');
 
 /// The general format: the shortest text of at most 15 significant digits (rounded half away from
 /// zero), trailing zeros dropped; fixed notation for decimal exponents -5 to 14, else d,ddE±x

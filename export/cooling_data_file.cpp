@@ -26,11 +26,14 @@ constexpr Column kColumns[] = {
 } // namespace
 
 void appendCoolingDataRow(std::string& line, const CoolingState& s) {
+    char buffer[sizeof kColumns / sizeof kColumns[0] * (kMaxNumberText + 1)];
+    char* at = buffer;
     for (const Column& column : kColumns) {
         if (&column != kColumns)
-            line += ';';
-        appendFixed(line, s.*column.value, 8, column.decimals);
+            *at++ = ';';
+        at = writeFixed(at, s.*column.value, 8, column.decimals);
     }
+    line.append(buffer, static_cast<std::size_t>(at - buffer));
 }
 
 std::string coolingDataRow(const CoolingState& state) {

@@ -33,14 +33,15 @@ constexpr Column kColumns[] = {
 } // namespace
 
 void appendTableLine(std::string& line, const ConvectionState& s) {
+    char buffer[sizeof kColumns / sizeof kColumns[0] * (kMaxNumberText + 1)];
+    char* at = buffer;
     for (const Column& column : kColumns) {
         if (&column != kColumns)
-            line += ';';
-        if (column.decimals == kExponentForm)
-            appendExponent(line, s.*column.value, 8);
-        else
-            appendFixed(line, s.*column.value, 6, column.decimals);
+            *at++ = ';';
+        at = column.decimals == kExponentForm ? writeExponent(at, s.*column.value, 8)
+                                              : writeFixed(at, s.*column.value, 6, column.decimals);
     }
+    line.append(buffer, static_cast<std::size_t>(at - buffer));
 }
 
 std::string tableLine(const ConvectionState& state) {

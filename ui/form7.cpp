@@ -277,10 +277,10 @@ QList<QPointF> decimateForColumns(const QList<QPointF>& points, double xLow, dou
     // plot are one each side.
     const double scale = width / (xHigh - xLow);
     const double offset = left - std::floor(left);
-    const double last = std::ceil(offset + width);
+    const double lastColumn = std::ceil(offset + width);
     auto columnOf = [&](double x) {
         const double c = std::floor(offset + (x - xLow) * scale);
-        return c < -1 ? -1.0 : c > last ? last + 1 : c;
+        return c < -1 ? -1.0 : c > lastColumn ? lastColumn + 1 : c;
     };
     qsizetype i = 0;
     while (i < n) {
