@@ -51,7 +51,7 @@ struct MainOptions {
 struct SweepOptions {
     std::string from = "0";
     std::string to = "100";
-    std::string step = "10";
+    std::string step = "5";
     std::string table;
     std::string ccl;
     std::string name;
