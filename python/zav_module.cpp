@@ -237,6 +237,244 @@ The main window's arguments (keywords only; the defaults are the window's):
     pressure=None       the KELO gas pressure, MPa (default 5, as the window)
 )";
 
+// The keyword parameters of a function in their order, with their defaults as Python would write
+// them (for the signature that help() shows).
+struct Parameter {
+    const char* name;
+    const char* pythonDefault;
+};
+
+const Parameter kMainParameters[] = {
+    {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
+    {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
+    {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "None"}, {"fluid_file", "None"},
+    {"kelo", "None"},           {"pressure", "None"},
+};
+constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
+const Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
+                                      {"table", "None"}, {"ccl", "None"},  {"name", "None"}};
+const Parameter kCoolParameters[] = {
+    {"mass", "1.0"},  {"cooling_area", "1.0"}, {"target", "30.0"}, {"steps", "10000.0"},
+    {"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}, {"picture_background", "'black'"}};
+
+// Matches a call's keywords to the parameters: keywords only, each at most once, none unknown.
+class KeywordParser {
+public:
+    KeywordParser(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups)
+        : m_function(function) {
+        for (const auto& [parameters, count] : groups) {
+            for (std::size_t i = 0; i < count; ++i)
+                m_names.push_back(PyUnicode_InternFromString(parameters[i].name));
+        }
+    }
+    std::size_t size() const { return m_names.size(); }
+
+    /// Fills `given` (size() entries) with the values passed, null for the others; false with a
+    /// TypeError set when the call does not fit.
+    bool parse(Py_ssize_t positional, PyObject* const* args, PyObject* kwnames, PyObject** given) const {
+        if (positional > 0) {
+            PyErr_Format(PyExc_TypeError, "%s() takes keyword arguments only", m_function);
+            return false;
+        }
+        const Py_ssize_t count = kwnames == nullptr ? 0 : PyTuple_GET_SIZE(kwnames);
+        for (Py_ssize_t k = 0; k < count; ++k) {
+            PyObject* name = PyTuple_GET_ITEM(kwnames, k);
+            std::size_t i = find(name);
+            if (i == m_names.size()) {
+                PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", m_function, name);
+                return false;
+            }
+            given[i] = args[k];
+        }
+        return true;
+    }
+
+private:
+    std::size_t find(PyObject* name) const {
+        for (std::size_t i = 0; i < m_names.size(); ++i) {
+            if (m_names[i] == name) // keywords of a call are interned as a rule
+                return i;
+        }
+        for (std::size_t i = 0; i < m_names.size(); ++i) {
+            if (PyUnicode_Compare(m_names[i], name) == 0)
+                return i;
+        }
+        return m_names.size();
+    }
+
+    const char* m_function;
+    std::vector<PyObject*> m_names;
+};
+
+double numberArgument(PyObject* value, double fallback, const char* name) {
+    if (value == nullptr)
+        return fallback;
+    if (!PyFloat_Check(value) && !PyLong_Check(value) && !PyNumber_Check(value))
+        throw py::type_error(std::string(name) + " must be a number");
+    const double number = PyFloat_AsDouble(value);
+    if (number == -1 && PyErr_Occurred())
+        throw py::error_already_set();
+    return number;
+}
+
+std::optional<double> optionalNumberArgument(PyObject* value, const char* name) {
+    if (value == nullptr || value == Py_None)
+        return std::nullopt;
+    return numberArgument(value, 0, name);
+}
+
+std::optional<std::string> optionalTextArgument(PyObject* value, const char* name) {
+    if (value == nullptr || value == Py_None)
+        return std::nullopt;
+    if (PyUnicode_Check(value)) {
+        Py_ssize_t size = 0;
+        const char* text = PyUnicode_AsUTF8AndSize(value, &size);
+        if (text == nullptr)
+            throw py::error_already_set();
+        return std::string(text, static_cast<std::size_t>(size));
+    }
+    if (PyObject_HasAttrString(value, "__fspath__")) { // a path object
+        py::object path = py::reinterpret_steal<py::object>(PyOS_FSPath(value));
+        if (!path)
+            throw py::error_already_set();
+        return optionalTextArgument(path.ptr(), name);
+    }
+    throw py::type_error(std::string(name) + " must be a text");
+}
+
+std::string textArgument(PyObject* value, const char* fallback, const char* name) {
+    return optionalTextArgument(value, name).value_or(fallback);
+}
+
+MainArguments mainArguments(PyObject* const* g) {
+    MainArguments a;
+    a.tBody = numberArgument(g[0], 100, "t_body");
+    a.tFluid = numberArgument(g[1], 20, "t_fluid");
+    a.length = numberArgument(g[2], 0.1, "length");
+    a.area = numberArgument(g[3], 1, "area");
+    a.fluid = textArgument(g[4], "", "fluid");
+    a.shape = textArgument(g[5], "vertical-plate", "shape");
+    a.angle = numberArgument(g[6], 0, "angle");
+    a.face = textArgument(g[7], "upper", "face");
+    a.finGap = numberArgument(g[8], 0.005, "fin_gap");
+    a.tubeDiameter = numberArgument(g[9], 0.1, "tube_diameter");
+    a.emissivity = optionalNumberArgument(g[10], "emissivity");
+    a.fluidFile = optionalTextArgument(g[11], "fluid_file");
+    a.kelo = optionalTextArgument(g[12], "kelo");
+    a.pressure = optionalNumberArgument(g[13], "pressure");
+    return a;
+}
+
+// Runs a calculation and hands its result to Python, or sets the Python error of its failure.
+template <class Calculation>
+PyObject* callPython(Calculation calculation) {
+    try {
+        return calculation().release().ptr();
+    } catch (py::error_already_set& e) {
+        e.restore();
+    } catch (const py::builtin_exception& e) {
+        e.set_error();
+    } catch (const InputError& e) {
+        PyErr_SetString(PyExc_ValueError, e.what());
+    } catch (const ConversionError& e) {
+        PyErr_SetString(PyExc_ValueError, e.what());
+    } catch (const std::system_error& e) {
+        PyErr_SetString(PyExc_OSError, e.what());
+    } catch (const std::exception& e) {
+        PyErr_SetString(PyExc_RuntimeError, e.what());
+    }
+    return nullptr;
+}
+
+PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("steady", {{kMainParameters, kMainCount}});
+    PyObject* given[kMainCount] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    return callPython([&] { return py::cast(steady(mainArguments(given))); });
+}
+
+PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}});
+    PyObject* given[kMainCount + 6] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    return callPython([&] {
+        PyObject* const* g = given + kMainCount;
+        return py::cast(sweep(mainArguments(given), numberArgument(g[0], 0, "from_"), numberArgument(g[1], 100, "to"),
+                              numberArgument(g[2], 5, "step"), optionalTextArgument(g[3], "table"),
+                              optionalTextArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
+    });
+}
+
+PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}});
+    PyObject* given[kMainCount + 8] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    return callPython([&] {
+        PyObject* const* g = given + kMainCount;
+        return py::cast(cool(mainArguments(given), numberArgument(g[0], 1, "mass"),
+                             numberArgument(g[1], 1, "cooling_area"), numberArgument(g[2], 30, "target"),
+                             numberArgument(g[3], 10000, "steps"),
+                             textArgument(g[4], "constant:1000", "heat_capacity"), optionalTextArgument(g[5], "data"),
+                             optionalTextArgument(g[6], "picture"),
+                             textArgument(g[7], "black", "picture_background")));
+    });
+}
+
+// "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show.
+std::string signature(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups) {
+    std::string text = std::string(function) + "($module, /, *";
+    for (const auto& [parameters, count] : groups) {
+        for (std::size_t i = 0; i < count; ++i)
+            text += std::string(", ") + parameters[i].name + "=" + parameters[i].pythonDefault;
+    }
+    return text + ")\n--\n\n";
+}
+
+std::string steadyDoc() {
+    return signature("steady", {{kMainParameters, kMainCount}}) +
+           "The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, t_fluid, "
+           "t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, expansion_coeff, prandtl, "
+           "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings. Raises "
+           "CheckError when a check refuses the case.\n" +
+           kMainArguments;
+}
+
+std::string sweepDoc() {
+    return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
+           "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
+           "table. Returns a Sweep whose attributes are the quantities of steady() as arrays over the points. "
+           "Raises CheckError for a range that cannot be swept, OSError when a file cannot be written (t_body "
+           "plays no part: the range gives the surface temperatures).\n"
+           "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
+           "    to=100              the highest surface temperature, °C\n"
+           "    step=5              the step, °C\n"
+           "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
+           "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
+           "    name=None           ... with this boundary condition's name\n" +
+           kMainArguments;
+}
+
+std::string coolDoc() {
+    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}}) +
+           "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
+           "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body) and warnings. Raises "
+           "CheckError when the run is refused or stops (its .result holds the run so far).\n"
+           "    mass=1              kg\n"
+           "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
+           "    target=30           the target temperature, °C\n"
+           "    steps=10000         the number of temperature steps\n"
+           "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
+           "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"
+           "    emissivity=None     radiation to the fluid's temperature is on when given\n"
+           "    data=None           writes the window's data file\n"
+           "    picture=None        saves the window's picture of the curve as BMP\n"
+           "    picture_background  \"black\" (default) or \"white\"\n" +
+           kMainArguments;
+}
+
 } // namespace
 
 PYBIND11_MODULE(zav, m) {
@@ -270,19 +508,6 @@ PYBIND11_MODULE(zav, m) {
     }
     m.attr("numpy") = g_numpy;
 
-    py::register_exception_translator([](std::exception_ptr p) {
-        try {
-            if (p)
-                std::rethrow_exception(p);
-        } catch (const InputError& e) {
-            PyErr_SetString(PyExc_ValueError, e.what());
-        } catch (const ConversionError& e) {
-            PyErr_SetString(PyExc_ValueError, e.what());
-        } catch (const std::system_error& e) {
-            PyErr_SetString(PyExc_OSError, e.what());
-        }
-    });
-
     auto result = py::class_<Result>(m, "Result", "The main window's results of one case: the quantities "
                                                   "in SI units, temperatures in °C, and the warnings' texts.");
     for (const Quantity& q : kQuantities) {
@@ -313,93 +538,22 @@ PYBIND11_MODULE(zav, m) {
         .def_readonly("t_body", &CoolingRun::tBody, "the curve's body temperatures, °C")
         .def_readonly("warnings", &CoolingRun::warnings);
 
-    m.def(
-        "steady",
-        [](double t_body, double t_fluid, double length, double area, const std::string& fluid,
-           const std::string& shape, double angle, const std::string& face, double fin_gap, double tube_diameter,
-           std::optional<double> emissivity, std::optional<std::string> fluid_file, std::optional<std::string> kelo,
-           std::optional<double> pressure) {
-            return steady({t_body, t_fluid, length, area, fluid, shape, angle, face, fin_gap, tube_diameter,
-                           emissivity, fluid_file, kelo, pressure});
-        },
-        py::kw_only(), py::arg("t_body") = 100.0, py::arg("t_fluid") = 20.0, py::arg("length") = 0.1,
-        py::arg("area") = 1.0, py::arg("fluid") = "", py::arg("shape") = "vertical-plate", py::arg("angle") = 0.0,
-        py::arg("face") = "upper", py::arg("fin_gap") = 0.005, py::arg("tube_diameter") = 0.1,
-        py::arg("emissivity") = py::none(), py::arg("fluid_file") = py::none(), py::arg("kelo") = py::none(),
-        py::arg("pressure") = py::none(),
-        (std::string("The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, "
-                     "t_fluid, t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, "
-                     "expansion_coeff, prandtl, grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, "
-                     "heat_flow and warnings. Raises CheckError when a check refuses the case.\n") +
-         kMainArguments)
-            .c_str());
-
-    m.def(
-        "sweep",
-        [](double t_body, double t_fluid, double length, double area, const std::string& fluid,
-           const std::string& shape, double angle, const std::string& face, double fin_gap, double tube_diameter,
-           std::optional<double> emissivity, std::optional<std::string> fluid_file, std::optional<std::string> kelo,
-           std::optional<double> pressure, double from_, double to, double step, std::optional<std::string> table,
-           std::optional<std::string> ccl, std::optional<std::string> name) {
-            return sweep({t_body, t_fluid, length, area, fluid, shape, angle, face, fin_gap, tube_diameter,
-                          emissivity, fluid_file, kelo, pressure},
-                         from_, to, step, table, ccl, name);
-        },
-        py::kw_only(), py::arg("t_body") = 100.0, py::arg("t_fluid") = 20.0, py::arg("length") = 0.1,
-        py::arg("area") = 1.0, py::arg("fluid") = "", py::arg("shape") = "vertical-plate", py::arg("angle") = 0.0,
-        py::arg("face") = "upper", py::arg("fin_gap") = 0.005, py::arg("tube_diameter") = 0.1,
-        py::arg("emissivity") = py::none(), py::arg("fluid_file") = py::none(), py::arg("kelo") = py::none(),
-        py::arg("pressure") = py::none(), py::arg("from_") = 0.0, py::arg("to") = 100.0, py::arg("step") = 5.0,
-        py::arg("table") = py::none(), py::arg("ccl") = py::none(), py::arg("name") = py::none(),
-        (std::string("The main window's sweep over a range of surface temperatures, without the checks, as the "
-                     "window's table. Returns a Sweep whose attributes are the quantities of steady() as arrays "
-                     "over the points. Raises CheckError for a range that cannot be swept, OSError when a file "
-                     "cannot be written (t_body plays no part: the range gives the surface temperatures).\n"
-                     "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
-                     "    to=100              the highest surface temperature, °C\n"
-                     "    step=5              the step, °C\n"
-                     "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
-                     "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
-                     "    name=None           ... with this boundary condition's name\n") +
-         kMainArguments)
-            .c_str());
-
-    m.def(
-        "cool",
-        [](double t_body, double t_fluid, double length, double area, const std::string& fluid,
-           const std::string& shape, double angle, const std::string& face, double fin_gap, double tube_diameter,
-           std::optional<double> emissivity, std::optional<std::string> fluid_file, std::optional<std::string> kelo,
-           std::optional<double> pressure, double mass, double cooling_area, double target, double steps,
-           const std::string& heat_capacity, std::optional<std::string> data, std::optional<std::string> picture,
-           const std::string& picture_background) {
-            return cool({t_body, t_fluid, length, area, fluid, shape, angle, face, fin_gap, tube_diameter,
-                         emissivity, fluid_file, kelo, pressure},
-                        mass, cooling_area, target, steps, heat_capacity, data, picture, picture_background);
-        },
-        py::kw_only(), py::arg("t_body") = 100.0, py::arg("t_fluid") = 20.0, py::arg("length") = 0.1,
-        py::arg("area") = 1.0, py::arg("fluid") = "", py::arg("shape") = "vertical-plate", py::arg("angle") = 0.0,
-        py::arg("face") = "upper", py::arg("fin_gap") = 0.005, py::arg("tube_diameter") = 0.1,
-        py::arg("emissivity") = py::none(), py::arg("fluid_file") = py::none(), py::arg("kelo") = py::none(),
-        py::arg("pressure") = py::none(), py::arg("mass") = 1.0, py::arg("cooling_area") = 1.0,
-        py::arg("target") = 30.0, py::arg("steps") = 10000.0, py::arg("heat_capacity") = "constant:1000",
-        py::arg("data") = py::none(), py::arg("picture") = py::none(), py::arg("picture_background") = "black",
-        (std::string("The cooling window's run: the body cools (or warms) from t_body to target in the fluid at "
-                     "t_fluid. Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body) "
-                     "and warnings. Raises CheckError when the run is refused or stops (its .result holds the "
-                     "run so far).\n"
-                     "    mass=1              kg\n"
-                     "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
-                     "    target=30           the target temperature, °C\n"
-                     "    steps=10000         the number of temperature steps\n"
-                     "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
-                     "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\",\n"
-                     "                        \"17246\"\n"
-                     "    emissivity=None     radiation to the fluid's temperature is on when given\n"
-                     "    data=None           writes the window's data file\n"
-                     "    picture=None        saves the window's picture of the curve as BMP\n"
-                     "    picture_background  \"black\" (default) or \"white\"\n") +
-         kMainArguments)
-            .c_str());
+    // The three calculations take their keywords through the vectorcall protocol: a call of
+    // steady() costs little more than the calculation itself.
+    static PyMethodDef methods[] = {
+        {"steady", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&steadyCall)),
+         METH_FASTCALL | METH_KEYWORDS, nullptr},
+        {"sweep", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&sweepCall)),
+         METH_FASTCALL | METH_KEYWORDS, nullptr},
+        {"cool", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&coolCall)),
+         METH_FASTCALL | METH_KEYWORDS, nullptr},
+        {nullptr, nullptr, 0, nullptr}};
+    static const std::string docs[3] = {steadyDoc(), sweepDoc(), coolDoc()};
+    for (int i = 0; i < 3; ++i) {
+        methods[i].ml_doc = docs[i].c_str();
+        m.attr(methods[i].ml_name) = py::reinterpret_steal<py::object>(
+            PyCFunction_NewEx(&methods[i], m.ptr(), m.attr("__name__").ptr()));
+    }
 
     m.def(
         "format_fixed",
