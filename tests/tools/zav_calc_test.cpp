@@ -224,6 +224,65 @@ INSTANTIATE_TEST_SUITE_P(Cases, ZavCalcTest, ::testing::ValuesIn(kCases),
                              return name + "_" + std::to_string(param.index);
                          });
 
+// --format csv: a header and rows of the same doubles as the JSON of the same options.
+struct CsvCase {
+    const char* what;
+    std::vector<std::string> args;
+    std::size_t rows; // points of the sweep, the curve's start and steps
+};
+
+void PrintTo(const CsvCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<CsvCase> kCsvCases = {
+    {"steady", {"steady", "--shape", "sphere", "--emissivity", "0,6"}, 1},
+    {"sweep", {"sweep", "--fluid", "water", "--from", "10", "--to", "90", "--step", "20"}, 5},
+    {"cool", {"cool", "--steps", "20", "--target", "50"}, 21},
+};
+
+std::vector<std::vector<std::string>> csvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            rows.back().push_back(cell);
+    }
+    return rows;
+}
+
+class ZavCalcCsvTest : public ::testing::TestWithParam<CsvCase> {};
+
+TEST_P(ZavCalcCsvTest, RowsHoldTheJsonValues) {
+    TempFolder folder;
+    const CalcRun json = runCalc(folder, GetParam().args);
+    std::vector<std::string> csvArgs = GetParam().args;
+    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
+    const CalcRun csv = runCalc(folder, csvArgs);
+    ASSERT_EQ(json.status, 0);
+    ASSERT_EQ(csv.status, 0);
+    nlohmann::json records = nlohmann::json::parse(json.out);
+    if (records.contains("curve")) // a cooling run: its curve, point by point
+        records = {{{"time", records["curve"]["time"]}, {"t_body", records["curve"]["t_body"]}}};
+    else if (!records.is_array())
+        records = nlohmann::json::array({records});
+    const std::vector<std::vector<std::string>> rows = csvRows(csv.out);
+    ASSERT_EQ(rows.size(), GetParam().rows + 1);
+    const std::vector<std::string>& header = rows[0];
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        ASSERT_EQ(rows[r].size(), header.size());
+        for (std::size_t k = 0; k < header.size(); ++k) {
+            const nlohmann::json& expected =
+                records.size() == 1 && records[0][header[k]].is_array() ? records[0][header[k]][r - 1]
+                                                                        : records[r - 1][header[k]];
+            EXPECT_EQ(std::strtod(rows[r][k].c_str(), nullptr), expected.get<double>()) << header[k];
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ZavCalcCsvTest, ::testing::ValuesIn(kCsvCases),
+                         [](const ::testing::TestParamInfo<CsvCase>& param) { return param.param.what; });
+
 } // namespace
 
 } // namespace zav::test
