@@ -4,6 +4,7 @@
 // the JSON values must give under the window's format; the messages are the windows' own.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -237,6 +238,8 @@ const std::vector<CsvCase> kCsvCases = {
     {"steady", {"steady", "--shape", "sphere", "--emissivity", "0,6"}, 1},
     {"sweep", {"sweep", "--fluid", "water", "--from", "10", "--to", "90", "--step", "20"}, 5},
     {"cool", {"cool", "--steps", "20", "--target", "50"}, 21},
+    // Beyond 100 000 steps every k-th: k = 3, the start, steps 3, 6, … 249 999 and the last.
+    {"cool thinned", {"cool", "--steps", "250001", "--target", "31"}, 1 + 83333 + 1},
 };
 
 std::vector<std::vector<std::string>> csvRows(const std::string& text) {
@@ -281,7 +284,11 @@ TEST_P(ZavCalcCsvTest, RowsHoldTheJsonValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ZavCalcCsvTest, ::testing::ValuesIn(kCsvCases),
-                         [](const ::testing::TestParamInfo<CsvCase>& param) { return param.param.what; });
+                         [](const ::testing::TestParamInfo<CsvCase>& param) {
+                             std::string name = param.param.what;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
 
 } // namespace
 

@@ -9,6 +9,8 @@
 #include "export/sweeps.h"
 #include "tools/calc/cooling_bitmap.h"
 
+#include <cmath>
+
 namespace zav::calc {
 
 const std::array<Quantity, 17> kQuantities = {{
@@ -78,8 +80,9 @@ private:
 // The run's progress is not shown; its curve is kept as numbers and drawn on the picture.
 class CurveView : public CoolingView {
 public:
-    CurveView(CoolingResult& result, CoolingBitmap* picture, int plotType)
-        : m_result(result), m_picture(picture), m_plotType(plotType) {}
+    CurveView(CoolingResult& result, CoolingBitmap* picture, int plotType, double stepCount)
+        : m_result(result), m_picture(picture), m_plotType(plotType),
+          m_stride(stepCount > kMaxCurveSteps ? static_cast<long long>(std::ceil(stepCount / kMaxCurveSteps)) : 1) {}
     void setProgressMaximum(int) override {}
     void setProgressPosition(int) override {}
     void setUpPlot(double tLow, double tHigh, double scaleTime) override {
@@ -91,12 +94,24 @@ public:
             m_result.time.push_back(0);
             m_result.tBody.push_back(state.startTemperature);
         }
-        m_result.time.push_back(state.coolingTime);
-        m_result.tBody.push_back(state.tBody);
         ++m_result.steps;
+        m_lastTime = state.coolingTime;
+        m_lastTemperature = state.tBody;
+        if (m_result.steps % m_stride == 0) {
+            m_result.time.push_back(state.coolingTime);
+            m_result.tBody.push_back(state.tBody);
+        }
         if (m_picture != nullptr) {
             if (const std::optional<PlotPixel> pixel = curvePixel(state))
                 m_picture->plot(*pixel);
+        }
+    }
+
+    /// The last step's end, when the stride left it out.
+    void finish() {
+        if (m_result.steps % m_stride != 0) {
+            m_result.time.push_back(m_lastTime);
+            m_result.tBody.push_back(m_lastTemperature);
         }
     }
 
@@ -104,6 +119,9 @@ private:
     CoolingResult& m_result;
     CoolingBitmap* m_picture;
     int m_plotType;
+    long long m_stride; // every step's end up to kMaxCurveSteps steps, every k-th beyond
+    double m_lastTime = 0;
+    double m_lastTemperature = 0;
 };
 
 std::string notWrittenMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo zapísať."; }
@@ -193,11 +211,12 @@ CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& coolin
         return result;
     }
     CoolingBitmap picture;
-    CurveView view(result, files.picture.empty() ? nullptr : &picture, files.plotType);
+    CurveView view(result, files.picture.empty() ? nullptr : &picture, files.plotType, cooling.stepCount);
     const CoolingCaseInputs inputs(steady, cooling);
     CoolingState state;
     MessageLog log;
     result.outcome = runCooling(state, inputs, log, view, files.data.empty() ? nullptr : &dataFile);
+    view.finish();
     const bool failed = result.outcome != CoolingOutcome::Completed;
     result.warnings = log.warnings(failed);
     if (failed)

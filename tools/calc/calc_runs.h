@@ -75,12 +75,16 @@ struct CoolingFiles {
     int plotType = 0;    // "Typ grafu": 0 black background, 1 white
 };
 
+constexpr double kMaxCurveSteps = 100000;
+
 struct CoolingResult {
     CoolingOutcome outcome = CoolingOutcome::Refused;
     double coolingTime = 0; // s, as far as the run got
     double scaleTime = 0;   // s, of the scale pass
     long long steps = 0;    // simulation steps done
-    /// The curve: the start (0 s, the body temperature) and the end of every simulation step.
+    /// The curve: the start (0 s, the body temperature) and the end of every simulation step; of a
+    /// run of more than kMaxCurveSteps steps, the end of every k-th step and of the last, k the
+    /// smallest that keeps the curve within kMaxCurveSteps + 2 points.
     std::vector<double> time;  // s
     std::vector<double> tBody; // °C
     std::vector<std::string> warnings;
