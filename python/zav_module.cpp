@@ -4,19 +4,21 @@
 // whose attributes are the quantities; a refused case raises zav.CheckError with the window's
 // message; range warnings of a user-defined fluid go through Python's warnings module as
 // zav.RangeWarning. Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
-#include <cmath>
-#include <optional>
-#include <string>
-#include <vector>
+#include "core/number_format.h"
+#include "export/cel_file.h"
+#include "tools/calc/calc_options.h"
+#include "tools/calc/calc_runs.h"
 
 #include <pybind11/pybind11.h>
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
-#include "core/number_format.h"
-#include "export/cel_file.h"
-#include "tools/calc/calc_options.h"
-#include "tools/calc/calc_runs.h"
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace py = pybind11;
 using namespace zav;

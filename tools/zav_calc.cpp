@@ -5,19 +5,21 @@
 // or choice of those windows and takes its default from there. Results go to standard output as
 // JSON or CSV; messages to standard error. Exit status 0 done, 1 refused by a check or a file that
 // could not be written, 2 a usage error or a value that is not a number.
-#include <cmath>
-#include <cstdio>
-#include <iostream>
-#include <limits>
-#include <string>
-
-#include <CLI/CLI.hpp>
-
 #include "core/number_format.h"
 #include "export/cel_file.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_output.h"
 #include "tools/calc/calc_runs.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -311,8 +313,17 @@ std::string usageMessage(const CLI::ParseError& e) {
     const std::string what = e.what();
     const std::size_t colon = what.rfind(": ");
     const std::string detail = colon == std::string::npos ? std::string() : what.substr(colon + 2);
-    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr)
-        return "nečakaný argument: " + detail + ".";
+    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+        // CLI11 names them last first.
+        std::vector<std::string> words;
+        std::istringstream split(detail);
+        for (std::string word; split >> word;)
+            words.insert(words.begin(), word);
+        std::string list;
+        for (const std::string& word : words)
+            list += (list.empty() ? "" : " ") + word;
+        return "nečakaný argument: " + list + ".";
+    }
     if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr)
         return "chýba podpríkaz: steady, sweep alebo cool.";
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
@@ -386,6 +397,12 @@ int main(int argc, char* argv[]) {
     coolCommand->add_option("--picture-background", cool.background, "pozadie obrázka: black (čierne), white (biele)")->type_name("MENO")
         ->capture_default_str();
 
+    const std::string first = argc > 1 ? argv[1] : "-";
+    if (first[0] != '-' && first != "steady" && first != "sweep" && first != "cool") {
+        std::cerr << kProgram << ": neznámy podpríkaz „" << argv[1] << "“; možnosti: steady, sweep, cool. Pozri "
+                  << "„zav-calc --help“.\n";
+        return kUsage;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

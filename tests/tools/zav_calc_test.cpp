@@ -138,8 +138,9 @@ const std::vector<CalcCase> kCases = {
     {"fluid file missing", {"steady", "--fluid-file", "chyba.json"}, 2, {}, {}, "Súbor „chyba.json“ sa nepodarilo otvoriť."},
     {"user without a file", {"steady", "--fluid", "user"}, 2, {}, {}, "Tekutina user potrebuje svoj opis: --fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo."},
     {"unknown shape", {"steady", "--shape", "hexagon"}, 2, {}, {}, nullptr},
-    {"unknown option", {"steady", "--speed", "1"}, 2, {}, {}, nullptr},
-    {"no subcommand", {}, 2, {}, {}, nullptr},
+    {"unknown option", {"steady", "--speed", "1", "--x"}, 2, {}, {}, "nečakaný argument: --speed 1 --x."},
+    {"no subcommand", {}, 2, {}, {}, "chýba podpríkaz"},
+    {"unknown subcommand", {"stedy"}, 2, {}, {}, "neznámy podpríkaz „stedy“"},
     {"option without value", {"steady", "--t-body"}, 2, {}, {}, nullptr},
     {"unknown format", {"steady", "--format", "xml"}, 2, {}, {}, nullptr},
     // Sweeps (sweeps.out): the last point of the default range is the main window's default case.

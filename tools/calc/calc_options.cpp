@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc/calc_options.h"
 
+#include "core/number_format.h"
+#include "io/kelo_file.h"
+
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
-
-#include <nlohmann/json.hpp>
-
-#include "core/number_format.h"
-#include "io/kelo_file.h"
 
 namespace zav::calc {
 

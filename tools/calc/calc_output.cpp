@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc/calc_output.h"
 
-#include <charconv>
-#include <cmath>
+#include "tools/calc/calc_runs.h"
 
 #include <nlohmann/json.hpp>
 
-#include "tools/calc/calc_runs.h"
+#include <charconv>
+#include <cmath>
 
 namespace zav::calc {
 

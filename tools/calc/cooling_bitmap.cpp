@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc/cooling_bitmap.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zav::calc {
