@@ -514,9 +514,9 @@ PYBIND11_MODULE(zav, m) {
                                                   "in SI units, temperatures in °C, and the warnings' texts.");
     for (const Quantity& q : kQuantities) {
         const auto member = q.value;
-        result.def_property_readonly(q.key, [member](const Result& r) { return r.state.*member; });
+        result.def_property_readonly(q.key, [member](const Result& r) { return r.state.*member; }, q.meaning);
     }
-    result.def_readonly("warnings", &Result::warnings)
+    result.def_readonly("warnings", &Result::warnings, "the range warnings' texts")
         .def("__repr__", &resultRepr)
         .def("as_dict", [](const Result& r) {
             py::dict d;
@@ -528,8 +528,9 @@ PYBIND11_MODULE(zav, m) {
     auto sweepResult = py::class_<SweepResult>(
         m, "Sweep", "The points of a sweep: every quantity as an array (or list) over the surface temperatures.");
     for (std::size_t i = 0; i < kQuantities.size(); ++i)
-        sweepResult.def_property_readonly(kQuantities[i].key, [i](const SweepResult& r) { return r.columns[i]; });
-    sweepResult.def_readonly("warnings", &SweepResult::warnings)
+        sweepResult.def_property_readonly(kQuantities[i].key, [i](const SweepResult& r) { return r.columns[i]; },
+                                          kQuantities[i].meaning);
+    sweepResult.def_readonly("warnings", &SweepResult::warnings, "the range warnings' texts, each once")
         .def("__len__", [](const SweepResult& r) { return r.count; });
 
     py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.")
@@ -538,7 +539,7 @@ PYBIND11_MODULE(zav, m) {
         .def_readonly("steps", &CoolingRun::steps, "simulation steps done")
         .def_readonly("time", &CoolingRun::time, "the curve's times, s: 0 and the end of every step")
         .def_readonly("t_body", &CoolingRun::tBody, "the curve's body temperatures, °C")
-        .def_readonly("warnings", &CoolingRun::warnings);
+        .def_readonly("warnings", &CoolingRun::warnings, "the range warnings' texts, each once");
 
     // The three calculations take their keywords through the vectorcall protocol: a call of
     // steady() costs little more than the calculation itself.

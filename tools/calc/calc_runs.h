@@ -21,6 +21,7 @@ namespace zav::calc {
 struct Quantity {
     const char* key;
     double ConvectionState::*value;
+    const char* meaning; // what it is, with its unit
 };
 
 /// The record's quantities in the order of their columns: the two temperatures of the case, then
