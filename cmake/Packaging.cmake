@@ -15,7 +15,8 @@ set(_zav_packaging "${PROJECT_SOURCE_DIR}/packaging")
 # The files that name the version have to name the project's.
 foreach(pair IN ITEMS "${ZAV_APP_ID}.metainfo.xml|<release version=\"${PROJECT_VERSION}\""
                       "changelog|zav (${PROJECT_VERSION})"
-                      "zav.1|\"zav ${PROJECT_VERSION}\"")
+                      "zav.1|\"zav ${PROJECT_VERSION}\""
+                      "zav-calc.1|\"zav ${PROJECT_VERSION}\"")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 _zav_file)
   list(GET pair 1 _zav_text)
@@ -48,7 +49,7 @@ install(FILES "${_zav_packaging}/copyright" DESTINATION "${_zav_docdir}")
 
 find_program(ZAV_GZIP gzip REQUIRED)
 set(_zav_compressed)
-foreach(pair IN ITEMS "changelog|changelog.gz" "zav.1|zav.1.gz")
+foreach(pair IN ITEMS "changelog|changelog.gz" "zav.1|zav.1.gz" "zav-calc.1|zav-calc.1.gz")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 _zav_source)
   list(GET pair 1 _zav_target)
@@ -64,7 +65,8 @@ foreach(pair IN ITEMS "changelog|changelog.gz" "zav.1|zav.1.gz")
 endforeach()
 add_custom_target(zav_packaging_files ALL DEPENDS ${_zav_compressed})
 install(FILES "${PROJECT_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${_zav_docdir}")
-install(FILES "${PROJECT_BINARY_DIR}/packaging/zav.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/zav.1.gz" "${PROJECT_BINARY_DIR}/packaging/zav-calc.1.gz"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
 # The Debian package.
 set(CPACK_GENERATOR "DEB")
@@ -94,11 +96,21 @@ radiation, and shows the total coefficient and the heat flow.
 A range of surface temperatures can be written into a table for a
 spreadsheet, into a boundary condition for the ANSYS CFX pre-processor and
 into a chart. A second window simulates how a body cools down or warms up in
-the fluid. The user interface is in Slovak.")
+the fluid. The user interface is in Slovak.
+
+The same calculations run without the windows: the command zav-calc writes
+them as JSON or CSV, and the Python module zav returns them to scripts and
+notebooks.")
 
 # The libraries come from dpkg-shlibdeps (package dpkg-dev); Qt loads the xcb platform plugin and
 # the Slovak translation of its own dialogs at run time, which no library dependency brings.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# The Python module zav is built for the Python of its build (Debian 12: 3.11); the rest of the
+# package works without Python. NumPy makes its sweeps and curves arrays.
+if(ZAV_PYTHON_VERSION)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3 (>= ${ZAV_PYTHON_VERSION}), python3 (<< ${ZAV_PYTHON_NEXT_VERSION})")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-numpy")
+endif()
 find_program(ZAV_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(ZAV_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,0 +1,233 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""One truth: a table of cases through the windows (zav-scenario), zav-calc and the module zav.
+
+zav-calc's JSON and the module give the same doubles; the main window's fields are the module's
+values in the window's format, its status text is the message of CheckError and of zav-calc's
+"error"; the chart's series (printed as shortest round-trip numbers) are the module's sweep; the
+cooling window's time is the module's cooling time in its format.
+"""
+import json
+import os
+import struct
+import subprocess
+
+import pytest
+import zav
+
+CALC = os.environ["ZAV_CALC"]
+SCENARIO = os.environ["ZAV_SCENARIO"]
+
+# The main window's result fields: (edit, key, precision, decimals, scale, suffix).
+RESULT_FIELDS = [
+    ("Edit15", "t_mean", 10, 2, 1, ""),
+    ("Edit3", "density", 10, 3, 1, ""),
+    ("Edit4", "conductivity", 10, 4, 1, ""),
+    ("Edit5", "dyn_viscosity", 10, 2, 1e6, " e-6"),
+    ("Edit6", "kin_viscosity", 10, 2, 1e6, " e-6"),
+    ("Edit7", "heat_capacity", 10, 1, 1, ""),
+    ("Edit21", "expansion_coeff", 5, 3, 1000, " e-3"),
+    ("Edit8", "prandtl", 10, 3, 1, ""),
+    ("Edit9", "grashof", 6, 2, 1, ""),
+    ("Edit14", "rayleigh", 6, 2, 1, ""),
+    ("Edit12", "nusselt", 10, 4, 1, ""),
+    ("Edit13", "alpha_total", 6, 3, 1, ""),
+    ("Edit18", "heat_flow", 6, 2, 1, ""),
+]
+
+# The windows' controls of each option: (edit or None, window); choices are radio buttons.
+EDITS = {"t_body": "Form1.Edit1", "t_fluid": "Form1.Edit2", "length": "Form1.Edit10", "area": "Form1.Edit17",
+         "angle": "Form1.Edit16", "fin_gap": "Form1.Edit11", "tube_diameter": "Form1.Edit19",
+         "mass": "Form2.Edit1", "cooling_area": "Form2.Edit3", "target": "Form2.Edit4", "steps": "Form2.Edit6",
+         "from_": "Form6.Edit1", "to": "Form6.Edit2", "step": "Form6.Edit3", "pressure": "Form8.Edit54"}
+SHAPES = ["vertical-plate", "inclined-plate", "horizontal-plate", "cube", "vertical-cylinder",
+          "horizontal-cylinder", "sphere", "finned-tube"]
+FLUIDS = {"air": "RadioButton1", "water": "RadioButton10"}
+HEAT_CAPACITY = {"carbon-steel": "RadioButton3", "17246": "RadioButton1"}
+FLUID_KINDS = {"constant": "RadioButton1", "linear": "RadioButton2", "quadratic": "RadioButton3"}
+
+
+def comma(value):
+    return repr(float(value)).replace(".", ",")
+
+
+def window_script(case, kind):
+    """The windows' steps of a case: what a user would type and click."""
+    lines = []
+    for key, value in case.items():
+        if key in EDITS:
+            lines.append(f"set {EDITS[key]} {comma(value)}")
+    if "shape" in case:
+        lines.append(f"click Form1.RadioButton{2 + SHAPES.index(case['shape'])}")
+    if case.get("face") == "lower":
+        lines.append("click Form1.RadioButton12")
+    if case.get("fluid") in FLUIDS:
+        lines.append(f"click Form1.{FLUIDS[case['fluid']]}")
+    if "fluid_file" in case:
+        fluid = case["fluid_file"]
+        lines.append("click Form1.Button2")
+        lines.append(f"click Form8.{FLUID_KINDS[fluid['kind']]}")
+        first = {"constant": 1, "linear": 6, "quadratic": 16}[fluid["kind"]]
+        for key, value in fluid.items():
+            if key == "density" and fluid["kind"] == "constant":
+                lines.append(f"set Form8.Edit{first + 1} {comma(value)}")
+            elif key == "t_min":
+                lines.append(f"set Form8.Edit{first + 8} {comma(value)}")
+            elif key == "t_max":
+                lines.append(f"set Form8.Edit{first + 9} {comma(value)}")
+    if "kelo" in case:
+        lines += ["click Form1.Button2", "click Form8.RadioButton4", "answer open gas.kelo", "click Form8.Button3"]
+    if kind == "cool":
+        lines.insert(0, "menu Form1.Ochladzovanie1")
+        if "emissivity" in case:
+            lines.append(f"set Form2.Edit10 {comma(case['emissivity'])}")
+        else:
+            lines.append("click Form2.CheckBox1")
+        if case.get("heat_capacity") in HEAT_CAPACITY:
+            lines.append(f"click Form5.{HEAT_CAPACITY[case['heat_capacity']]}")
+        lines += ["click Form2.Button1", "print Form2.Edit7", "print Form1.StatusBar1[2]"]
+        return "\n".join(lines) + "\n"
+    if "emissivity" in case:
+        lines += ["click Form1.CheckBox1", f"set Form1.Edit20 {comma(case['emissivity'])}"]
+    if kind == "sweep":
+        lines += ["answer save table.txt", "menu Form1.Ulodosboru1", "click Form1.Button1",
+                  "print Form7.Series1", "print Form7.Series2", "print Form7.Series3"]
+        return "\n".join(lines) + "\n"
+    lines.append("click Form1.Button1")
+    lines += [f"print Form1.{edit}" for edit, *_ in RESULT_FIELDS]
+    lines.append("print Form1.StatusBar1[2]")
+    return "\n".join(lines) + "\n"
+
+
+def calc_options(case):
+    options = []
+    for key, value in case.items():
+        if key == "fluid_file":
+            options += ["--fluid-file", "fluid_file.json"]
+        elif key == "kelo":
+            options += ["--kelo", "gas.kelo"]
+        else:
+            option = "--from" if key == "from_" else "--" + key.replace("_", "-")
+            options += [option, str(value)]
+    return options
+
+
+def module_arguments(case):
+    arguments = dict(case)
+    if "fluid_file" in arguments:
+        arguments["fluid_file"] = "fluid_file.json"
+    if "kelo" in arguments:
+        arguments["kelo"] = "gas.kelo"
+    return arguments
+
+
+def write_kelo(path):
+    """A KELO coefficient file of an air-like gas: 29 little-endian doubles and a 20-byte name."""
+    values = [5.0, 1e-7, 0.045, 0, 0, 0,          # viscosity, µPa·s
+              1.0, 1e-9, 0, 0, 0, 0,              # compressibility
+              5.0, 0, 0.065, 0, 0, 0,             # conductivity, mW/(m·K)
+              950.0, 0, 0.16, 0, 0, 0,            # heat capacity, J/(kg·K)
+              -50.0, 500.0, 0.05e6, 10e6, 287.0]  # °C, °C, Pa, Pa, J/(kg·K)
+    with open(path, "wb") as f:
+        f.write(struct.pack("<29d", *values) + b"Vzduch".ljust(20, b"\0"))
+
+
+def run_all(tmp_path, case, kind):
+    if "fluid_file" in case:
+        (tmp_path / "fluid_file.json").write_text(json.dumps(case["fluid_file"]))
+    if "kelo" in case:
+        write_kelo(tmp_path / "gas.kelo")
+    (tmp_path / "case.zs").write_text(window_script(case, kind))
+    window = subprocess.run([SCENARIO, "case.zs"], cwd=tmp_path, capture_output=True, text=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    assert window.returncode == 0, window.stderr
+    texts = dict(line.split("=", 1) for line in window.stdout.splitlines() if "=" in line)
+    calc = subprocess.run([CALC, kind] + calc_options(case), cwd=tmp_path, capture_output=True, text=True)
+    cwd = os.getcwd()
+    os.chdir(tmp_path)
+    try:
+        function = getattr(zav, kind)
+        try:
+            module = function(**module_arguments(case))
+            error = None
+        except zav.CheckError as e:
+            module, error = e.result, str(e)
+    finally:
+        os.chdir(cwd)
+    return texts, calc, module, error
+
+
+STEADY_CASES = [
+    {},
+    {"t_body": 80, "shape": "cube", "emissivity": 0.5},
+    {"t_body": 45, "t_fluid": 15, "fluid": "water", "shape": "horizontal-cylinder", "length": 0.05},
+    {"t_body": 300, "shape": "inclined-plate", "angle": 50, "area": 2.5},
+    {"t_body": -20, "shape": "horizontal-plate", "face": "lower", "length": 0.3},
+    {"t_body": 150, "shape": "finned-tube", "length": 0.01, "fin_gap": 0.008, "tube_diameter": 0.05},
+    {"t_body": 1500, "shape": "sphere", "emissivity": 0.9, "length": 0.2},
+    {"t_body": 60, "fluid_file": {"kind": "constant", "density": 1.5}, "shape": "vertical-cylinder"},
+    {"t_body": 90, "t_fluid": 10, "fluid_file": {"kind": "linear", "t_min": 20, "t_max": 80}},
+    {"t_body": 200, "kelo": True, "pressure": 0.1},
+    {"t_body": 300, "t_fluid": 200, "fluid": "water"},
+    {"t_body": 20, "shape": "horizontal-plate"},
+]
+
+
+@pytest.mark.parametrize("case", STEADY_CASES, ids=lambda c: json.dumps(c))
+def test_steady_is_one_truth(tmp_path, case):
+    texts, calc, module, error = run_all(tmp_path, case, "steady")
+    record = json.loads(calc.stdout)
+    status = texts["Form1.StatusBar1[2]"]
+    if error is not None:
+        assert calc.returncode == 1
+        assert record["error"] == error == status
+        return
+    assert calc.returncode == 0 and status == ""
+    for edit, key, precision, decimals, scale, suffix in RESULT_FIELDS:
+        value = getattr(module, key)
+        assert record[key] == value, key
+        assert texts[f"Form1.{edit}"] == zav.format_fixed(value * scale, precision, decimals) + suffix, key
+    assert record["alpha_conv"] == module.alpha_conv and record["alpha_rad"] == module.alpha_rad
+
+
+SWEEP_CASES = [
+    {},
+    {"shape": "sphere", "emissivity": 0.7, "from_": -40, "to": 400, "step": 20},
+    {"fluid": "water", "t_fluid": 30, "from_": 0, "to": 100, "step": 2.5, "shape": "cube"},
+    {"fluid_file": {"kind": "quadratic"}, "from_": 10, "to": 90, "step": 10},
+]
+
+
+@pytest.mark.parametrize("case", SWEEP_CASES, ids=lambda c: json.dumps(c))
+def test_sweep_is_one_truth(tmp_path, case):
+    texts, calc, module, error = run_all(tmp_path, case, "sweep")
+    assert error is None and calc.returncode == 0
+    records = json.loads(calc.stdout)
+    for series, key in (("Series1", "alpha_total"), ("Series2", "alpha_rad"), ("Series3", "alpha_conv")):
+        count, points = texts[f"Form7.{series}"].split(":", 1)
+        pairs = [p.split(";") for p in points.split()]
+        assert int(count) == len(module) == len(records) == len(pairs)
+        assert [float(x) for x, _ in pairs] == list(module.t_body) == [r["t_body"] for r in records]
+        assert [float(y) for _, y in pairs] == list(getattr(module, key)) == [r[key] for r in records]
+
+
+COOLING_CASES = [
+    {"steps": 200, "emissivity": 1},
+    {"steps": 100, "target": 40, "heat_capacity": "carbon-steel", "mass": 5, "cooling_area": 0.3},
+    {"steps": 50, "t_body": 10, "t_fluid": 60, "target": 50, "heat_capacity": "17246", "emissivity": 0.6},
+    {"steps": 80, "fluid": "water", "t_body": 90, "target": 30, "shape": "sphere"},
+    {"steps": 2.5},
+]
+
+
+@pytest.mark.parametrize("case", COOLING_CASES, ids=lambda c: json.dumps(c))
+def test_cooling_is_one_truth(tmp_path, case):
+    texts, calc, module, error = run_all(tmp_path, case, "cool")
+    record = json.loads(calc.stdout)
+    assert record["cooling_time"] == module.cooling_time
+    assert texts["Form2.Edit7"] == zav.format_fixed(module.cooling_time, 8, 1)
+    assert record["curve"]["t_body"] == list(module.t_body)
+    assert record["steps"] == module.steps
+    if error is not None:
+        assert calc.returncode == 1 and record["error"] == error == texts["Form1.StatusBar1[2]"]
+    else:
+        assert calc.returncode == 0 and "error" not in record

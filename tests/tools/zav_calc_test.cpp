@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// zav-calc as a user runs it: options → JSON fields, exit status and messages. The expected
+// numbers are the main and cooling windows' texts for the same case (tests/scenarios/*.out), which
+// the JSON values must give under the window's format; the messages are the windows' own.
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "core/number_format.h"
+#include "temp_folder.h"
+
+namespace zav::test {
+
+namespace {
+
+struct CalcRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs zav-calc in `folder` with `args`; "{dir}" in an argument stands for the folder.
+CalcRun runCalc(const TempFolder& folder, const std::vector<std::string>& args) {
+    std::string command = "cd " + shellQuoted(folder.path().string()) + " && " + shellQuoted(ZAV_CALC);
+    for (std::string arg : args) {
+        for (std::size_t at = arg.find("{dir}"); at != std::string::npos; at = arg.find("{dir}"))
+            arg.replace(at, 5, folder.path().string());
+        command += " " + shellQuoted(arg);
+    }
+    command += " > out.txt 2> err.txt";
+    CalcRun run;
+    const int status = std::system(command.c_str());
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = readAll(folder.file("out.txt"));
+    run.err = readAll(folder.file("err.txt"));
+    return run;
+}
+
+// A result field as the window shows it: formatFixed(value·scale, precision, decimals).
+struct WindowText {
+    const char* key;
+    int precision;
+    int decimals;
+    double scale;
+    const char* text;
+};
+
+struct CalcCase {
+    const char* what;
+    std::vector<std::string> args;
+    int status;
+    std::vector<WindowText> fields; // of the object, or of the last object of an array
+    std::vector<const char*> warnings;
+    const char* message; // the error's text, in JSON (when there is JSON) and on standard error
+};
+
+// The window's formats of its fields.
+WindowText tMean(const char* t) { return {"t_mean", 10, 2, 1, t}; }
+WindowText density(const char* t) { return {"density", 10, 3, 1, t}; }
+WindowText expansion(const char* t) { return {"expansion_coeff", 5, 3, 1000, t}; }
+WindowText rayleigh(const char* t) { return {"rayleigh", 6, 2, 1, t}; }
+WindowText nusselt(const char* t) { return {"nusselt", 10, 4, 1, t}; }
+WindowText alpha(const char* t) { return {"alpha_total", 6, 3, 1, t}; }
+WindowText heatFlow(const char* t) { return {"heat_flow", 6, 2, 1, t}; }
+WindowText coolingTime(const char* t) { return {"cooling_time", 8, 1, 1, t}; }
+
+const char* const kLinearFluidTemperature =
+    "Teplota tekutiny je mimo rozsah platnosti aproximačnej rovnice lineárnej regresie!";
+const char* const kQuadraticMean = "Stredná teplota je mimo rozsah platnosti aproximačnej rovnice kvadratickej regresie!";
+const char* const kQuadraticFluid =
+    "Teplota tekutiny je mimo rozsah platnosti aproximačnej rovnice kvadratickej regresie!";
+const char* const kNotFinite = "Výsledok nie je konečné číslo: skontrolujte charakteristický rozmer, plochu, údaje "
+                               "geometrie (uhol, rozostup rebier, priemer rúrky) a vlastnosti tekutiny !!!";
+const char* const kTargetMessage = "Teplota ochladenia musí ležať medzi teplotou tekutiny a teplotou telesa !!!";
+const char* const kInvalidName = "Názov okrajovej podmienky „alfa stena“ nie je platný: musí začínať písmenom bez "
+                                 "diakritiky a obsahovať iba písmená bez diakritiky, číslice a znak „_“; súbor pre "
+                                 "Ansys sa nezapíše.";
+
+const std::vector<CalcCase> kCases = {
+    // The main window (calculation.out, radiation.out, failures.out, user_fluid.out).
+    {"defaults", {"steady"}, 0, {tMean("60,00"), density("1,057"), rayleigh("5,36058E+0006"), alpha("7,362"), heatFlow("589,00")}, {}, nullptr},
+    {"decimal point", {"steady", "--length", "0.1", "--t-body", "1e2"}, 0, {alpha("7,362")}, {}, nullptr},
+    {"inclined plate", {"steady", "--shape", "inclined-plate", "--angle", "30"}, 0, {rayleigh("4,64240E+0006"), nusselt("25,1779"), alpha("7,073")}, {}, nullptr},
+    {"upper face", {"steady", "--shape", "horizontal-plate"}, 0, {nusselt("19,4198"), alpha("5,455")}, {}, nullptr},
+    {"lower face", {"steady", "--shape", "horizontal-plate", "--face", "lower"}, 0, {nusselt("10,7743"), alpha("3,027")}, {}, nullptr},
+    {"cube", {"steady", "--shape", "cube"}, 0, {nusselt("34,3606"), alpha("9,652")}, {}, nullptr},
+    {"vertical cylinder", {"steady", "--shape", "vertical-cylinder"}, 0, {alpha("7,366")}, {}, nullptr},
+    {"horizontal cylinder", {"steady", "--shape", "horizontal-cylinder"}, 0, {alpha("7,037")}, {}, nullptr},
+    {"sphere", {"steady", "--shape", "sphere"}, 0, {nusselt("24,1711"), alpha("6,790")}, {}, nullptr},
+    {"finned tube", {"steady", "--shape", "finned-tube", "--length", "0,01"}, 0, {nusselt("1,5474"), alpha("4,347")}, {}, nullptr},
+    {"radiation", {"steady", "--emissivity", "0,8"}, 0, {alpha("14,168"), heatFlow("1133,45")}, {}, nullptr},
+    {"radiation 0,5", {"steady", "--emissivity", "0,5"}, 0, {alpha("11,616")}, {}, nullptr},
+    {"air below -73 °C", {"steady", "--t-body", "-100", "--t-fluid", "-47"}, 1, {}, {}, "Stredná teplota musí byť v rozsahu -73 až 2226°C !!!"},
+    {"air at -73 °C", {"steady", "--t-body", "-100", "--t-fluid", "-46"}, 0, {tMean("-73,00")}, {}, nullptr},
+    {"water above 100 °C", {"steady", "--fluid", "water", "--t-body", "110", "--t-fluid", "92"}, 1, {}, {}, "Stredná teplota musí byť v rozsahu 0 až 100°C !!!"},
+    {"plate at equal temperatures", {"steady", "--t-body", "20"}, 1, {}, {}, "Pre dané parametre nie je možný výpočet! 0,1<Ra<10^12 !!!"},
+    {"horizontal plate colder", {"steady", "--shape", "horizontal-plate", "--t-body", "20", "--t-fluid", "20,0001"}, 1, {}, {}, "Pre dané parametre nie je možný výpočet! 1000<Ra*f_Pr<10^10 !!!"},
+    {"finned tube out of range", {"steady", "--shape", "finned-tube", "--length", "1"}, 1, {}, {}, "Pre dané parametre nie je možný výpočet! 1000<Ra<10^7 !!!"},
+    {"constant fluid", {"steady", "--fluid-file", "{dir}/constant.json"}, 0, {density("1,500")}, {}, nullptr},
+    {"linear fluid", {"steady", "--fluid", "user", "--fluid-file", "{dir}/linear.json"}, 0, {density("1,008"), expansion("3,175")}, {}, nullptr},
+    {"linear fluid out of range", {"steady", "--fluid-file", "{dir}/linear.json", "--t-body", "25", "--t-fluid", "-5"}, 0, {tMean("10,00")}, {kLinearFluidTemperature}, nullptr},
+    {"quadratic fluid, not finite", {"steady", "--fluid-file", "{dir}/quadratic.json", "--shape", "cube", "--t-body", "300", "--t-fluid", "150"}, 1, {}, {kQuadraticMean, kQuadraticFluid}, kNotFinite},
+    // Texts that are not numbers, and usage errors (input_errors.out).
+    {"empty number", {"steady", "--t-body", ""}, 2, {}, {}, "--t-body: '' nie je platné číslo."},
+    {"grouped number", {"steady", "--t-body", "1 000"}, 2, {}, {}, "--t-body: '1 000' nie je platné číslo."},
+    {"infinity", {"steady", "--t-body", "inf"}, 2, {}, {}, "--t-body: 'inf' nie je platné číslo."},
+    {"beyond a double", {"steady", "--t-body", "1e400"}, 2, {}, {}, "--t-body: '1e400' nie je platné číslo."},
+    {"area", {"steady", "--area", "abc"}, 2, {}, {}, "--area: 'abc' nie je platné číslo."},
+    {"emissivity", {"steady", "--emissivity", "x"}, 2, {}, {}, "--emissivity: 'x' nie je platné číslo."},
+    {"angle", {"steady", "--shape", "inclined-plate", "--angle", "uhol"}, 2, {}, {}, "--angle: 'uhol' nie je platné číslo."},
+    {"fin gap", {"steady", "--fin-gap", ""}, 2, {}, {}, "--fin-gap: '' nie je platné číslo."},
+    {"tube diameter", {"steady", "--tube-diameter", "d"}, 2, {}, {}, "--tube-diameter: 'd' nie je platné číslo."},
+    {"point and comma", {"steady", "--length", "0.1,0"}, 2, {}, {}, "--length: '0.1,0' nie je platné číslo."},
+    {"fluid file field", {"steady", "--fluid-file", "{dir}/bad.json"}, 2, {}, {}, "'xxx' nie je platné číslo."},
+    {"KELO file missing", {"steady", "--kelo", "chyba.kelo"}, 2, {}, {}, "Súbor „chyba.kelo“ sa nepodarilo otvoriť."},
+    {"fluid file missing", {"steady", "--fluid-file", "chyba.json"}, 2, {}, {}, "Súbor „chyba.json“ sa nepodarilo otvoriť."},
+    {"user without a file", {"steady", "--fluid", "user"}, 2, {}, {}, "Tekutina user potrebuje svoj opis: --fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo."},
+    {"unknown shape", {"steady", "--shape", "hexagon"}, 2, {}, {}, nullptr},
+    {"unknown option", {"steady", "--speed", "1", "--x"}, 2, {}, {}, "nečakaný argument: --speed 1 --x."},
+    {"no subcommand", {}, 2, {}, {}, "chýba podpríkaz"},
+    {"unknown subcommand", {"stedy"}, 2, {}, {}, "neznámy podpríkaz „stedy“"},
+    {"option without value", {"steady", "--t-body"}, 2, {}, {}, nullptr},
+    {"unknown format", {"steady", "--format", "xml"}, 2, {}, {}, nullptr},
+    // Sweeps (sweeps.out): the last point of the default range is the main window's default case.
+    {"sweep", {"sweep"}, 0, {{"t_body", 10, 2, 1, "100,00"}, alpha("7,362")}, {}, nullptr},
+    {"sweep step 0", {"sweep", "--step", "0"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
+    {"sweep step -5", {"sweep", "--step", "-5"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
+    {"sweep too long", {"sweep", "--from", "-1000000", "--to", "1000000", "--step", "1"}, 1, {}, {}, "Rozsah teplôt povrchu by mal viac ako 1 000 000 bodov; rozsah sa nevypočíta."},
+    {"sweep step x", {"sweep", "--step", "x"}, 2, {}, {}, "--step: 'x' nie je platné číslo."},
+    {"sweep empty name", {"sweep", "--ccl", "k.ccl", "--name", ""}, 2, {}, {}, "Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše."},
+    {"sweep invalid name", {"sweep", "--ccl", "k.ccl", "--name", "alfa stena"}, 2, {}, {}, kInvalidName},
+    {"sweep table not writable", {"sweep", "--table", "priecinok-ktory-nie-je/tabulka.txt"}, 1, {}, {}, "Súbor „priecinok-ktory-nie-je/tabulka.txt“ sa nepodarilo otvoriť na zápis."},
+    // The cooling window (cooling.out).
+    {"cooling", {"cool", "--emissivity", "1"}, 0, {coolingTime("169,1")}, {}, nullptr},
+    {"cooling without radiation", {"cool"}, 0, {coolingTime("375,4")}, {}, nullptr},
+    {"cooling three steps", {"cool", "--emissivity", "1", "--steps", "3", "--target", "60"}, 0, {coolingTime("46,8")}, {}, nullptr},
+    {"target at the start", {"cool", "--target", "100"}, 1, {}, {}, kTargetMessage},
+    {"target below the fluid", {"cool", "--target", "10"}, 1, {}, {}, kTargetMessage},
+    {"body at the fluid temperature", {"cool", "--t-fluid", "100", "--target", "60"}, 1, {}, {}, "Teplota telesa sa rovná teplote tekutiny: teleso sa neochladzuje ani neohrieva !!!"},
+    {"no steps", {"cool", "--steps", "0"}, 1, {}, {}, "Počet krokov musí byť kladné číslo !!!"},
+    {"step past the fluid", {"cool", "--emissivity", "1", "--steps", "2,5"}, 1, {coolingTime("82,3")}, {}, "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!"},
+    {"check fails in the scale pass", {"cool", "--emissivity", "1", "--fluid", "water", "--t-body", "190", "--target", "100", "--steps", "100"}, 1, {coolingTime("0,0")}, {}, "Stredná teplota musí byť v rozsahu 0 až 100°C !!!"},
+    {"cooling emissivity", {"cool", "--emissivity", "x"}, 2, {}, {}, "--emissivity: 'x' nie je platné číslo."},
+    {"cooling fluid temperature", {"cool", "--t-fluid", "20°"}, 2, {}, {}, "--t-fluid: '20°' nie je platné číslo."},
+    {"cubic heat capacity", {"cool", "--heat-capacity", "cubic:1000;abc;0;0"}, 2, {}, {}, "'abc' nie je platné číslo."},
+    {"cubic of three", {"cool", "--heat-capacity", "cubic:1000,0,0"}, 2, {}, {}, nullptr},
+    {"unknown heat capacity", {"cool", "--heat-capacity", "wood"}, 2, {}, {}, nullptr},
+    {"data file not writable", {"cool", "--data", "no-such-folder/data.txt"}, 1, {}, {}, "Súbor „no-such-folder/data.txt“ sa nepodarilo otvoriť na zápis. Výpočet sa nespustí."},
+    {"picture not writable", {"cool", "--steps", "3", "--picture", "no-such-folder/curve.bmp"}, 1, {}, {}, "Súbor „no-such-folder/curve.bmp“ sa nepodarilo vytvoriť."},
+};
+
+// gtest names a case by its description.
+void PrintTo(const CalcCase& c, std::ostream* os) { *os << c.what; }
+
+class ZavCalcTest : public ::testing::TestWithParam<CalcCase> {};
+
+TEST_P(ZavCalcTest, OptionsGiveTheWindowsResults) {
+    const CalcCase& c = GetParam();
+    TempFolder folder;
+    std::ofstream(folder.file("constant.json")) << R"({"kind": "constant", "density": "1,5"})";
+    std::ofstream(folder.file("linear.json")) << R"({"kind": "linear"})";
+    std::ofstream(folder.file("quadratic.json")) << R"({"kind": "quadratic", "density": [1.2, -0.1, 0]})";
+    std::ofstream(folder.file("bad.json")) << R"({"kind": "constant", "density": "xxx"})";
+    const CalcRun run = runCalc(folder, c.args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    if (c.status == 2) {
+        EXPECT_TRUE(run.out.empty());
+        ASSERT_EQ(run.err.rfind("zav-calc: ", 0), 0u) << run.err;
+        if (c.message != nullptr) {
+            EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        }
+        return;
+    }
+    if (c.message != nullptr) {
+        EXPECT_EQ(run.err, std::string("zav-calc: ") + c.message + "\n");
+    }
+    if (run.out.empty()) {
+        EXPECT_TRUE(c.fields.empty());
+        return;
+    }
+    nlohmann::json result = nlohmann::json::parse(run.out);
+    if (result.is_array())
+        result = result.back();
+    for (const WindowText& field : c.fields) {
+        ASSERT_TRUE(result.contains(field.key)) << field.key;
+        EXPECT_EQ(formatFixed(result[field.key].get<double>() * field.scale, field.precision, field.decimals),
+                  field.text)
+            << field.key;
+    }
+    std::vector<std::string> warnings(c.warnings.begin(), c.warnings.end());
+    EXPECT_EQ(result["warnings"].get<std::vector<std::string>>(), warnings);
+    if (c.message != nullptr) {
+        EXPECT_EQ(result.value("error", ""), c.message);
+    } else {
+        EXPECT_FALSE(result.contains("error"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ZavCalcTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<CalcCase>& param) {
+                             std::string name;
+                             for (char ch : std::string(param.param.what))
+                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return name + "_" + std::to_string(param.index);
+                         });
+
+// --format csv: a header and rows of the same doubles as the JSON of the same options.
+struct CsvCase {
+    const char* what;
+    std::vector<std::string> args;
+    std::size_t rows; // points of the sweep, the curve's start and steps
+};
+
+void PrintTo(const CsvCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<CsvCase> kCsvCases = {
+    {"steady", {"steady", "--shape", "sphere", "--emissivity", "0,6"}, 1},
+    {"sweep", {"sweep", "--fluid", "water", "--from", "10", "--to", "90", "--step", "20"}, 5},
+    {"cool", {"cool", "--steps", "20", "--target", "50"}, 21},
+    // Beyond 100 000 steps every k-th: k = 3, the start, steps 3, 6, … 249 999 and the last.
+    {"cool thinned", {"cool", "--steps", "250001", "--target", "31"}, 1 + 83333 + 1},
+};
+
+std::vector<std::vector<std::string>> csvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            rows.back().push_back(cell);
+    }
+    return rows;
+}
+
+class ZavCalcCsvTest : public ::testing::TestWithParam<CsvCase> {};
+
+TEST_P(ZavCalcCsvTest, RowsHoldTheJsonValues) {
+    TempFolder folder;
+    const CalcRun json = runCalc(folder, GetParam().args);
+    std::vector<std::string> csvArgs = GetParam().args;
+    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
+    const CalcRun csv = runCalc(folder, csvArgs);
+    ASSERT_EQ(json.status, 0);
+    ASSERT_EQ(csv.status, 0);
+    nlohmann::json records = nlohmann::json::parse(json.out);
+    if (records.contains("curve")) // a cooling run: its curve, point by point
+        records = {{{"time", records["curve"]["time"]}, {"t_body", records["curve"]["t_body"]}}};
+    else if (!records.is_array())
+        records = nlohmann::json::array({records});
+    const std::vector<std::vector<std::string>> rows = csvRows(csv.out);
+    ASSERT_EQ(rows.size(), GetParam().rows + 1);
+    const std::vector<std::string>& header = rows[0];
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        ASSERT_EQ(rows[r].size(), header.size());
+        for (std::size_t k = 0; k < header.size(); ++k) {
+            const nlohmann::json& expected =
+                records.size() == 1 && records[0][header[k]].is_array() ? records[0][header[k]][r - 1]
+                                                                        : records[r - 1][header[k]];
+            EXPECT_EQ(std::strtod(rows[r][k].c_str(), nullptr), expected.get<double>()) << header[k];
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ZavCalcCsvTest, ::testing::ValuesIn(kCsvCases),
+                         [](const ::testing::TestParamInfo<CsvCase>& param) {
+                             std::string name = param.param.what;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
+
+} // namespace
+
+} // namespace zav::test

@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/calc/calc_runs.h"
+
+#include "core/heat_capacity.h"
+#include "core/steady_state.h"
+#include "export/cel_file.h"
+#include "export/cooling_data_file.h"
+#include "export/replacing_file.h"
+#include "export/sweeps.h"
+#include "tools/calc/cooling_bitmap.h"
+
+#include <cmath>
+
+namespace zav::calc {
+
+const std::array<Quantity, 17> kQuantities = {{
+    {"t_body", &ConvectionState::tBody, "surface temperature of the body, °C"},
+    {"t_fluid", &ConvectionState::tFluid, "temperature of the fluid, °C"},
+    {"t_mean", &ConvectionState::tMean, "mean (film) temperature, °C"},
+    {"density", &ConvectionState::density, "density of the fluid, kg/m³"},
+    {"conductivity", &ConvectionState::conductivity, "thermal conductivity of the fluid, W/(m·K)"},
+    {"dyn_viscosity", &ConvectionState::dynViscosity, "dynamic viscosity of the fluid, Pa·s"},
+    {"kin_viscosity", &ConvectionState::kinViscosity, "kinematic viscosity of the fluid, m²/s"},
+    {"heat_capacity", &ConvectionState::heatCapacity, "specific heat capacity of the fluid, J/(kg·K)"},
+    {"expansion_coeff", &ConvectionState::expansionCoeff, "volumetric expansion coefficient of the fluid, 1/K"},
+    {"prandtl", &ConvectionState::prandtl, "Prandtl number"},
+    {"grashof", &ConvectionState::grashof, "Grashof number"},
+    {"rayleigh", &ConvectionState::rayleigh, "Rayleigh number (of the inclined plate below its critical value: times the cosine of its angle)"},
+    {"nusselt", &ConvectionState::nusselt, "Nusselt number"},
+    {"alpha_conv", &ConvectionState::alphaConv, "convective heat transfer coefficient, W/(m²·K)"},
+    {"alpha_rad", &ConvectionState::alphaRad, "radiative heat transfer coefficient, W/(m²·K) (0 without radiation)"},
+    {"alpha_total", &ConvectionState::alphaTotal, "total heat transfer coefficient, W/(m²·K)"},
+    {"heat_flow", &ConvectionState::heatFlow, "heat flow from the surface, W"},
+}};
+
+namespace {
+
+// The main window's inputs as its calculation reads them into its state.
+ConvectionState startState(const SteadyCase& steady) {
+    ConvectionState state;
+    state.emissivity = steady.emissivity;
+    state.tBody = steady.tBody;
+    state.tFluid = steady.tFluid;
+    state.charLength = steady.charLength;
+    state.area = steady.area;
+    return state;
+}
+
+// The chart of the table sweep: the front ends have none. (abandonChart is the hook of a sweep
+// cancelled by its user, which these sweeps never are; it has no override marker, so that this
+// compiles beside a ChartSink with or without it.)
+class NoChart : public ChartSink {
+public:
+    void prepareChart(long long) override {}
+    void setChartPoint(long long, const ConvectionState&) override {}
+    void finishChart() override {}
+    void abandonChart() {}
+};
+
+// The cooling window's fields, its heat-capacity window and the main window, as plain values.
+class CoolingCaseInputs : public CoolingInputs {
+public:
+    CoolingCaseInputs(const SteadyCase& steady, const CoolingCase& cooling)
+        : m_steady(steady), m_cooling(cooling), m_mainWindow(steady) {}
+    const EvaluationInputs& mainWindow() const override { return m_mainWindow; }
+    MainWindowInputs mainWindowInputs() const override {
+        return {m_steady.tBody, m_steady.tFluid, m_steady.charLength, m_steady.area};
+    }
+    double mass() const override { return m_cooling.mass; }
+    double coolingArea() const override { return m_cooling.coolingArea; }
+    double targetTemperature() const override { return m_cooling.targetTemperature; }
+    double stepCount() const override { return m_cooling.stepCount; }
+    bool radiationOn() const override { return m_cooling.radiationOn; }
+    double emissivity() const override { return m_cooling.emissivity; }
+    double materialHeatCapacity(double t) const override { return zav::materialHeatCapacity(m_cooling.heatCapacity, t); }
+
+private:
+    const SteadyCase& m_steady;
+    const CoolingCase& m_cooling;
+    CaseInputs m_mainWindow;
+};
+
+// The run's progress is not shown; its curve is kept as numbers and drawn on the picture.
+class CurveView : public CoolingView {
+public:
+    CurveView(CoolingResult& result, CoolingBitmap* picture, int plotType, double stepCount)
+        : m_result(result), m_picture(picture), m_plotType(plotType),
+          m_stride(stepCount > kMaxCurveSteps ? static_cast<long long>(std::ceil(stepCount / kMaxCurveSteps)) : 1) {}
+    void setProgressMaximum(int) override {}
+    void setProgressPosition(int) override {}
+    void setUpPlot(double tLow, double tHigh, double scaleTime) override {
+        if (m_picture != nullptr)
+            m_picture->setUpPlot(plotScheme(m_plotType), tLow, tHigh, scaleTime);
+    }
+    void plotPoint(const CoolingState& state) override {
+        if (m_result.time.empty()) {
+            m_result.time.push_back(0);
+            m_result.tBody.push_back(state.startTemperature);
+        }
+        ++m_result.steps;
+        m_lastTime = state.coolingTime;
+        m_lastTemperature = state.tBody;
+        if (m_result.steps % m_stride == 0) {
+            m_result.time.push_back(state.coolingTime);
+            m_result.tBody.push_back(state.tBody);
+        }
+        if (m_picture != nullptr) {
+            if (const std::optional<PlotPixel> pixel = curvePixel(state))
+                m_picture->plot(*pixel);
+        }
+    }
+
+    /// The last step's end, when the stride left it out.
+    void finish() {
+        if (m_result.steps % m_stride != 0) {
+            m_result.time.push_back(m_lastTime);
+            m_result.tBody.push_back(m_lastTemperature);
+        }
+    }
+
+private:
+    CoolingResult& m_result;
+    CoolingBitmap* m_picture;
+    int m_plotType;
+    long long m_stride; // every step's end up to kMaxCurveSteps steps, every k-th beyond
+    double m_lastTime = 0;
+    double m_lastTemperature = 0;
+};
+
+std::string notWrittenMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo zapísať."; }
+std::string notCreatedMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo vytvoriť."; }
+
+// "Ulož graf": the picture's bytes in place of the file, or the window's message.
+std::optional<std::string> savePicture(const CoolingBitmap& picture, const std::string& name) {
+    ReplacingFile file;
+    if (!file.open(name)) {
+        return file.failure() == ReplacingFile::Failure::ReadOnly ? openFailureMessage(file.failure(), name)
+                                                                  : notCreatedMessage(name);
+    }
+    file.write(picture.bitmapBytes());
+    if (!file.close())
+        return notCreatedMessage(name);
+    return std::nullopt;
+}
+
+} // namespace
+
+SteadyResult runSteady(const SteadyCase& steady) {
+    SteadyResult result;
+    result.state = startState(steady);
+    const CaseInputs inputs(steady);
+    MessageLog log;
+    result.ok = calculateSteadyState(result.state, inputs, log);
+    result.warnings = log.warnings(!result.ok);
+    if (!result.ok)
+        result.error = log.failure();
+    return result;
+}
+
+std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink) {
+    if (std::optional<std::string> problem = rangeProblem(range))
+        return problem;
+    const CaseInputs inputs(steady);
+    ConvectionState state = startState(steady);
+    MessageLog log;
+    const std::vector<std::string> none;
+    const long long count = sweepPointCount(range);
+    sink.prepare(count > 0 ? count : 0);
+    for (long long i = 0; i < count; ++i) {
+        state.tBody = sweepPoint(range, i);
+        evaluatePoint(state, inputs, log);
+        if (log.empty()) {
+            sink.point(i, state, none);
+        } else {
+            sink.point(i, state, log.warnings(false));
+            log.clear();
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
+                                           const SweepFiles& files) {
+    const CaseInputs inputs(steady);
+    MessageLog log;
+    if (!files.table.empty()) {
+        ConvectionState state = startState(steady);
+        NoChart chart;
+        if (!runTableSweep(state, range, inputs, log, files.table, chart))
+            return log.messages().back();
+    }
+    if (!files.ccl.empty()) {
+        ConvectionState state = startState(steady);
+        log.clear();
+        if (!runCelSweep(state, range, inputs, log, files.ccl, files.cclName, files.asctime))
+            return log.messages().back();
+    }
+    return std::nullopt;
+}
+
+std::string invalidCelNameMessage(const std::string& name) {
+    if (name.empty())
+        return "Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše.";
+    return "Názov okrajovej podmienky „" + name +
+           "“ nie je platný: musí začínať písmenom bez diakritiky a obsahovať iba písmená bez diakritiky, "
+           "číslice a znak „_“; súbor pre Ansys sa nezapíše.";
+}
+
+CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files) {
+    CoolingResult result;
+    CoolingDataFile dataFile;
+    if (!files.data.empty() && !dataFile.open(files.data)) {
+        result.error = openFailureMessage(dataFile.failure(), files.data) + " Výpočet sa nespustí.";
+        return result;
+    }
+    CoolingBitmap picture;
+    CurveView view(result, files.picture.empty() ? nullptr : &picture, files.plotType, cooling.stepCount);
+    const CoolingCaseInputs inputs(steady, cooling);
+    CoolingState state;
+    MessageLog log;
+    result.outcome = runCooling(state, inputs, log, view, files.data.empty() ? nullptr : &dataFile);
+    view.finish();
+    const bool failed = result.outcome != CoolingOutcome::Completed;
+    result.warnings = log.warnings(failed);
+    if (failed)
+        result.error = log.failure();
+    if (result.outcome == CoolingOutcome::Refused) {
+        dataFile.discard();
+        return result;
+    }
+    result.coolingTime = state.coolingTime;
+    result.scaleTime = state.scaleTime;
+    if (!files.data.empty() && !dataFile.close() && result.error.empty())
+        result.error = notWrittenMessage(files.data);
+    if (!files.picture.empty()) {
+        if (std::optional<std::string> problem = savePicture(picture, files.picture); problem && result.error.empty())
+            result.error = *problem;
+    }
+    return result;
+}
+
+} // namespace zav::calc

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The three calculations of the front ends without a window, each through the core functions the
+// windows call: the main window's checked evaluation, the sweep over the surface-temperature range
+// (with the table and CEL files the main window writes) and the cooling run of the cooling window
+// (with its data file and picture). Results are records of doubles with the messages as texts.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/convection_state.h"
+#include "core/cooling.h"
+#include "export/sweep_range.h"
+#include "tools/calc/calc_case.h"
+
+namespace zav::calc {
+
+/// A quantity of an evaluation's record: its key (snake case) and its field of the state.
+struct Quantity {
+    const char* key;
+    double ConvectionState::*value;
+    const char* meaning; // what it is, with its unit
+};
+
+/// The record's quantities in the order of their columns: the two temperatures of the case, then
+/// the results from the mean temperature to the heat flow.
+extern const std::array<Quantity, 17> kQuantities;
+
+/// The main window's calculation ("Vypočítaj") of one case.
+struct SteadyResult {
+    bool ok = false;
+    ConvectionState state; // meaningful when ok
+    std::vector<std::string> warnings;
+    std::string error; // the failed check's text when not ok
+};
+
+/// calculateSteadyState on a fresh state with the case's inputs.
+SteadyResult runSteady(const SteadyCase& steady);
+
+/// Receives the points of a sweep as they are evaluated.
+class SweepSink {
+public:
+    virtual ~SweepSink() = default;
+    /// Before the first point.
+    virtual void prepare(long long count) = 0;
+    /// Point `index` in `state`, with the range warnings its evaluation gave (usually none).
+    virtual void point(long long index, const ConvectionState& state, const std::vector<std::string>& warnings) = 0;
+};
+
+/// Evaluates every point of `range` as the window's sweeps do (evaluatePoint, without checks) and
+/// hands each to `sink`. A range that cannot be swept gives its message and nothing is evaluated.
+std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink);
+
+/// The files of a sweep; an empty name writes no such file.
+struct SweepFiles {
+    std::string table;   // the table file ("Súbor → Ulož do súboru")
+    std::string ccl;     // the CEL library ("Súbor → Ansys")
+    std::string cclName; // the boundary condition's name, valid by isValidCelName
+    std::string asctime; // the library's time line, with its line end
+};
+
+/// Writes the files through the window's own sweeps (the table first, then the library); the
+/// message of the first that could not be written, or nothing.
+std::optional<std::string> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
+                                           const SweepFiles& files);
+
+/// The message the main window shows for a boundary condition's name it refuses.
+std::string invalidCelNameMessage(const std::string& name);
+
+/// The outputs of a cooling run; an empty name writes no such file.
+struct CoolingFiles {
+    std::string data;    // the data file ("Údaje → Ulož do súboru")
+    std::string picture; // the picture as a Windows bitmap ("Ulož graf")
+    int plotType = 0;    // "Typ grafu": 0 black background, 1 white
+};
+
+constexpr double kMaxCurveSteps = 100000;
+
+struct CoolingResult {
+    CoolingOutcome outcome = CoolingOutcome::Refused;
+    double coolingTime = 0; // s, as far as the run got
+    double scaleTime = 0;   // s, of the scale pass
+    long long steps = 0;    // simulation steps done
+    /// The curve: the start (0 s, the body temperature) and the end of every simulation step; of a
+    /// run of more than kMaxCurveSteps steps, the end of every k-th step and of the last, k the
+    /// smallest that keeps the curve within kMaxCurveSteps + 2 points.
+    std::vector<double> time;  // s
+    std::vector<double> tBody; // °C
+    std::vector<std::string> warnings;
+    std::string error; // why the run was refused or stopped, or a file that could not be written
+};
+
+/// One run of the cooling window on the main window's case.
+CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files);
+
+} // namespace zav::calc

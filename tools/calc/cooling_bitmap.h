@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The cooling window's picture without a window system: the same 737 × 489 bitmap, frame, grid,
+// label positions, colours and curve pixels as the window's, placed by export/cooling_plot.h, and
+// written as the same 24-bit Windows bitmap. The labels are drawn in a small built-in pixel font,
+// so their pixels differ from the window's, which uses the desktop's font; everything else is the
+// same pixel for pixel.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "export/cooling_plot.h"
+
+namespace zav::calc {
+
+class CoolingBitmap {
+public:
+    static constexpr int kWidth = 737;
+    static constexpr int kHeight = 489;
+
+    /// White, as the window's picture before its first run.
+    CoolingBitmap();
+
+    /// Clears to the scheme's background and draws the frame and labels for the given axes.
+    void setUpPlot(const PlotScheme& scheme, double tLow, double tHigh, double scaleTime);
+    /// One pixel of the curve in the scheme's curve colour; a pixel off the picture is skipped.
+    void plot(const PlotPixel& pixel);
+
+    /// 0xRRGGBB of a pixel on the picture.
+    std::uint32_t pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y * kWidth + x)]; }
+
+    /// The picture as a Windows bitmap file: 24 bits a pixel, rows bottom up, 3780 pixels a metre.
+    std::string bitmapBytes() const;
+
+private:
+    void set(int x, int y, std::uint32_t colour);
+    void drawText(int x, int y, const std::string& text, std::uint32_t colour);
+
+    std::vector<std::uint32_t> m_pixels;
+    std::uint32_t m_curve = 0;
+};
+
+} // namespace zav::calc

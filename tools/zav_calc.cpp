@@ -1,0 +1,427 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// zav-calc: the program's calculations without its windows. `steady` is the main window's
+// "Vypočítaj", `sweep` its sweep over the surface-temperature range with the table and CEL files,
+// `cool` the cooling window's run with its data file and picture; every option stands for a field
+// or choice of those windows and takes its default from there. Results go to standard output as
+// JSON or CSV; messages to standard error. Exit status 0 done, 1 refused by a check or a file that
+// could not be written, 2 a usage error or a value that is not a number.
+#include "core/number_format.h"
+#include "export/cel_file.h"
+#include "tools/calc/calc_options.h"
+#include "tools/calc/calc_output.h"
+#include "tools/calc/calc_runs.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <limits>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace zav;
+using namespace zav::calc;
+
+constexpr int kRefused = 1;
+constexpr int kUsage = 2;
+
+const char* const kProgram = "zav-calc";
+
+// The options of the main window, as texts until they are read.
+struct MainOptions {
+    std::string tBody = "100";
+    std::string tFluid = "20";
+    std::string length = "0,1";
+    std::string area = "1";
+    std::string fluid = "air";
+    std::string shape = "vertical-plate";
+    std::string angle = "0";
+    std::string face = "upper";
+    std::string finGap = "0,005";
+    std::string tubeDiameter = "0,1";
+    std::string emissivity;
+    std::string fluidFile;
+    std::string kelo;
+    std::string pressure = "5";
+    std::string format = "json";
+};
+
+struct SweepOptions {
+    std::string from = "0";
+    std::string to = "100";
+    std::string step = "5";
+    std::string table;
+    std::string ccl;
+    std::string name;
+    bool nameGiven = false;
+};
+
+struct CoolOptions {
+    std::string mass = "1";
+    std::string coolingArea = "1";
+    std::string target = "30";
+    std::string steps = "10000";
+    std::string heatCapacity = "constant:1000";
+    std::string data;
+    std::string picture;
+    std::string background = "black";
+};
+
+// A value of an option that cannot be used: its message, for exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+double number(const std::string& option, const std::string& text) {
+    try {
+        return parseInputNumber(text);
+    } catch (const ConversionError& e) {
+        throw UsageError(option + ": " + e.what());
+    }
+}
+
+void addMainOptions(CLI::App* command, MainOptions& o, const char* emissivityHelp) {
+    command->add_option("--t-body", o.tBody, "teplota povrchu telesa (°C)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--t-fluid", o.tFluid, "teplota tekutiny (°C)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--length", o.length, "charakteristický rozmer l (m)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--area", o.area, "plocha povrchu (m²)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--fluid", o.fluid, "tekutina: air (vzduch), water (voda), user (iná: --fluid-file alebo --kelo)")->type_name("MENO")
+        ->capture_default_str();
+    command->add_option("--shape", o.shape,
+                        "tvar povrchu: vertical-plate, inclined-plate, horizontal-plate, cube, vertical-cylinder, "
+                        "horizontal-cylinder, sphere, finned-tube")->type_name("MENO")
+        ->capture_default_str();
+    command->add_option("--angle", o.angle, "uhol naklonenej plochy od zvislice (°)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--face", o.face, "plocha vodorovnej dosky: upper (horná), lower (spodná)")->type_name("MENO")
+        ->capture_default_str();
+    command->add_option("--fin-gap", o.finGap, "svetlá vzdialenosť medzi rebrami (m)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--tube-diameter", o.tubeDiameter, "priemer rebrovanej rúrky d (m)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--emissivity", o.emissivity, emissivityHelp)->type_name("HODNOTA");
+    command->add_option("--fluid-file", o.fluidFile,
+                        "vlastná tekutina zo súboru JSON (constant, linear, quadratic, kelo); zvolí --fluid user")
+        ->type_name("CESTA");
+    command->add_option("--kelo", o.kelo, "vlastná tekutina zo súboru koeficientov KELO; zvolí --fluid user")
+        ->type_name("CESTA");
+    command->add_option("--pressure", o.pressure, "tlak plynu tekutiny KELO (MPa)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--format", o.format, "výstup: json alebo csv")->type_name("MENO")->capture_default_str();
+}
+
+SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
+    SteadyCase c;
+    c.tBody = number("--t-body", o.tBody);
+    c.tFluid = number("--t-fluid", o.tFluid);
+    c.charLength = number("--length", o.length);
+    c.area = number("--area", o.area);
+    c.angleDeg = number("--angle", o.angle);
+    c.finGap = number("--fin-gap", o.finGap);
+    c.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
+    c.radiationOn = command->count("--emissivity") > 0;
+    if (c.radiationOn)
+        c.emissivity = number("--emissivity", o.emissivity);
+    try {
+        c.shape = surfaceGeometry(o.shape);
+        c.face = platePosition(o.face);
+        const bool fromFile = command->count("--fluid-file") > 0;
+        const bool fromKelo = command->count("--kelo") > 0;
+        if (fromFile && fromKelo)
+            throw UsageError("--fluid-file a --kelo sa nedajú zadať naraz.");
+        c.fluid = command->count("--fluid") > 0 || !(fromFile || fromKelo) ? fluidKind(o.fluid) : FluidKind::UserDefined;
+        const double pressure = command->count("--pressure") > 0 ? number("--pressure", o.pressure)
+                                                                  : std::numeric_limits<double>::quiet_NaN();
+        if (fromFile)
+            c.userFluid = readFluidFile(o.fluidFile, pressure);
+        else if (fromKelo)
+            c.userFluid = readKeloModel(o.kelo, std::isnan(pressure) ? number("--pressure", o.pressure) : pressure);
+        else if (c.fluid == FluidKind::UserDefined)
+            throw UsageError("Tekutina user potrebuje svoj opis: --fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo.");
+        if (o.format != "json" && o.format != "csv")
+            throw UsageError("Neznámy formát „" + o.format + "“; možnosti: json, csv.");
+    } catch (const InputError& e) {
+        throw UsageError(e.what());
+    } catch (const ConversionError& e) {
+        throw UsageError(e.what());
+    }
+    return c;
+}
+
+OutputFormat outputFormat(const MainOptions& o) { return o.format == "csv" ? OutputFormat::Csv : OutputFormat::Json; }
+
+void write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+void printWarnings(const std::vector<std::string>& warnings) {
+    for (const std::string& w : warnings)
+        std::cerr << kProgram << ": varovanie: " << w << '\n';
+}
+
+int refuse(const std::string& message) {
+    std::cerr << kProgram << ": " << message << '\n';
+    return kRefused;
+}
+
+int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
+    const SteadyCase c = readMainOptions(command, o);
+    const SteadyResult result = runSteady(c);
+    std::string text;
+    if (outputFormat(o) == OutputFormat::Json) {
+        appendJsonRecord(text, result.state, result.warnings, result.error);
+        text += '\n';
+    } else {
+        printWarnings(result.warnings);
+        if (result.ok) {
+            text = csvHeader() + '\n';
+            appendCsvRow(text, result.state);
+            text += '\n';
+        }
+    }
+    write(text);
+    return result.ok ? 0 : refuse(result.error);
+}
+
+// Writes the points as they come, in pieces of about a megabyte.
+class PrintingSink : public SweepSink {
+public:
+    explicit PrintingSink(OutputFormat format) : m_format(format) {}
+    void prepare(long long) override {
+        m_text = m_format == OutputFormat::Json ? "[" : csvHeader() + '\n';
+    }
+    void point(long long index, const ConvectionState& state, const std::vector<std::string>& warnings) override {
+        if (m_format == OutputFormat::Json) {
+            m_text += index == 0 ? "\n" : ",\n";
+            appendJsonRecord(m_text, state, warnings);
+        } else {
+            appendCsvRow(m_text, state);
+            m_text += '\n';
+            for (const std::string& w : warnings) {
+                if (std::find(m_warnings.begin(), m_warnings.end(), w) == m_warnings.end())
+                    m_warnings.push_back(w);
+            }
+        }
+        if (m_text.size() > (1 << 20)) {
+            write(m_text);
+            m_text.clear();
+        }
+    }
+    void finish() {
+        if (m_format == OutputFormat::Json)
+            m_text += "\n]\n";
+        write(m_text);
+        printWarnings(m_warnings);
+    }
+
+private:
+    OutputFormat m_format;
+    std::string m_text;
+    std::vector<std::string> m_warnings;
+};
+
+int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOptions& s) {
+    const SteadyCase c = readMainOptions(command, o);
+    const SweepRange range{number("--from", s.from), number("--to", s.to), number("--step", s.step)};
+    SweepFiles files;
+    files.table = s.table;
+    files.ccl = s.ccl;
+    if (!s.ccl.empty()) {
+        if (command->count("--name") == 0)
+            throw UsageError("--ccl potrebuje názov okrajovej podmienky: --name NÁZOV.");
+        if (!isValidCelName(s.name))
+            throw UsageError(invalidCelNameMessage(s.name));
+        files.cclName = s.name;
+        files.asctime = currentAsctime();
+    }
+    if (std::optional<std::string> problem = rangeProblem(range))
+        return refuse(*problem);
+    if (std::optional<std::string> problem = writeSweepFiles(c, range, files))
+        return refuse(*problem);
+    PrintingSink sink(outputFormat(o));
+    runSweep(c, range, sink);
+    sink.finish();
+    return 0;
+}
+
+int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOptions& k) {
+    SteadyCase c = readMainOptions(command, o);
+    CoolingCase cooling;
+    cooling.mass = number("--mass", k.mass);
+    cooling.coolingArea = number("--cooling-area", k.coolingArea);
+    cooling.targetTemperature = number("--target", k.target);
+    cooling.stepCount = number("--steps", k.steps);
+    cooling.radiationOn = c.radiationOn;
+    cooling.emissivity = c.radiationOn ? c.emissivity : 1;
+    // Radiation of the cooling is the cooling window's; the main window's switch plays no part.
+    c.radiationOn = false;
+    try {
+        cooling.heatCapacity = heatCapacityModel(k.heatCapacity);
+    } catch (const std::runtime_error& e) {
+        throw UsageError(e.what());
+    }
+    CoolingFiles files;
+    files.data = k.data;
+    files.picture = k.picture;
+    if (k.background != "black" && k.background != "white")
+        throw UsageError("Neznáme pozadie obrázka „" + k.background + "“; možnosti: black, white.");
+    files.plotType = k.background == "white" ? 1 : 0;
+
+    const CoolingResult result = runCoolingCase(c, cooling, files);
+    std::string text;
+    if (outputFormat(o) == OutputFormat::Json) {
+        text += "{\"cooling_time\":";
+        appendNumber(text, result.coolingTime, OutputFormat::Json);
+        text += ",\"scale_time\":";
+        appendNumber(text, result.scaleTime, OutputFormat::Json);
+        text += ",\"steps\":" + std::to_string(result.steps) + ",\"curve\":{\"time\":[";
+        for (std::size_t i = 0; i < result.time.size(); ++i) {
+            text += i > 0 ? "," : "";
+            appendNumber(text, result.time[i], OutputFormat::Json);
+        }
+        text += "],\"t_body\":[";
+        for (std::size_t i = 0; i < result.tBody.size(); ++i) {
+            text += i > 0 ? "," : "";
+            appendNumber(text, result.tBody[i], OutputFormat::Json);
+        }
+        text += "]},\"warnings\":[";
+        for (std::size_t i = 0; i < result.warnings.size(); ++i) {
+            text += i > 0 ? "," : "";
+            appendJsonString(text, result.warnings[i]);
+        }
+        text += ']';
+        if (!result.error.empty()) {
+            text += ",\"error\":";
+            appendJsonString(text, result.error);
+        }
+        text += "}\n";
+    } else {
+        printWarnings(result.warnings);
+        text = "time,t_body\n";
+        for (std::size_t i = 0; i < result.time.size(); ++i) {
+            appendNumber(text, result.time[i], OutputFormat::Csv);
+            text += ',';
+            appendNumber(text, result.tBody[i], OutputFormat::Csv);
+            text += '\n';
+        }
+    }
+    write(text);
+    return result.error.empty() ? 0 : refuse(result.error);
+}
+
+// CLI11's own errors in Slovak, with what they name.
+std::string usageMessage(const CLI::ParseError& e) {
+    const std::string what = e.what();
+    const std::size_t colon = what.rfind(": ");
+    const std::string detail = colon == std::string::npos ? std::string() : what.substr(colon + 2);
+    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+        // CLI11 names them last first.
+        std::vector<std::string> words;
+        std::istringstream split(detail);
+        for (std::string word; split >> word;)
+            words.insert(words.begin(), word);
+        std::string list;
+        for (const std::string& word : words)
+            list += (list.empty() ? "" : " ") + word;
+        return "nečakaný argument: " + list + ".";
+    }
+    if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr)
+        return "chýba podpríkaz: steady, sweep alebo cool.";
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+        const std::size_t end = what.find(':');
+        return "voľba " + what.substr(0, end) + " potrebuje práve jednu hodnotu.";
+    }
+    return "chybné použitie (" + what + ").";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    CLI::App app("Súčiniteľ prestupu tepla voľnou konvekciou bez okien programu ZAV: ustálený stav, rozsah "
+                 "teplôt povrchu a ochladzovanie telesa. Čísla s desatinnou bodkou alebo čiarkou. Výsledky idú na "
+                 "štandardný výstup ako JSON (alebo CSV), správy na štandardný chybový výstup. Návratový kód 0 "
+                 "úspech, 1 prípad odmietnutý kontrolou alebo súbor, ktorý sa nepodarilo zapísať, 2 chybné "
+                 "použitie alebo hodnota, ktorá nie je číslo.",
+                 kProgram);
+    app.require_subcommand(1);
+    app.get_formatter()->label("OPTIONS", "VOĽBY");
+    app.get_formatter()->label("SUBCOMMANDS", "PODPRÍKAZY");
+    app.get_formatter()->label("SUBCOMMAND", "PODPRÍKAZ");
+    app.get_formatter()->label("Usage", "Použitie");
+    app.option_defaults()->group("Voľby");
+    app.get_formatter()->column_width(34);
+    app.set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
+
+    MainOptions main;
+    SweepOptions sweep;
+    CoolOptions cool;
+
+    CLI::App* steadyCommand =
+        app.add_subcommand("steady", "výpočet hlavného okna („Vypočítaj“): jeden objekt JSON s vlastnosťami "
+                                     "tekutiny, podobnostnými číslami, súčiniteľmi prestupu tepla a tepelným tokom");
+    steadyCommand->group("Podpríkazy");
+    steadyCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
+    addMainOptions(steadyCommand, main, "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie");
+
+    CLI::App* sweepCommand = app.add_subcommand(
+        "sweep", "rozsah teplôt povrchu (bez kontrol platnosti, ako tabuľka okna): pole JSON po jednom objekte na "
+                 "teplotu; --table a --ccl zapíšu tie isté súbory ako okno");
+    sweepCommand->group("Podpríkazy");
+    sweepCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
+    addMainOptions(sweepCommand, main, "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie");
+    sweepCommand->add_option("--from", sweep.from, "najnižšia teplota povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
+    sweepCommand->add_option("--to", sweep.to, "najvyššia teplota povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
+    sweepCommand->add_option("--step", sweep.step, "krok teploty povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
+    sweepCommand->add_option("--table", sweep.table,
+                             "zapíše tabuľku (Windows-1250, desatinná čiarka, „;“) ako „Súbor → Ulož do súboru“");
+    sweepCommand->add_option("--ccl", sweep.ccl, "zapíše knižnicu CEL pre ANSYS CFX ako „Súbor → Ansys“")->type_name("CESTA");
+    sweepCommand->add_option("--name", sweep.name, "názov okrajovej podmienky v knižnici CEL (písmeno, potom "
+                                                   "písmená, číslice, „_“)")->type_name("MENO");
+
+    CLI::App* coolCommand = app.add_subcommand(
+        "cool", "ochladzovanie telesa z teploty --t-body na --target v tekutine --t-fluid (okno „Dynamika - "
+                "ochladzovanie“): čas, počet krokov a krivka");
+    coolCommand->group("Podpríkazy");
+    coolCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
+    addMainOptions(coolCommand, main, "emisivita povrchu; ak je zadaná, počíta sa aj prestup tepla sálaním");
+    coolCommand->add_option("--mass", cool.mass, "hmotnosť telesa (kg)")->type_name("HODNOTA")->capture_default_str();
+    coolCommand->add_option("--cooling-area", cool.coolingArea, "plocha ochladzovaného povrchu (m²)")->type_name("HODNOTA")
+        ->capture_default_str();
+    coolCommand->add_option("--target", cool.target, "teplota ochladenia (°C)")->type_name("HODNOTA")->capture_default_str();
+    coolCommand->add_option("--steps", cool.steps, "počet teplotných krokov")->type_name("HODNOTA")->capture_default_str();
+    coolCommand->add_option("--heat-capacity", cool.heatCapacity,
+                            "tepelná kapacita materiálu (J.kg-1.K-1): constant:HODNOTA, cubic:A,B,C,D "
+                            "(A + B·t + C·t² + D·t³, s desatinnou čiarkou cubic:A;B;C;D), carbon-steel, 17246")
+        ->capture_default_str();
+    coolCommand->add_option("--data", cool.data, "zapíše súbor údajov ochladzovania ako „Údaje → Ulož do súboru“")->type_name("CESTA");
+    coolCommand->add_option("--picture", cool.picture, "uloží obrázok krivky ako BMP („Ulož graf“)")->type_name("CESTA");
+    coolCommand->add_option("--picture-background", cool.background, "pozadie obrázka: black (čierne), white (biele)")->type_name("MENO")
+        ->capture_default_str();
+
+    const std::string first = argc > 1 ? argv[1] : "-";
+    if (first[0] != '-' && first != "steady" && first != "sweep" && first != "cool") {
+        std::cerr << kProgram << ": neznámy podpríkaz „" << argv[1] << "“; možnosti: steady, sweep, cool. Pozri "
+                  << "„zav-calc --help“.\n";
+        return kUsage;
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << kProgram << ": " << usageMessage(e) << " Pozri „zav-calc --help“.\n";
+        return kUsage;
+    }
+
+    try {
+        if (steadyCommand->parsed())
+            return runSteadyCommand(steadyCommand, main);
+        if (sweepCommand->parsed())
+            return runSweepCommand(sweepCommand, main, sweep);
+        return runCoolCommand(coolCommand, main, cool);
+    } catch (const UsageError& e) {
+        std::cerr << kProgram << ": " << e.what() << '\n';
+        return kUsage;
+    }
+}
