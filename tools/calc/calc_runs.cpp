@@ -46,15 +46,13 @@ ConvectionState startState(const SteadyCase& steady) {
     return state;
 }
 
-// The chart of the table sweep: the front ends have none. (abandonChart is the hook of a sweep
-// cancelled by its user, which these sweeps never are; it has no override marker, so that this
-// compiles beside a ChartSink with or without it.)
+// The chart of the table sweep: the front ends have none, and nobody cancels their sweeps.
 class NoChart : public ChartSink {
 public:
     void prepareChart(long long) override {}
     void setChartPoint(long long, const ConvectionState&) override {}
     void finishChart() override {}
-    void abandonChart() {}
+    void abandonChart() override {}
 };
 
 // The cooling window's fields, its heat-capacity window and the main window, as plain values.

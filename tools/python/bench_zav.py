@@ -6,7 +6,7 @@
 - zav.steady called 10^5 times in a Python loop beside an empty Python function called the same
   way (the difference per call, and the ratio).
 
-    PYTHONPATH=build/python python3 python/bench_zav.py build/tools/zav-calc
+    PYTHONPATH=build/tools/python python3 tools/python/bench_zav.py build/tools/zav-calc
 """
 import os
 import statistics
