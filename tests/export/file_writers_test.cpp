@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/steady_state.h"
 #include "core/test_support.h"
+#include "core/text_encoding.h"
 #include "temp_folder.h"
 #include "export/cel_file.h"
 #include "export/replacing_file.h"
@@ -258,6 +260,26 @@ TEST_F(FileTest, ErrorMidSweepLeavesTheOldFileAsItWas) {
     EXPECT_EQ(chart.points.size(), 2u);
     EXPECT_EQ(chart.finished, 1);
     EXPECT_EQ(filesInDir(), 1u); // no temporary file beside it
+}
+
+// Lines are written by a second thread in blocks: a sweep of several blocks and a part of one has
+// every line, in order, as writing them one by one gives.
+TEST_F(FileTest, LongSweepWritesEveryLineInItsOrder) {
+    const SweepRange range{0, 10, 0.001};
+    FakeInputs in;
+    RecordingReporter reporter;
+    RecordingChart chart;
+    ConvectionState s = defaultInputs();
+    ASSERT_TRUE(runTableSweep(s, range, in, reporter, path("long.txt"), chart));
+    std::string expected = toWindows1250(tableHeader()) + "\r\n";
+    ConvectionState one = defaultInputs();
+    for (long long i = 0; i < sweepPointCount(range); ++i) {
+        one.tBody = sweepPoint(range, i);
+        evaluatePoint(one, in, reporter);
+        expected += tableLine(one) + "\r\n";
+    }
+    EXPECT_EQ(chart.points.size(), 10001u);
+    EXPECT_TRUE(readAll(path("long.txt")) == expected);
 }
 
 // Cancels a sweep before point `at`.
