@@ -84,6 +84,14 @@ std::string celTail() {
            "END";
 }
 
+std::string invalidCelNameMessage(const std::string& name) {
+    if (name.empty())
+        return "Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše.";
+    return "Názov okrajovej podmienky „" + name +
+           "“ nie je platný: musí začínať písmenom bez diakritiky a obsahovať iba písmená bez diakritiky, "
+           "číslice a znak „_“; súbor pre Ansys sa nezapíše.";
+}
+
 bool isValidCelName(const std::string& name) {
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
     if (name.empty() || !letter(name[0]))

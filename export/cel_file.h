@@ -29,4 +29,7 @@ std::string celTail();
 /// An expression name the pre-processor accepts: an ASCII letter, then ASCII letters, digits, "_".
 bool isValidCelName(const std::string& name);
 
+/// Why a name the pre-processor would not accept is refused (empty, or not a valid name).
+std::string invalidCelNameMessage(const std::string& name);
+
 } // namespace zav

@@ -68,6 +68,10 @@ std::string openFailureMessage(ReplacingFile::Failure failure, const std::string
     return "Súbor „" + name + "“ sa nepodarilo otvoriť na zápis.";
 }
 
+std::string notWrittenMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo zapísať."; }
+
+std::string notCreatedMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo vytvoriť."; }
+
 bool ReplacingFile::open(const std::string& path) {
     discard();
     m_failure = Failure::CannotCreate;

@@ -48,6 +48,10 @@ private:
 
 /// The Slovak message of a file that could not be opened for writing, naming it.
 std::string openFailureMessage(ReplacingFile::Failure failure, const std::string& name);
+/// "Súbor „NAME“ sa nepodarilo zapísať.": writing or closing failed.
+std::string notWrittenMessage(const std::string& name);
+/// "Súbor „NAME“ sa nepodarilo vytvoriť.": a picture file that could not be made.
+std::string notCreatedMessage(const std::string& name);
 
 /// The file a path names for writing: a symbolic link followed to the file it points to (which
 /// need not exist yet), any other path as it is.

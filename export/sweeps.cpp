@@ -38,7 +38,7 @@ bool startSweep(const SweepRange& range, const std::string& fileName, const char
 bool finishSweep(const std::string& fileName, TextFile& file, Reporter& reporter) {
     if (file.close())
         return true;
-    reporter.showMessage("Súbor „" + fileName + "“ sa nepodarilo zapísať.");
+    reporter.showMessage(notWrittenMessage(fileName));
     return false;
 }
 

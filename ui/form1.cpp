@@ -307,15 +307,8 @@ bool Form1::runCelSweep() {
     if (!name)
         return true; // cancelled: no library this time
     m_celFunctionName = *name;
-    if (m_celFunctionName.isEmpty()) {
-        m_dialogs.showMessage(QStringLiteral("Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše."));
-        return true;
-    }
     if (!isValidCelName(m_celFunctionName.toStdString())) {
-        m_dialogs.showMessage(QStringLiteral("Názov okrajovej podmienky „%1“ nie je platný: musí začínať písmenom "
-                                             "bez diakritiky a obsahovať iba písmená bez diakritiky, číslice a znak "
-                                             "„_“; súbor pre Ansys sa nezapíše.")
-                                  .arg(m_celFunctionName));
+        m_dialogs.showMessage(QString::fromStdString(invalidCelNameMessage(m_celFunctionName.toStdString())));
         return true;
     }
     const SweepRange range = m_links.form6->readRange();

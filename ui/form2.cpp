@@ -195,7 +195,7 @@ void Form2::Button1Click() {
     }
     m_edit7->setText(QString::fromStdString(formatFixed(m_state.coolingTime, 8, 1)));
     if (dataFile != nullptr && !file.close())
-        m_dialogs.showMessage(QStringLiteral("Súbor „%1“ sa nepodarilo zapísať.").arg(m_dataFileName));
+        m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(m_dataFileName.toStdString())));
 }
 
 void Form2::Button2Click() {
@@ -218,14 +218,14 @@ void Form2::Button3Click() {
     const QByteArray bytes = m_image1->bitmapBytes();
     ReplacingFile file;
     if (!file.open(fileNameBytes(*name))) {
-        m_dialogs.showMessage(file.failure() == ReplacingFile::Failure::ReadOnly
-                                  ? QString::fromStdString(openFailureMessage(file.failure(), name->toStdString()))
-                                  : QStringLiteral("Súbor „%1“ sa nepodarilo vytvoriť.").arg(*name));
+        m_dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
+                                                         ? openFailureMessage(file.failure(), name->toStdString())
+                                                         : notCreatedMessage(name->toStdString())));
         return;
     }
     file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (bytes.isEmpty() || !file.close())
-        m_dialogs.showMessage(QStringLiteral("Súbor „%1“ sa nepodarilo vytvoriť.").arg(*name));
+        m_dialogs.showMessage(QString::fromStdString(notCreatedMessage(name->toStdString())));
 }
 
 void Form2::Button4Click() { showWindow(m_links.form5); }

@@ -125,9 +125,6 @@ private:
     double m_lastTemperature = 0;
 };
 
-std::string notWrittenMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo zapísať."; }
-std::string notCreatedMessage(const std::string& name) { return "Súbor „" + name + "“ sa nepodarilo vytvoriť."; }
-
 // "Ulož graf": the picture's bytes in place of the file, or the window's message.
 std::optional<std::string> savePicture(const CoolingBitmap& picture, const std::string& name) {
     ReplacingFile file;
@@ -194,14 +191,6 @@ std::optional<std::string> writeSweepFiles(const SteadyCase& steady, const Sweep
             return log.messages().back();
     }
     return std::nullopt;
-}
-
-std::string invalidCelNameMessage(const std::string& name) {
-    if (name.empty())
-        return "Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše.";
-    return "Názov okrajovej podmienky „" + name +
-           "“ nie je platný: musí začínať písmenom bez diakritiky a obsahovať iba písmená bez diakritiky, "
-           "číslice a znak „_“; súbor pre Ansys sa nezapíše.";
 }
 
 CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files) {

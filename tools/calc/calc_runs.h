@@ -66,9 +66,6 @@ struct SweepFiles {
 std::optional<std::string> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
                                            const SweepFiles& files);
 
-/// The message the main window shows for a boundary condition's name it refuses.
-std::string invalidCelNameMessage(const std::string& name);
-
 /// The outputs of a cooling run; an empty name writes no such file.
 struct CoolingFiles {
     std::string data;    // the data file ("Údaje → Ulož do súboru")
