@@ -188,8 +188,31 @@ bool roundShort(double value, int keep, ShortDigits& out) {
     return true;
 }
 
+// Writes the exponent form of `digits` (exactly `precision` of them, value d,ddd·10^exponent) to
+// `out`; returns the end.
 char* writeExponentForm(char* out, bool negative, const char* digits, int precision, int exponent,
-                        char decimalSeparator);
+                        char decimalSeparator) {
+    if (negative)
+        *out++ = '-';
+    *out++ = digits[0];
+    if (precision > 1) {
+        *out++ = decimalSeparator;
+        std::memcpy(out, digits + 1, static_cast<std::size_t>(precision - 1));
+        out += precision - 1;
+    }
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int e = std::abs(exponent);
+    if (e >= 10000) {
+        const auto [end, error] = std::to_chars(out, out + 8, e);
+        return error == std::errc() ? end : out;
+    }
+    out[0] = static_cast<char>('0' + e / 1000);
+    out[1] = static_cast<char>('0' + e / 100 % 10);
+    out[2] = static_cast<char>('0' + e / 10 % 10);
+    out[3] = static_cast<char>('0' + e % 10);
+    return out + 4;
+}
 
 char* fastExponent(double value, int precision, char decimalSeparator, char* out) {
     ShortDigits rounded;
@@ -198,10 +221,10 @@ char* fastExponent(double value, int precision, char decimalSeparator, char* out
     return writeExponentForm(out, value < 0, rounded.digits, precision, rounded.exponent, decimalSeparator);
 }
 
-// Exact integer arithmetic for the fixed form: a double is m·2^e with m < 2^53, so |value|·10^d
-// with d ≤ 22 is an integer numerator over a power of two that fits in 128 bits whenever the value
-// has at most 22 integer digits and is not far below 10^-d. Rounding half away from zero is then a
-// look at one bit.
+// Exact integer arithmetic for the fixed and the exponent form: a double is m·2^e with m < 2^53,
+// so |value|·10^d with |d| ≤ 22 is an integer numerator over a power of two (or a power of ten)
+// that fits in 128 bits whenever the value is not far from 10^-d. Rounding half away from zero is
+// then a look at one bit (or at the remainder).
 __extension__ typedef unsigned __int128 Wide;
 
 constexpr int kWideDecimals = 22;
@@ -265,6 +288,14 @@ char* writeAllDigits(char* end, std::uint64_t q) {
         *--at = static_cast<char>('0' + q);
     }
     return at;
+}
+
+char* writeAllDigits(char* end, Wide q) {
+    while (q >> 64 != 0) {
+        *--end = static_cast<char>('0' + static_cast<int>(q % 10));
+        q /= 10;
+    }
+    return writeAllDigits(end, static_cast<std::uint64_t>(q));
 }
 
 int wideDigitCount(Wide q) {
@@ -343,51 +374,8 @@ bool scaleExactly(double magnitude, int shift, Wide& truncated, Wide& rounded) {
     return true;
 }
 
-// Writes q's decimal digits, at least minimumDigits of them, backwards from `end`; returns the start.
-char* writeWideBackwards(char* end, Wide q, int minimumDigits) {
-    char* at = end;
-    while (q >> 64 != 0) {
-        *--at = static_cast<char>('0' + static_cast<int>(q % 10));
-        q /= 10;
-    }
-    auto small = static_cast<std::uint64_t>(q);
-    do {
-        *--at = static_cast<char>('0' + static_cast<int>(small % 10));
-        small /= 10;
-    } while (small != 0);
-    while (end - at < minimumDigits)
-        *--at = '0';
-    return at;
-}
-
-// Writes the exponent form of `digits` (exactly `precision` of them, value d,ddd·10^exponent) to
-// `out`; returns the end.
-char* writeExponentForm(char* out, bool negative, const char* digits, int precision, int exponent,
-                        char decimalSeparator) {
-    if (negative)
-        *out++ = '-';
-    *out++ = digits[0];
-    if (precision > 1) {
-        *out++ = decimalSeparator;
-        std::memcpy(out, digits + 1, static_cast<std::size_t>(precision - 1));
-        out += precision - 1;
-    }
-    *out++ = 'E';
-    *out++ = exponent < 0 ? '-' : '+';
-    const int e = std::abs(exponent);
-    if (e >= 10000) {
-        const auto [end, error] = std::to_chars(out, out + 8, e);
-        return error == std::errc() ? end : out;
-    }
-    out[0] = static_cast<char>('0' + e / 1000);
-    out[1] = static_cast<char>('0' + e / 100 % 10);
-    out[2] = static_cast<char>('0' + e / 10 % 10);
-    out[3] = static_cast<char>('0' + e % 10);
-    return out + 4;
-}
-
 // The exponent form in exact integer arithmetic, for decimal exponents within 22 of the precision
-// (every value a table holds but the smallest and the largest); false outside.
+// (every value a table holds but the smallest and the largest); nullptr outside.
 char* exactExponent(double value, int precision, char decimalSeparator, char* out) {
     const double magnitude = std::fabs(value);
     std::uint64_t bits = 0;
@@ -424,10 +412,7 @@ char* exactExponent(double value, int precision, char decimalSeparator, char* ou
         ++exponent;
     }
     char digits[32];
-    if (rounded >> 64 == 0)
-        writeAllDigits(digits + precision, static_cast<std::uint64_t>(rounded)); // exactly `precision`
-    else
-        writeWideBackwards(digits + precision, rounded, precision);
+    writeAllDigits(digits + precision, rounded); // exactly `precision` of them
     return writeExponentForm(out, value < 0, digits, precision, exponent, decimalSeparator);
 }
 
@@ -478,7 +463,7 @@ char* fastFixed(double value, int precision, int decimals, char decimalSeparator
         // Every fraction digit is written; the integer part alone is wide.
         if (decimals > 0)
             *--at = decimalSeparator;
-        writeWideBackwards(at, rounded, 1);
+        writeAllDigits(at, rounded);
     } else {
         auto small = static_cast<std::uint64_t>(rounded);
         at = writeLowDigits(at, small, static_cast<int>(at - (end - decimals)));
@@ -533,38 +518,9 @@ std::string formatExponent(double value, int precision, char decimalSeparator) {
     return std::string(buffer, writeExponent(buffer, value, precision, decimalSeparator));
 }
 
-char* writeFixed(char* out, double value, int precision, int decimals, char decimalSeparator) {
-    decimals = std::clamp(decimals, 0, kWideDecimals);
-    if (std::isfinite(value)) {
-        if (char* end = fastFixed(value, clampPrecision(precision), decimals, decimalSeparator, out))
-            return end;
-    }
-    const std::string text = formatFixed(value, precision, decimals, decimalSeparator);
-    const std::size_t length = std::min(text.size(), kMaxNumberText);
-    std::memcpy(out, text.data(), length);
-    return out + length;
-}
-
-void appendFixed(std::string& text, double value, int precision, int decimals, char decimalSeparator) {
-    if (decimals > kWideDecimals) {
-        text += formatFixed(value, precision, decimals, decimalSeparator);
-        return;
-    }
-    char buffer[kMaxNumberText];
-    text.append(buffer,
-                static_cast<std::size_t>(writeFixed(buffer, value, precision, decimals, decimalSeparator) - buffer));
-}
-
-std::string formatFixed(double value, int precision, int decimals, char decimalSeparator) {
-    if (!std::isfinite(value))
-        return nonFiniteText(value);
-    precision = clampPrecision(precision);
-    decimals = std::max(decimals, 0);
-    char buffer[kMaxNumberText];
-    if (decimals <= kWideDecimals) {
-        if (char* end = fastFixed(value, precision, decimals, decimalSeparator, buffer))
-            return std::string(buffer, end);
-    }
+// The fixed form through the probed digits (and the exact expansion on an apparent tie): every
+// finite value, however large or small, and any number of decimals.
+std::string slowFixed(double value, int precision, int decimals, char decimalSeparator) {
     const Digits probe = probeDigits(value);
 
     // The switch to scientific notation looks at the value rounded to `precision` digits.
@@ -594,6 +550,38 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
             text.push_back(digitAt(p));
     }
     return text;
+}
+
+char* writeFixed(char* out, double value, int precision, int decimals, char decimalSeparator) {
+    precision = clampPrecision(precision);
+    decimals = std::clamp(decimals, 0, kWideDecimals);
+    if (std::isfinite(value)) {
+        if (char* end = fastFixed(value, precision, decimals, decimalSeparator, out))
+            return end;
+    }
+    const std::string text =
+        std::isfinite(value) ? slowFixed(value, precision, decimals, decimalSeparator) : nonFiniteText(value);
+    std::memcpy(out, text.data(), text.size()); // at most 22 digits, 22 decimals, sign and separator
+    return out + text.size();
+}
+
+void appendFixed(std::string& text, double value, int precision, int decimals, char decimalSeparator) {
+    if (decimals > kWideDecimals) {
+        text += formatFixed(value, precision, decimals, decimalSeparator);
+        return;
+    }
+    char buffer[kMaxNumberText];
+    text.append(buffer,
+                static_cast<std::size_t>(writeFixed(buffer, value, precision, decimals, decimalSeparator) - buffer));
+}
+
+std::string formatFixed(double value, int precision, int decimals, char decimalSeparator) {
+    if (decimals <= kWideDecimals) {
+        char buffer[kMaxNumberText];
+        return std::string(buffer, writeFixed(buffer, value, precision, decimals, decimalSeparator));
+    }
+    return std::isfinite(value) ? slowFixed(value, clampPrecision(precision), decimals, decimalSeparator)
+                                : nonFiniteText(value);
 }
 
 std::string formatGeneral(double value, char decimalSeparator) {

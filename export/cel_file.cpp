@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/cel_file.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <locale.h>
 
 namespace zav {
 
@@ -40,23 +38,15 @@ std::string celHead(const std::string& name, const std::string& asctime) {
 
 namespace {
 
-// "%5.3f" in the C locale. std::to_chars rounds as printf does; the width of five never pads a
-// finite number with three decimals. Infinities and NaN are printf's own.
+// "%5.3f" in the C locale. std::to_chars rounds as printf does, in no locale; the width of five
+// never pads a finite number with three decimals. Infinities and NaN are printf's own ("  inf",
+// " -nan"), which no locale changes.
 void appendCelNumber(std::string& text, double value) {
-    char buffer[400];
-    if (std::isfinite(value)) {
-        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-        if (error == std::errc()) {
-            text.append(buffer, end);
-            return;
-        }
-    }
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const locale_t previous = uselocale(cLocale);
-    const int length = std::snprintf(buffer, sizeof buffer, "%5.3f", value);
-    uselocale(previous);
-    if (length > 0)
-        text.append(buffer, std::min(static_cast<std::size_t>(length), sizeof buffer - 1));
+    char buffer[400]; // the longest double with three decimals, and more
+    const char* end = std::isfinite(value)
+                          ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3).ptr
+                          : buffer + std::snprintf(buffer, sizeof buffer, "%5.3f", value);
+    text.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 } // namespace

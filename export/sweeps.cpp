@@ -100,10 +100,6 @@ private:
         }
         m_waiting.push_back(std::move(m_block));
         m_block = std::vector<ConvectionState>();
-        if (!m_spare.empty()) {
-            m_block = std::move(m_spare.back());
-            m_spare.pop_back();
-        }
         m_block.reserve(kBlock);
         m_changed.notify_all();
     }
@@ -141,9 +137,6 @@ private:
                     lines += "\r\n";
                 }
                 m_file.writeAscii(lines);
-                block.clear();
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                m_spare.push_back(std::move(block));
             }
         } catch (...) {
             const std::lock_guard<std::mutex> lock(m_mutex);
@@ -158,7 +151,6 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<std::vector<ConvectionState>> m_waiting;
-    std::vector<std::vector<ConvectionState>> m_spare;
     bool m_ending = false;
     std::exception_ptr m_failure;
     std::thread m_worker; // last: it starts when everything else is ready

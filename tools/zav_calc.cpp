@@ -126,19 +126,16 @@ SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
     try {
         c.shape = surfaceGeometry(o.shape);
         c.face = platePosition(o.face);
-        const bool fromFile = command->count("--fluid-file") > 0;
-        const bool fromKelo = command->count("--kelo") > 0;
-        if (fromFile && fromKelo)
-            throw UsageError("--fluid-file a --kelo sa nedajú zadať naraz.");
-        c.fluid = command->count("--fluid") > 0 || !(fromFile || fromKelo) ? fluidKind(o.fluid) : FluidKind::UserDefined;
-        const double pressure = command->count("--pressure") > 0 ? number("--pressure", o.pressure)
-                                                                  : std::numeric_limits<double>::quiet_NaN();
-        if (fromFile)
-            c.userFluid = readFluidFile(o.fluidFile, pressure);
-        else if (fromKelo)
-            c.userFluid = readKeloModel(o.kelo, std::isnan(pressure) ? number("--pressure", o.pressure) : pressure);
-        else if (c.fluid == FluidKind::UserDefined)
-            throw UsageError("Tekutina user potrebuje svoj opis: --fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo.");
+        FluidChoice fluid;
+        if (command->count("--fluid") > 0)
+            fluid.name = o.fluid;
+        if (command->count("--fluid-file") > 0)
+            fluid.fluidFile = o.fluidFile;
+        if (command->count("--kelo") > 0)
+            fluid.kelo = o.kelo;
+        if (command->count("--pressure") > 0)
+            fluid.pressureMpa = number("--pressure", o.pressure);
+        chooseFluid(c, fluid, {"--fluid-file", "--kelo", "--fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo"});
         if (o.format != "json" && o.format != "csv")
             throw UsageError("Neznámy formát „" + o.format + "“; možnosti: json, csv.");
     } catch (const InputError& e) {

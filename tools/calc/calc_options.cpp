@@ -239,4 +239,17 @@ UserFluidModel readKeloModel(const std::string& path, double pressureMpa) {
     return m;
 }
 
+void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionNames& names) {
+    if (choice.fluidFile && choice.kelo)
+        throw InputError(std::string(names.fluidFile) + " a " + names.kelo + " sa nedajú zadať naraz.");
+    const bool described = choice.fluidFile || choice.kelo;
+    c.fluid = choice.name ? fluidKind(*choice.name) : described ? FluidKind::UserDefined : FluidKind::Air;
+    if (choice.fluidFile)
+        c.userFluid = readFluidFile(*choice.fluidFile, choice.pressureMpa.value_or(std::nan("")));
+    else if (choice.kelo)
+        c.userFluid = readKeloModel(*choice.kelo, choice.pressureMpa.value_or(5));
+    else if (c.fluid == FluidKind::UserDefined)
+        throw InputError(std::string("Tekutina user potrebuje svoj opis: ") + names.either + ".");
+}
+
 } // namespace zav::calc

@@ -5,6 +5,7 @@
 // throws InputError (or ConversionError for a number) with a Slovak message.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/convection_state.h"
 #include "core/heat_capacity.h"
 #include "core/user_fluid.h"
+#include "tools/calc/calc_case.h"
 
 namespace zav::calc {
 
@@ -47,5 +49,25 @@ UserFluidModel readFluidFile(const std::string& path, double pressureMpa);
 /// A KELO coefficient file as the fluid window loads it (its fields' texts read back as numbers)
 /// with the gas pressure in MPa.
 UserFluidModel readKeloModel(const std::string& path, double pressureMpa);
+
+/// The fluid a front end's options name, each absent when not given.
+struct FluidChoice {
+    std::optional<std::string> name;      // "air", "water" or "user"
+    std::optional<std::string> fluidFile; // a user-defined fluid's JSON description
+    std::optional<std::string> kelo;      // a KELO coefficient file
+    std::optional<double> pressureMpa;    // the KELO gas pressure
+};
+
+/// How a front end spells its options in the messages: the fluid file's, the KELO file's, and
+/// both as a fluid "user" needs one of them.
+struct FluidOptionNames {
+    const char* fluidFile;
+    const char* kelo;
+    const char* either;
+};
+
+/// The fluid of a case: the one named, else "user" when a file describes it, else air; a
+/// user-defined fluid read from its file (a KELO gas at 5 MPa unless told).
+void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionNames& names);
 
 } // namespace zav::calc

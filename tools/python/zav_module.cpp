@@ -56,17 +56,10 @@ SteadyCase steadyCase(const MainArguments& a) {
         c.emissivity = *a.emissivity;
     c.shape = surfaceGeometry(a.shape);
     c.face = platePosition(a.face);
-    if (a.fluidFile && a.kelo)
-        throw InputError("fluid_file a kelo sa nedajú zadať naraz.");
-    // A fluid file chooses the fluid "user" unless another fluid is named.
-    c.fluid = a.fluid.empty() ? (a.fluidFile || a.kelo ? FluidKind::UserDefined : FluidKind::Air) : fluidKind(a.fluid);
-    const double pressure = a.pressure ? *a.pressure : std::nan("");
-    if (a.fluidFile)
-        c.userFluid = readFluidFile(*a.fluidFile, pressure);
-    else if (a.kelo)
-        c.userFluid = readKeloModel(*a.kelo, a.pressure ? *a.pressure : 5);
-    else if (c.fluid == FluidKind::UserDefined)
-        throw InputError("Tekutina user potrebuje svoj opis: fluid_file alebo kelo.");
+    FluidChoice fluid{std::nullopt, a.fluidFile, a.kelo, a.pressure};
+    if (!a.fluid.empty())
+        fluid.name = a.fluid;
+    chooseFluid(c, fluid, {"fluid_file", "kelo", "fluid_file alebo kelo"});
     return c;
 }
 
