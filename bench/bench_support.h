@@ -12,7 +12,9 @@ namespace zav::bench {
 
 struct MainWindowDefaults : EvaluationInputs {
     double epsilon = 0.8;
+    PropertyModel properties = PropertyModel::Builtin;
     FluidKind fluidKind() const override { return FluidKind::Air; }
+    PropertyModel propertyModel() const override { return properties; }
     SurfaceGeometry geometry() const override { return SurfaceGeometry::VerticalPlate; }
     PlatePosition platePosition() const override { return PlatePosition::Upper; }
     bool radiationOn() const override { return true; }

@@ -22,6 +22,11 @@ enum class SurfaceGeometry {
 /// Which face of a horizontal plate is computed.
 enum class PlatePosition { Upper, Lower };
 
+/// Where the properties of air and water come from: the built-in correlations (the program's
+/// published behaviour) or the international reference equations. The user-defined fluid has
+/// its own models either way.
+enum class PropertyModel { Builtin, Reference };
+
 struct ConvectionState {
     // Inputs.
     double tBody = 0;      // °C, surface temperature of the body

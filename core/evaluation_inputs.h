@@ -16,6 +16,7 @@ public:
     virtual ~EvaluationInputs() = default;
 
     virtual FluidKind fluidKind() const = 0;
+    virtual PropertyModel propertyModel() const = 0;
     virtual SurfaceGeometry geometry() const = 0;
     virtual PlatePosition platePosition() const = 0;
     virtual bool radiationOn() const = 0;

@@ -3,14 +3,22 @@
 
 #include <cmath>
 
+#include "core/air_reference.h"
 #include "core/fluid_properties.h"
 #include "core/nusselt.h"
 #include "core/user_fluid.h"
+#include "core/water_reference.h"
 
 namespace zav {
 
 const char* const kAirMeanTemperatureMessage = "Stredná teplota musí byť v rozsahu -73 až 2226°C !!!";
 const char* const kWaterMeanTemperatureMessage = "Stredná teplota musí byť v rozsahu 0 až 100°C !!!";
+const char* const kAirReferenceMeanTemperatureMessage =
+    "Stredná teplota musí byť v rozsahu -73 až 1726,85°C (referenčné vlastnosti vzduchu) !!!";
+const char* const kAirReferenceFluidTemperatureMessage =
+    "Teplota tekutiny musí byť v rozsahu -73 až 1726,85°C (referenčné vlastnosti vzduchu) !!!";
+const char* const kWaterReferenceFluidTemperatureMessage =
+    "Teplota tekutiny musí byť v rozsahu 0 až 100°C (referenčné vlastnosti vody) !!!";
 
 const char* const kNotFiniteResultMessage =
     "Výsledok nie je konečné číslo: skontrolujte charakteristický rozmer, plochu, údaje geometrie "
@@ -28,14 +36,30 @@ UserFluidSource userFluidOf(const EvaluationInputs& inputs) {
     return [&inputs] { return inputs.userFluidModel(); };
 }
 
+// The message of a temperature outside the range of the chosen model, or null.
+const char* temperatureProblem(const ConvectionState& s, FluidKind kind, PropertyModel model) {
+    const auto outside = [](double t, double low, double high) { return !(low <= t && t <= high); };
+    const bool reference = model == PropertyModel::Reference;
+    if (kind == FluidKind::Air) {
+        if (!reference)
+            return outside(s.tMean, -73, 2226) ? kAirMeanTemperatureMessage : nullptr;
+        if (outside(s.tMean, kAirReferenceMin, kAirReferenceMax))
+            return kAirReferenceMeanTemperatureMessage;
+        if (outside(s.tFluid, kAirReferenceMin, kAirReferenceMax))
+            return kAirReferenceFluidTemperatureMessage;
+    } else if (kind == FluidKind::Water) {
+        if (outside(s.tMean, 0, 100))
+            return kWaterMeanTemperatureMessage;
+        if (reference && outside(s.tFluid, kWaterReferenceMin, kWaterReferenceMax))
+            return kWaterReferenceFluidTemperatureMessage;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, Reporter& reporter) {
-    const char* message = nullptr;
-    if (kind == FluidKind::Air && !(-73 <= state.tMean && state.tMean <= 2226))
-        message = kAirMeanTemperatureMessage;
-    else if (kind == FluidKind::Water && !(0 <= state.tMean && state.tMean <= 100))
-        message = kWaterMeanTemperatureMessage;
+bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, PropertyModel model, Reporter& reporter) {
+    const char* message = temperatureProblem(state, kind, model);
     if (message == nullptr)
         return true;
     reporter.showMessage(message);
@@ -66,7 +90,7 @@ void applyRadiation(ConvectionState& s, bool radiationOn) {
 
 void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
     computeMeanTemperature(state);
-    computeFluidProperties(state, inputs.fluidKind(), userFluidOf(inputs), reporter);
+    computeFluidProperties(state, inputs.fluidKind(), inputs.propertyModel(), userFluidOf(inputs), reporter);
     computeSimilarityNumbers(state);
     computeNusselt(state, inputs);
     computeConvectiveCoefficient(state);
@@ -76,9 +100,10 @@ void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Repor
 
 bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
     const FluidKind kind = inputs.fluidKind();
-    if (!checkMeanTemperature(state, kind, reporter))
+    const PropertyModel model = inputs.propertyModel();
+    if (!checkMeanTemperature(state, kind, model, reporter))
         return false;
-    computeFluidProperties(state, kind, userFluidOf(inputs), reporter);
+    computeFluidProperties(state, kind, model, userFluidOf(inputs), reporter);
     computeSimilarityNumbers(state);
     computeNusselt(state, inputs);
     if (!checkValidity(state, inputs, reporter))

@@ -12,12 +12,18 @@ namespace zav {
 /// Texts of a mean temperature outside the built-in fluid's range.
 extern const char* const kAirMeanTemperatureMessage;
 extern const char* const kWaterMeanTemperatureMessage;
+/// Texts of a temperature outside the reference equations' range, in reference mode.
+extern const char* const kAirReferenceMeanTemperatureMessage;
+extern const char* const kAirReferenceFluidTemperatureMessage;
+extern const char* const kWaterReferenceFluidTemperatureMessage;
 /// Text of a result that is not a finite number (the inputs make the physics undefined).
 extern const char* const kNotFiniteResultMessage;
 
 /// Air -73..2226 °C, water 0..100 °C, both bounds inclusive; the user-defined fluid always passes.
-/// On failure shows the message, writes it as the status text and returns false.
-bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, Reporter& reporter);
+/// The reference properties hold for air -73..1726,85 °C and water 0..100 °C, and they need the
+/// fluid temperature in that range as well (air's β and water's λ are taken there). On failure
+/// shows the message, writes it as the status text and returns false.
+bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, PropertyModel model, Reporter& reporter);
 
 /// Pr = ν·ρ·c_p/λ, Gr = l³·9.8066·β·|ΔT|/ν², Ra = Pr·Gr.
 void computeSimilarityNumbers(ConvectionState& state);

@@ -47,6 +47,7 @@ struct MainOptions {
     std::string fluidFile;
     std::string kelo;
     std::string pressure = "5";
+    std::string properties = "builtin";
     std::string format = "json";
 };
 
@@ -108,6 +109,11 @@ void addMainOptions(CLI::App* command, MainOptions& o, const char* emissivityHel
     command->add_option("--kelo", o.kelo, "vlastná tekutina zo súboru koeficientov KELO; zvolí --fluid user")
         ->type_name("CESTA");
     command->add_option("--pressure", o.pressure, "tlak plynu tekutiny KELO (MPa)")->type_name("HODNOTA")->capture_default_str();
+    command->add_option("--properties", o.properties,
+                        "vlastnosti vzduchu a vody: builtin (vstavané aproximácie), reference (referenčné rovnice "
+                        "IAPWS-IF97, Lemmon)")
+        ->type_name("MENO")
+        ->capture_default_str();
     command->add_option("--format", o.format, "výstup: json alebo csv")->type_name("MENO")->capture_default_str();
 }
 
@@ -126,6 +132,7 @@ SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
     try {
         c.shape = surfaceGeometry(o.shape);
         c.face = platePosition(o.face);
+        c.properties = propertyModel(o.properties);
         FluidChoice fluid;
         if (command->count("--fluid") > 0)
             fluid.name = o.fluid;
@@ -165,7 +172,7 @@ int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
     const SteadyResult result = runSteady(c);
     std::string text;
     if (outputFormat(o) == OutputFormat::Json) {
-        appendJsonRecord(text, result.state, result.warnings, result.error);
+        appendJsonRecord(text, result.state, result.warnings, result.error, &result.deviation);
         text += '\n';
     } else {
         printWarnings(result.warnings);

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include "core/number_format.h"
+#include "core/reference_deviation.h"
 #include "core/steady_state.h"
 #include "export/cel_file.h"
 #include "export/sweeps.h"
@@ -59,7 +60,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs
     m_statusBar1 = new PanelStatusBar({200, 150, 200}, this);
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(m_statusBar1);
-    resize(1012, 653);
+    resize(1012, 715);
     centreOnScreen(this);
 }
 
@@ -119,7 +120,7 @@ void Form1::buildInputs(QWidget* central) {
     // The fluid's radio buttons stand on the window itself, under a frame that only frames them.
     auto* frame = new QGroupBox(QStringLiteral("Typ tekutiny (pri 101325 Pa)"), central);
     frame->setObjectName(QStringLiteral("RadioGroup1"));
-    frame->setGeometry(kLabelX, y + 2, 248, 84);
+    frame->setGeometry(kLabelX, y + 2, 248, 106);
     auto* fluids = new QButtonGroup(this);
     auto fluid = [&](const char* name, const QString& text, int row) {
         QRadioButton* button = addRadioButton(central, name, text, QRect(kLabelX + 10, y + 22 + row * 20, 170, 19));
@@ -131,8 +132,13 @@ void Form1::buildInputs(QWidget* central) {
     m_radioButton13 = fluid("RadioButton13", QStringLiteral("iná"), 2);
     auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
     connect(button2, &QPushButton::clicked, this, [this] { handle(&Form1::Button2Click); });
+    // Under the fluids, the source of air's and water's properties; off at start.
+    m_checkBoxRef = addCheckBox(central, "CheckBoxRef", QStringLiteral("Referenčné vlastnosti (IAPWS-IF97, Lemmon)"),
+                                QRect(kLabelX + 10, y + 84, 236, 19));
+    m_checkBoxRef->setToolTip(QStringLiteral(
+        "Vlastnosti vzduchu a vody z medzinárodných referenčných rovníc namiesto vstavaných aproximácií"));
     frame->lower();
-    y += 94;
+    y += 116;
 
     auto* button1 = addButton(central, "Button1", QStringLiteral("Vypočítaj"), QRect(78, y, 110, 28));
     QFont bold = button1->font();
@@ -166,7 +172,7 @@ void Form1::buildResults(QWidget* central) {
         {"Edit13", "Súč. pres. tep. (W.m-2.K-1) : ", &ConvectionState::alphaTotal, 6, 3, 1, ""},
         {"Edit18", "Tepelný tok (W) :", &ConvectionState::heatFlow, 6, 2, 1, ""},
     };
-    int y = 292;
+    int y = 314;
     for (const Row& row : rows) {
         addLabel(central, QString::fromUtf8(row.label), labelRect(y));
         QLineEdit* edit = addEdit(central, row.name, kNoResult, editRect(y));
@@ -177,6 +183,11 @@ void Form1::buildResults(QWidget* central) {
             m_edit13 = edit;
         y += 23;
     }
+    // How far the built-in properties move the result, under the results and the shapes.
+    m_presnost1 = addLabel(central, QString(), QRect(kLabelX, y + 4, 996, 36));
+    m_presnost1->setObjectName(QStringLiteral("Presnost1"));
+    m_presnost1->setWordWrap(true);
+    m_presnost1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void Form1::buildGeometry(QWidget* central) {
@@ -266,9 +277,17 @@ void Form1::Button1Click() {
         return;
     // The sweeps overwrote the state: the window's own result is that of the typed inputs.
     readInputs();
+    m_presnost1->clear();
     if (!calculateSteadyState(m_state, *this, *this))
         return;
     showResults();
+    showReferenceDeviation();
+}
+
+void Form1::showReferenceDeviation() {
+    if (fluidKind() == FluidKind::UserDefined || propertyModel() == PropertyModel::Reference)
+        return;
+    m_presnost1->setText(QString::fromStdString(referenceDeviationText(referenceDeviation(m_state, *this))));
 }
 
 namespace {
@@ -382,6 +401,10 @@ FluidKind Form1::fluidKind() const {
     if (m_radioButton13->isChecked())
         return FluidKind::UserDefined;
     return FluidKind::Air;
+}
+
+PropertyModel Form1::propertyModel() const {
+    return m_checkBoxRef->isChecked() ? PropertyModel::Reference : PropertyModel::Builtin;
 }
 
 SurfaceGeometry Form1::geometry() const {

@@ -98,9 +98,12 @@ private:
     bool runTableSweep();
     bool runCelSweep();
     void showResults();
+    // Presnost1: the deviation of the built-in properties from the reference, for air and water.
+    void showReferenceDeviation();
 
     // EvaluationInputs: the window's fields at the moment the core asks.
     FluidKind fluidKind() const override;
+    PropertyModel propertyModel() const override;
     SurfaceGeometry geometry() const override;
     PlatePosition platePosition() const override;
     bool radiationOn() const override;
@@ -141,12 +144,14 @@ private:
     QCheckBox* m_checkBox1 = nullptr;
     QRadioButton* m_radioButton10 = nullptr; // water
     QRadioButton* m_radioButton13 = nullptr; // user-defined fluid
+    QCheckBox* m_checkBoxRef = nullptr;      // reference properties of air and water
     QRadioButton* m_geometryButtons[8] = {};  // RadioButton2..RadioButton9 in SurfaceGeometry order
     QRadioButton* m_radioButton12 = nullptr;  // lower face
     QLineEdit* m_edit16 = nullptr;            // inclinationDeg
     QLineEdit* m_edit11 = nullptr;            // finGap
     QLineEdit* m_edit19 = nullptr;            // tubeDiameter
     QLineEdit* m_edit13 = nullptr;            // alphaTotal, shown
+    QLabel* m_presnost1 = nullptr;            // the deviation of the built-in properties
     PanelStatusBar* m_statusBar1 = nullptr;
 
     struct ResultField {

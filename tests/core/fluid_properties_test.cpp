@@ -53,7 +53,7 @@ class PropertiesTest : public ::testing::TestWithParam<PropertyCase> {};
 TEST_P(PropertiesTest, MatchesPublishedValues) {
     ConvectionState s = stateAt(GetParam().tMean, GetParam().tFluid);
     test::RecordingReporter reporter;
-    computeFluidProperties(s, GetParam().fluid, {}, reporter);
+    computeFluidProperties(s, GetParam().fluid, PropertyModel::Builtin, {}, reporter);
     expectProperties(s, GetParam());
 }
 
@@ -113,7 +113,7 @@ TEST_P(OutOfRangeTest, WritesNothing) {
     s.heatCapacity = 15;
     s.expansionCoeff = 16;
     test::RecordingReporter reporter;
-    computeFluidProperties(s, GetParam().fluid, {}, reporter);
+    computeFluidProperties(s, GetParam().fluid, PropertyModel::Builtin, {}, reporter);
     EXPECT_EQ(s.kinViscosity, 11);
     EXPECT_EQ(s.dynViscosity, 12);
     EXPECT_EQ(s.density, 13);

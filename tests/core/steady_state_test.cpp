@@ -64,10 +64,12 @@ struct MeanTemperatureCase {
     double tBody;
     double tFluid;
     const char* message; // nullptr: passes
+    PropertyModel model = PropertyModel::Builtin;
 };
 
 void PrintTo(const MeanTemperatureCase& c, std::ostream* os) {
-    *os << "fluid " << static_cast<int>(c.fluid) << " body " << c.tBody << " fluid " << c.tFluid;
+    *os << "fluid " << static_cast<int>(c.fluid) << " body " << c.tBody << " fluid " << c.tFluid
+        << (c.model == PropertyModel::Reference ? " reference" : "");
 }
 
 class MeanTemperatureTest : public ::testing::TestWithParam<MeanTemperatureCase> {};
@@ -77,7 +79,7 @@ TEST_P(MeanTemperatureTest, BoundsAreInclusive) {
     ConvectionState s = inputs(c.tBody, c.tFluid);
     s.tMean = (c.tBody + c.tFluid) * 0.5;
     RecordingReporter reporter;
-    const bool passed = checkMeanTemperature(s, c.fluid, reporter);
+    const bool passed = checkMeanTemperature(s, c.fluid, c.model, reporter);
     if (c.message == nullptr) {
         EXPECT_TRUE(passed);
         EXPECT_TRUE(reporter.messages.empty());
@@ -89,6 +91,7 @@ TEST_P(MeanTemperatureTest, BoundsAreInclusive) {
     }
 }
 
+constexpr PropertyModel kReference = PropertyModel::Reference;
 const char* const kWaterRange = "Stredná teplota musí byť v rozsahu 0 až 100°C !!!";
 const char* const kAirRange = "Stredná teplota musí byť v rozsahu -73 až 2226°C !!!";
 
@@ -103,7 +106,18 @@ INSTANTIATE_TEST_SUITE_P(
                       MeanTemperatureCase{FluidKind::Air, 4432, 20, nullptr},
                       MeanTemperatureCase{FluidKind::Air, 4433, 20, kAirRange},
                       MeanTemperatureCase{FluidKind::UserDefined, 1e6, -1e6 + 10, nullptr},
-                      MeanTemperatureCase{FluidKind::UserDefined, -1e4, -1e4, nullptr}));
+                      MeanTemperatureCase{FluidKind::UserDefined, -1e4, -1e4, nullptr},
+                      // The reference equations end at 2000 K and need the fluid temperature in
+                      // their range too (air's β, water's λ are taken there).
+                      MeanTemperatureCase{FluidKind::Air, 1726.85, 1726.85, nullptr, kReference},
+                      MeanTemperatureCase{FluidKind::Air, 1726.87, 1726.85, kAirReferenceMeanTemperatureMessage, kReference},
+                      MeanTemperatureCase{FluidKind::Air, -73, -73, nullptr, kReference},
+                      MeanTemperatureCase{FluidKind::Air, 0, -73.01, kAirReferenceFluidTemperatureMessage, kReference},
+                      MeanTemperatureCase{FluidKind::Air, 0, 1726.86, kAirReferenceFluidTemperatureMessage, kReference},
+                      MeanTemperatureCase{FluidKind::Water, 100, 100, nullptr, kReference},
+                      MeanTemperatureCase{FluidKind::Water, 110, 92, kWaterRange, kReference},
+                      MeanTemperatureCase{FluidKind::Water, 60, -0.5, kWaterReferenceFluidTemperatureMessage, kReference},
+                      MeanTemperatureCase{FluidKind::UserDefined, 1e6, 0, nullptr, kReference}));
 
 TEST(SteadyStateTest, MeanTemperatureFailureStopsBeforeTheProperties) {
     ConvectionState s = inputs(110, 92);

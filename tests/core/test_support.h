@@ -38,6 +38,7 @@ inline ::testing::AssertionResult relativelyNear(double actual, double expected,
 
 struct FakeInputs : EvaluationInputs {
     FluidKind fluid = FluidKind::Air;
+    PropertyModel properties = PropertyModel::Builtin;
     SurfaceGeometry shape = SurfaceGeometry::VerticalPlate;
     PlatePosition position = PlatePosition::Upper;
     bool radiation = false;
@@ -48,6 +49,7 @@ struct FakeInputs : EvaluationInputs {
     UserFluidModel userFluid;
 
     FluidKind fluidKind() const override { return fluid; }
+    PropertyModel propertyModel() const override { return properties; }
     SurfaceGeometry geometry() const override { return shape; }
     PlatePosition platePosition() const override { return position; }
     bool radiationOn() const override { return radiation; }

@@ -62,6 +62,8 @@ def window_script(case, kind):
         lines.append("click Form1.RadioButton12")
     if case.get("fluid") in FLUIDS:
         lines.append(f"click Form1.{FLUIDS[case['fluid']]}")
+    if case.get("properties") == "reference":
+        lines.append("click Form1.CheckBoxRef")
     if "fluid_file" in case:
         fluid = case["fluid_file"]
         lines.append("click Form1.Button2")
@@ -94,7 +96,7 @@ def window_script(case, kind):
         return "\n".join(lines) + "\n"
     lines.append("click Form1.Button1")
     lines += [f"print Form1.{edit}" for edit, *_ in RESULT_FIELDS]
-    lines.append("print Form1.StatusBar1[2]")
+    lines += ["print Form1.StatusBar1[2]", "print Form1.Presnost1"]
     return "\n".join(lines) + "\n"
 
 
@@ -169,6 +171,13 @@ STEADY_CASES = [
     {"t_body": 200, "kelo": True, "pressure": 0.1},
     {"t_body": 300, "t_fluid": 200, "fluid": "water"},
     {"t_body": 20, "shape": "horizontal-plate"},
+    {"properties": "reference"},
+    {"t_body": -50, "t_fluid": -70, "properties": "reference", "shape": "sphere", "emissivity": 0.9},
+    {"t_body": 6, "t_fluid": 2, "fluid": "water", "properties": "reference"},
+    {"t_body": 6, "t_fluid": 2, "fluid": "water"},
+    {"t_body": -50, "t_fluid": -70, "shape": "horizontal-cylinder"},
+    {"t_body": 2000, "t_fluid": 1800, "properties": "reference"},
+    {"t_body": 2000, "t_fluid": 1800},
 ]
 
 
@@ -187,6 +196,19 @@ def test_steady_is_one_truth(tmp_path, case):
         assert record[key] == value, key
         assert texts[f"Form1.{edit}"] == zav.format_fixed(value * scale, precision, decimals) + suffix, key
     assert record["alpha_conv"] == module.alpha_conv and record["alpha_rad"] == module.alpha_rad
+    # The deviation of the built-in properties: the same three values, the same percent under the
+    # window's results (none in reference mode or for a user-defined fluid).
+    indicator = texts["Form1.Presnost1"]
+    for key in ("reference_deviation", "reference_deviation_property", "reference_deviation_of_property"):
+        assert record[key] == getattr(module, key) == module.as_dict()[key], key
+    if module.reference_deviation is not None:
+        percent = zav.format_fixed(abs(module.reference_deviation) * 100, 15, 1)
+        sign = "" if percent == "0,0" else "−" if module.reference_deviation < 0 else "+"
+        assert f" o {sign}{percent} % " in indicator
+    elif case.get("properties") == "reference" or "fluid_file" in case or "kelo" in case:
+        assert indicator == ""
+    else:
+        assert "nemožno určiť" in indicator
 
 
 SWEEP_CASES = [
@@ -194,6 +216,8 @@ SWEEP_CASES = [
     {"shape": "sphere", "emissivity": 0.7, "from_": -40, "to": 400, "step": 20},
     {"fluid": "water", "t_fluid": 30, "from_": 0, "to": 100, "step": 2.5, "shape": "cube"},
     {"fluid_file": {"kind": "quadratic"}, "from_": 10, "to": 90, "step": 10},
+    {"properties": "reference", "emissivity": 0.5, "from_": -60, "to": 1700, "step": 40},
+    {"properties": "reference", "fluid": "water", "t_fluid": 10, "from_": 0, "to": 100, "step": 5},
 ]
 
 
@@ -216,6 +240,8 @@ COOLING_CASES = [
     {"steps": 50, "t_body": 10, "t_fluid": 60, "target": 50, "heat_capacity": "17246", "emissivity": 0.6},
     {"steps": 80, "fluid": "water", "t_body": 90, "target": 30, "shape": "sphere"},
     {"steps": 2.5},
+    {"steps": 100, "properties": "reference", "emissivity": 1},
+    {"steps": 60, "fluid": "water", "t_body": 95, "target": 25, "properties": "reference"},
 ]
 
 

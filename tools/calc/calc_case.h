@@ -17,13 +17,14 @@
 namespace zav::calc {
 
 /// The main window's inputs: Edit1, Edit2, Edit10, Edit17, the fluid, the shape and its own
-/// inputs, the radiation switch and Edit20.
+/// inputs, the radiation switch, Edit20 and the reference-properties switch.
 struct SteadyCase {
     double tBody = 100;     // °C
     double tFluid = 20;     // °C
     double charLength = 0.1; // m
     double area = 1;        // m²
     FluidKind fluid = FluidKind::Air;
+    PropertyModel properties = PropertyModel::Builtin; // of air and water: CheckBoxRef
     UserFluidModel userFluid; // meaningful for FluidKind::UserDefined
     SurfaceGeometry shape = SurfaceGeometry::VerticalPlate;
     PlatePosition face = PlatePosition::Upper;
@@ -50,6 +51,7 @@ class CaseInputs : public EvaluationInputs {
 public:
     explicit CaseInputs(const SteadyCase& c) : m_case(c) {}
     FluidKind fluidKind() const override { return m_case.fluid; }
+    PropertyModel propertyModel() const override { return m_case.properties; }
     SurfaceGeometry geometry() const override { return m_case.shape; }
     PlatePosition platePosition() const override { return m_case.face; }
     bool radiationOn() const override { return m_case.radiationOn; }

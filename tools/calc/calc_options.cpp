@@ -107,12 +107,16 @@ const std::vector<std::string> kShapeNames = {"vertical-plate",    "inclined-pla
                                               "cube",              "vertical-cylinder",   "horizontal-cylinder",
                                               "sphere",            "finned-tube"};
 const std::vector<std::string> kFaceNames = {"upper", "lower"};
+const std::vector<std::string> kPropertyModelNames = {"builtin", "reference"};
 
 FluidKind fluidKind(const std::string& name) { return choice<FluidKind>(name, kFluidNames, "a tekutina"); }
 SurfaceGeometry surfaceGeometry(const std::string& name) {
     return choice<SurfaceGeometry>(name, kShapeNames, "y tvar povrchu");
 }
 PlatePosition platePosition(const std::string& name) { return choice<PlatePosition>(name, kFaceNames, "a plocha"); }
+PropertyModel propertyModel(const std::string& name) {
+    return choice<PropertyModel>(name, kPropertyModelNames, "e vlastnosti");
+}
 
 HeatCapacityModel heatCapacityModel(const std::string& text) {
     HeatCapacityModel model;

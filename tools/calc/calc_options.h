@@ -31,10 +31,12 @@ double parseInputNumber(const std::string& text);
 extern const std::vector<std::string> kFluidNames; // air, water, user
 extern const std::vector<std::string> kShapeNames; // vertical-plate … finned-tube
 extern const std::vector<std::string> kFaceNames;  // upper, lower
+extern const std::vector<std::string> kPropertyModelNames; // builtin, reference
 
 FluidKind fluidKind(const std::string& name);
 SurfaceGeometry surfaceGeometry(const std::string& name);
 PlatePosition platePosition(const std::string& name);
+PropertyModel propertyModel(const std::string& name);
 
 /// "constant:VALUE", "cubic:A,B,C,D" (with decimal commas: "cubic:A;B;C;D"), "carbon-steel" or
 /// "17246".

@@ -43,7 +43,7 @@ void appendCsvRow(std::string& text, const ConvectionState& state) {
 }
 
 void appendJsonRecord(std::string& text, const ConvectionState& state, const std::vector<std::string>& warnings,
-                      const std::string& error) {
+                      const std::string& error, const std::optional<ReferenceDeviation>* deviation) {
     text += '{';
     for (const Quantity& q : kQuantities) {
         if (!error.empty() && q.value != &ConvectionState::tBody && q.value != &ConvectionState::tFluid)
@@ -52,6 +52,23 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
         text += q.key;
         text += "\":";
         appendNumber(text, state.*q.value, OutputFormat::Json);
+        text += ',';
+    }
+    if (deviation != nullptr && error.empty()) {
+        const ReferenceDeviation* known =
+            deviation->has_value() && (*deviation)->status == ReferenceDeviation::Status::Available &&
+                    (*deviation)->property != nullptr
+                ? &**deviation
+                : nullptr;
+        text += "\"reference_deviation\":";
+        appendNumber(text, known ? known->deviation : NAN, OutputFormat::Json);
+        text += ",\"reference_deviation_property\":";
+        if (known)
+            appendJsonString(text, known->property->key);
+        else
+            text += "null";
+        text += ",\"reference_deviation_of_property\":";
+        appendNumber(text, known ? known->propertyDeviation : NAN, OutputFormat::Json);
         text += ',';
     }
     text += "\"warnings\":[";

@@ -4,10 +4,12 @@
 // -inf or nan), texts as JSON strings.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/convection_state.h"
+#include "core/reference_deviation.h"
 
 namespace zav::calc {
 
@@ -26,8 +28,11 @@ std::string csvHeader();
 void appendCsvRow(std::string& text, const ConvectionState& state);
 
 /// An evaluation's JSON object appended to `text`: the quantities (or, when `error` is not empty,
-/// only the two temperatures), "warnings" and, when not empty, "error".
+/// only the two temperatures), with `deviation` (a steady calculation's, not a sweep point's) its
+/// reference_deviation, reference_deviation_property and reference_deviation_of_property (null
+/// when there is none), "warnings" and, when not empty, "error".
 void appendJsonRecord(std::string& text, const ConvectionState& state, const std::vector<std::string>& warnings,
-                      const std::string& error = std::string());
+                      const std::string& error = std::string(),
+                      const std::optional<ReferenceDeviation>* deviation = nullptr);
 
 } // namespace zav::calc

@@ -149,6 +149,8 @@ SteadyResult runSteady(const SteadyCase& steady) {
     result.warnings = log.warnings(!result.ok);
     if (!result.ok)
         result.error = log.failure();
+    else if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
+        result.deviation = referenceDeviation(result.state, inputs);
     return result;
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/convection_state.h"
 #include "core/cooling.h"
+#include "core/reference_deviation.h"
 #include "export/sweep_range.h"
 #include "tools/calc/calc_case.h"
 
@@ -34,6 +35,9 @@ struct SteadyResult {
     ConvectionState state; // meaningful when ok
     std::vector<std::string> warnings;
     std::string error; // the failed check's text when not ok
+    /// Air and water with the built-in properties, after a successful calculation: how far the
+    /// reference properties would move the result (the main window's Presnost1).
+    std::optional<ReferenceDeviation> deviation;
 };
 
 /// calculateSteadyState on a fresh state with the case's inputs.

@@ -40,6 +40,7 @@ struct MainArguments {
     std::optional<double> emissivity;
     std::optional<std::string> fluidFile, kelo;
     std::optional<double> pressure;
+    std::string properties;
 };
 
 SteadyCase steadyCase(const MainArguments& a) {
@@ -56,6 +57,7 @@ SteadyCase steadyCase(const MainArguments& a) {
         c.emissivity = *a.emissivity;
     c.shape = surfaceGeometry(a.shape);
     c.face = platePosition(a.face);
+    c.properties = propertyModel(a.properties);
     FluidChoice fluid{std::nullopt, a.fluidFile, a.kelo, a.pressure};
     if (!a.fluid.empty())
         fluid.name = a.fluid;
@@ -89,6 +91,23 @@ py::object column(std::vector<double>&& values) {
 struct Result {
     ConvectionState state;
     std::vector<std::string> warnings;
+    std::optional<ReferenceDeviation> deviation;
+
+    // The indicator's three values, None where there is none.
+    const ReferenceDeviation* knownDeviation() const {
+        return deviation && deviation->status == ReferenceDeviation::Status::Available && deviation->property
+                   ? &*deviation
+                   : nullptr;
+    }
+    py::object referenceDeviation() const {
+        return knownDeviation() ? py::object(py::float_(knownDeviation()->deviation)) : py::none();
+    }
+    py::object referenceDeviationProperty() const {
+        return knownDeviation() ? py::object(py::str(knownDeviation()->property->key)) : py::none();
+    }
+    py::object referenceDeviationOfProperty() const {
+        return knownDeviation() ? py::object(py::float_(knownDeviation()->propertyDeviation)) : py::none();
+    }
 };
 
 struct SweepResult {
@@ -139,7 +158,7 @@ Result steady(const MainArguments& a) {
     warn(r.warnings);
     if (!r.ok)
         raiseCheckError(r.error);
-    return {r.state, r.warnings};
+    return {r.state, r.warnings, r.deviation};
 }
 
 SweepResult sweep(const MainArguments& a, double from, double to, double step, const std::optional<std::string>& table,
@@ -230,6 +249,9 @@ The main window's arguments (keywords only; the defaults are the window's):
                         "linear", "quadratic" or "kelo"; see the README)
     kelo=None           a user-defined fluid from a KELO coefficient file
     pressure=None       the KELO gas pressure, MPa (default 5, as the window)
+    properties="builtin" air's and water's properties: "builtin" (the program's
+                        correlations) or "reference" (IAPWS-IF97 and IAPWS for
+                        water, Lemmon et al. for air)
 )";
 
 // The keyword parameters of a function in their order, with their defaults as Python would write
@@ -243,7 +265,7 @@ const Parameter kMainParameters[] = {
     {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
     {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
     {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "None"}, {"fluid_file", "None"},
-    {"kelo", "None"},           {"pressure", "None"},
+    {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"},
 };
 constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
 const Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
@@ -357,6 +379,7 @@ MainArguments mainArguments(PyObject* const* g) {
     a.fluidFile = optionalTextArgument(g[11], "fluid_file");
     a.kelo = optionalTextArgument(g[12], "kelo");
     a.pressure = optionalNumberArgument(g[13], "pressure");
+    a.properties = textArgument(g[14], "builtin", "properties");
     return a;
 }
 
@@ -432,8 +455,12 @@ std::string steadyDoc() {
     return signature("steady", {{kMainParameters, kMainCount}}) +
            "The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, t_fluid, "
            "t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, expansion_coeff, prandtl, "
-           "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings. Raises "
-           "CheckError when a check refuses the case.\n" +
+           "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings; for air and "
+           "water with the built-in properties also reference_deviation (the total coefficient's relative "
+           "deviation from the reference properties' result, (built-in - reference) / reference), "
+           "reference_deviation_property (the key of the property that deviates most) and "
+           "reference_deviation_of_property (its relative deviation), else None. Raises CheckError when a check "
+           "refuses the case.\n" +
            kMainArguments;
 }
 
@@ -510,13 +537,24 @@ PYBIND11_MODULE(zav, m) {
         result.def_property_readonly(q.key, [member](const Result& r) { return r.state.*member; }, q.meaning);
     }
     result.def_readonly("warnings", &Result::warnings, "the range warnings' texts")
+        .def_property_readonly("reference_deviation", &Result::referenceDeviation,
+                               "the total coefficient's relative deviation from the reference properties' result, "
+                               "(built-in - reference) / reference; None in reference mode, for a user-defined "
+                               "fluid or when the reference cannot be evaluated")
+        .def_property_readonly("reference_deviation_property", &Result::referenceDeviationProperty,
+                               "the key of the property that deviates most from its reference value, or None")
+        .def_property_readonly("reference_deviation_of_property", &Result::referenceDeviationOfProperty,
+                               "that property's relative deviation, or None")
         .def("__repr__", &resultRepr)
         .def("as_dict", [](const Result& r) {
             py::dict d;
             for (const Quantity& q : kQuantities)
                 d[q.key] = r.state.*q.value;
+            d["reference_deviation"] = r.referenceDeviation();
+            d["reference_deviation_property"] = r.referenceDeviationProperty();
+            d["reference_deviation_of_property"] = r.referenceDeviationOfProperty();
             return d;
-        }, "The quantities as a dict.");
+        }, "The quantities as a dict, with the reference deviation's three values.");
 
     auto sweepResult = py::class_<SweepResult>(
         m, "Sweep", "The points of a sweep: every quantity as an array (or list) over the surface temperatures.");

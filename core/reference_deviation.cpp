@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/reference_deviation.h"
+
+#include <cmath>
+
+#include "core/air_reference.h"
+#include "core/number_format.h"
+#include "core/steady_state.h"
+#include "core/water_reference.h"
+
+namespace zav {
+
+namespace {
+
+// The properties in the order of the main window's result fields.
+constexpr FluidPropertyInfo kProperties[] = {
+    {"density", "hustota", &ConvectionState::density},
+    {"conductivity", "tepelná vodivosť", &ConvectionState::conductivity},
+    {"dyn_viscosity", "dynamická viskozita", &ConvectionState::dynViscosity},
+    {"kin_viscosity", "kinematická viskozita", &ConvectionState::kinViscosity},
+    {"heat_capacity", "merná tepelná kapacita", &ConvectionState::heatCapacity},
+    {"expansion_coeff", "súčiniteľ objemovej rozťažnosti", &ConvectionState::expansionCoeff},
+};
+
+// The same inputs with the reference properties.
+class ReferenceInputs : public EvaluationInputs {
+public:
+    explicit ReferenceInputs(const EvaluationInputs& inputs) : m_inputs(inputs) {}
+    FluidKind fluidKind() const override { return m_inputs.fluidKind(); }
+    PropertyModel propertyModel() const override { return PropertyModel::Reference; }
+    SurfaceGeometry geometry() const override { return m_inputs.geometry(); }
+    PlatePosition platePosition() const override { return m_inputs.platePosition(); }
+    bool radiationOn() const override { return m_inputs.radiationOn(); }
+    double inclinationDeg() const override { return m_inputs.inclinationDeg(); }
+    double finGap() const override { return m_inputs.finGap(); }
+    double tubeDiameter() const override { return m_inputs.tubeDiameter(); }
+    double emissivity() const override { return m_inputs.emissivity(); }
+    UserFluidModel userFluidModel() const override { return m_inputs.userFluidModel(); }
+
+private:
+    const EvaluationInputs& m_inputs;
+};
+
+struct Silent : Reporter {
+    void showMessage(const std::string&) override {}
+    void setStatusText(const std::string&) override {}
+};
+
+double relativeDeviation(double builtin, double reference) { return (builtin - reference) / reference; }
+
+// "+7,2", "−38": the sign always (U+2212 for minus), one decimal below 10 %, none above.
+std::string percent(double fraction, bool oneDecimal) {
+    const double value = fraction * 100;
+    const int decimals = oneDecimal || std::fabs(value) < 9.95 ? 1 : 0;
+    std::string digits = formatFixed(std::fabs(value), 15, decimals);
+    if (digits.find_first_not_of("0,") == std::string::npos)
+        return digits; // rounds to zero: no sign
+    return (value < 0 ? "\u2212" : "+") + digits;
+}
+
+} // namespace
+
+ReferenceDeviation referenceDeviation(const ConvectionState& builtin, const EvaluationInputs& inputs) {
+    ReferenceDeviation result;
+    result.fluid = inputs.fluidKind();
+    const ReferenceInputs referenceInputs(inputs);
+    ConvectionState reference;
+    reference.tBody = builtin.tBody;
+    reference.tFluid = builtin.tFluid;
+    reference.charLength = builtin.charLength;
+    reference.area = builtin.area;
+    reference.emissivity = builtin.emissivity;
+    reference.tMean = builtin.tMean;
+    Silent silent;
+    if (!checkMeanTemperature(reference, result.fluid, PropertyModel::Reference, silent)) {
+        result.status = ReferenceDeviation::Status::OutOfRange;
+        return result;
+    }
+    if (!calculateSteadyState(reference, referenceInputs, silent)) {
+        result.status = ReferenceDeviation::Status::CheckFailed;
+        return result;
+    }
+    result.status = ReferenceDeviation::Status::Available;
+    result.deviation = relativeDeviation(builtin.alphaTotal, reference.alphaTotal);
+    double largest = -1;
+    for (const FluidPropertyInfo& property : kProperties) {
+        const double d = relativeDeviation(builtin.*property.value, reference.*property.value);
+        // A property whose reference value is 0 (water's β at its density maximum) has no relative
+        // deviation; the coefficient's own deviation still shows what it does.
+        if (std::isfinite(d) && std::fabs(d) > largest) {
+            largest = std::fabs(d);
+            result.property = &property;
+            result.propertyDeviation = d;
+        }
+    }
+    return result;
+}
+
+std::string referenceDeviationText(const ReferenceDeviation& d) {
+    const bool air = d.fluid == FluidKind::Air;
+    const std::string fluid = air ? "vzduchu" : "vody";
+    switch (d.status) {
+    case ReferenceDeviation::Status::OutOfRange:
+        return "Referenčné vlastnosti " + fluid + " platia len od " + (air ? "-73 do 1726,85" : "0 do 100") +
+               " °C (stredná teplota aj teplota tekutiny): odchýlku vstavaných vlastností nemožno určiť.";
+    case ReferenceDeviation::Status::CheckFailed:
+        return "S referenčnými vlastnosťami " + fluid +
+               " tento prípad neprejde kontrolou platnosti: odchýlku vstavaných vlastností nemožno určiť.";
+    case ReferenceDeviation::Status::Available:
+        break;
+    }
+    const bool warn = std::fabs(d.deviation) > 0.05;
+    std::string text = warn ? "Pozor: vstavané" : "Vstavané";
+    text += " vlastnosti " + fluid + " dávajú súčiniteľ o " + percent(d.deviation, true) + " % " +
+            (d.deviation < 0 ? "menší" : "väčší") + " než referenčné";
+    if (d.property != nullptr)
+        text += std::string(" (najviac sa líši ") + d.property->name + ": " + percent(d.propertyDeviation, false) +
+                " %)";
+    text += '.';
+    if (warn)
+        text += " Zapnite referenčné vlastnosti.";
+    return text;
+}
+
+} // namespace zav
