@@ -12,8 +12,9 @@ namespace zav::bench {
 
 struct MainWindowDefaults : EvaluationInputs {
     double epsilon = 0.8;
+    FluidKind fluid = FluidKind::Air;
     PropertyModel properties = PropertyModel::Builtin;
-    FluidKind fluidKind() const override { return FluidKind::Air; }
+    FluidKind fluidKind() const override { return fluid; }
     PropertyModel propertyModel() const override { return properties; }
     SurfaceGeometry geometry() const override { return SurfaceGeometry::VerticalPlate; }
     PlatePosition platePosition() const override { return PlatePosition::Upper; }

@@ -181,10 +181,11 @@ double viscosity(const TransportState& s) {
 //
 // The critical enhancement of the paper (Olchowy and Sengers) is left out. It grows with
 // χ(T) - χ(T_ref)·T_ref/T, the difference in reduced compressibility from T_ref = 265.262 K at the
-// same density, and vanishes where that difference is negative, i.e. above T_ref. At one atmosphere
-// air is so dilute that the difference stays below 4e-6 and the enhancement below 4e-6 of the
-// conductivity from 200 K to T_ref (2e-5 at 150 K), a hundred times below the accuracy kept here;
-// it would cost an equation-of-state evaluation at T_ref in every call.
+// same density, and vanishes where that difference is negative: at one atmosphere, everywhere from
+// T_ref to 2300 K. Below T_ref air at one atmosphere is so dilute that the difference stays below
+// 4e-6 and the enhancement below 4e-6 of the conductivity down to 200 K (2e-5 at 150 K), a hundred
+// times below the accuracy kept here; it would cost an equation-of-state evaluation at T_ref in
+// every call.
 double conductivity(const TransportState& s) {
     const double delta = s.delta;
     const double delta2 = delta * delta;

@@ -20,7 +20,7 @@ AirState airState(double tK, double molarDensity);
 double airViscosity(double tK, double molarDensity);
 
 /// Lemmon and Jacobsen (2004) thermal conductivity of air at tK (K) and molar density (mol/dm³)
-/// without the critical enhancement, W/(m·K); above 265.262 K the enhancement is zero.
+/// without the critical enhancement, W/(m·K).
 double airConductivity(double tK, double molarDensity);
 
 } // namespace zav::detail

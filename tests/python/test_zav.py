@@ -82,6 +82,7 @@ BAD_ARGUMENTS = [
     ({"shape": "hexagon"}, "Neznámy tvar povrchu „hexagon“"),
     ({"fluid": "oil"}, "Neznáma tekutina „oil“"),
     ({"face": "side"}, "Neznáma plocha „side“"),
+    ({"properties": "iapws"}, "Neznáme vlastnosti „iapws“; možnosti: builtin, reference."),
     ({"fluid": "user"}, "Tekutina user potrebuje svoj opis"),
     ({"kelo": "chyba.kelo"}, "Súbor „chyba.kelo“ sa nepodarilo otvoriť."),
     ({"fluid_file": "chyba.json"}, "Súbor „chyba.json“ sa nepodarilo otvoriť."),
@@ -118,7 +119,7 @@ def test_columns_are_numpy_arrays_or_lists():
 def test_help_explains_every_argument():
     text = zav.steady.__doc__ + zav.sweep.__doc__ + zav.cool.__doc__
     for name in ["t_body", "t_fluid", "length", "area", "fluid", "shape", "angle", "face", "fin_gap",
-                 "tube_diameter", "emissivity", "fluid_file", "kelo", "pressure", "from_", "to", "step",
+                 "tube_diameter", "emissivity", "fluid_file", "kelo", "pressure", "properties", "from_", "to", "step",
                  "table", "ccl", "name", "mass", "cooling_area", "target", "steps", "heat_capacity", "data",
                  "picture", "picture_background"]:
         assert f"\n    {name}" in text, name

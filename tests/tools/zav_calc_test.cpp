@@ -143,6 +143,12 @@ const std::vector<CalcCase> kCases = {
     {"unknown subcommand", {"stedy"}, 2, {}, {}, "neznámy podpríkaz „stedy“"},
     {"option without value", {"steady", "--t-body"}, 2, {}, {}, nullptr},
     {"unknown format", {"steady", "--format", "xml"}, 2, {}, {}, nullptr},
+    {"unknown properties", {"steady", "--properties", "iapws"}, 2, {}, {}, "Neznáme vlastnosti „iapws“; možnosti: builtin, reference."},
+    // The reference properties (reference_properties.out).
+    {"reference air at -60 °C", {"steady", "--properties", "reference", "--t-body", "-50", "--t-fluid", "-70"}, 0, {alpha("6,092")}, {}, nullptr},
+    {"reference air beyond 2000 K", {"steady", "--properties", "reference", "--t-body", "2000", "--t-fluid", "1800"}, 1, {}, {}, "Stredná teplota musí byť v rozsahu -73 až 1726,85°C (referenčné vlastnosti vzduchu) !!!"},
+    {"reference air, fluid below 200 K", {"steady", "--properties", "reference", "--t-fluid", "-80"}, 1, {}, {}, "Teplota tekutiny musí byť v rozsahu -73 až 1726,85°C (referenčné vlastnosti vzduchu) !!!"},
+    {"reference water, fluid below 0 °C", {"steady", "--properties", "reference", "--fluid", "water", "--t-body", "60", "--t-fluid", "-1"}, 1, {}, {}, "Teplota tekutiny musí byť v rozsahu 0 až 100°C (referenčné vlastnosti vody) !!!"},
     // Sweeps (sweeps.out): the last point of the default range is the main window's default case.
     {"sweep", {"sweep"}, 0, {{"t_body", 10, 2, 1, "100,00"}, alpha("7,362")}, {}, nullptr},
     {"sweep step 0", {"sweep", "--step", "0"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
