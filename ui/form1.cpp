@@ -60,7 +60,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs
     m_statusBar1 = new PanelStatusBar({200, 150, 200}, this);
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(m_statusBar1);
-    resize(1012, 715);
+    resize(1012, 753);
     centreOnScreen(this);
 }
 
@@ -120,7 +120,7 @@ void Form1::buildInputs(QWidget* central) {
     // The fluid's radio buttons stand on the window itself, under a frame that only frames them.
     auto* frame = new QGroupBox(QStringLiteral("Typ tekutiny (pri 101325 Pa)"), central);
     frame->setObjectName(QStringLiteral("RadioGroup1"));
-    frame->setGeometry(kLabelX, y + 2, 248, 106);
+    frame->setGeometry(kLabelX, y + 2, 248, 122);
     auto* fluids = new QButtonGroup(this);
     auto fluid = [&](const char* name, const QString& text, int row) {
         QRadioButton* button = addRadioButton(central, name, text, QRect(kLabelX + 10, y + 22 + row * 20, 170, 19));
@@ -132,13 +132,16 @@ void Form1::buildInputs(QWidget* central) {
     m_radioButton13 = fluid("RadioButton13", QStringLiteral("iná"), 2);
     auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
     connect(button2, &QPushButton::clicked, this, [this] { handle(&Form1::Button2Click); });
-    // Under the fluids, the source of air's and water's properties; off at start.
-    m_checkBoxRef = addCheckBox(central, "CheckBoxRef", QStringLiteral("Referenčné vlastnosti (IAPWS-IF97, Lemmon)"),
-                                QRect(kLabelX + 10, y + 84, 236, 19));
+    // Under the fluids, the source of air's and water's properties; off at start. The caption takes
+    // two lines in the narrow column; its accessible name is the caption in one.
+    const QString reference = QStringLiteral("Referenčné vlastnosti (IAPWS-IF97, Lemmon)");
+    m_checkBoxRef = addCheckBox(central, "CheckBoxRef", QString(reference).replace(QLatin1String(" ("), "\n("),
+                                QRect(kLabelX + 10, y + 84, 236, 34));
+    m_checkBoxRef->setAccessibleName(reference);
     m_checkBoxRef->setToolTip(QStringLiteral(
         "Vlastnosti vzduchu a vody z medzinárodných referenčných rovníc namiesto vstavaných aproximácií"));
     frame->lower();
-    y += 116;
+    y += 132;
 
     auto* button1 = addButton(central, "Button1", QStringLiteral("Vypočítaj"), QRect(78, y, 110, 28));
     QFont bold = button1->font();
@@ -172,7 +175,7 @@ void Form1::buildResults(QWidget* central) {
         {"Edit13", "Súč. pres. tep. (W.m-2.K-1) : ", &ConvectionState::alphaTotal, 6, 3, 1, ""},
         {"Edit18", "Tepelný tok (W) :", &ConvectionState::heatFlow, 6, 2, 1, ""},
     };
-    int y = 314;
+    int y = 330;
     for (const Row& row : rows) {
         addLabel(central, QString::fromUtf8(row.label), labelRect(y));
         QLineEdit* edit = addEdit(central, row.name, kNoResult, editRect(y));
@@ -287,7 +290,13 @@ void Form1::Button1Click() {
 void Form1::showReferenceDeviation() {
     if (fluidKind() == FluidKind::UserDefined || propertyModel() == PropertyModel::Reference)
         return;
-    m_presnost1->setText(QString::fromStdString(referenceDeviationText(referenceDeviation(m_state, *this))));
+    const QString text = QString::fromStdString(referenceDeviationText(referenceDeviation(m_state, *this)));
+    m_presnost1->setText(text);
+    // A warning stands out from the plain report.
+    QPalette palette = m_presnost1->palette();
+    palette.setColor(QPalette::WindowText, text.startsWith(QLatin1String("Pozor:")) ? QColor(0xA0, 0, 0)
+                                                                                    : this->palette().color(QPalette::WindowText));
+    m_presnost1->setPalette(palette);
 }
 
 namespace {
