@@ -4,6 +4,8 @@
 // viscosity and thermal conductivity from Lemmon and Jacobsen (2004).
 #pragma once
 
+#include "core/reference_properties.h"
+
 namespace zav {
 
 /// The range the reference air is used in, °C (both ends included): 200 K to 2000 K, the upper
@@ -12,13 +14,7 @@ constexpr double kAirReferenceMin = -73;
 constexpr double kAirReferenceMax = 1726.85;
 
 /// The reference air's properties at one temperature.
-struct AirReference {
-    double density;        // kg/m³
-    double heatCapacity;   // J/(kg·K), isobaric
-    double expansionCoeff; // 1/K, isobaric cubic expansion coefficient
-    double dynViscosity;   // Pa·s
-    double conductivity;   // W/(m·K)
-};
+using AirReference = ReferenceProperties;
 
 /// Every property at t (°C) and 101 325 Pa. Outside the range the equations are extrapolated (the
 /// values stay plausible from about 150 K to 2300 K); at or below absolute zero every field is NaN.

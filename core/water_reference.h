@@ -4,6 +4,8 @@
 // 100 °C), viscosity from the IAPWS 2008 formulation, thermal conductivity from the IAPWS 2011 one.
 #pragma once
 
+#include "core/reference_properties.h"
+
 namespace zav {
 
 /// The range the reference water is used in, °C (both ends included).
@@ -11,13 +13,7 @@ constexpr double kWaterReferenceMin = 0;
 constexpr double kWaterReferenceMax = 100;
 
 /// The reference water's properties at one temperature.
-struct WaterReference {
-    double density;        // kg/m³
-    double heatCapacity;   // J/(kg·K), isobaric
-    double expansionCoeff; // 1/K, isobaric cubic expansion coefficient
-    double dynViscosity;   // Pa·s
-    double conductivity;   // W/(m·K)
-};
+using WaterReference = ReferenceProperties;
 
 /// Every property at t (°C) and 101 325 Pa. Outside the range the formulations are extrapolated:
 /// finite a little beyond either end (the metastable liquid), meaningless far from it.
