@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 
+#include "core/number_format.h"
 #include "core/steady_state.h"
 
 namespace zav {
@@ -18,6 +19,24 @@ const char* const kCoolingStepUndefinedMessage =
     "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!";
 const char* const kCoolingTimeUndefinedMessage = "Čas kroku ochladzovania nie je konečné číslo: skontrolujte "
                                                  "hmotnosť, plochu, tepelnú kapacitu a súčiniteľ prestupu tepla !!!";
+
+std::string coolingMassMessage(double mass) {
+    return "Hmotnosť musí byť kladné číslo (zadané: " + formatGeneral(mass) + ") !!!";
+}
+
+std::string coolingAreaMessage(double area) {
+    return "Plocha povrchu musí byť kladné číslo (zadané: " + formatGeneral(area) + ") !!!";
+}
+
+std::string coolingEmissivityMessage(double emissivity) {
+    return "Emisivita nesmie byť záporná (zadané: " + formatGeneral(emissivity) + ") !!!";
+}
+
+std::string coolingHeatCapacityMessage(double c, double t) {
+    // In the main window's formats of a temperature and a heat capacity.
+    return "Tepelná kapacita materiálu musí byť kladné číslo: pri teplote " + formatFixed(t, 10, 2) + " °C je " +
+           formatFixed(c, 10, 1) + " J.kg-1.K-1 !!!";
+}
 
 namespace {
 
@@ -67,10 +86,29 @@ private:
     int m_shown = 0;    // what the bar shows
 };
 
-bool stopRun(Reporter& reporter, const char* message) {
+// Marks the run as cancelled by its view; the pass ends like a stopped one, without a message.
+bool cancelRun(CoolingState& s) {
+    s.interruption = CoolingOutcome::Cancelled;
+    return false;
+}
+
+bool stopRun(Reporter& reporter, const std::string& message) {
     reporter.showMessage(message);
     reporter.setStatusText(message);
     return false;
+}
+
+// An input that a step found unusable refuses the whole run: no time is reported for it.
+bool refuseRun(CoolingState& s, Reporter& reporter, const std::string& message) {
+    s.interruption = CoolingOutcome::Refused;
+    return stopRun(reporter, message);
+}
+
+// A coefficient of the step that is not a finite number (an absurd emissivity, a dimension of 0).
+bool coefficientsFinite(CoolingState& s, Reporter& reporter) {
+    if (std::isfinite(s.alphaConv) && std::isfinite(s.alphaRad))
+        return true;
+    return refuseRun(s, reporter, kNotFiniteResultMessage);
 }
 
 // Reads the main window's four inputs into the state; the body is at its start temperature.
@@ -84,8 +122,8 @@ void readMainWindow(CoolingState& s, const CoolingInputs& inputs) {
 }
 
 // Inputs for which the stepping has no meaning: the logarithm of every step would be undefined,
-// or the run would end at once without cooling.
-const char* inputProblem(const CoolingState& s) {
+// the run would end at once without cooling, or its times would be negative or zero.
+std::string inputProblem(const CoolingState& s, const CoolingInputs& inputs) {
     if (s.startTemperature == s.tFluid)
         return kCoolingEqualTemperaturesMessage;
     const double low = std::min(s.tFluid, s.startTemperature);
@@ -94,7 +132,15 @@ const char* inputProblem(const CoolingState& s) {
         return kCoolingTargetMessage;
     if (!(s.stepCount > 0))
         return kCoolingStepCountMessage;
-    return nullptr;
+    if (!(s.mass > 0))
+        return coolingMassMessage(s.mass);
+    if (!(s.coolingArea > 0))
+        return coolingAreaMessage(s.coolingArea);
+    if (s.radiationOn) {
+        if (const double emissivity = inputs.emissivity(); emissivity < 0)
+            return coolingEmissivityMessage(emissivity);
+    }
+    return std::string();
 }
 
 // From the current temperature T down (or up) by `drop` to T′: the time of exponential cooling at
@@ -102,6 +148,8 @@ const char* inputProblem(const CoolingState& s) {
 bool temperatureStep(CoolingState& s, double drop, double& elapsed, const CoolingInputs& inputs, Reporter& reporter) {
     const double t = s.tBody;
     s.c_material = inputs.materialHeatCapacity(t);
+    if (!(s.c_material > 0))
+        return refuseRun(s, reporter, coolingHeatCapacityMessage(s.c_material, t));
     const double next = t - drop;
     const double ratio = (t - s.tFluid) / (next - s.tFluid);
     if (!(ratio > 0) || !std::isfinite(ratio))
@@ -126,9 +174,13 @@ bool scalePass(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter,
             s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
             s.alphaStep += s.alphaRad;
         }
+        if (!coefficientsFinite(s, reporter))
+            return false;
         if (!temperatureStep(s, drop, s.scaleTime, inputs, reporter))
             return false;
         progress.done(counter + 1);
+        if ((counter + 1) % kCancelStride == 0 && !view.keepGoing())
+            return cancelRun(s);
     }
     return true;
 }
@@ -144,6 +196,8 @@ bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& repo
         if (!evaluateCoolingStep(s, main, reporter))
             return false;
         s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
+        if (!coefficientsFinite(s, reporter))
+            return false;
         if (data != nullptr)
             data->writeRow(s);
         s.alphaStep = s.radiationOn ? s.alphaConv + s.alphaRad : s.alphaConv;
@@ -151,6 +205,8 @@ bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& repo
             return false;
         view.plotPoint(s);
         progress.done(counter + 1);
+        if ((counter + 1) % kCancelStride == 0 && !view.keepGoing())
+            return cancelRun(s);
     }
     if (data != nullptr)
         data->writeRow(s);
@@ -181,14 +237,15 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     s.radiationOn = inputs.radiationOn();
     readMainWindow(s, inputs);
     s.temperatureDrop = s.startTemperature - s.targetTemperature;
-    if (const char* problem = inputProblem(s)) {
+    if (const std::string problem = inputProblem(s, inputs); !problem.empty()) {
         reporter.showMessage(problem);
         return CoolingOutcome::Refused;
     }
     s.scaleTime = 0;
     s.coolingTime = 0;
+    s.interruption = CoolingOutcome::Stopped;
     if (!scalePass(s, inputs, reporter, view))
-        return CoolingOutcome::Stopped;
+        return s.interruption;
     view.setUpPlot(s.tFluid, s.startTemperature, s.scaleTime);
 
     // The body is back at its start temperature for the simulation pass.
@@ -196,7 +253,7 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     s.targetTemperature = inputs.targetTemperature();
     s.temperatureDrop = s.startTemperature - s.targetTemperature;
     s.initialExcess = s.tBody - s.tFluid;
-    return simulationPass(s, inputs, reporter, view, data) ? CoolingOutcome::Completed : CoolingOutcome::Stopped;
+    return simulationPass(s, inputs, reporter, view, data) ? CoolingOutcome::Completed : s.interruption;
 }
 
 } // namespace zav

@@ -11,7 +11,17 @@
 #include "core/evaluation_inputs.h"
 #include "core/reporter.h"
 
+#include <string>
+
 namespace zav {
+
+enum class CoolingOutcome {
+    Refused,   // the inputs were refused: before anything was computed, or at the step where an input
+               // (the heat capacity, a coefficient that is not finite) could not be used
+    Completed, // both passes ran to their end
+    Stopped,   // a check or an undefined step ended the run part-way
+    Cancelled, // the view asked to stop (nothing was reported); its data is to be discarded
+};
 
 /// The cooling window's own record: the evaluation at the current body temperature (`tBody`
 /// changes during a run), the inputs of the cooling window and the variables of the latest run.
@@ -32,6 +42,9 @@ struct CoolingState : ConvectionState {
     double coolingTime = 0;      // s, elapsed time of the simulation pass
     double c_material = 0;       // J/(kg·K), of the latest temperature step
     double alphaStep = 0;        // W/(m²·K), coefficient of the latest temperature step
+    // How a pass that ended early ends the run: Stopped by a check, Refused by an input found
+    // unusable at a step, Cancelled by its view.
+    CoolingOutcome interruption = CoolingOutcome::Stopped;
 };
 
 /// The four inputs the cooling takes from the main window.
@@ -75,7 +88,12 @@ public:
     virtual void setUpPlot(double tLow, double tHigh, double scaleTime) = 0;
     /// After every simulation step, with `coolingTime` and `tBody` of its end.
     virtual void plotPoint(const CoolingState& state) = 0;
+    /// Asked after every kCancelStride steps of either pass; false cancels the run.
+    virtual bool keepGoing() { return true; }
 };
+
+/// How many steps a run takes between two questions whether it should go on.
+constexpr long long kCancelStride = 4096;
 
 /// Receives the data rows of the simulation pass: one at the start of every step and a final one
 /// after a pass that ran to its end.
@@ -85,14 +103,15 @@ public:
     virtual void writeRow(const CoolingState& state) = 0;
 };
 
-enum class CoolingOutcome {
-    Refused,   // the inputs were refused before anything was computed
-    Completed, // both passes ran to their end
-    Stopped,   // a check or an undefined step ended the run part-way
-};
 
 /// Messages of refused inputs and of a step that cannot be computed.
 extern const char* const kCoolingEqualTemperaturesMessage;
+/// "… (zadané: VALUE) !!!" of a mass, a cooling area or an emissivity the run cannot use.
+std::string coolingMassMessage(double mass);
+std::string coolingAreaMessage(double area);
+std::string coolingEmissivityMessage(double emissivity);
+/// The heat capacity `c` at the body temperature `t` of a step, not above zero.
+std::string coolingHeatCapacityMessage(double c, double t);
 extern const char* const kCoolingTargetMessage;
 extern const char* const kCoolingStepCountMessage;
 extern const char* const kCoolingStepUndefinedMessage;
@@ -107,9 +126,11 @@ double radiativeCoefficientQuotient(double emissivity, double tBody, double tFlu
 bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow, Reporter& reporter);
 
 /// One cooling run. Refuses (with a message, before any evaluation) a start equal to the fluid
-/// temperature, a target not strictly between the fluid and the start, and a step count that is
-/// not positive. A failed check, a step past the fluid temperature or a step time that is not
-/// finite ends the run with its message and status text. `data` is null when no data file is kept.
+/// temperature, a target not strictly between the fluid and the start, a step count, mass or
+/// cooling area that is not positive and, with radiation, a negative emissivity; at a step, a heat
+/// capacity that is not positive or a coefficient that is not finite (with its message and status
+/// text). A failed check, a step past the fluid temperature or a step time that is not finite ends
+/// the run with its message and status text. `data` is null when no data file is kept.
 /// A text that is not a number throws ConversionError and abandons the run where it stands.
 CoolingOutcome runCooling(CoolingState& state, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view,
                           CoolingDataSink* data);

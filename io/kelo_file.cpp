@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "io/kelo_file.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -39,6 +40,8 @@ KeloReadResult decodeKeloRecord(const unsigned char* bytes, std::size_t size) {
     for (int k = 0; k < kKeloValueCount && static_cast<std::size_t>(k + 1) * 8 <= size; ++k) {
         result.values[static_cast<std::size_t>(k)] = littleEndianDouble(bytes + k * 8);
         result.wholeValues = k + 1;
+        if (!std::isfinite(result.values[static_cast<std::size_t>(k)]))
+            result.status = KeloReadResult::Status::NotFinite;
     }
     if (size >= static_cast<std::size_t>(kKeloFileBytes)) {
         const unsigned char* name = bytes + kKeloValueCount * 8;
@@ -61,6 +64,11 @@ KeloReadResult readKeloFile(const std::string& path) {
     unsigned char bytes[kKeloFileBytes];
     const std::size_t size = std::fread(bytes, 1, sizeof bytes, file.get());
     return decodeKeloRecord(bytes, size);
+}
+
+std::string keloNotFiniteMessage(const std::string& path) {
+    return "Súbor „" + path + "“ obsahuje hodnotu, ktorá nie je konečné číslo (NaN alebo nekonečno); súbor sa "
+           "nenačítal.";
 }
 
 std::vector<std::pair<int, std::string>> keloFieldTexts(const KeloReadResult& result) {

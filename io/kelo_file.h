@@ -21,8 +21,9 @@ constexpr int kKeloFileBytes = kKeloValueCount * 8 + kKeloNameBytes; // 252
 struct KeloReadResult {
     enum class Status {
         Complete,  // all 252 bytes were there (longer files are read as their first 252 bytes)
-        Short,     // the file ended early: only wholeValues values (and the name if hasName)
-        CannotOpen // nothing was read
+        Short,      // the file ended early: only wholeValues values (and the name if hasName)
+        NotFinite,  // a value read is NaN or infinite: the record is not a gas's description
+        CannotOpen  // nothing was read
     };
     Status status = Status::CannotOpen;
     std::array<double, kKeloValueCount> values{};
@@ -33,6 +34,9 @@ struct KeloReadResult {
 
 /// Reads the first 252 bytes of `path` (binary, read only) whatever the host's byte order.
 KeloReadResult readKeloFile(const std::string& path);
+
+/// The loader's message of a file whose record holds a value that is not a finite number.
+std::string keloNotFiniteMessage(const std::string& path);
 
 /// Decodes a record from its bytes; `size` may be short of 252.
 KeloReadResult decodeKeloRecord(const unsigned char* bytes, std::size_t size);

@@ -22,6 +22,8 @@
 #include "ui/print_window.h"
 #include "ui/window_util.h"
 
+#include <cmath>
+
 namespace zav {
 
 namespace {
@@ -189,7 +191,7 @@ void Form2::Button1Click() {
         throw;
     }
     m_image1->update();
-    if (outcome == CoolingOutcome::Refused) {
+    if (outcome == CoolingOutcome::Refused || outcome == CoolingOutcome::Cancelled) {
         file.discard();
         return;
     }
@@ -207,7 +209,13 @@ void Form2::Button2Click() {
                                              "Biottovo kritérium nie je definované."));
         return;
     }
-    m_edit9->setText(QString::fromStdString(formatFixed(biotNumber(alpha, thickness, conductivity), 8, 6)));
+    const double biot = biotNumber(alpha, thickness, conductivity);
+    if (!std::isfinite(biot)) {
+        m_dialogs.showMessage(QStringLiteral("Biottovo kritérium nie je konečné číslo: skontrolujte súčiniteľ "
+                                             "tepelnej vodivosti a hrúbku materiálu."));
+        return;
+    }
+    m_edit9->setText(QString::fromStdString(formatFixed(biot, 8, 6)));
 }
 
 void Form2::Button3Click() {

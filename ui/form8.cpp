@@ -268,6 +268,11 @@ void Form8::Button3Click() {
         m_dialogs.showMessage(QStringLiteral("Súbor „%1“ sa nepodarilo otvoriť.").arg(m_keloFileName));
         return;
     }
+    // The fields keep what they held: "NAN" in a field would only fail later, far from its cause.
+    if (result.status == KeloReadResult::Status::NotFinite) {
+        m_dialogs.showMessage(QString::fromStdString(keloNotFiniteMessage(m_keloFileName.toStdString())));
+        return;
+    }
     for (const auto& [number, text] : keloFieldTexts(result)) {
         m_edits[number]->setText(QString::fromStdString(text));
         m_edits[number]->setCursorPosition(0);

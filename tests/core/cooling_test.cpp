@@ -8,6 +8,7 @@
 
 #include "core/heat_capacity.h"
 #include "core/nusselt.h"
+#include "core/steady_state.h"
 #include "core/test_support.h"
 
 namespace zav {
@@ -109,6 +110,88 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{100, 20, 30, 0, kCoolingStepCountMessage},
                       RefusalCase{100, 20, 30, -3, kCoolingStepCountMessage}));
 
+// Inputs that would give a negative, zero or undefined time: refused before the run (no status
+// text), or at the first step that needs them (with the status text); no time, no row.
+struct InputRefusalCase {
+    const char* name;
+    void (*setUp)(FakeCoolingInputs&);
+    std::string message;
+    bool atStep;
+};
+
+void PrintTo(const InputRefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class CoolingInputRefusalTest : public ::testing::TestWithParam<InputRefusalCase> {};
+
+TEST_P(CoolingInputRefusalTest, RefusesTheRunWithTheFieldAndItsValue) {
+    const InputRefusalCase& c = GetParam();
+    FakeCoolingInputs inputs;
+    c.setUp(inputs);
+    CoolingState state;
+    RecordingReporter reporter;
+    RecordingCoolingView view;
+    RecordingRows rows;
+    EXPECT_EQ(runCooling(state, inputs, reporter, view, &rows), CoolingOutcome::Refused);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{c.message});
+    if (c.atStep) {
+        ASSERT_FALSE(reporter.statusTexts.empty());
+        EXPECT_EQ(reporter.statusTexts.back(), c.message);
+    } else {
+        EXPECT_TRUE(reporter.statusTexts.empty());
+    }
+    EXPECT_TRUE(rows.rows.empty());
+    EXPECT_TRUE(view.points.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CoolingInputRefusalTest,
+    ::testing::Values(
+        InputRefusalCase{"NegativeMass", [](FakeCoolingInputs& in) { in.massValue = -1; },
+                         "Hmotnosť musí byť kladné číslo (zadané: -1) !!!", false},
+        InputRefusalCase{"NoMass", [](FakeCoolingInputs& in) { in.massValue = 0; },
+                         "Hmotnosť musí byť kladné číslo (zadané: 0) !!!", false},
+        InputRefusalCase{"NegativeArea", [](FakeCoolingInputs& in) { in.area = -0.5; },
+                         "Plocha povrchu musí byť kladné číslo (zadané: -0,5) !!!", false},
+        InputRefusalCase{"NoArea", [](FakeCoolingInputs& in) { in.area = 0; },
+                         "Plocha povrchu musí byť kladné číslo (zadané: 0) !!!", false},
+        InputRefusalCase{"NegativeEmissivity", [](FakeCoolingInputs& in) { in.epsilon = -0.2; },
+                         "Emisivita nesmie byť záporná (zadané: -0,2) !!!", false},
+        InputRefusalCase{"NoHeatCapacity", [](FakeCoolingInputs& in) { in.heatCapacity.constant = 0; },
+                         "Tepelná kapacita materiálu musí byť kladné číslo: pri teplote 100,00 °C je 0,0 J.kg-1.K-1 !!!",
+                         true},
+        // c = 20·t - 1000 J/(kg·K): positive above 50 °C, so the scale pass's steps of 0,07 K
+        // from 100 °C reach it at 49,95 °C.
+        InputRefusalCase{"HeatCapacityCubicBelowZero",
+                         [](FakeCoolingInputs& in) {
+                             in.heatCapacity.kind = HeatCapacityKind::Cubic;
+                             in.heatCapacity.a = -1000;
+                             in.heatCapacity.b = 20;
+                         },
+                         "Tepelná kapacita materiálu musí byť kladné číslo: pri teplote 49,95 °C je -1,0 J.kg-1.K-1 !!!",
+                         true},
+        InputRefusalCase{"EmissivityBeyondADouble", [](FakeCoolingInputs& in) { in.epsilon = 1e308; },
+                         kNotFiniteResultMessage, true},
+        InputRefusalCase{"SphereOfNoSize",
+                         [](FakeCoolingInputs& in) {
+                             in.main.shape = SurfaceGeometry::Sphere;
+                             in.window.charLength = 0;
+                         },
+                         kNotFiniteResultMessage, true}));
+
+TEST(CoolingRun, ACancelledRunEndsAtTheStepItWasAskedAt) {
+    struct Cancelling : RecordingCoolingView {
+        bool keepGoing() override { return false; }
+    };
+    FakeCoolingInputs inputs;
+    CoolingState state;
+    RecordingReporter reporter;
+    Cancelling view;
+    RecordingRows rows;
+    EXPECT_EQ(runCooling(state, inputs, reporter, view, &rows), CoolingOutcome::Cancelled);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(view.points.size(), static_cast<std::size_t>(kCancelStride));
+}
+
 // What ends a run part-way, and what it leaves behind.
 struct StopCase {
     const char* name;
@@ -147,8 +230,6 @@ INSTANTIATE_TEST_SUITE_P(
         // 2.5 steps of 28 K from 100 °C: the third starts at 44 °C and would end at 16 °C, below the fluid.
         StopCase{"StepPastTheFluid", [](FakeCoolingInputs& in) { in.steps = 2.5; }, kCoolingStepUndefinedMessage,
                  kCoolingStepUndefinedMessage, 2, 3},
-        StopCase{"NoCoolingArea", [](FakeCoolingInputs& in) { in.area = 0; }, kCoolingTimeUndefinedMessage,
-                 kCoolingTimeUndefinedMessage, 0, 0},
         // The lower face of a hot plate 1 cm across leaves its correlation's range below ΔT ≈ 16 K.
         StopCase{"CorrelationRange",
                  [](FakeCoolingInputs& in) {
@@ -216,7 +297,7 @@ TEST(CoolingRun, ParsesTheEmissivityAtEverySimulationStepEvenWithoutRadiation) {
     inputs.radiation = true;
     inputs.emissivityReads = 0;
     run(inputs, view);
-    EXPECT_EQ(inputs.emissivityReads, 1007);
+    EXPECT_EQ(inputs.emissivityReads, 1008); // once more before the run, to check it
 }
 
 TEST(CoolingRun, TakesTheCoolingAreaNotTheMainWindowsArea) {
@@ -243,7 +324,7 @@ TEST(CoolingRun, ProgressOfAStepCountThatIsNotWholeOrTooLargeForTheBar) {
     // Three thousand million steps: the bar counts thousandths; the run is cut short by a bad text.
     inputs.steps = 3e9;
     inputs.emissivityReads = 0;
-    inputs.emissivityTexts = std::vector<std::string>(1500, "1");
+    inputs.emissivityTexts = std::vector<std::string>(1501, "1"); // the check before the run, then the steps
     inputs.emissivityTexts.push_back("x");
     RecordingCoolingView large;
     CoolingState state;

@@ -20,6 +20,8 @@ inline const char* statusName(KeloReadResult::Status status) {
         return "Complete";
     case KeloReadResult::Status::Short:
         return "Short";
+    case KeloReadResult::Status::NotFinite:
+        return "NotFinite";
     case KeloReadResult::Status::CannotOpen:
         return "CannotOpen";
     }
@@ -31,9 +33,14 @@ inline const char* statusName(KeloReadResult::Status status) {
 inline void checkKeloRecord(const std::uint8_t* data, std::size_t size, const KeloReadResult& r) {
     const auto where = [&] { return std::string(" (" + std::to_string(size) + " bytes)"); };
     const bool complete = size >= static_cast<std::size_t>(kKeloFileBytes);
-    ZAV_FUZZ_CHECK(r.status == (complete ? KeloReadResult::Status::Complete : KeloReadResult::Status::Short),
-                   std::string("status ") + statusName(r.status) + where());
     const std::size_t whole = std::min<std::size_t>(kKeloValueCount, size / 8);
+    bool finite = true;
+    for (std::size_t k = 0; k < whole; ++k)
+        finite = finite && std::isfinite(doubleFromBytes(data + 8 * k, 8));
+    const KeloReadResult::Status status = !finite  ? KeloReadResult::Status::NotFinite
+                                          : complete ? KeloReadResult::Status::Complete
+                                                     : KeloReadResult::Status::Short;
+    ZAV_FUZZ_CHECK(r.status == status, std::string("status ") + statusName(r.status) + where());
     ZAV_FUZZ_CHECK(r.wholeValues == static_cast<int>(whole),
                    "wholeValues " + std::to_string(r.wholeValues) + where());
     for (std::size_t k = 0; k < static_cast<std::size_t>(kKeloValueCount); ++k) {

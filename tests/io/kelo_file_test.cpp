@@ -94,6 +94,27 @@ TEST_F(KeloFileTest, FileCutInsideTheNameKeepsTheName) {
     EXPECT_EQ(texts(result).count(57), 0u);
 }
 
+// A value that is not a finite number, anywhere in the record (also in a file cut short), refuses it.
+TEST_F(KeloFileTest, ValueThatIsNotFiniteRefusesTheRecord) {
+    const double bad[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity()};
+    for (std::size_t at : {std::size_t{0}, std::size_t{17}, std::size_t{28}}) {
+        for (double value : bad) {
+            auto record = sampleRecord();
+            record.values[at] = value;
+            writeFile(path("bad.kelo"), keloBytes(record));
+            EXPECT_EQ(readKeloFile(path("bad.kelo")).status, KeloReadResult::Status::NotFinite) << at << " " << value;
+        }
+    }
+    auto record = sampleRecord();
+    record.values[3] = std::numeric_limits<double>::quiet_NaN();
+    writeFile(path("short.kelo"), keloBytes(record).substr(0, 100));
+    EXPECT_EQ(readKeloFile(path("short.kelo")).status, KeloReadResult::Status::NotFinite);
+    EXPECT_EQ(keloNotFiniteMessage("plyn.kelo"),
+              "Súbor „plyn.kelo“ obsahuje hodnotu, ktorá nie je konečné číslo (NaN alebo nekonečno); súbor sa "
+              "nenačítal.");
+}
+
 TEST_F(KeloFileTest, EmptyFileIsShortWithNothing) {
     writeFile(path("empty.kelo"), "");
     const KeloReadResult result = readKeloFile(path("empty.kelo"));
