@@ -26,6 +26,8 @@ public:
     /// Creates the file beside `path` and writes the header; false when it cannot be created.
     bool open(const std::string& path);
     ReplacingFile::Failure failure() const { return m_file.failure(); }
+    /// The system's error number of the first failure since open(), 0 when nothing failed.
+    int errorNumber() const { return m_file.errorNumber(); }
     void writeRow(const CoolingState& state) override;
     /// Puts the file in place of `path`; false when anything failed on the way.
     bool close() { return m_file.close(); }

@@ -19,7 +19,7 @@ namespace {
 
 // Checks the range and opens the output; reports and returns false when the sweep cannot run.
 bool startSweep(const SweepRange& range, const std::string& fileName, const char* noFileMessage, TextFile& file,
-                Reporter& reporter) {
+                Reporter& reporter, int* errorNumber) {
     if (auto problem = rangeProblem(range)) {
         reporter.showMessage(*problem);
         return false;
@@ -29,15 +29,19 @@ bool startSweep(const SweepRange& range, const std::string& fileName, const char
         return false;
     }
     if (!file.open(fileName)) {
+        if (errorNumber != nullptr)
+            *errorNumber = file.errorNumber();
         reporter.showMessage(openFailureMessage(file.failure(), fileName));
         return false;
     }
     return true;
 }
 
-bool finishSweep(const std::string& fileName, TextFile& file, Reporter& reporter) {
+bool finishSweep(const std::string& fileName, TextFile& file, Reporter& reporter, int* errorNumber) {
     if (file.close())
         return true;
+    if (errorNumber != nullptr)
+        *errorNumber = file.errorNumber();
     reporter.showMessage(notWrittenMessage(fileName));
     return false;
 }
@@ -175,10 +179,13 @@ SweepProgress& noProgress() {
 }
 
 bool runTableSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                   Reporter& reporter, const std::string& fileName, ChartSink& chart, SweepProgress& progress) {
+                   Reporter& reporter, const std::string& fileName, ChartSink& chart, SweepProgress& progress,
+                   int* errorNumber) {
+    if (errorNumber != nullptr)
+        *errorNumber = 0;
     TextFile file;
     if (!startSweep(range, fileName, "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.",
-                    file, reporter))
+                    file, reporter, errorNumber))
         return false;
     file.write(tableHeader() + "\n");
     const long long count = sweepPointCount(range);
@@ -201,15 +208,17 @@ bool runTableSweep(ConvectionState& state, const SweepRange& range, const Evalua
         }
         writer.finish();
     }
-    return finishSweep(fileName, file, reporter);
+    return finishSweep(fileName, file, reporter, errorNumber);
 }
 
 bool runCelSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
                  Reporter& reporter, const std::string& fileName, const std::string& functionName,
-                 const std::string& asctime, SweepProgress& progress) {
+                 const std::string& asctime, SweepProgress& progress, int* errorNumber) {
+    if (errorNumber != nullptr)
+        *errorNumber = 0;
     TextFile file;
     if (!startSweep(range, fileName, "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.", file,
-                    reporter))
+                    reporter, errorNumber))
         return false;
     file.write(celHead(functionName, asctime));
     const long long count = sweepPointCount(range);
@@ -229,7 +238,7 @@ bool runCelSweep(ConvectionState& state, const SweepRange& range, const Evaluati
         file.writeAscii(pair);
     }
     file.write(celTail());
-    return finishSweep(fileName, file, reporter);
+    return finishSweep(fileName, file, reporter, errorNumber);
 }
 
 } // namespace zav

@@ -13,6 +13,8 @@ class TextFile {
 public:
     bool open(const std::string& path) { return m_file.open(path); }
     ReplacingFile::Failure failure() const { return m_file.failure(); }
+    /// The system's error number of the first failure since open(), 0 when nothing failed.
+    int errorNumber() const { return m_file.errorNumber(); }
     /// Converts to Windows-1250 and writes every "\n" as CR LF.
     void write(const std::string& utf8);
     /// Writes ASCII text (digits, signs, separators, CR LF) as it is, without conversion.

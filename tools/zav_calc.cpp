@@ -3,21 +3,31 @@
 // "Vypočítaj", `sweep` its sweep over the surface-temperature range with the table and CEL files,
 // `cool` the cooling window's run with its data file and picture; every option stands for a field
 // or choice of those windows and takes its default from there. Results go to standard output as
-// JSON or CSV; messages to standard error. Exit status 0 done, 1 refused by a check or a file that
-// could not be written, 2 a usage error or a value that is not a number.
+// JSON or CSV; messages to standard error. Exit status 0 done, 1 refused by a check, a file that
+// could not be written or standard output that could not be written, 2 a usage error or a value
+// that is not a number; SIGINT, SIGTERM and SIGHUP end it at once with 128 + the signal's number,
+// the old output files as they were.
 #include "core/number_format.h"
 #include "export/cel_file.h"
+#include "export/replacing_file.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_output.h"
 #include "tools/calc/calc_runs.h"
 
 #include <CLI/CLI.hpp>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <limits>
+#include <new>
 #include <sstream>
 #include <string>
 
@@ -28,6 +38,7 @@ using namespace zav::calc;
 
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
+constexpr int kFailed = 1;
 
 const char* const kProgram = "zav-calc";
 
@@ -142,7 +153,8 @@ SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
             fluid.kelo = o.kelo;
         if (command->count("--pressure") > 0)
             fluid.pressureMpa = number("--pressure", o.pressure);
-        chooseFluid(c, fluid, {"--fluid-file", "--kelo", "--fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo"});
+        chooseFluid(c, fluid,
+                    {"--fluid", "--fluid-file", "--kelo", "--pressure", "--fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo"});
         if (o.format != "json" && o.format != "csv")
             throw UsageError("Neznámy formát „" + o.format + "“; možnosti: json, csv.");
     } catch (const InputError& e) {
@@ -155,7 +167,70 @@ SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
 
 OutputFormat outputFormat(const MainOptions& o) { return o.format == "csv" ? OutputFormat::Csv : OutputFormat::Json; }
 
-void write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+// Standard output could not be written: the system's error number.
+class OutputError : public std::runtime_error {
+public:
+    explicit OutputError(int errorNumber)
+        : std::runtime_error(std::string("zápis na štandardný výstup zlyhal: ") +
+                             std::strerror(errorNumber != 0 ? errorNumber : EIO)) {}
+};
+
+void write(const std::string& text) {
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+        throw OutputError(errno);
+}
+
+// The results are there only when standard output took all of them: its buffer is flushed and the
+// descriptor closed, each checked (a full disk, a closed descriptor, a reader that went away).
+void closeStandardOutput() {
+    errno = 0;
+    if (std::fflush(stdout) != 0)
+        throw OutputError(errno);
+    if (std::ferror(stdout))
+        throw OutputError(errno);
+    if (std::fclose(stdout) != 0)
+        throw OutputError(errno);
+}
+
+// A standard descriptor closed at the start is held by /dev/null opened for reading only: no file
+// this program opens can take its number, and a write to standard output fails (EBADF) as it would
+// on the closed descriptor.
+void holdClosedStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int null = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (null >= 0 && null != fd) {
+            ::dup2(null, fd);
+            ::close(null);
+        }
+    }
+}
+
+// SIGINT, SIGTERM and SIGHUP end the program at once: the named temporary files of the outputs
+// being written are removed and the old files stay as they were.
+void endOnSignal(int signalNumber) {
+    removeTemporaryFilesNow();
+    ::_exit(128 + signalNumber);
+}
+
+void installSignalHandlers() {
+    struct sigaction action {};
+    action.sa_handler = endOnSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction previous {};
+        // A signal ignored by whoever started the program (nohup, a background job) stays ignored.
+        if (::sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
+        ::sigaction(signalNumber, &action, nullptr);
+    }
+    // A reader of standard output that went away is a failed write (EPIPE), reported as such.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, nullptr);
+}
 
 void printWarnings(const std::vector<std::string>& warnings) {
     for (const std::string& w : warnings)
@@ -229,7 +304,14 @@ int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOp
     SweepFiles files;
     files.table = s.table;
     files.ccl = s.ccl;
-    if (!s.ccl.empty()) {
+    if (command->count("--table") > 0)
+        requireFileName("--table", s.table);
+    if (command->count("--ccl") > 0)
+        requireFileName("--ccl", s.ccl);
+    if (command->count("--name") > 0 && command->count("--ccl") == 0)
+        throw UsageError("--name potrebuje knižnicu CEL: --ccl SÚBOR.");
+    requireDistinctOutputs("--table", s.table, "--ccl", s.ccl);
+    if (command->count("--ccl") > 0) {
         if (command->count("--name") == 0)
             throw UsageError("--ccl potrebuje názov okrajovej podmienky: --name NÁZOV.");
         if (!isValidCelName(s.name))
@@ -239,8 +321,8 @@ int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOp
     }
     if (std::optional<std::string> problem = rangeProblem(range))
         return refuse(*problem);
-    if (std::optional<std::string> problem = writeSweepFiles(c, range, files))
-        return refuse(*problem);
+    if (std::optional<FileProblem> problem = writeSweepFiles(c, range, files))
+        return refuse(problem->message);
     PrintingSink sink(outputFormat(o));
     runSweep(c, range, sink);
     sink.finish();
@@ -266,6 +348,11 @@ int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOpti
     CoolingFiles files;
     files.data = k.data;
     files.picture = k.picture;
+    if (command->count("--data") > 0)
+        requireFileName("--data", k.data);
+    if (command->count("--picture") > 0)
+        requireFileName("--picture", k.picture);
+    requireDistinctOutputs("--data", k.data, "--picture", k.picture);
     if (k.background != "black" && k.background != "white")
         throw UsageError("Neznáme pozadie obrázka „" + k.background + "“; možnosti: black, white.");
     files.plotType = k.background == "white" ? 1 : 0;
@@ -337,14 +424,13 @@ std::string usageMessage(const CLI::ParseError& e) {
     return "chybné použitie (" + what + ").";
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     CLI::App app("Súčiniteľ prestupu tepla voľnou konvekciou bez okien programu ZAV: ustálený stav, rozsah "
                  "teplôt povrchu a ochladzovanie telesa. Čísla s desatinnou bodkou alebo čiarkou. Výsledky idú na "
                  "štandardný výstup ako JSON (alebo CSV), správy na štandardný chybový výstup. Návratový kód 0 "
-                 "úspech, 1 prípad odmietnutý kontrolou alebo súbor, ktorý sa nepodarilo zapísať, 2 chybné "
-                 "použitie alebo hodnota, ktorá nie je číslo.",
+                 "úspech, 1 prípad odmietnutý kontrolou alebo súbor či štandardný výstup, ktorý sa nepodarilo "
+                 "zapísať, 2 chybné použitie alebo hodnota, ktorá nie je číslo; signál SIGINT, SIGTERM alebo "
+                 "SIGHUP ukončí program hneď s kódom 130, 143 alebo 129 a staré súbory nechá bez zmeny.",
                  kProgram);
     app.require_subcommand(1);
     app.get_formatter()->label("OPTIONS", "VOĽBY");
@@ -418,14 +504,45 @@ int main(int argc, char* argv[]) {
         return kUsage;
     }
 
+    if (steadyCommand->parsed())
+        return runSteadyCommand(steadyCommand, main);
+    if (sweepCommand->parsed())
+        return runSweepCommand(sweepCommand, main, sweep);
+    return runCoolCommand(coolCommand, main, cool);
+}
+
+int fail(int status, const std::string& message) {
+    std::cerr << kProgram << ": " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+// Every error ends here as a Slovak message and an exit status: 2 for what was typed wrong, 1 for
+// anything else; nothing reaches std::terminate.
+int main(int argc, char* argv[]) {
+    holdClosedStandardDescriptors();
+    installSignalHandlers();
+    // A message on standard error does not flush standard output first: its flush stays with
+    // closeStandardOutput(), which knows the system's reason when it fails.
+    std::cerr.tie(nullptr);
     try {
-        if (steadyCommand->parsed())
-            return runSteadyCommand(steadyCommand, main);
-        if (sweepCommand->parsed())
-            return runSweepCommand(sweepCommand, main, sweep);
-        return runCoolCommand(coolCommand, main, cool);
+        const int status = run(argc, argv);
+        closeStandardOutput();
+        return status;
     } catch (const UsageError& e) {
-        std::cerr << kProgram << ": " << e.what() << '\n';
-        return kUsage;
+        return fail(kUsage, e.what());
+    } catch (const InputError& e) {
+        return fail(kUsage, e.what());
+    } catch (const ConversionError& e) {
+        return fail(kUsage, e.what());
+    } catch (const OutputError& e) {
+        return fail(kFailed, e.what());
+    } catch (const std::bad_alloc&) {
+        return fail(kFailed, "nedostatok pamäte.");
+    } catch (const std::exception& e) {
+        return fail(kFailed, std::string("vnútorná chyba programu (") + e.what() + ").");
+    } catch (...) {
+        return fail(kFailed, "vnútorná chyba programu.");
     }
 }

@@ -1,33 +1,81 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print_window.h"
 
+#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 
+#include "export/replacing_file.h"
 #include "ui/dialogs.h"
+#include "ui/window_util.h"
 
 namespace zav {
+
+namespace {
+
+// Whether the PDF at `path` is whole. Qt's PDF writer does not report a failed write (a full
+// disk), but the bytes it lost move its cross-reference table away from the offset that the
+// file's last lines give, or take those lines with them.
+bool isCompletePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const qsizetype start = bytes.lastIndexOf("\nstartxref\n");
+    if (!bytes.startsWith("%PDF-") || start < 0 || !bytes.trimmed().endsWith("%%EOF"))
+        return false;
+    const qsizetype numberStart = start + qsizetype(sizeof("\nstartxref\n") - 1);
+    bool ok = false;
+    const qlonglong offset =
+        bytes.mid(numberStart, bytes.indexOf('\n', numberStart) - numberStart).trimmed().toLongLong(&ok);
+    return ok && offset >= 0 && offset < bytes.size() && bytes.mid(offset, 4) == "xref";
+}
+
+} // namespace
 
 void printWindow(QMainWindow* window, Dialogs& dialogs) {
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs.setUpPrinter(printer))
         return;
+    // A file is printed beside itself and put in its place only when the whole page is in it.
+    const QString target = printer.outputFileName();
+    ReplacingFile file;
+    if (!target.isEmpty()) {
+        if (!file.open(fileNameBytes(target))) {
+            dialogs.showMessage(file.failure() == ReplacingFile::Failure::ReadOnly
+                                    ? QString::fromStdString(openFailureMessage(file.failure(), target.toStdString()))
+                                    : printFailureMessage(printer));
+            return;
+        }
+        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(file.temporaryPath())));
+    }
     const int top = window->menuBar() != nullptr ? window->menuBar()->height() : 0;
     const QPixmap image = window->grab(QRect(0, top, window->width(), window->height() - top));
     QPainter painter;
-    if (image.isNull() || !painter.begin(&printer)) {
+    bool printed = !image.isNull() && painter.begin(&printer);
+    if (printed) {
+        // Scale from screen pixels to printer dots so the page shows the window at its screen size.
+        const qreal scale = qreal(printer.resolution()) / window->logicalDpiX();
+        painter.scale(scale, scale);
+        painter.drawPixmap(0, 0, image);
+        printed = painter.end() && printer.printerState() != QPrinter::Error;
+    }
+    if (target.isEmpty()) {
+        if (!printed)
+            dialogs.showMessage(printFailureMessage(printer));
+        return;
+    }
+    const QString written = printer.outputFileName();
+    printer.setOutputFileName(target);
+    if (!printed) {
         dialogs.showMessage(printFailureMessage(printer));
         return;
     }
-    // Scale from screen pixels to printer dots so the page shows the window at its screen size.
-    const qreal scale = qreal(printer.resolution()) / window->logicalDpiX();
-    painter.scale(scale, scale);
-    painter.drawPixmap(0, 0, image);
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        dialogs.showMessage(printFailureMessage(printer));
+    if (!isCompletePdf(written) || !file.close())
+        dialogs.showMessage(QString::fromStdString(notWrittenMessage(target.toStdString())));
 }
 
 QString printFailureMessage(const QPrinter& printer) {

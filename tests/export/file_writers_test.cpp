@@ -17,7 +17,6 @@
 #include "core/text_encoding.h"
 #include "temp_folder.h"
 #include "export/cel_file.h"
-#include "export/replacing_file.h"
 #include "export/sweeps.h"
 #include "export/table_file.h"
 
@@ -335,20 +334,6 @@ TEST_F(FileTest, UserFluidWarningsOncePerPoint) {
     RecordingChart chart;
     ASSERT_TRUE(runTableSweep(s, {20, 40, 10}, in, reporter, path("t.txt"), chart));
     EXPECT_EQ(reporter.messages.size(), 3u);
-}
-
-TEST_F(FileTest, ReplacingFileLeavesTheOldFileUntilItCloses) {
-    writeFileForTest(path("f.txt"), "old");
-    {
-        ReplacingFile file;
-        ASSERT_TRUE(file.open(path("f.txt")));
-        file.write("new");
-        EXPECT_EQ(readAll(path("f.txt")), "old");
-        EXPECT_EQ(filesInDir(), 2u);
-        EXPECT_TRUE(file.close());
-    }
-    EXPECT_EQ(readAll(path("f.txt")), "new");
-    EXPECT_EQ(filesInDir(), 1u);
 }
 
 } // namespace

@@ -86,6 +86,10 @@ def window_script(case, kind):
             lines.append("click Form2.CheckBox1")
         if case.get("heat_capacity") in HEAT_CAPACITY:
             lines.append(f"click Form5.{HEAT_CAPACITY[case['heat_capacity']]}")
+        elif case.get("heat_capacity", "").startswith("cubic:"):
+            lines.append("click Form5.RadioButton4")
+            for edit, value in zip(range(2, 6), case["heat_capacity"][6:].split(",")):
+                lines.append(f"set Form5.Edit{edit} {comma(value)}")
         lines += ["click Form2.Button1", "print Form2.Edit7", "print Form1.StatusBar1[2]"]
         return "\n".join(lines) + "\n"
     if "emissivity" in case:
@@ -143,6 +147,7 @@ def run_all(tmp_path, case, kind):
                             env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
     assert window.returncode == 0, window.stderr
     texts = dict(line.split("=", 1) for line in window.stdout.splitlines() if "=" in line)
+    texts["messages"] = [line[len("message: "):] for line in window.stdout.splitlines() if line.startswith("message: ")]
     calc = subprocess.run([CALC, kind] + calc_options(case), cwd=tmp_path, capture_output=True, text=True)
     cwd = os.getcwd()
     os.chdir(tmp_path)
@@ -242,6 +247,12 @@ COOLING_CASES = [
     {"steps": 2.5},
     {"steps": 100, "properties": "reference", "emissivity": 1},
     {"steps": 60, "fluid": "water", "t_body": 95, "target": 25, "properties": "reference"},
+    # Refused: the field and its value, before the run or at the step that needs it.
+    {"steps": 100, "mass": -1},
+    {"steps": 100, "cooling_area": 0, "emissivity": 1},
+    {"steps": 100, "emissivity": -0.5},
+    {"steps": 100, "heat_capacity": "cubic:-1000,20,0,0"},
+    {"steps": 100, "emissivity": 1e308},
 ]
 
 
@@ -250,10 +261,16 @@ def test_cooling_is_one_truth(tmp_path, case):
     texts, calc, module, error = run_all(tmp_path, case, "cool")
     record = json.loads(calc.stdout)
     assert record["cooling_time"] == module.cooling_time
-    assert texts["Form2.Edit7"] == zav.format_fixed(module.cooling_time, 8, 1)
+    if error is not None and texts["Form2.Edit7"] == "0 s":  # refused: the window shows no time
+        assert module.cooling_time == 0 and module.steps == 0
+    else:
+        assert texts["Form2.Edit7"] == zav.format_fixed(module.cooling_time, 8, 1)
     assert record["curve"]["t_body"] == list(module.t_body)
     assert record["steps"] == module.steps
     if error is not None:
-        assert calc.returncode == 1 and record["error"] == error == texts["Form1.StatusBar1[2]"]
+        # A run refused before it starts shows its message only; one stopped at a step leaves it in
+        # the status bar too.
+        assert calc.returncode == 1 and record["error"] == error and texts["messages"][-1] == error
+        assert texts["Form1.StatusBar1[2]"] in (error, "")
     else:
         assert calc.returncode == 0 and "error" not in record

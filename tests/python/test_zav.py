@@ -1,10 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The module zav on its own: its results in the windows' texts (tests/scenarios/*.out), warnings
 through the warnings module, refused cases as CheckError with the windows' messages, bad arguments
-as ValueError, sweeps and curves as NumPy arrays or, without NumPy, lists."""
+as ValueError (a fluid file's with zav-calc's text), files the system refuses as OSError, Ctrl-C as
+KeyboardInterrupt, sweeps and curves as NumPy arrays or, without NumPy, lists."""
+import errno
+import json
 import os
+import signal
 import subprocess
 import sys
+import time
 
 import pytest
 import zav
@@ -78,22 +83,135 @@ def test_stopped_cooling_keeps_its_run():
     assert raised.value.result.steps == 2
 
 
+# (function, arguments, the start of ValueError's text)
 BAD_ARGUMENTS = [
-    ({"shape": "hexagon"}, "Neznámy tvar povrchu „hexagon“"),
-    ({"fluid": "oil"}, "Neznáma tekutina „oil“"),
-    ({"face": "side"}, "Neznáma plocha „side“"),
-    ({"properties": "iapws"}, "Neznáme vlastnosti „iapws“; možnosti: builtin, reference."),
-    ({"fluid": "user"}, "Tekutina user potrebuje svoj opis"),
-    ({"kelo": "chyba.kelo"}, "Súbor „chyba.kelo“ sa nepodarilo otvoriť."),
-    ({"fluid_file": "chyba.json"}, "Súbor „chyba.json“ sa nepodarilo otvoriť."),
+    (zav.steady, {"shape": "hexagon"}, "Neznámy tvar povrchu „hexagon“"),
+    (zav.steady, {"fluid": "oil"}, "Neznáma tekutina „oil“"),
+    (zav.steady, {"face": "side"}, "Neznáma plocha „side“"),
+    (zav.steady, {"properties": "iapws"}, "Neznáme vlastnosti „iapws“; možnosti: builtin, reference."),
+    (zav.steady, {"fluid": "user"}, "Tekutina user potrebuje svoj opis"),
+    (zav.steady, {"fluid": "water", "kelo": "plyn.kelo"},
+     "fluid water sa nedá zadať spolu s kelo: súbor opisuje tekutinu user."),
+    (zav.steady, {"fluid": "air", "fluid_file": "fluid.json"},
+     "fluid air sa nedá zadať spolu s fluid_file: súbor opisuje tekutinu user."),
+    (zav.steady, {"pressure": 3}, "pressure platí len pre tekutinu KELO (kelo alebo fluid_file s druhom „kelo“)."),
+    (zav.steady, {"kelo": ""}, "kelo: názov súboru je prázdny."),
+    (zav.sweep, {"name": "Q1"}, "name potrebuje knižnicu CEL: ccl."),
+    (zav.sweep, {"table": ""}, "table: názov súboru je prázdny."),
+    (zav.sweep, {"table": "t.txt", "ccl": "./t.txt", "name": "Q1"},
+     "table a ccl určujú ten istý súbor „t.txt“: jeden by prepísal druhý."),
+    (zav.cool, {"picture": ""}, "picture: názov súboru je prázdny."),
+    (zav.cool, {"data": "k.bmp", "picture": "k.bmp"},
+     "data a picture určujú ten istý súbor „k.bmp“: jeden by prepísal druhý."),
 ]
 
 
-@pytest.mark.parametrize("arguments, message", BAD_ARGUMENTS)
-def test_bad_arguments_raise_value_error(arguments, message):
-    with pytest.raises(ValueError, match=message) as raised:
-        zav.steady(**arguments)
-    assert not isinstance(raised.value, zav.CheckError)
+@pytest.mark.parametrize("function, arguments, message", BAD_ARGUMENTS)
+def test_bad_arguments_raise_value_error(tmp_path, monkeypatch, function, arguments, message):
+    monkeypatch.chdir(tmp_path)
+    with pytest.raises(ValueError) as raised:
+        function(**arguments)
+    assert str(raised.value).startswith(message) and not isinstance(raised.value, zav.CheckError)
+    assert os.listdir(tmp_path) == []
+
+
+# Files the system cannot read or write: (function, arguments, errno, OSError's Slovak text); the
+# file's name is the argument's last value.
+FILE_ERRORS = [
+    (zav.steady, {"fluid_file": "chyba.json"}, errno.ENOENT, "Súbor „chyba.json“ sa nepodarilo otvoriť."),
+    (zav.steady, {"kelo": "chyba.kelo"}, errno.ENOENT, "Súbor „chyba.kelo“ sa nepodarilo otvoriť."),
+    (zav.steady, {"fluid_file": "folder"}, errno.EISDIR, "Súbor „folder“ sa nepodarilo otvoriť: je to priečinok."),
+    (zav.sweep, {"table": "read-only.txt"}, errno.EACCES, "Súbor „read-only.txt“ je určený len na čítanie; nezapíše sa."),
+    (zav.sweep, {"name": "Q1", "ccl": "nie/q.ccl"}, errno.ENOENT, "Súbor „nie/q.ccl“ sa nepodarilo otvoriť na zápis."),
+    (zav.cool, {"data": "nie/d.txt"}, errno.ENOENT,
+     "Súbor „nie/d.txt“ sa nepodarilo otvoriť na zápis. Výpočet sa nespustí."),
+    (zav.cool, {"steps": 3, "picture": "read-only.txt"}, errno.EACCES,
+     "Súbor „read-only.txt“ je určený len na čítanie; nezapíše sa."),
+]
+
+
+@pytest.mark.parametrize("function, arguments, number, message", FILE_ERRORS)
+def test_file_errors_raise_os_error(tmp_path, monkeypatch, function, arguments, number, message):
+    monkeypatch.chdir(tmp_path)
+    (tmp_path / "folder").mkdir()
+    (tmp_path / "read-only.txt").write_text("old")
+    (tmp_path / "read-only.txt").chmod(0o444)
+    with pytest.raises(OSError) as raised:
+        function(**arguments)
+    assert (raised.value.errno, raised.value.strerror) == (number, message)
+    assert raised.value.filename == list(arguments.values())[-1]
+    assert sorted(os.listdir(tmp_path)) == ["folder", "read-only.txt"]
+    assert (tmp_path / "read-only.txt").read_text() == "old"
+
+
+CALC = os.environ.get("ZAV_CALC")
+KELO = {"kind": "kelo", "dyn_viscosity": [5, 1e-7, 0.045, 0, 0, 0], "compressibility": [1, 1e-9, 0, 0, 0, 0],
+        "conductivity": [5, 0, 0.065, 0, 0, 0], "heat_capacity": [950, 0, 0.16, 0, 0, 0],
+        "t_min": -50, "t_max": 500, "p_min": 0.05, "p_max": 10, "gas_constant": 287}
+POLYNOMIAL = ["dyn_viscosity", "density", "conductivity", "heat_capacity"]
+# Each kind's keys that take numbers: a valid description and each key's list length (0: a number).
+FLUID_KEYS = [
+    ({"kind": "constant"}, dict.fromkeys(POLYNOMIAL + ["expansion_coeff"], 0)),
+    ({"kind": "linear"}, dict(dict.fromkeys(POLYNOMIAL, 2), t_min=0, t_max=0)),
+    ({"kind": "quadratic"}, dict(dict.fromkeys(POLYNOMIAL, 3), t_min=0, t_max=0)),
+    (KELO, dict(dict.fromkeys(["dyn_viscosity", "compressibility", "conductivity", "heat_capacity"], 6),
+                **dict.fromkeys(["t_min", "t_max", "p_min", "p_max", "gas_constant", "pressure"], 0))),
+]
+# What stands where a number is expected: its JSON text and the message's end (None: not a number).
+NOT_NUMBERS = [("1e999", ": '1e999' nie je platné číslo."), ('"abc"', ": 'abc' nie je platné číslo."),
+               ("null", None), ("[1]", None), ('{"a": 1}', None)]
+FLUID_CASES = [(fluid, key, length, text, end) for fluid, keys in FLUID_KEYS for key, length in keys.items()
+               for text, end in NOT_NUMBERS]
+
+
+@pytest.mark.parametrize("fluid, key, length, text, end", FLUID_CASES,
+                         ids=[f"{c[0]['kind']}-{c[1]}-{c[3]}" for c in FLUID_CASES])
+def test_fluid_file_values_are_refused_alike(tmp_path, monkeypatch, fluid, key, length, text, end):
+    """A fluid file's key that is not a number: zav-calc (exit 2) and the module (ValueError) give
+    the same text, which names the file and the key."""
+    monkeypatch.chdir(tmp_path)
+    value = ["@"] + [0] * (length - 1) if length else "@"
+    (tmp_path / "f.json").write_text(json.dumps(dict(fluid, **{key: value})).replace('"@"', text))
+    if end is None:
+        end = f" musí byť zoznam {length} čísel." if length else " musí byť číslo."
+    message = f"Súbor „f.json“: pole „{key}“{end}"
+    with pytest.raises(ValueError) as raised:
+        zav.steady(fluid_file="f.json")
+    assert str(raised.value) == message and not isinstance(raised.value, zav.CheckError)
+    calc = subprocess.run([CALC, "steady", "--fluid-file", "f.json"], capture_output=True, text=True)
+    assert (calc.returncode, calc.stdout, calc.stderr) == (2, "", f"zav-calc: {message}\n")
+
+
+# Long runs, each interrupted while it computes (the sweep while it writes its table, or its points).
+INTERRUPTED = [
+    "sweep(from_=0, to=99.9999, step=0.0001, properties='reference', table='old.txt')",
+    "sweep(from_=0, to=99.9999, step=0.0001, properties='reference')",
+    "cool(steps=1e12, data='old.txt')",
+]
+
+
+@pytest.mark.parametrize("call", INTERRUPTED)
+def test_ctrl_c_raises_keyboard_interrupt_at_once(tmp_path, call):
+    (tmp_path / "old.txt").write_text("old")
+    script = ("import signal, time, zav\n"
+              "signal.signal(signal.SIGINT, signal.default_int_handler)\n"
+              "print('start', flush=True)\n"
+              "try:\n"
+              f"    zav.{call}\n"
+              "except KeyboardInterrupt:\n"
+              "    print(time.monotonic(), flush=True)\n")
+    child = subprocess.Popen([sys.executable, "-c", script], cwd=tmp_path, stdout=subprocess.PIPE, text=True)
+    try:
+        assert child.stdout.readline() == "start\n"
+        time.sleep(0.5)
+        sent = time.monotonic()
+        child.send_signal(signal.SIGINT)
+        out, _ = child.communicate(timeout=10)
+    finally:
+        child.kill()
+        child.wait()
+    assert out and float(out) - sent < 0.2
+    assert os.listdir(tmp_path) == ["old.txt"] and (tmp_path / "old.txt").read_text() == "old"
 
 
 def test_arguments_are_keywords_only():

@@ -2,19 +2,28 @@
 // zav-calc as a user runs it: options → JSON fields, exit status and messages. The expected
 // numbers are the main and cooling windows' texts for the same case (tests/scenarios/*.out), which
 // the JSON values must give under the window's format; the messages are the windows' own.
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "core/number_format.h"
+#include "io/kelo_fixture.h"
 #include "temp_folder.h"
 
 namespace zav::test {
@@ -134,7 +143,15 @@ const std::vector<CalcCase> kCases = {
     {"tube diameter", {"steady", "--tube-diameter", "d"}, 2, {}, {}, "--tube-diameter: 'd' nie je platné číslo."},
     {"point and comma", {"steady", "--length", "0.1,0"}, 2, {}, {}, "--length: '0.1,0' nie je platné číslo."},
     {"fluid file field", {"steady", "--fluid-file", "{dir}/bad.json"}, 2, {}, {}, "'xxx' nie je platné číslo."},
+    {"fluid number beyond a double", {"steady", "--fluid-file", "overflow.json"}, 2, {}, {}, "Súbor „overflow.json“: pole „density“: '1e999' nie je platné číslo."},
+    {"fluid file is a folder", {"steady", "--fluid-file", "."}, 2, {}, {}, "Súbor „.“ sa nepodarilo otvoriť: je to priečinok."},
+    {"water and a KELO file", {"steady", "--fluid", "water", "--kelo", "plyn.kelo"}, 2, {}, {}, "--fluid water sa nedá zadať spolu s --kelo: súbor opisuje tekutinu user."},
+    {"air and a fluid file", {"steady", "--fluid", "air", "--fluid-file", "constant.json"}, 2, {}, {}, "--fluid air sa nedá zadať spolu s --fluid-file: súbor opisuje tekutinu user."},
+    {"pressure without KELO", {"steady", "--fluid-file", "constant.json", "--pressure", "3"}, 2, {}, {}, "--pressure platí len pre tekutinu KELO (--kelo alebo --fluid-file s druhom „kelo“)."},
+    {"empty fluid file", {"steady", "--fluid-file", ""}, 2, {}, {}, "--fluid-file: názov súboru je prázdny."},
+    {"empty KELO file", {"steady", "--kelo", ""}, 2, {}, {}, "--kelo: názov súboru je prázdny."},
     {"KELO file missing", {"steady", "--kelo", "chyba.kelo"}, 2, {}, {}, "Súbor „chyba.kelo“ sa nepodarilo otvoriť."},
+    {"KELO value not finite", {"steady", "--kelo", "{dir}/nan.kelo"}, 2, {}, {}, "obsahuje hodnotu, ktorá nie je konečné číslo (NaN alebo nekonečno); súbor sa nenačítal."},
     {"fluid file missing", {"steady", "--fluid-file", "chyba.json"}, 2, {}, {}, "Súbor „chyba.json“ sa nepodarilo otvoriť."},
     {"user without a file", {"steady", "--fluid", "user"}, 2, {}, {}, "Tekutina user potrebuje svoj opis: --fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo."},
     {"unknown shape", {"steady", "--shape", "hexagon"}, 2, {}, {}, nullptr},
@@ -157,6 +174,10 @@ const std::vector<CalcCase> kCases = {
     {"sweep step x", {"sweep", "--step", "x"}, 2, {}, {}, "--step: 'x' nie je platné číslo."},
     {"sweep empty name", {"sweep", "--ccl", "k.ccl", "--name", ""}, 2, {}, {}, "Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše."},
     {"sweep invalid name", {"sweep", "--ccl", "k.ccl", "--name", "alfa stena"}, 2, {}, {}, kInvalidName},
+    {"sweep name without a library", {"sweep", "--name", "Q1"}, 2, {}, {}, "--name potrebuje knižnicu CEL: --ccl SÚBOR."},
+    {"sweep empty table", {"sweep", "--table", ""}, 2, {}, {}, "--table: názov súboru je prázdny."},
+    {"sweep empty library", {"sweep", "--ccl", "", "--name", "Q1"}, 2, {}, {}, "--ccl: názov súboru je prázdny."},
+    {"sweep table is the library", {"sweep", "--table", "t.txt", "--ccl", "./t.txt", "--name", "Q1"}, 2, {}, {}, "--table a --ccl určujú ten istý súbor „t.txt“: jeden by prepísal druhý."},
     {"sweep table not writable", {"sweep", "--table", "priecinok-ktory-nie-je/tabulka.txt"}, 1, {}, {}, "Súbor „priecinok-ktory-nie-je/tabulka.txt“ sa nepodarilo otvoriť na zápis."},
     // The cooling window (cooling.out).
     {"cooling", {"cool", "--emissivity", "1"}, 0, {coolingTime("169,1")}, {}, nullptr},
@@ -175,6 +196,9 @@ const std::vector<CalcCase> kCases = {
     {"unknown heat capacity", {"cool", "--heat-capacity", "wood"}, 2, {}, {}, nullptr},
     {"data file not writable", {"cool", "--data", "no-such-folder/data.txt"}, 1, {}, {}, "Súbor „no-such-folder/data.txt“ sa nepodarilo otvoriť na zápis. Výpočet sa nespustí."},
     {"picture not writable", {"cool", "--steps", "3", "--picture", "no-such-folder/curve.bmp"}, 1, {}, {}, "Súbor „no-such-folder/curve.bmp“ sa nepodarilo vytvoriť."},
+    {"empty data file", {"cool", "--data", ""}, 2, {}, {}, "--data: názov súboru je prázdny."},
+    {"empty picture", {"cool", "--picture", ""}, 2, {}, {}, "--picture: názov súboru je prázdny."},
+    {"data file is the picture", {"cool", "--data", "k.bmp", "--picture", "k.bmp"}, 2, {}, {}, "--data a --picture určujú ten istý súbor „k.bmp“: jeden by prepísal druhý."},
 };
 
 // gtest names a case by its description.
@@ -189,6 +213,10 @@ TEST_P(ZavCalcTest, OptionsGiveTheWindowsResults) {
     std::ofstream(folder.file("linear.json")) << R"({"kind": "linear"})";
     std::ofstream(folder.file("quadratic.json")) << R"({"kind": "quadratic", "density": [1.2, -0.1, 0]})";
     std::ofstream(folder.file("bad.json")) << R"({"kind": "constant", "density": "xxx"})";
+    std::ofstream(folder.file("overflow.json")) << R"({"kind": "constant", "density": 1e999})";
+    test::KeloRecord notFinite = test::sampleRecord();
+    notFinite.values[5] = std::numeric_limits<double>::infinity();
+    test::writeFile(folder.file("nan.kelo"), test::keloBytes(notFinite));
     const CalcRun run = runCalc(folder, c.args);
     EXPECT_EQ(run.status, c.status) << run.err;
     if (c.status == 2) {
@@ -295,6 +323,81 @@ INSTANTIATE_TEST_SUITE_P(Formats, ZavCalcCsvTest, ::testing::ValuesIn(kCsvCases)
                              std::string name = param.param.what;
                              std::replace(name.begin(), name.end(), ' ', '_');
                              return name;
+                         });
+
+// Standard output that does not take the results: the run fails with the system's reason.
+struct OutputCase {
+    const char* what;
+    const char* command; // {calc} stands for zav-calc; it writes its status to status.txt
+    const char* reason;
+};
+
+void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<OutputCase> kOutputCases = {
+    {"full_disk", "{ {calc} steady > /dev/full; echo $? > status.txt; } 2> err.txt", "No space left on device"},
+    {"closed", "{ {calc} steady >&-; echo $? > status.txt; } 2> err.txt", "Bad file descriptor"},
+    {"reader_gone", "{ {calc} sweep --step 0,01; echo $? > status.txt; } 2> err.txt | head -c 1 > /dev/null",
+     "Broken pipe"},
+};
+
+class ZavCalcOutputTest : public ::testing::TestWithParam<OutputCase> {};
+
+TEST_P(ZavCalcOutputTest, FailedWriteIsAnError) {
+    TempFolder folder;
+    std::string command = GetParam().command;
+    command.replace(command.find("{calc}"), 6, shellQuoted(ZAV_CALC));
+    std::system(("cd " + shellQuoted(folder.path().string()) + " && " + command).c_str());
+    EXPECT_EQ(readAll(folder.file("status.txt")), "1\n");
+    EXPECT_EQ(readAll(folder.file("err.txt")),
+              std::string("zav-calc: zápis na štandardný výstup zlyhal: ") + GetParam().reason + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(StandardOutput, ZavCalcOutputTest, ::testing::ValuesIn(kOutputCases),
+                         [](const ::testing::TestParamInfo<OutputCase>& param) { return param.param.what; });
+
+// A signal ends a long cooling run at once with 128 + its number; the old data file stays as it
+// was and nothing else is left in the folder.
+class ZavCalcSignalTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(ZavCalcSignalTest, EndsAtOnceLeavingTheOldFile) {
+    TempFolder folder;
+    std::ofstream(folder.file("F")) << "old";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The signals' default actions, whatever the test was started with.
+        for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signalNumber, SIG_DFL);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (::chdir(folder.path().c_str()) != 0 || null < 0 || ::dup2(null, 1) < 0)
+            ::_exit(127);
+        ::execl(ZAV_CALC, ZAV_CALC, "cool", "--steps", "1e12", "--data", "F", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ::kill(child, GetParam());
+    int status = 0;
+    for (int waited = 0; ::waitpid(child, &status, WNOHANG) == 0; ++waited) {
+        if (waited == 200) { // 2 s
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            FAIL() << "zav-calc did not end";
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 128 + GetParam());
+    EXPECT_EQ(readAll(folder.file("F")), "old");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"F"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ZavCalcSignalTest, ::testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const ::testing::TestParamInfo<int>& param) {
+                             return std::string(param.param == SIGINT ? "SIGINT" : param.param == SIGTERM ? "SIGTERM" : "SIGHUP");
                          });
 
 } // namespace

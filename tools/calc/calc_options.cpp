@@ -2,14 +2,21 @@
 #include "tools/calc/calc_options.h"
 
 #include "core/number_format.h"
+#include "export/replacing_file.h"
 #include "io/kelo_file.h"
 
 #include <nlohmann/json.hpp>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
-#include <fstream>
+#include <filesystem>
 #include <map>
+#include <system_error>
 
 namespace zav::calc {
 
@@ -26,7 +33,46 @@ Enum choice(const std::string& name, const std::vector<std::string>& names, cons
     throw InputError(std::string("Neznám") + what + " „" + name + "“; možnosti: " + list + ".");
 }
 
-std::string quoted(const std::string& name) { return "„" + name + "“"; }
+std::string inQuotes(const std::string& name) { return "„" + name + "“"; }
+
+std::string cannotOpenMessage(const std::string& path) { return "Súbor " + inQuotes(path) + " sa nepodarilo otvoriť."; }
+
+// An input file opened for reading, closed on every path.
+class InputFile {
+public:
+    explicit InputFile(const std::string& path) : m_path(path), m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (m_fd < 0)
+            throw InputFileError(cannotOpenMessage(path), errno, path);
+        struct stat st {};
+        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(m_fd);
+            throw InputFileError("Súbor " + inQuotes(path) + " sa nepodarilo otvoriť: je to priečinok.", EISDIR, path);
+        }
+    }
+    ~InputFile() { ::close(m_fd); }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    /// Everything the file holds.
+    std::string bytes() {
+        std::string text;
+        char buffer[1 << 14];
+        for (;;) {
+            const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
+            if (count == 0)
+                return text;
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0)
+                throw InputFileError("Súbor " + inQuotes(m_path) + " sa nepodarilo prečítať.", errno, m_path);
+            text.append(buffer, static_cast<std::size_t>(count));
+        }
+    }
+
+private:
+    std::string m_path;
+    int m_fd;
+};
 
 // A user-defined fluid's JSON object, read key by key; every key must be used.
 class FluidObject {
@@ -34,7 +80,7 @@ public:
     FluidObject(const nlohmann::json& object, const std::string& path) : m_object(object), m_path(path) {}
 
     [[noreturn]] void fail(const std::string& what) const {
-        throw InputError("Súbor " + quoted(m_path) + ": " + what);
+        throw InputError("Súbor " + inQuotes(m_path) + ": " + what);
     }
 
     bool has(const char* key) const { return m_object.contains(key); }
@@ -44,10 +90,10 @@ public:
         m_used.push_back(key);
         if (!m_object.contains(key)) {
             if (windowDefault == nullptr)
-                fail("chýba pole " + quoted(key) + ".");
+                fail("chýba pole " + inQuotes(key) + ".");
             return parseNumber(windowDefault);
         }
-        return value(m_object.at(key), key);
+        return value(m_object.at(key), key, "pole " + inQuotes(key) + " musí byť číslo.");
     }
 
     // A list of `count` numbers; missing entries take the window's defaults.
@@ -56,32 +102,38 @@ public:
         m_used.push_back(key);
         if (!m_object.contains(key)) {
             if (windowDefaults.empty())
-                fail("chýba pole " + quoted(key) + ".");
+                fail("chýba pole " + inQuotes(key) + ".");
             for (std::size_t i = 0; i < count; ++i)
                 target[i] = parseNumber(windowDefaults[i]);
             return;
         }
         const nlohmann::json& list = m_object.at(key);
+        const std::string notList = "pole " + inQuotes(key) + " musí byť zoznam " + std::to_string(count) + " čísel.";
         if (!list.is_array() || list.size() != count)
-            fail("pole " + quoted(key) + " musí byť zoznam " + std::to_string(count) + " čísel.");
+            fail(notList);
         for (std::size_t i = 0; i < count; ++i)
-            target[i] = value(list[i], key);
+            target[i] = value(list[i], key, notList);
     }
 
     void noOtherKeys() const {
         for (const auto& item : m_object.items()) {
             if (std::find(m_used.begin(), m_used.end(), item.key()) == m_used.end())
-                fail("neznáme pole " + quoted(item.key()) + ".");
+                fail("neznáme pole " + inQuotes(item.key()) + ".");
         }
     }
 
 private:
-    double value(const nlohmann::json& item, const char* key) const {
+    // A number of `key`, or a text of one; anything else fails with `notNumber`.
+    double value(const nlohmann::json& item, const char* key, const std::string& notNumber) const {
         if (item.is_number())
             return item.get<double>();
-        if (item.is_string())
+        if (!item.is_string())
+            fail(notNumber);
+        try {
             return parseInputNumber(item.get<std::string>());
-        fail("pole " + quoted(key) + " musí byť číslo.");
+        } catch (const ConversionError& e) {
+            fail("pole " + inQuotes(key) + ": " + e.what());
+        }
     }
 
     const nlohmann::json& m_object;
@@ -147,7 +199,7 @@ HeatCapacityModel heatCapacityModel(const std::string& text) {
         }
         parts.push_back(values.substr(start));
         if (parts.size() != 4)
-            throw InputError("Kubická tepelná kapacita " + quoted(text) + " potrebuje štyri koeficienty A,B,C,D.");
+            throw InputError("Kubická tepelná kapacita " + inQuotes(text) + " potrebuje štyri koeficienty A,B,C,D.");
         model.kind = HeatCapacityKind::Cubic;
         model.a = parseInputNumber(parts[0]);
         model.b = parseInputNumber(parts[1]);
@@ -155,23 +207,39 @@ HeatCapacityModel heatCapacityModel(const std::string& text) {
         model.d = parseInputNumber(parts[3]);
         return model;
     }
-    throw InputError("Neznáma tepelná kapacita " + quoted(text) +
+    throw InputError("Neznáma tepelná kapacita " + inQuotes(text) +
                      "; možnosti: constant:HODNOTA, cubic:A,B,C,D, carbon-steel, 17246.");
 }
 
 UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw InputError("Súbor " + quoted(path) + " sa nepodarilo otvoriť.");
+    const std::string bytes = InputFile(path).bytes();
+    // The key of the top-level object whose value is being read, for a number beyond a double,
+    // which the parser itself refuses.
+    std::string key;
+    const auto trackKey = [&key](int depth, nlohmann::json::parse_event_t event, nlohmann::json& parsed) {
+        if (event == nlohmann::json::parse_event_t::key && depth == 1)
+            key = parsed.get<std::string>();
+        return true;
+    };
     nlohmann::json document;
     try {
-        document = nlohmann::json::parse(in);
+        document = nlohmann::json::parse(bytes, trackKey);
     } catch (const nlohmann::json::parse_error& e) {
-        throw InputError("Súbor " + quoted(path) + " nie je platný JSON (chyba na bajte " + std::to_string(e.byte) +
+        throw InputError("Súbor " + inQuotes(path) + " nie je platný JSON (chyba na bajte " + std::to_string(e.byte) +
                          ").");
+    } catch (const nlohmann::json::out_of_range& e) {
+        // "... number overflow parsing '1e999'": the number's text as the parser quotes it.
+        const std::string what = e.what();
+        const std::size_t open = what.find('\'');
+        const std::size_t close = what.rfind('\'');
+        const std::string number = open < close ? what.substr(open + 1, close - open - 1) : std::string();
+        throw InputError("Súbor " + inQuotes(path) + ": " + (key.empty() ? "" : "pole " + inQuotes(key) + ": ") +
+                         ConversionError(number).what());
+    } catch (const nlohmann::json::exception&) {
+        throw InputError("Súbor " + inQuotes(path) + " nie je platný JSON.");
     }
     if (!document.is_object() || !document.contains("kind") || !document.at("kind").is_string())
-        throw InputError("Súbor " + quoted(path) +
+        throw InputError("Súbor " + inQuotes(path) +
                          ": očakáva sa objekt JSON s poľom „kind“ (constant, linear, quadratic alebo kelo).");
     FluidObject object(document, path);
     const std::string kind = document.at("kind").get<std::string>();
@@ -207,24 +275,31 @@ UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
         const double filePressure = object.number("pressure", "5");
         m.gasPressure = std::isnan(pressureMpa) ? filePressure : pressureMpa;
     } else {
-        object.fail("neznámy druh tekutiny " + quoted(kind) + "; možnosti: constant, linear, quadratic, kelo.");
+        object.fail("neznámy druh tekutiny " + inQuotes(kind) + "; možnosti: constant, linear, quadratic, kelo.");
     }
     object.noOtherKeys();
     return m;
 }
 
 UserFluidModel readKeloModel(const std::string& path, double pressureMpa) {
+    const InputFile readable(path); // the system's reason when it cannot be read
     const KeloReadResult result = readKeloFile(path);
     if (result.status == KeloReadResult::Status::CannotOpen)
-        throw InputError("Súbor " + quoted(path) + " sa nepodarilo otvoriť.");
+        throw InputFileError(cannotOpenMessage(path), EIO, path);
+    if (result.status == KeloReadResult::Status::NotFinite)
+        throw InputError(keloNotFiniteMessage(path));
     if (result.status == KeloReadResult::Status::Short)
-        throw InputError("Súbor " + quoted(path) + " je kratší ako 252 bajtov, načítaný bol iba čiastočne.");
+        throw InputError("Súbor " + inQuotes(path) + " je kratší ako 252 bajtov, načítaný bol iba čiastočne.");
     // The loader's texts (five significant digits of the coefficients), read back as the window
     // reads its fields.
     std::map<int, double> fields;
     for (const auto& [number, text] : keloFieldTexts(result)) {
-        if (number != 57)
-            fields[number] = parseNumber(text);
+        try {
+            if (number != 57)
+                fields[number] = parseNumber(text);
+        } catch (const ConversionError& e) {
+            throw InputError("Súbor " + inQuotes(path) + ": " + e.what());
+        }
     }
     UserFluidModel m;
     m.kind = ApproximationKind::KELO;
@@ -246,14 +321,49 @@ UserFluidModel readKeloModel(const std::string& path, double pressureMpa) {
 void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionNames& names) {
     if (choice.fluidFile && choice.kelo)
         throw InputError(std::string(names.fluidFile) + " a " + names.kelo + " sa nedajú zadať naraz.");
+    if (choice.fluidFile)
+        requireFileName(names.fluidFile, *choice.fluidFile);
+    if (choice.kelo)
+        requireFileName(names.kelo, *choice.kelo);
     const bool described = choice.fluidFile || choice.kelo;
     c.fluid = choice.name ? fluidKind(*choice.name) : described ? FluidKind::UserDefined : FluidKind::Air;
+    if (described && c.fluid != FluidKind::UserDefined)
+        throw InputError(std::string(names.fluid) + " " + *choice.name + " sa nedá zadať spolu s " +
+                         (choice.fluidFile ? names.fluidFile : names.kelo) + ": súbor opisuje tekutinu user.");
     if (choice.fluidFile)
         c.userFluid = readFluidFile(*choice.fluidFile, choice.pressureMpa.value_or(std::nan("")));
     else if (choice.kelo)
         c.userFluid = readKeloModel(*choice.kelo, choice.pressureMpa.value_or(5));
     else if (c.fluid == FluidKind::UserDefined)
         throw InputError(std::string("Tekutina user potrebuje svoj opis: ") + names.either + ".");
+    if (choice.pressureMpa && !choice.kelo && !(choice.fluidFile && c.userFluid.kind == ApproximationKind::KELO))
+        throw InputError(std::string(names.pressure) + " platí len pre tekutinu KELO (" + names.kelo + " alebo " +
+                         names.fluidFile + " s druhom „kelo“).");
+}
+
+void requireFileName(const std::string& option, const std::string& path) {
+    if (path.empty())
+        throw InputError(option + ": názov súboru je prázdny.");
+}
+
+namespace {
+
+// The file a writer would replace: links followed, the path made absolute and normal.
+std::filesystem::path writtenFile(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::absolute(resolveWriteTarget(path), error);
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
+    return error ? target.lexically_normal() : resolved;
+}
+
+} // namespace
+
+void requireDistinctOutputs(const std::string& firstOption, const std::string& first,
+                            const std::string& secondOption, const std::string& second) {
+    if (first.empty() || second.empty() || writtenFile(first) != writtenFile(second))
+        return;
+    throw InputError(firstOption + " a " + secondOption + " určujú ten istý súbor " + inQuotes(first) +
+                     ": jeden by prepísal druhý.");
 }
 
 } // namespace zav::calc

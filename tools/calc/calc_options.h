@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the front ends without a window turned into the core's inputs: numbers with the
 // decimal point or comma, the names of the fluids, shapes, faces and heat-capacity models, a
-// user-defined fluid from a JSON file or a KELO coefficient file. Anything that cannot be read
-// throws InputError (or ConversionError for a number) with a Slovak message.
+// user-defined fluid from a JSON file or a KELO coefficient file, and the checks of the file
+// options. Anything that cannot be used throws InputError (or ConversionError for a number) with
+// a Slovak message; an input file the system cannot read throws InputFileError.
 #pragma once
 
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/convection_state.h"
@@ -21,6 +23,20 @@ namespace zav::calc {
 class InputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+/// An input file that cannot be opened or read: the Slovak message, the system's error number and
+/// the file's name as it was given.
+class InputFileError : public InputError {
+public:
+    InputFileError(const std::string& message, int errorNumber, std::string path)
+        : InputError(message), m_errorNumber(errorNumber), m_path(std::move(path)) {}
+    int errorNumber() const { return m_errorNumber; }
+    const std::string& path() const { return m_path; }
+
+private:
+    int m_errorNumber;
+    std::string m_path;
 };
 
 /// A number with the decimal point or the decimal comma ("0.1", "0,1", "1,7e-5"); anything else
@@ -45,7 +61,8 @@ HeatCapacityModel heatCapacityModel(const std::string& text);
 /// A user-defined fluid described by a JSON object of one of the four kinds of the fluid window
 /// (the keys are in the manual page and the README). A KELO description takes its gas pressure
 /// from `pressureMpa` when that is given (not NaN), else from its "pressure" key (5 MPa, as the
-/// window's field, when there is none).
+/// window's field, when there is none). A value that cannot be used is refused with a message
+/// that names the file and the key.
 UserFluidModel readFluidFile(const std::string& path, double pressureMpa);
 
 /// A KELO coefficient file as the fluid window loads it (its fields' texts read back as numbers)
@@ -60,16 +77,27 @@ struct FluidChoice {
     std::optional<double> pressureMpa;    // the KELO gas pressure
 };
 
-/// How a front end spells its options in the messages: the fluid file's, the KELO file's, and
-/// both as a fluid "user" needs one of them.
+/// How a front end spells its options in the messages: the fluid's, the fluid file's, the KELO
+/// file's, the pressure's, and both files as a fluid "user" needs one of them.
 struct FluidOptionNames {
+    const char* fluid;
     const char* fluidFile;
     const char* kelo;
+    const char* pressure;
     const char* either;
 };
 
 /// The fluid of a case: the one named, else "user" when a file describes it, else air; a
-/// user-defined fluid read from its file (a KELO gas at 5 MPa unless told).
+/// user-defined fluid read from its file (a KELO gas at 5 MPa unless told). Refused: both files,
+/// a file beside a fluid other than "user", a pressure without a KELO gas, an empty file name.
 void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionNames& names);
+
+/// Refuses an empty file name given to `option`.
+void requireFileName(const std::string& option, const std::string& path);
+
+/// Refuses two output files, both given, that name the same file (after symbolic links and "..",
+/// as the writers resolve them): the one written last would replace the other.
+void requireDistinctOutputs(const std::string& firstOption, const std::string& first,
+                            const std::string& secondOption, const std::string& second);
 
 } // namespace zav::calc

@@ -9,6 +9,7 @@
 #include "export/sweeps.h"
 #include "tools/calc/cooling_bitmap.h"
 
+#include <cerrno>
 #include <cmath>
 
 namespace zav::calc {
@@ -81,9 +82,12 @@ private:
 // The run's progress is not shown; its curve is kept as numbers and drawn on the picture.
 class CurveView : public CoolingView {
 public:
-    CurveView(CoolingResult& result, CoolingBitmap* picture, int plotType, double stepCount)
+    CurveView(CoolingResult& result, CoolingBitmap* picture, int plotType, double stepCount,
+              const std::function<bool()>& keepGoing)
         : m_result(result), m_picture(picture), m_plotType(plotType),
-          m_stride(stepCount > kMaxCurveSteps ? static_cast<long long>(std::ceil(stepCount / kMaxCurveSteps)) : 1) {}
+          m_stride(stepCount > kMaxCurveSteps ? static_cast<long long>(std::ceil(stepCount / kMaxCurveSteps)) : 1),
+          m_keepGoing(keepGoing) {}
+    bool keepGoing() override { return !m_keepGoing || m_keepGoing(); }
     void setProgressMaximum(int) override {}
     void setProgressPosition(int) override {}
     void setUpPlot(double tLow, double tHigh, double scaleTime) override {
@@ -121,21 +125,48 @@ private:
     CoolingBitmap* m_picture;
     int m_plotType;
     long long m_stride; // every step's end up to kMaxCurveSteps steps, every k-th beyond
+    const std::function<bool()>& m_keepGoing;
     double m_lastTime = 0;
     double m_lastTemperature = 0;
 };
 
+// A file's problem with the system's error number, EIO when it gave none.
+FileProblem fileProblem(const std::string& message, int errorNumber, const std::string& path) {
+    return {message, errorNumber != 0 ? errorNumber : EIO, path};
+}
+
 // "Ulož graf": the picture's bytes in place of the file, or the window's message.
-std::optional<std::string> savePicture(const CoolingBitmap& picture, const std::string& name) {
+std::optional<FileProblem> savePicture(const CoolingBitmap& picture, const std::string& name) {
     ReplacingFile file;
     if (!file.open(name)) {
-        return file.failure() == ReplacingFile::Failure::ReadOnly ? openFailureMessage(file.failure(), name)
-                                                                  : notCreatedMessage(name);
+        return fileProblem(file.failure() == ReplacingFile::Failure::ReadOnly ? openFailureMessage(file.failure(), name)
+                                                                               : notCreatedMessage(name),
+                           file.errorNumber(), name);
     }
     file.write(picture.bitmapBytes());
     if (!file.close())
-        return notCreatedMessage(name);
+        return fileProblem(notCreatedMessage(name), file.errorNumber(), name);
     return std::nullopt;
+}
+
+// Passes the question on and remembers whether the sweep was cancelled.
+class CancelWatch : public SweepProgress {
+public:
+    explicit CancelWatch(SweepProgress& progress) : m_progress(progress) {}
+    bool keepGoing(long long done, long long count) override {
+        m_cancelled = m_cancelled || !m_progress.keepGoing(done, count);
+        return !m_cancelled;
+    }
+    bool cancelled() const { return m_cancelled; }
+
+private:
+    SweepProgress& m_progress;
+    bool m_cancelled = false;
+};
+
+// The message a failed sweep of the file `name` reported last.
+std::string lastMessage(const MessageLog& log, const std::string& name) {
+    return log.messages().empty() ? notWrittenMessage(name) : log.messages().back();
 }
 
 } // namespace
@@ -154,7 +185,8 @@ SteadyResult runSteady(const SteadyCase& steady) {
     return result;
 }
 
-std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink) {
+std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink,
+                                    SweepProgress& progress) {
     if (std::optional<std::string> problem = rangeProblem(range))
         return problem;
     const CaseInputs inputs(steady);
@@ -164,6 +196,8 @@ std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& 
     const long long count = sweepPointCount(range);
     sink.prepare(count > 0 ? count : 0);
     for (long long i = 0; i < count; ++i) {
+        if (!progress.keepGoing(i, count))
+            break;
         state.tBody = sweepPoint(range, i);
         evaluatePoint(state, inputs, log);
         if (log.empty()) {
@@ -176,34 +210,44 @@ std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& 
     return std::nullopt;
 }
 
-std::optional<std::string> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
-                                           const SweepFiles& files) {
+std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
+                                           const SweepFiles& files, SweepProgress& progress) {
     const CaseInputs inputs(steady);
     MessageLog log;
+    CancelWatch watch(progress);
+    int errorNumber = 0;
     if (!files.table.empty()) {
         ConvectionState state = startState(steady);
         NoChart chart;
-        if (!runTableSweep(state, range, inputs, log, files.table, chart))
-            return log.messages().back();
+        if (!runTableSweep(state, range, inputs, log, files.table, chart, watch, &errorNumber)) {
+            if (watch.cancelled())
+                return std::nullopt;
+            return fileProblem(lastMessage(log, files.table), errorNumber, files.table);
+        }
     }
     if (!files.ccl.empty()) {
         ConvectionState state = startState(steady);
         log.clear();
-        if (!runCelSweep(state, range, inputs, log, files.ccl, files.cclName, files.asctime))
-            return log.messages().back();
+        if (!runCelSweep(state, range, inputs, log, files.ccl, files.cclName, files.asctime, watch, &errorNumber)) {
+            if (watch.cancelled())
+                return std::nullopt;
+            return fileProblem(lastMessage(log, files.ccl), errorNumber, files.ccl);
+        }
     }
     return std::nullopt;
 }
 
-CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files) {
+CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files,
+                             const std::function<bool()>& keepGoing) {
     CoolingResult result;
     CoolingDataFile dataFile;
     if (!files.data.empty() && !dataFile.open(files.data)) {
         result.error = openFailureMessage(dataFile.failure(), files.data) + " Výpočet sa nespustí.";
+        result.fileProblem = fileProblem(result.error, dataFile.errorNumber(), files.data);
         return result;
     }
     CoolingBitmap picture;
-    CurveView view(result, files.picture.empty() ? nullptr : &picture, files.plotType, cooling.stepCount);
+    CurveView view(result, files.picture.empty() ? nullptr : &picture, files.plotType, cooling.stepCount, keepGoing);
     const CoolingCaseInputs inputs(steady, cooling);
     CoolingState state;
     MessageLog log;
@@ -213,18 +257,20 @@ CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& coolin
     result.warnings = log.warnings(failed);
     if (failed)
         result.error = log.failure();
-    if (result.outcome == CoolingOutcome::Refused) {
+    if (result.outcome == CoolingOutcome::Refused || result.outcome == CoolingOutcome::Cancelled) {
         dataFile.discard();
         return result;
     }
     result.coolingTime = state.coolingTime;
     result.scaleTime = state.scaleTime;
-    if (!files.data.empty() && !dataFile.close() && result.error.empty())
-        result.error = notWrittenMessage(files.data);
+    if (!files.data.empty() && !dataFile.close())
+        result.fileProblem = fileProblem(notWrittenMessage(files.data), dataFile.errorNumber(), files.data);
     if (!files.picture.empty()) {
-        if (std::optional<std::string> problem = savePicture(picture, files.picture); problem && result.error.empty())
-            result.error = *problem;
+        if (std::optional<FileProblem> problem = savePicture(picture, files.picture); problem && !result.fileProblem)
+            result.fileProblem = problem;
     }
+    if (result.fileProblem && result.error.empty())
+        result.error = result.fileProblem->message;
     return result;
 }
 

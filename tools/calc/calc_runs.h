@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "core/cooling.h"
 #include "core/reference_deviation.h"
 #include "export/sweep_range.h"
+#include "export/sweeps.h"
 #include "tools/calc/calc_case.h"
 
 namespace zav::calc {
@@ -55,7 +57,9 @@ public:
 
 /// Evaluates every point of `range` as the window's sweeps do (evaluatePoint, without checks) and
 /// hands each to `sink`. A range that cannot be swept gives its message and nothing is evaluated.
-std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink);
+/// The sweep stops before point i when `progress.keepGoing(i, count)` is false.
+std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink,
+                                    SweepProgress& progress = noProgress());
 
 /// The files of a sweep; an empty name writes no such file.
 struct SweepFiles {
@@ -65,10 +69,19 @@ struct SweepFiles {
     std::string asctime; // the library's time line, with its line end
 };
 
+/// An output file that could not be written: the window's message, the system's error number
+/// (EIO when it gave none) and the file's name as it was given.
+struct FileProblem {
+    std::string message;
+    int errorNumber = 0;
+    std::string path;
+};
+
 /// Writes the files through the window's own sweeps (the table first, then the library); the
-/// message of the first that could not be written, or nothing.
-std::optional<std::string> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
-                                           const SweepFiles& files);
+/// problem of the first that could not be written, or nothing. A sweep that `progress` cancels
+/// leaves its file as it was and the library unwritten; nothing is returned for it.
+std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
+                                           const SweepFiles& files, SweepProgress& progress = noProgress());
 
 /// The outputs of a cooling run; an empty name writes no such file.
 struct CoolingFiles {
@@ -91,9 +104,13 @@ struct CoolingResult {
     std::vector<double> tBody; // °C
     std::vector<std::string> warnings;
     std::string error; // why the run was refused or stopped, or a file that could not be written
+    std::optional<FileProblem> fileProblem; // the first file that could not be written
 };
 
-/// One run of the cooling window on the main window's case.
-CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files);
+/// One run of the cooling window on the main window's case. `keepGoing`, where given, is asked
+/// every kCancelStride steps; false cancels the run (CoolingOutcome::Cancelled), and no file is
+/// written.
+CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files,
+                             const std::function<bool()>& keepGoing = {});
 
 } // namespace zav::calc

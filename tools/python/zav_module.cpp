@@ -3,7 +3,9 @@
 // same library (tools/calc) and so on the same core functions as the windows. Results are objects
 // whose attributes are the quantities; a refused case raises zav.CheckError with the window's
 // message; range warnings of a user-defined fluid go through Python's warnings module as
-// zav.RangeWarning. Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
+// zav.RangeWarning. An argument that cannot be used raises ValueError, a file the system cannot
+// read or write OSError with its errno and name; Ctrl-C stops a long run with KeyboardInterrupt.
+// Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
 #include "core/number_format.h"
 #include "export/cel_file.h"
 #include "tools/calc/calc_options.h"
@@ -15,9 +17,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace py = pybind11;
@@ -61,7 +63,7 @@ SteadyCase steadyCase(const MainArguments& a) {
     FluidChoice fluid{std::nullopt, a.fluidFile, a.kelo, a.pressure};
     if (!a.fluid.empty())
         fluid.name = a.fluid;
-    chooseFluid(c, fluid, {"fluid_file", "kelo", "fluid_file alebo kelo"});
+    chooseFluid(c, fluid, {"fluid", "fluid_file", "kelo", "pressure", "fluid_file alebo kelo"});
     return c;
 }
 
@@ -78,6 +80,41 @@ void warn(const std::vector<std::string>& warnings) {
     PyErr_SetObject(g_checkError, error.ptr());
     throw py::error_already_set();
 }
+
+// OSError(errno, message, filename): FileNotFoundError, PermissionError ... by the error number.
+[[noreturn]] void raiseOSError(int errorNumber, const std::string& message, const std::string& path) {
+    py::object text = py::reinterpret_steal<py::object>(
+        PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "surrogateescape"));
+    py::object name = py::reinterpret_steal<py::object>(
+        PyUnicode_DecodeFSDefaultAndSize(path.data(), static_cast<Py_ssize_t>(path.size())));
+    if (!text || !name)
+        throw py::error_already_set();
+    py::object error = py::reinterpret_borrow<py::object>(PyExc_OSError)(errorNumber, text, name);
+    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
+    throw py::error_already_set();
+}
+
+// Lets Python's signal handlers run during a long sweep (every kStride points) or cooling run
+// (every kCancelStride steps): Ctrl-C raises KeyboardInterrupt there. A handler that raises stops
+// the run, which then replaces no file that it was writing, and its exception goes on.
+class PythonSignals : public SweepProgress {
+public:
+    bool keepGoing(long long done, long long) override { return done % kStride != 0 || check(); }
+    bool check() {
+        if (!m_raised && PyErr_CheckSignals() != 0)
+            m_raised = true;
+        return !m_raised;
+    }
+    /// The handler's exception, when one was raised.
+    void raisePending() const {
+        if (m_raised)
+            throw py::error_already_set();
+    }
+
+private:
+    static constexpr long long kStride = 4096;
+    bool m_raised = false;
+};
 
 // A column of numbers: a NumPy array that owns the vector's storage, or a list.
 py::object column(std::vector<double>&& values) {
@@ -165,11 +202,16 @@ SweepResult sweep(const MainArguments& a, double from, double to, double step, c
                   const std::optional<std::string>& ccl, const std::optional<std::string>& name) {
     const SteadyCase c = steadyCase(a);
     const SweepRange range{from, to, step};
-    if (std::optional<std::string> problem = rangeProblem(range))
-        raiseCheckError(*problem);
     SweepFiles files;
     files.table = table.value_or("");
     files.ccl = ccl.value_or("");
+    if (table)
+        requireFileName("table", *table);
+    if (ccl)
+        requireFileName("ccl", *ccl);
+    if (name && !ccl)
+        throw InputError("name potrebuje knižnicu CEL: ccl.");
+    requireDistinctOutputs("table", files.table, "ccl", files.ccl);
     if (ccl) {
         if (!name)
             throw InputError("ccl potrebuje názov okrajovej podmienky: name.");
@@ -178,10 +220,16 @@ SweepResult sweep(const MainArguments& a, double from, double to, double step, c
         files.cclName = *name;
         files.asctime = currentAsctime();
     }
-    if (std::optional<std::string> problem = writeSweepFiles(c, range, files))
-        throw std::system_error(std::make_error_code(std::errc::io_error), *problem);
+    if (std::optional<std::string> problem = rangeProblem(range))
+        raiseCheckError(*problem);
+    PythonSignals signals;
+    const std::optional<FileProblem> problem = writeSweepFiles(c, range, files, signals);
+    signals.raisePending();
+    if (problem)
+        raiseOSError(problem->errorNumber, problem->message, problem->path);
     ColumnSink sink;
-    runSweep(c, range, sink);
+    runSweep(c, range, sink, signals);
+    signals.raisePending();
     SweepResult result = sink.result();
     warn(result.warnings);
     return result;
@@ -206,7 +254,14 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
     files.data = data.value_or("");
     files.picture = picture.value_or("");
     files.plotType = background == "white" ? 1 : 0;
-    CoolingResult r = runCoolingCase(c, cooling, files);
+    if (data)
+        requireFileName("data", *data);
+    if (picture)
+        requireFileName("picture", *picture);
+    requireDistinctOutputs("data", files.data, "picture", files.picture);
+    PythonSignals signals;
+    CoolingResult r = runCoolingCase(c, cooling, files, [&signals] { return signals.check(); });
+    signals.raisePending();
     CoolingRun run;
     run.coolingTime = r.coolingTime;
     run.scaleTime = r.scaleTime;
@@ -215,6 +270,8 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
     run.tBody = column(std::move(r.tBody));
     run.warnings = r.warnings;
     warn(r.warnings);
+    if (r.fileProblem)
+        raiseOSError(r.fileProblem->errorNumber, r.fileProblem->message, r.fileProblem->path);
     if (!r.error.empty())
         raiseCheckError(r.error, py::cast(run));
     return run;
@@ -392,14 +449,22 @@ PyObject* callPython(Calculation calculation) {
         e.restore();
     } catch (const py::builtin_exception& e) {
         e.set_error();
+    } catch (const InputFileError& e) {
+        try {
+            raiseOSError(e.errorNumber(), e.what(), e.path());
+        } catch (py::error_already_set& raised) {
+            raised.restore();
+        }
     } catch (const InputError& e) {
         PyErr_SetString(PyExc_ValueError, e.what());
     } catch (const ConversionError& e) {
         PyErr_SetString(PyExc_ValueError, e.what());
-    } catch (const std::system_error& e) {
-        PyErr_SetString(PyExc_OSError, e.what());
+    } catch (const std::bad_alloc&) {
+        PyErr_NoMemory();
     } catch (const std::exception& e) {
-        PyErr_SetString(PyExc_RuntimeError, e.what());
+        PyErr_SetString(PyExc_RuntimeError, (std::string("vnútorná chyba programu (") + e.what() + ").").c_str());
+    } catch (...) {
+        PyErr_SetString(PyExc_RuntimeError, "vnútorná chyba programu.");
     }
     return nullptr;
 }
@@ -468,7 +533,8 @@ std::string sweepDoc() {
     return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
            "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
            "table. Returns a Sweep whose attributes are the quantities of steady() as arrays over the points. "
-           "Raises CheckError for a range that cannot be swept, OSError when a file cannot be written (t_body "
+           "Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a file "
+           "cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was (t_body "
            "plays no part: the range gives the surface temperatures).\n"
            "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
            "    to=100              the highest surface temperature, °C\n"
@@ -483,7 +549,8 @@ std::string coolDoc() {
     return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}}) +
            "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
            "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body) and warnings. Raises "
-           "CheckError when the run is refused or stops (its .result holds the run so far).\n"
+           "CheckError when the run is refused or stops (its .result holds the run so far), OSError (with errno "
+           "and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file written.\n"
            "    mass=1              kg\n"
            "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
            "    target=30           the target temperature, °C\n"
@@ -505,7 +572,9 @@ PYBIND11_MODULE(zav, m) {
               "steady() is the main window's calculation, sweep() its sweep over a range of surface "
               "temperatures (with the table and CEL files), cool() the cooling window's run (with its data "
               "file and picture). A case the program's checks refuse raises CheckError with the window's "
-              "Slovak message; the range warnings of a user-defined fluid are issued as RangeWarning. "
+              "Slovak message; an argument that cannot be used raises ValueError, a file the system cannot read or "
+              "write OSError (errno, the Slovak message, the file's name); the range warnings of a user-defined "
+              "fluid are issued as RangeWarning. "
               "Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists of floats.";
 
     g_checkError = PyErr_NewExceptionWithDoc(
