@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_format.h"
 
-#include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <random>
-#include <vector>
 #include <limits>
 #include <ostream>
+#include <random>
+#include <string>
 
 #include <gtest/gtest.h>
+
+#include "tests/number_reference.h"
 
 namespace zav {
 namespace {
@@ -176,112 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{1e15, "1E15"}, std::pair{999999999999999.9, "1E15"}, std::pair{2.5e20, "2,5E20"},
                       std::pair{0.0000045, "4,5E-6"}, std::pair{1e300, "1E300"}));
 
-// A slow reference of the rounding rule. Rounding half away from zero to k digits needs only the
-// first k + 1 digits of the exact value, cut off without rounding: glibc's printf gives them when
-// the rounding mode is toward zero (it prints exactly, in the current rounding mode).
-struct ExactDigits {
-    std::string digits; // the first significant digits of |value|, cut off
-    int exponent;       // of the first
-};
-
-constexpr int kReferenceDigits = 24; // the longest format (22 digits) and one more
-
-ExactDigits truncatedDigits(double value) {
-    if (!std::isfinite(value))
-        return {"", 0};
-    char buffer[64];
-    std::fesetround(FE_TOWARDZERO);
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*e", kReferenceDigits - 1, std::fabs(value));
-    std::fesetround(FE_TONEAREST);
-    const std::string text(buffer, static_cast<std::size_t>(n));
-    const std::size_t e = text.find('e');
-    return {text.substr(0, 1) + text.substr(2, e - 2), std::stoi(text.substr(e + 1))};
-}
-
-// The first `keep` digits rounded half away from zero (keep may be 0: rounding above the first).
-ExactDigits roundExact(ExactDigits x, int keep) {
-    const bool up = keep >= 0 && static_cast<std::size_t>(keep) < x.digits.size() &&
-                    x.digits[static_cast<std::size_t>(keep)] >= '5';
-    x.digits = keep > 0 ? x.digits.substr(0, static_cast<std::size_t>(keep)) : "";
-    if (up) {
-        int k = keep - 1;
-        while (k >= 0 && x.digits[static_cast<std::size_t>(k)] == '9')
-            x.digits[static_cast<std::size_t>(k--)] = '0';
-        if (k >= 0) {
-            ++x.digits[static_cast<std::size_t>(k)];
-        } else {
-            x.digits.insert(0, "1");
-            if (keep > 0)
-                x.digits.pop_back();
-            ++x.exponent;
-        }
-    }
-    return x;
-}
-
-// A text beyond the largest double would not read back: such values round toward zero.
-ExactDigits roundWithinRange(const ExactDigits& exact, int keep) {
-    ExactDigits r = roundExact(exact, keep);
-    const std::string text = r.digits.substr(0, 1) + "." + r.digits.substr(1) + "e" + std::to_string(r.exponent);
-    if (!std::isinf(std::strtod(text.c_str(), nullptr)))
-        return r;
-    return {exact.digits.substr(0, static_cast<std::size_t>(keep)), exact.exponent};
-}
-
-const char* nonFinite(double value) { return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF"; }
-
-std::string referenceExponent(double value, const ExactDigits& exact, int precision) {
-    if (!std::isfinite(value))
-        return nonFinite(value);
-    ExactDigits r = roundWithinRange(exact, precision);
-    if (value == 0)
-        r = {std::string(static_cast<std::size_t>(precision), '0'), 0};
-    std::string text = value < 0 && value != 0 ? "-" : "";
-    text += r.digits.substr(0, 1);
-    if (precision > 1)
-        text += "," + r.digits.substr(1);
-    const std::string e = std::to_string(std::abs(r.exponent));
-    return text + 'E' + (r.exponent < 0 ? '-' : '+') + std::string(e.size() < 4 ? 4 - e.size() : 0, '0') + e;
-}
-
-std::string referenceFixed(double value, const ExactDigits& exact, int precision, int decimals) {
-    if (!std::isfinite(value))
-        return nonFinite(value);
-    if (value != 0 && roundExact(exact, precision).exponent + 1 > precision)
-        return referenceExponent(value, exact, precision);
-    const ExactDigits r = value == 0 ? ExactDigits{"", 0}
-                                     : roundExact(exact, std::min(precision, exact.exponent + 1 + decimals));
-    auto digitAt = [&r](int p) {
-        const int index = r.exponent - p;
-        return index >= 0 && index < static_cast<int>(r.digits.size()) ? r.digits[static_cast<std::size_t>(index)]
-                                                                         : '0';
-    };
-    std::string body;
-    for (int p = std::max(r.exponent, 0); p >= 0; --p)
-        body += digitAt(p);
-    if (decimals > 0)
-        body += ',';
-    for (int p = -1; p >= -decimals; --p)
-        body += digitAt(p);
-    const bool zero = body.find_first_of("123456789") == std::string::npos;
-    return (value < 0 && !zero ? "-" : "") + body;
-}
-
-// "#,##0.#########" with a blank between the groups: at most 22 significant digits.
-std::string referenceGrouped(double value, const ExactDigits& exact) {
-    std::string text = referenceFixed(value, exact, 22, 9);
-    if (text.find_first_of("EIN") != std::string::npos)
-        return text;
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == ',')
-        text.pop_back();
-    std::size_t end = std::min(text.find(','), text.size());
-    const std::size_t begin = text[0] == '-' ? 1 : 0;
-    for (; end > begin + 3; end -= 3)
-        text.insert(end - 3, " ");
-    return text;
-}
-
+// The formats against the slow reference of tests/number_reference.h, which the fuzz targets use too.
 // Every (precision, decimals) of the fixed form that the windows and files use, a few extremes, the
 // exponent form's digit counts (precision with decimals -1) and the grouped form (0, 9).
 struct Format {
@@ -292,17 +187,17 @@ constexpr Format kFormats[] = {{10, 1}, {10, 2}, {10, 3}, {10, 4}, {6, 2}, {6, 3
                                {5, 0},  {8, 1},  {8, 2},  {8, 3},  {8, 4}, {8, 6},  {1, 3},  {15, 2},
                                {22, 12}, {1, -1}, {4, -1}, {5, -1}, {8, -1}, {15, -1}, {0, 9}};
 
-void expectReference(double value, const Format& f, const ExactDigits& exact, int& compared) {
+void expectReference(double value, const Format& f, const test::ExactValue& exact, int& compared) {
     std::string actual, expected;
     if (f.precision == 0) {
         actual = formatGrouped(value, 9, " ");
-        expected = referenceGrouped(value, exact);
+        expected = test::referenceGrouped(value, exact, 9, " ");
     } else if (f.decimals < 0) {
         actual = formatExponent(value, f.precision);
-        expected = referenceExponent(value, exact, f.precision);
+        expected = test::referenceExponent(value, exact, f.precision);
     } else {
         actual = formatFixed(value, f.precision, f.decimals);
-        expected = referenceFixed(value, exact, f.precision, f.decimals);
+        expected = test::referenceFixed(value, exact, f.precision, f.decimals);
     }
     ++compared;
     ASSERT_EQ(actual, expected) << std::hexfloat << value << " P" << f.precision << " D" << f.decimals;
@@ -314,7 +209,7 @@ TEST(NumberFormatReference, AMillionValuesRoundOnTheExactValue) {
     int compared = 0;
     for (double v : {0.0, -0.0, limits::max(), -limits::max(), limits::min(), -limits::min(), limits::denorm_min(),
                      -limits::denorm_min(), limits::quiet_NaN(), limits::infinity(), -limits::infinity()}) {
-        const ExactDigits exact = truncatedDigits(v);
+        const test::ExactValue exact(v);
         for (const Format& f : kFormats)
             expectReference(v, f, exact, compared);
     }
@@ -343,7 +238,7 @@ TEST(NumberFormatReference, AMillionValuesRoundOnTheExactValue) {
             v = std::pow(10.0, std::uniform_real_distribution<double>(-12, 12)(random)) * (random() % 2 ? -1 : 1);
             break;
         }
-        const ExactDigits exact = truncatedDigits(v);
+        const test::ExactValue exact(v);
         // Three formats per value, turning through the list.
         for (int k = 0; k < 3; ++k)
             expectReference(v, kFormats[(i + k * 8) % kFormatCount], exact, compared);

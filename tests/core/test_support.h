@@ -28,6 +28,15 @@ inline ::testing::AssertionResult agreesTo6Digits(double actual, double expected
 /// Values recomputed independently from the same formulas agree to rounding noise.
 constexpr double kSameFormula = 1e-12;
 
+/// A correlation against its published form evaluated exactly: the program writes the published
+/// fractions as decimals of five to eight digits (1/6 as 0.166667 or 0.166666, 16/9 as 1.77777777,
+/// 1/3 as 0.33333, π as 3.1416, g as 9.8066), which moves a result by up to 3·10⁻⁵ of itself.
+constexpr double kDecimalFractions = 5e-5;
+
+/// The inclined plate's turbulent branch takes 1/3 as 0.3333: its Nusselt number lies up to
+/// 4.8·10⁻⁴ of itself below the published form in the cases tested (Ra 10^6 to 10^9).
+constexpr double kFourDigitThird = 5e-4;
+
 /// Relative difference check.
 inline ::testing::AssertionResult relativelyNear(double actual, double expected, double tolerance) {
     if (std::fabs(actual - expected) <= tolerance * std::fabs(expected))

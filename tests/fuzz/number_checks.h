@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checks of the number texts for the fuzz targets: the shape of every format, a slow reference of
-// the rounding on the exact decimal value of the double, an independent reading of field texts,
+// Checks of the number texts for the fuzz targets: the shape of every format, the texts against the
+// slow reference of the rounding (tests/number_reference.h), an independent reading of field texts,
 // and the round trips the program relies on (a result text is read back by parseNumber: the
 // cooling window reads the main window's total coefficient, the KELO tab's loaded fields are read
 // by the next calculation).
@@ -20,6 +20,7 @@
 
 #include "core/number_format.h"
 #include "fuzz_support.h"
+#include "tests/number_reference.h"
 
 // Values near ±DBL_MAX: rounded half away from zero to fewer than 17 digits, their texts would lie
 // beyond the largest double, which parseNumber refuses; the formats now round such values toward
@@ -112,194 +113,14 @@ inline bool beyondDoubleRange(const std::string& text, char separator) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The exact decimal value of a double and the documented rounding (half away from zero).
+// The documented rounding (half away from zero) on the exact decimal value: the reference that the
+// unit test of the formats uses too.
 
-struct Decimal {
-    std::string digits; // significant digits of |value|, the first non-zero unless the value is zero
-    int exponent = 0;   // of the first digit
-};
-
-/// |value| printed by glibc with `significant` digits (correctly rounded; exact when there are
-/// enough of them: a double has at most 767 significant digits).
-inline Decimal printDecimal(double value, int significant) {
-    static char buffer[1024];
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
-    const std::string text(buffer, static_cast<std::size_t>(n));
-    const std::size_t e = text.find('e');
-    Decimal d;
-    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
-    d.exponent = std::atoi(text.c_str() + e + 1);
-    return d;
-}
-
-/// The decimal value of a double for the reference rounding: 40 correctly rounded digits, which
-/// decide every rounding to 22 digits or fewer except when the digits from the rounding position
-/// on read "5000…": then the exact expansion (800 digits) decides.
-class ExactValue {
-  public:
-    explicit ExactValue(double value) : m_value(value), m_probe(printDecimal(value, kProbe)) {}
-
-    int exponent() const { return m_probe.exponent; }
-
-    /// The first `keep` digits rounded half away from zero; keep 0 rounds above the first digit,
-    /// keep < 0 gives zero (no digits).
-    Decimal rounded(int keep) const {
-        if (keep >= 0 && keep < kProbe && m_probe.digits[static_cast<std::size_t>(keep)] == '5' &&
-            m_probe.digits.find_first_not_of('0', static_cast<std::size_t>(keep) + 1) == std::string::npos)
-            return roundDigits(full(), keep);
-        return roundDigits(m_probe, keep);
-    }
-
-    /// The first `keep` digits, the rest dropped (toward zero).
-    Decimal truncated(int keep) const {
-        const Decimal& x = full();
-        return Decimal{x.digits.substr(0, static_cast<std::size_t>(keep)), x.exponent};
-    }
-
-  private:
-    static constexpr int kProbe = 40;
-
-    const Decimal& full() const {
-        if (m_full.digits.empty())
-            m_full = printDecimal(m_value, 800);
-        return m_full;
-    }
-
-    static Decimal roundDigits(const Decimal& x, int keep) {
-        Decimal r;
-        r.exponent = x.exponent;
-        if (keep < 0)
-            return r;
-        const bool up = static_cast<std::size_t>(keep) < x.digits.size() &&
-                        x.digits[static_cast<std::size_t>(keep)] >= '5';
-        r.digits = x.digits.substr(0, static_cast<std::size_t>(keep));
-        if (up) {
-            int k = keep - 1;
-            while (k >= 0 && r.digits[static_cast<std::size_t>(k)] == '9')
-                r.digits[static_cast<std::size_t>(k--)] = '0';
-            if (k >= 0) {
-                ++r.digits[static_cast<std::size_t>(k)];
-            } else {
-                r.digits.insert(r.digits.begin(), '1');
-                if (keep > 0)
-                    r.digits.pop_back();
-                ++r.exponent;
-            }
-        }
-        return r;
-    }
-
-    double m_value;
-    Decimal m_probe;
-    mutable Decimal m_full;
-};
-
-/// Near the largest double, rounding up can give a text beyond the range of a double, which no
-/// parser reads back: such a value is rounded toward zero instead, to the same number of digits.
-/// `withinRange` false gives the plain rounding (what the formats did before that rule).
-inline Decimal roundForText(const ExactValue& x, int keep, bool withinRange) {
-    const Decimal r = x.rounded(keep);
-    if (!withinRange || r.digits.empty() || r.exponent < 308)
-        return r;
-    const std::string text =
-        r.digits.substr(0, 1) + "." + r.digits.substr(1) + "e" + std::to_string(r.exponent);
-    if (!std::isinf(std::strtod(text.c_str(), nullptr)))
-        return r;
-    return x.truncated(keep);
-}
-
-inline std::string exponentDigits(int exponent) {
-    std::string e = std::to_string(std::abs(exponent));
-    if (e.size() < 4)
-        e.insert(0, 4 - e.size(), '0');
-    return std::string(1, exponent < 0 ? '-' : '+') + e;
-}
-
-inline std::string referenceExponent(double value, const ExactValue& exact, int precision, char sep,
-                                     bool withinRange = true) {
-    Decimal r = roundForText(exact, precision, withinRange);
-    if (value == 0)
-        r = Decimal{std::string(static_cast<std::size_t>(precision), '0'), 0};
-    std::string text = value < 0 ? "-" : "";
-    text.push_back(r.digits[0]);
-    if (precision > 1) {
-        text.push_back(sep);
-        text += r.digits.substr(1);
-    }
-    return text + 'E' + exponentDigits(r.exponent);
-}
-
-inline std::string referenceFixed(double value, const ExactValue& exact, int precision, int decimals,
-                                  char sep, bool withinRange = true) {
-    // The switch to the exponent form looks at the value rounded to `precision` digits.
-    if (value != 0 && exact.rounded(precision).exponent + 1 > precision)
-        return referenceExponent(value, exact, precision, sep, withinRange);
-    const Decimal r =
-        value == 0 ? Decimal{} : exact.rounded(std::min(precision, exact.exponent() + 1 + decimals));
-    auto digitAt = [&r](int position) {
-        const int index = r.exponent - position;
-        return index >= 0 && index < static_cast<int>(r.digits.size())
-                   ? r.digits[static_cast<std::size_t>(index)]
-                   : '0';
-    };
-    std::string body;
-    for (int p = r.digits.empty() ? 0 : std::max(r.exponent, 0); p >= 0; --p)
-        body.push_back(digitAt(p));
-    if (decimals > 0)
-        body.push_back(sep);
-    for (int p = -1; p >= -decimals; --p)
-        body.push_back(digitAt(p));
-    const bool zero = body.find_first_of("123456789") == std::string::npos;
-    return (value < 0 && !zero ? "-" : "") + body;
-}
-
-inline std::string referenceGeneral(double value, const ExactValue& exact, char sep,
-                                    bool withinRange = true) {
-    if (value == 0)
-        return "0";
-    Decimal r = roundForText(exact, 15, withinRange);
-    r.digits.erase(r.digits.find_last_not_of('0') + 1);
-    std::string text = value < 0 ? "-" : "";
-    const int e = r.exponent;
-    const int n = static_cast<int>(r.digits.size());
-    if (e < -5 || e >= 15) {
-        text.push_back(r.digits[0]);
-        if (n > 1)
-            text += std::string(1, sep) + r.digits.substr(1);
-        return text + "E" + std::to_string(e);
-    }
-    if (e < 0)
-        return text + "0" + sep + std::string(static_cast<std::size_t>(-e - 1), '0') + r.digits;
-    for (int p = 0; p <= e; ++p)
-        text.push_back(p < n ? r.digits[static_cast<std::size_t>(p)] : '0');
-    if (n > e + 1)
-        text += std::string(1, sep) + r.digits.substr(static_cast<std::size_t>(e + 1));
-    return text;
-}
-
-inline std::string referenceGrouped(double value, const ExactValue& exact, int maxDecimals,
-                                    const std::string& group, char sep, bool withinRange = true) {
-    std::string fixed = referenceFixed(value, exact, 22, maxDecimals, sep, withinRange);
-    if (fixed.find('E') != std::string::npos)
-        return fixed;
-    std::string integer = fixed;
-    std::string fraction;
-    const std::size_t at = fixed.find(sep);
-    if (at != std::string::npos) {
-        integer = fixed.substr(0, at);
-        fraction = fixed.substr(at + 1);
-        fraction.erase(fraction.find_last_not_of('0') + 1);
-    }
-    const bool negative = integer[0] == '-';
-    std::string digits = negative ? integer.substr(1) : integer;
-    std::string grouped;
-    for (std::size_t k = 0; k < digits.size(); ++k) {
-        if (k > 0 && (digits.size() - k) % 3 == 0)
-            grouped += group;
-        grouped.push_back(digits[k]);
-    }
-    return (negative ? "-" : "") + grouped + (fraction.empty() ? "" : std::string(1, sep) + fraction);
-}
+using test::ExactValue;
+using test::referenceExponent;
+using test::referenceFixed;
+using test::referenceGeneral;
+using test::referenceGrouped;
 
 /// Checks a format's text against the reference made by `reference(withinRange)`: the rounding
 /// toward zero near the largest double is required with ZAV_FUZZ_EXPECT_MAX_ROUNDTRIP, else the
