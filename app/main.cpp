@@ -7,7 +7,7 @@
 
 #include "ui/application.h"
 #include "ui/dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/translation.h"
 #include "ui/windows.h"
 
@@ -28,9 +28,9 @@ int main(int argc, char* argv[]) {
         dialogs.showError(QString::fromUtf8(error.what()));
         return 1;
     }
-    dialogs.setParent(windows->form1.get());
+    dialogs.setParent(windows->mainWindow.get());
     app.setDialogs(&dialogs);
-    QObject::connect(windows->form1.get(), &zav::Form1::programEnded, &app, [&windows] {
+    QObject::connect(windows->mainWindow.get(), &zav::MainWindow::programEnded, &app, [&windows] {
         for (QWidget* window : windows->all())
             window->hide();
         QApplication::quit();

@@ -10,7 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "ui/form7.h"
+#include "ui/chart_window.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ zav::ConvectionState pointAt(long long i, long long count) {
     return s;
 }
 
-void fill(zav::Form7& chart, long long count) {
+void fill(zav::ChartWindow& chart, long long count) {
     chart.prepareChart(count);
     for (long long i = 0; i < count; ++i)
         chart.setChartPoint(i, pointAt(i, count));
@@ -32,7 +32,7 @@ void fill(zav::Form7& chart, long long count) {
 }
 
 void chartFill(benchmark::State& st) {
-    zav::Form7 chart;
+    zav::ChartWindow chart;
     chart.show();
     for (auto _ : st)
         fill(chart, st.range(0));
@@ -42,7 +42,7 @@ BENCHMARK(chartFill)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 
 // The 21-point chart is the anchor of the others.
 void chartRepaint(benchmark::State& st) {
-    zav::Form7 chart;
+    zav::ChartWindow chart;
     chart.show();
     QCoreApplication::processEvents();
     fill(chart, st.range(0));

@@ -20,7 +20,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/translation.h"
 #include "ui/windows.h"
@@ -68,11 +68,11 @@ int runChild(Child child, int argc, char** argv) {
         if (child == Child::AllAtOnce) {
             // For comparison: all nine windows made before the main window is shown.
             windows = std::make_unique<zav::Windows>(zav::createWindows(dialogs));
-            windows->form1->show();
+            windows->mainWindow->show();
         } else {
             windows = zav::startWindows(dialogs);
         }
-        static ExitAtFirstPaint exit(windows->form1.get(), child == Child::AllWindows);
+        static ExitAtFirstPaint exit(windows->mainWindow.get(), child == Child::AllWindows);
     } else {
         // A main window of the same size with a menu, as every main window has: its text needs
         // the fonts as the program's does.

@@ -19,9 +19,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "ui/chart_window.h"
 #include "ui/cooling_picture.h"
-#include "ui/form1.h"
-#include "ui/form7.h"
+#include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
 #include "ui/window_util.h"
 
@@ -86,12 +86,12 @@ void collectDumped(const QObject* parent, QList<QObject*>& out) {
 ScenarioRunner::ScenarioRunner(Output transcript, Output errors)
     : m_transcript(std::move(transcript)), m_errors(std::move(errors)),
       m_dialogs([this](const QString& line) { m_transcript(line); }), m_windows(createWindows(m_dialogs)) {
-    QObject::connect(m_windows.form1.get(), &Form1::programEnded, [this] {
+    QObject::connect(m_windows.mainWindow.get(), &MainWindow::programEnded, [this] {
         for (QWidget* w : m_windows.all())
             w->hide();
         m_ended = true;
     });
-    m_windows.form1->show();
+    m_windows.mainWindow->show();
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
@@ -327,18 +327,18 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
     }
     if (auto* series = qobject_cast<QXYSeries*>(object)) {
         // The chart draws fewer points than it holds: print them all.
-        auto* form7 = qobject_cast<Form7*>(window(name.left(name.indexOf('.'))));
-        const QList<QPointF> points = form7 != nullptr ? form7->allPoints(series) : series->points();
+        auto* chart = qobject_cast<ChartWindow*>(window(name.left(name.indexOf('.'))));
+        const QList<QPointF> points = chart != nullptr ? chart->allPoints(series) : series->points();
         QString line = prefix + QString::number(points.size()) + ':';
         for (const QPointF& p : points)
             line += ' ' + shortest(p.x()) + ';' + shortest(p.y());
         return {line};
     }
     if (qobject_cast<QChartView*>(object) != nullptr) {
-        auto* form7 = qobject_cast<Form7*>(object->parent());
-        if (form7 == nullptr)
+        auto* chart = qobject_cast<ChartWindow*>(object->parent());
+        if (chart == nullptr)
             throw ScriptError(name.toStdString() + " cannot be printed");
-        return {prefix + form7->leftAxisTitle()};
+        return {prefix + chart->leftAxisTitle()};
     }
     if (auto* picture = qobject_cast<CoolingPicture*>(object))
         return {prefix + QStringLiteral("%1x%2").arg(picture->image().width()).arg(picture->image().height())};

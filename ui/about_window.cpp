@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form4.h"
+#include "ui/about_window.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -9,6 +9,13 @@
 namespace zav {
 
 namespace {
+
+// The object names of the window and its text, as scenario scripts and transcripts know them (the
+// seed's names).
+namespace names {
+constexpr char kWindow[] = "Form4";
+constexpr char kDescription[] = "Memo1";
+} // namespace names
 
 const char* const kDescription[] = {
     "Program ZAV - voľná konvekcia slúži na výpočet súčiniteľa prestupu tepla (ZAV)",
@@ -26,18 +33,18 @@ const char* const kDescription[] = {
 
 } // namespace
 
-Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form4"));
+AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("O programe ZAV - voľná konvekcia"));
     QStringList lines;
     for (const char* line : kDescription)
         lines << QString::fromUtf8(line);
-    auto* memo = new QPlainTextEdit(lines.join('\n'), this);
-    memo->setObjectName(QStringLiteral("Memo1"));
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* description = new QPlainTextEdit(lines.join('\n'), this);
+    description->setObjectName(QLatin1String(names::kDescription));
+    description->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(memo);
+    layout->addWidget(description);
     resize(600, 240);
     centreOnScreen(this);
 }

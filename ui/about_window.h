@@ -7,10 +7,10 @@
 
 namespace zav {
 
-class Form4 : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form4(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 };
 
 } // namespace zav

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form3.h"
+#include "ui/author_window.h"
 
 #include <cstdlib>
 
@@ -26,6 +26,14 @@ const char* const kAuthorPhotoResource = ":/zav/autor.jpg";
 
 namespace {
 
+// The object names of the window and its pictures, as scenario scripts, tests and transcripts
+// know them (the seed's names).
+namespace names {
+constexpr char kWindow[] = "Form3";
+constexpr char kIcon[] = "Image1";
+constexpr char kPhoto[] = "Image2";
+} // namespace names
+
 const QSize kIconSize(48, 48);
 const QSize kPhotoSize(240, 300);
 
@@ -50,8 +58,8 @@ QPixmap readPicture(const char* resource, const QSize& size) {
 
 } // namespace
 
-Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form3"));
+AuthorWindow::AuthorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("O autorovi ..."));
     setWindowFont(this);
     registerPictures();
@@ -62,25 +70,25 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     addLabel(this, QStringLiteral("Oddelenie výpočtových pomôcok pre prenos tepla"), QRect(16, 60, 300, 18));
     addLabel(this, QStringLiteral("Projekt ZAV - voľná konvekcia, 2026"), QRect(16, 82, 300, 18));
     addLabel(this, QStringLiteral("zav@example.org"), QRect(16, 104, 300, 18));
-    m_image1 = addLabel(this, QString(), QRect(QPoint(16, 264), kIconSize));
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image2 = addLabel(this, QString(), QRect(QPoint(330, 12), kPhotoSize));
-    m_image2->setObjectName(QStringLiteral("Image2"));
+    m_icon = addLabel(this, QString(), QRect(QPoint(16, 264), kIconSize));
+    m_icon->setObjectName(QLatin1String(names::kIcon));
+    m_photo = addLabel(this, QString(), QRect(QPoint(330, 12), kPhotoSize));
+    m_photo->setObjectName(QLatin1String(names::kPhoto));
     resize(582, 324);
     centreOnScreen(this);
 }
 
-void Form3::showEvent(QShowEvent* event) {
+void AuthorWindow::showEvent(QShowEvent* event) {
     loadPictures();
     QWidget::showEvent(event);
 }
 
-void Form3::loadPictures() {
+void AuthorWindow::loadPictures() {
     if (m_picturesLoaded)
         return;
     m_picturesLoaded = true;
-    m_image1->setPixmap(readPicture(kAuthorIconResource, kIconSize));
-    m_image2->setPixmap(readPicture(kAuthorPhotoResource, kPhotoSize));
+    m_icon->setPixmap(readPicture(kAuthorIconResource, kIconSize));
+    m_photo->setPixmap(readPicture(kAuthorPhotoResource, kPhotoSize));
 }
 
 } // namespace zav

@@ -10,10 +10,10 @@ class QLabel;
 
 namespace zav {
 
-class Form3 : public QWidget {
+class AuthorWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form3(QWidget* parent = nullptr);
+    explicit AuthorWindow(QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -21,8 +21,8 @@ protected:
 private:
     void loadPictures();
 
-    QLabel* m_image1 = nullptr; // the icon
-    QLabel* m_image2 = nullptr; // the photograph
+    QLabel* m_icon = nullptr;  // the program's icon
+    QLabel* m_photo = nullptr; // the photograph
     bool m_picturesLoaded = false;
 };
 

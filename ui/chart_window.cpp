@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form7.h"
+#include "ui/chart_window.h"
 
 #include <cmath>
 #include <limits>
@@ -19,7 +19,16 @@ namespace zav {
 
 namespace {
 
-struct SeriesSpec {
+// The object names of the window and its chart, as scenario scripts, tests and transcripts know
+// them (the seed's names); each series and its check box has its own in kSeries.
+namespace names {
+constexpr char kWindow[] = "Form7";
+constexpr char kChart[] = "Chart1";
+} // namespace names
+
+struct SeriesRow {
+    const char* seriesName;   // object name of the series
+    const char* checkBoxName; // object name of its check box
     const char* title;
     QColor colour;
     const char* checkBoxCaption;
@@ -28,21 +37,22 @@ struct SeriesSpec {
     const char* axisTitle;
 };
 
-const SeriesSpec kSeries[8] = {
-    {"Alfa - celková", QColor(255, 0, 0), "Alfa - celková (W.m-2.K-1)", true, &ConvectionState::alphaTotal,
-     "Alfa (W.m-2.K-1)"},
-    {"Alfa - Sálania", QColor(0, 128, 0), "Alfa - sálania (W.m-2.K-1)", true, &ConvectionState::alphaRad,
-     "Alfa (W.m-2.K-1)"},
-    {"Alfa - konv.", QColor(0, 0, 255), "Alfa - konv. (W.m-2.K-1)", true, &ConvectionState::alphaConv,
-     "Alfa (W.m-2.K-1)"},
-    {"c_p", QColor(255, 128, 0), "Tepelná kapacita (J.kg-1.K-1)", false, &ConvectionState::heatCapacity,
-     "c_p (J.kg-1.K-1)"},
-    {"Lambda", QColor(128, 128, 128), "Tepelná vodivosť (W.m-1.K-1)", false, &ConvectionState::conductivity,
-     "lambda (W.m-1.K-1)"},
-    {"Dyn. viskozita", QColor(255, 128, 255), "Dyn. viskozita (Pa.s)", false, &ConvectionState::dynViscosity,
-     "Dyn. vi. (Pa.s)"},
-    {"Hustota", QColor(128, 0, 255), "Hustota (kg.m-3)", false, &ConvectionState::density, "Hustota (kg.m-3)"},
-    {"Pr", QColor(0, 0, 0), "Prandtlovo kr.", false, &ConvectionState::prandtl, "Pr (1)"},
+const SeriesRow kSeries[8] = {
+    {"Series1", "CheckBox1", "Alfa - celková", QColor(255, 0, 0), "Alfa - celková (W.m-2.K-1)", true,
+     &ConvectionState::alphaTotal, "Alfa (W.m-2.K-1)"},
+    {"Series2", "CheckBox2", "Alfa - Sálania", QColor(0, 128, 0), "Alfa - sálania (W.m-2.K-1)", true,
+     &ConvectionState::alphaRad, "Alfa (W.m-2.K-1)"},
+    {"Series3", "CheckBox3", "Alfa - konv.", QColor(0, 0, 255), "Alfa - konv. (W.m-2.K-1)", true,
+     &ConvectionState::alphaConv, "Alfa (W.m-2.K-1)"},
+    {"Series4", "CheckBox4", "c_p", QColor(255, 128, 0), "Tepelná kapacita (J.kg-1.K-1)", false,
+     &ConvectionState::heatCapacity, "c_p (J.kg-1.K-1)"},
+    {"Series5", "CheckBox5", "Lambda", QColor(128, 128, 128), "Tepelná vodivosť (W.m-1.K-1)", false,
+     &ConvectionState::conductivity, "lambda (W.m-1.K-1)"},
+    {"Series6", "CheckBox6", "Dyn. viskozita", QColor(255, 128, 255), "Dyn. viskozita (Pa.s)", false,
+     &ConvectionState::dynViscosity, "Dyn. vi. (Pa.s)"},
+    {"Series7", "CheckBox7", "Hustota", QColor(128, 0, 255), "Hustota (kg.m-3)", false, &ConvectionState::density,
+     "Hustota (kg.m-3)"},
+    {"Series8", "CheckBox8", "Pr", QColor(0, 0, 0), "Prandtlovo kr.", false, &ConvectionState::prandtl, "Pr (1)"},
 };
 
 // Slovak thousands separator: a no-break space.
@@ -116,8 +126,8 @@ QList<QPair<double, QString>> axisTicks(double low, double high) {
     return ticks;
 }
 
-Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form7"));
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Graf"));
 
     m_chart = new QChart;
@@ -130,7 +140,7 @@ Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_chart->addAxis(m_leftAxis, Qt::AlignLeft);
     for (int k = 0; k < 8; ++k) {
         auto* series = new QLineSeries;
-        series->setObjectName(QStringLiteral("Series%1").arg(k + 1));
+        series->setObjectName(QLatin1String(kSeries[k].seriesName));
         series->setName(QString::fromUtf8(kSeries[k].title));
         QPen pen(kSeries[k].colour);
         pen.setWidth(2);
@@ -141,15 +151,15 @@ Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
         series->attachAxis(m_leftAxis);
         m_series[k] = series;
     }
-    m_chart1 = new QChartView(m_chart, this);
-    m_chart1->setObjectName(QStringLiteral("Chart1"));
-    m_chart1->setRenderHint(QPainter::Antialiasing);
-    m_chart1->setGeometry(8, 8, 1001, 625);
+    auto* view = new QChartView(m_chart, this);
+    view->setObjectName(QLatin1String(names::kChart));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setGeometry(8, 8, 1001, 625);
 
     for (int k = 0; k < 8; ++k) {
         const int column = k < 3 ? 0 : k < 6 ? 1 : 2;
         const int row = k < 3 ? k : k < 6 ? k - 3 : k - 6;
-        QCheckBox* box = addCheckBox(this, QByteArray("CheckBox" + QByteArray::number(k + 1)).constData(),
+        QCheckBox* box = addCheckBox(this, kSeries[k].checkBoxName,
                                      QString::fromUtf8(kSeries[k].checkBoxCaption),
                                      QRect(40 + column * 340, 646 + row * 30, 330, 24));
         QFont font = box->font();
@@ -170,7 +180,7 @@ Form7::Form7(QWidget* parent) : QWidget(parent, Qt::Window) {
     centreOnScreen(this);
 }
 
-void Form7::prepareChart(long long count) {
+void ChartWindow::prepareChart(long long count) {
     // The chart shown stays until the sweep has finished.
     m_pendingAxisTitle = m_leftAxis->titleText();
     for (int k = 0; k < 8; ++k) {
@@ -183,14 +193,14 @@ void Form7::prepareChart(long long count) {
     }
 }
 
-void Form7::setChartPoint(long long, const ConvectionState& state) {
+void ChartWindow::setChartPoint(long long, const ConvectionState& state) {
     for (int k = 0; k < 8; ++k) {
         if (m_filling[k])
             m_pending[k].append(QPointF(state.tBody, state.*kSeries[k].value));
     }
 }
 
-void Form7::finishChart() {
+void ChartWindow::finishChart() {
     for (int k = 0; k < 8; ++k) {
         m_points[k] = std::move(m_pending[k]);
         m_pending[k] = QList<QPointF>();
@@ -202,14 +212,14 @@ void Form7::finishChart() {
     drawSeries();
 }
 
-void Form7::abandonChart() {
+void ChartWindow::abandonChart() {
     for (QList<QPointF>& pending : m_pending)
         pending = QList<QPointF>();
 }
 
-QString Form7::leftAxisTitle() const { return m_leftAxis->titleText(); }
+QString ChartWindow::leftAxisTitle() const { return m_leftAxis->titleText(); }
 
-const QList<QPointF>& Form7::allPoints(const QAbstractSeries* series) const {
+const QList<QPointF>& ChartWindow::allPoints(const QAbstractSeries* series) const {
     static const QList<QPointF> none;
     for (int k = 0; k < 8; ++k) {
         if (m_series[k] == series)
@@ -218,7 +228,7 @@ const QList<QPointF>& Form7::allPoints(const QAbstractSeries* series) const {
     return none;
 }
 
-void Form7::updateAxes() {
+void ChartWindow::updateAxes() {
     constexpr double inf = std::numeric_limits<double>::infinity();
     double xLow = inf, xHigh = -inf, yLow = inf, yHigh = -inf;
     for (const QList<QPointF>& points : m_points) {
@@ -235,7 +245,7 @@ void Form7::updateAxes() {
     setTicks(m_leftAxis, yLow, yHigh);
 }
 
-QRectF Form7::plotPixels() const {
+QRectF ChartWindow::plotPixels() const {
     // The plot area in device pixels; before the first layout, a wide screen's.
     const QRectF area = m_chart->plotArea();
     const double ratio = devicePixelRatioF();
@@ -244,7 +254,7 @@ QRectF Form7::plotPixels() const {
     return QRectF(area.left() * ratio, area.top() * ratio, area.width() * ratio, area.height() * ratio);
 }
 
-void Form7::drawPoints() {
+void ChartWindow::drawPoints() {
     m_drawnArea = plotPixels();
     // Half-pixel columns: the pen is two pixels wide, so where in its pixel a column's highest and
     // lowest points lie can still show.
@@ -256,7 +266,7 @@ void Form7::drawPoints() {
     }
 }
 
-void Form7::drawSeries() {
+void ChartWindow::drawSeries() {
     drawPoints();
     // The legend names the series that hold points.
     for (int k = 0; k < 8; ++k) {

@@ -14,16 +14,15 @@
 class QAbstractSeries;
 class QCategoryAxis;
 class QChart;
-class QChartView;
 class QCheckBox;
 class QLineSeries;
 
 namespace zav {
 
-class Form7 : public QWidget, public ChartSink {
+class ChartWindow : public QWidget, public ChartSink {
     Q_OBJECT
 public:
-    explicit Form7(QWidget* parent = nullptr);
+    explicit ChartWindow(QWidget* parent = nullptr);
 
     void prepareChart(long long count) override;
     void setChartPoint(long long index, const ConvectionState& state) override;
@@ -41,7 +40,6 @@ private:
     void drawPoints();
     QRectF plotPixels() const;
 
-    QChartView* m_chart1 = nullptr;
     QChart* m_chart = nullptr;
     QCategoryAxis* m_bottomAxis = nullptr;
     QCategoryAxis* m_leftAxis = nullptr;

@@ -14,7 +14,6 @@ QRgb rgb(std::uint32_t colour) { return qRgb((colour >> 16) & 0xFF, (colour >> 8
 
 CoolingPicture::CoolingPicture(QWidget* parent)
     : QWidget(parent), m_image(kWidth, kHeight, QImage::Format_RGB32) {
-    setObjectName(QStringLiteral("Image1"));
     setFixedSize(kWidth, kHeight);
     m_image.fill(Qt::white);
 }

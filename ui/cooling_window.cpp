@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form2.h"
+#include "ui/cooling_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,9 +16,9 @@
 #include "export/replacing_file.h"
 #include "ui/cooling_picture.h"
 #include "ui/dialogs.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
 #include "ui/handler.h"
+#include "ui/heat_capacity_window.h"
+#include "ui/main_window.h"
 #include "ui/print_window.h"
 #include "ui/window_util.h"
 
@@ -27,6 +27,43 @@
 namespace zav {
 
 namespace {
+
+// The object names of the window and its controls by role, as scenario scripts, tests and
+// transcripts know them (the seed's names: Edit1 is the mass). The layout below creates the
+// controls in the order the scenario runner's dump lists them.
+namespace names {
+constexpr char kWindow[] = "Form2";
+// Menus and their items.
+constexpr char kFileMenu[] = "Sbor1";
+constexpr char kPrintItem[] = "Vytlaioknoprogramu1";
+constexpr char kCloseItem[] = "Koniec1";
+constexpr char kDataMenu[] = "udaje";
+constexpr char kDataFileItem[] = "Uloz";
+// The left column.
+constexpr char kMass[] = "Edit1";
+constexpr char kHeatCapacityButton[] = "Button4";
+constexpr char kCoolingArea[] = "Edit3";
+constexpr char kTargetTemperature[] = "Edit4";
+constexpr char kStepCount[] = "Edit6";
+constexpr char kRadiation[] = "CheckBox1";
+constexpr char kEmissivityCatalogue[] = "ComboBox2";
+constexpr char kEmissivity[] = "Edit10";
+constexpr char kCalculateButton[] = "Button1";
+constexpr char kProgress[] = "ProgressBar1";
+constexpr char kCoolingTime[] = "Edit7";
+// "Biottovo kritérium".
+constexpr char kBiotFrame[] = "GroupBox1";
+constexpr char kMaterialConductivity[] = "Edit5";
+constexpr char kThickness[] = "Edit8";
+constexpr char kBiotButton[] = "Button2";
+constexpr char kBiot[] = "Edit9";
+// The picture: saving it, its colours, and the picture itself at the right.
+constexpr char kSaveFrame[] = "GroupBox2";
+constexpr char kSaveButton[] = "Button3";
+constexpr char kPlotTypeFrame[] = "GroupBox3";
+constexpr char kPlotType[] = "ComboBox1";
+constexpr char kPicture[] = "Image1";
+} // namespace names
 
 constexpr int kLabelX = 8;
 constexpr int kLabelWidth = 190;
@@ -39,39 +76,41 @@ QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
 } // namespace
 
-Form2::Form2(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
-    setObjectName(QStringLiteral("Form2"));
+CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Dynamika - ochladzovanie 1.0"));
     setWindowFont(this);
     buildMenu();
     auto* central = new QWidget(this);
     setCentralWidget(central);
     buildInputs(central);
-    m_image1 = new CoolingPicture(central);
-    m_image1->move(325, 6);
+    m_picture = new CoolingPicture(central);
+    m_picture->setObjectName(QLatin1String(names::kPicture));
+    m_picture->move(325, 6);
     resize(1078, 554);
     centreOnScreen(this);
 }
 
-void Form2::handle(void (Form2::*handler)()) {
+void CoolingWindow::handle(void (CoolingWindow::*handler)()) {
     runHandler(m_dialogs, [this, handler] { (this->*handler)(); });
 }
 
-void Form2::buildMenu() {
-    auto action = [this](QMenu* menu, const char* name, const QString& text, void (Form2::*handler)()) {
+void CoolingWindow::buildMenu() {
+    auto action = [this](QMenu* menu, const char* name, const QString& text, void (CoolingWindow::*handler)()) {
         return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("Súbor"));
-    file->setObjectName(QStringLiteral("Sbor1"));
-    action(file, "Vytlaioknoprogramu1", QStringLiteral("Vytlačiť okno programu"), &Form2::Vytlaioknoprogramu1Click);
-    action(file, "Koniec1", QStringLiteral("Koniec"), &Form2::Koniec1Click);
+    file->setObjectName(QLatin1String(names::kFileMenu));
+    action(file, names::kPrintItem, QStringLiteral("Vytlačiť okno programu"), &CoolingWindow::print);
+    action(file, names::kCloseItem, QStringLiteral("Koniec"), &CoolingWindow::closeWindow);
     QMenu* values = menuBar()->addMenu(QStringLiteral("Údaje"));
-    values->setObjectName(QStringLiteral("udaje"));
-    m_uloz = action(values, "Uloz", QStringLiteral("Ulož do súboru"), &Form2::UlozClick);
-    m_uloz->setCheckable(true);
+    values->setObjectName(QLatin1String(names::kDataMenu));
+    m_dataFileItem =
+        action(values, names::kDataFileItem, QStringLiteral("Ulož do súboru"), &CoolingWindow::toggleDataFile);
+    m_dataFileItem->setCheckable(true);
 }
 
-void Form2::buildInputs(QWidget* central) {
+void CoolingWindow::buildInputs(QWidget* central) {
     int y = 8;
     auto input = [&](const char* name, const QString& label, const QString& text) {
         addLabel(central, label, labelRect(y));
@@ -79,57 +118,62 @@ void Form2::buildInputs(QWidget* central) {
         y += 25;
         return edit;
     };
-    m_edit1 = input("Edit1", QStringLiteral("Hmotnosť (kg) :"), QStringLiteral("1"));
-    auto* button4 =
-        addButton(central, "Button4", QStringLiteral("Tepelná kapacita materiálu (J.kg-1.K-1)"), QRect(8, y, 297, 24));
-    connect(button4, &QPushButton::clicked, this, [this] { handle(&Form2::Button4Click); });
+    m_mass = input(names::kMass, QStringLiteral("Hmotnosť (kg) :"), QStringLiteral("1"));
+    auto* heatCapacityButton =
+        addButton(central, names::kHeatCapacityButton, QStringLiteral("Tepelná kapacita materiálu (J.kg-1.K-1)"),
+                  QRect(8, y, 297, 24));
+    connect(heatCapacityButton, &QPushButton::clicked, this,
+            [this] { handle(&CoolingWindow::showHeatCapacity); });
     y += 30;
-    m_edit3 = input("Edit3", QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"));
-    m_edit4 = input("Edit4", QStringLiteral("Teplota ochladenia (°C) :"), QStringLiteral("30"));
-    m_edit6 = input("Edit6", QStringLiteral("Počet krokov (1) :"), QStringLiteral("10000"));
-    m_checkBox1 =
-        addCheckBox(central, "CheckBox1", QStringLiteral("Zahrnúť prestup tepla sálaním"), QRect(kLabelX, y, 297, 20));
-    m_checkBox1->setChecked(true);
+    m_coolingArea = input(names::kCoolingArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"));
+    m_targetTemperature =
+        input(names::kTargetTemperature, QStringLiteral("Teplota ochladenia (°C) :"), QStringLiteral("30"));
+    m_stepCount = input(names::kStepCount, QStringLiteral("Počet krokov (1) :"), QStringLiteral("10000"));
+    m_radiation = addCheckBox(central, names::kRadiation, QStringLiteral("Zahrnúť prestup tepla sálaním"),
+                              QRect(kLabelX, y, 297, 20));
+    m_radiation->setChecked(true);
     y += 24;
 
     // The emissivity: the catalogue fills the field and locks it, or leaves it to the user.
     addLabel(central, QStringLiteral("Emisivita (1):"), QRect(kLabelX, y + 2, 78, kRowHeight - 2));
-    m_comboBox2 = new QComboBox(central);
-    m_comboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    m_comboBox2->setGeometry(88, y, 162, kRowHeight + 1);
-    m_comboBox2->setEditable(true);
-    m_comboBox2->setInsertPolicy(QComboBox::NoInsert);
-    m_comboBox2->setMaxVisibleItems(20);
+    m_emissivityCatalogue = new QComboBox(central);
+    m_emissivityCatalogue->setObjectName(QLatin1String(names::kEmissivityCatalogue));
+    m_emissivityCatalogue->setGeometry(88, y, 162, kRowHeight + 1);
+    m_emissivityCatalogue->setEditable(true);
+    m_emissivityCatalogue->setInsertPolicy(QComboBox::NoInsert);
+    m_emissivityCatalogue->setMaxVisibleItems(20);
     for (const EmissivityEntry& entry : emissivityCatalogue)
-        m_comboBox2->addItem(QString::fromUtf8(entry.caption));
-    m_comboBox2->setCurrentIndex(-1);
-    m_comboBox2->setEditText(QStringLiteral("vlastné nastavenie"));
-    connect(m_comboBox2, &QComboBox::currentIndexChanged, this, [this] { handle(&Form2::ComboBox2Change); });
-    m_edit10 = addEdit(central, "Edit10", QStringLiteral("1"), QRect(255, y, 50, kRowHeight));
+        m_emissivityCatalogue->addItem(QString::fromUtf8(entry.caption));
+    m_emissivityCatalogue->setCurrentIndex(-1);
+    m_emissivityCatalogue->setEditText(QStringLiteral("vlastné nastavenie"));
+    connect(m_emissivityCatalogue, &QComboBox::currentIndexChanged, this,
+            [this] { handle(&CoolingWindow::chooseEmissivity); });
+    m_emissivity = addEdit(central, names::kEmissivity, QStringLiteral("1"), QRect(255, y, 50, kRowHeight));
     y += 30;
 
-    auto* button1 = addButton(central, "Button1", QStringLiteral("Vypočítaj"), QRect(100, y, 110, 28));
-    QFont bold = button1->font();
+    auto* calculateButton =
+        addButton(central, names::kCalculateButton, QStringLiteral("Vypočítaj"), QRect(100, y, 110, 28));
+    QFont bold = calculateButton->font();
     bold.setBold(true);
-    button1->setFont(bold);
-    connect(button1, &QPushButton::clicked, this, [this] { handle(&Form2::Button1Click); });
+    calculateButton->setFont(bold);
+    connect(calculateButton, &QPushButton::clicked, this, [this] { handle(&CoolingWindow::calculate); });
     y += 34;
-    m_progressBar1 = new QProgressBar(central);
-    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setGeometry(kLabelX, y, 297, 16);
-    m_progressBar1->setRange(0, 1000);
-    m_progressBar1->setValue(0);
-    m_progressBar1->setTextVisible(false);
+    m_progress = new QProgressBar(central);
+    m_progress->setObjectName(QLatin1String(names::kProgress));
+    m_progress->setGeometry(kLabelX, y, 297, 16);
+    m_progress->setRange(0, 1000);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
     y += 22;
-    m_edit7 = input("Edit7", QStringLiteral("Čas ochladzovania (s) :"), QStringLiteral("0 s"));
-    m_edit7->setReadOnly(true);
-    setBackground(m_edit7, kInfoBackground);
+    m_coolingTime = input(names::kCoolingTime, QStringLiteral("Čas ochladzovania (s) :"), QStringLiteral("0 s"));
+    m_coolingTime->setReadOnly(true);
+    setBackground(m_coolingTime, kInfoBackground);
     buildGroups(central, y + 2);
 }
 
-void Form2::buildGroups(QWidget* central, int y) {
+void CoolingWindow::buildGroups(QWidget* central, int y) {
     auto* biot = new QGroupBox(QStringLiteral("Biottovo kritérium"), central);
-    biot->setObjectName(QStringLiteral("GroupBox1"));
+    biot->setObjectName(QLatin1String(names::kBiotFrame));
     biot->setGeometry(kLabelX, y, 305, 124);
     int row = 18;
     auto input = [&](const char* name, const QString& label, const QString& text) {
@@ -138,33 +182,35 @@ void Form2::buildGroups(QWidget* central, int y) {
         row += 25;
         return edit;
     };
-    m_edit5 = input("Edit5", QStringLiteral("Súč.tep.vod.materiálu (W.m-1.K-1) :"), QStringLiteral("20"));
-    m_edit8 = input("Edit8", QStringLiteral("Hrúbka ochl. materiálu (m) :"), QStringLiteral("0,1"));
-    auto* button2 = addButton(biot, "Button2", QStringLiteral("Vypočítaj"), QRect(210, row, 87, 22));
-    connect(button2, &QPushButton::clicked, this, [this] { handle(&Form2::Button2Click); });
+    m_materialConductivity = input(names::kMaterialConductivity,
+                                   QStringLiteral("Súč.tep.vod.materiálu (W.m-1.K-1) :"), QStringLiteral("20"));
+    m_thickness = input(names::kThickness, QStringLiteral("Hrúbka ochl. materiálu (m) :"), QStringLiteral("0,1"));
+    auto* biotButton = addButton(biot, names::kBiotButton, QStringLiteral("Vypočítaj"), QRect(210, row, 87, 22));
+    connect(biotButton, &QPushButton::clicked, this, [this] { handle(&CoolingWindow::calculateBiot); });
     row += 27;
-    m_edit9 = input("Edit9", QStringLiteral("Biottovo kritérium (1) :"), QStringLiteral("--------------------"));
-    m_edit9->setReadOnly(true);
-    setBackground(m_edit9, kInfoBackground);
+    m_biot =
+        input(names::kBiot, QStringLiteral("Biottovo kritérium (1) :"), QStringLiteral("--------------------"));
+    m_biot->setReadOnly(true);
+    setBackground(m_biot, kInfoBackground);
     y += 130;
 
     auto* save = new QGroupBox(QStringLiteral("Uloženie grafu"), central);
-    save->setObjectName(QStringLiteral("GroupBox2"));
+    save->setObjectName(QLatin1String(names::kSaveFrame));
     save->setGeometry(kLabelX, y, 140, 52);
-    auto* button3 = addButton(save, "Button3", QStringLiteral("Ulož graf"), QRect(10, 20, 120, 24));
-    connect(button3, &QPushButton::clicked, this, [this] { handle(&Form2::Button3Click); });
+    auto* saveButton = addButton(save, names::kSaveButton, QStringLiteral("Ulož graf"), QRect(10, 20, 120, 24));
+    connect(saveButton, &QPushButton::clicked, this, [this] { handle(&CoolingWindow::savePicture); });
 
     auto* type = new QGroupBox(QStringLiteral("Typ grafu"), central);
-    type->setObjectName(QStringLiteral("GroupBox3"));
+    type->setObjectName(QLatin1String(names::kPlotTypeFrame));
     type->setGeometry(kLabelX + 150, y, 155, 52);
-    m_comboBox1 = new QComboBox(type);
-    m_comboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    m_comboBox1->setGeometry(10, 20, 135, kRowHeight + 2);
-    m_comboBox1->addItems({QStringLiteral("Čierne pozadie"), QStringLiteral("Biele pozadie")});
-    m_comboBox1->setCurrentIndex(0);
+    m_plotType = new QComboBox(type);
+    m_plotType->setObjectName(QLatin1String(names::kPlotType));
+    m_plotType->setGeometry(10, 20, 135, kRowHeight + 2);
+    m_plotType->addItems({QStringLiteral("Čierne pozadie"), QStringLiteral("Biele pozadie")});
+    m_plotType->setCurrentIndex(0);
 }
 
-void Form2::Button1Click() {
+void CoolingWindow::calculate() {
     CoolingDataFile file;
     CoolingDataFile* dataFile = nullptr;
     if (m_dataFileOn) {
@@ -183,27 +229,27 @@ void Form2::Button1Click() {
     }
     CoolingOutcome outcome = CoolingOutcome::Refused;
     try {
-        outcome = runCooling(m_state, *this, m_links.form1->reporter(), *this, dataFile);
+        outcome = runCooling(m_state, *this, m_links.mainWindow->reporter(), *this, dataFile);
     } catch (...) {
         // A text that is not a number abandons the run: the old data file stays as it was.
         file.discard();
-        m_image1->update();
+        m_picture->update();
         throw;
     }
-    m_image1->update();
+    m_picture->update();
     if (outcome == CoolingOutcome::Refused || outcome == CoolingOutcome::Cancelled) {
         file.discard();
         return;
     }
-    m_edit7->setText(QString::fromStdString(formatFixed(m_state.coolingTime, 8, 1)));
+    m_coolingTime->setText(QString::fromStdString(formatFixed(m_state.coolingTime, 8, 1)));
     if (dataFile != nullptr && !file.close())
         m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(m_dataFileName.toStdString())));
 }
 
-void Form2::Button2Click() {
-    const double alpha = parseNumber(m_links.form1->totalCoefficientText().toStdString());
-    const double thickness = readNumber(m_edit8);
-    const double conductivity = readNumber(m_edit5);
+void CoolingWindow::calculateBiot() {
+    const double alpha = parseNumber(m_links.mainWindow->totalCoefficientText().toStdString());
+    const double thickness = readNumber(m_thickness);
+    const double conductivity = readNumber(m_materialConductivity);
     if (conductivity == 0) {
         m_dialogs.showMessage(QStringLiteral("Súčiniteľ tepelnej vodivosti materiálu je nulový: "
                                              "Biottovo kritérium nie je definované."));
@@ -215,15 +261,15 @@ void Form2::Button2Click() {
                                              "tepelnej vodivosti a hrúbku materiálu."));
         return;
     }
-    m_edit9->setText(QString::fromStdString(formatFixed(biot, 8, 6)));
+    m_biot->setText(QString::fromStdString(formatFixed(biot, 8, 6)));
 }
 
-void Form2::Button3Click() {
+void CoolingWindow::savePicture() {
     const std::optional<QString> name =
         m_dialogs.saveFileName({QStringLiteral(".bmp|*.bmp|všetky súbory|*.*"), QStringLiteral(".bmp")});
     if (!name)
         return;
-    const QByteArray bytes = m_image1->bitmapBytes();
+    const QByteArray bytes = m_picture->bitmapBytes();
     ReplacingFile file;
     if (!file.open(fileNameBytes(*name))) {
         m_dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
@@ -236,51 +282,53 @@ void Form2::Button3Click() {
         m_dialogs.showMessage(QString::fromStdString(notCreatedMessage(name->toStdString())));
 }
 
-void Form2::Button4Click() { showWindow(m_links.form5); }
+void CoolingWindow::showHeatCapacity() { showWindow(m_links.heatCapacityWindow); }
 
-void Form2::ComboBox2Change() {
-    const int index = m_comboBox2->currentIndex();
+void CoolingWindow::chooseEmissivity() {
+    const int index = m_emissivityCatalogue->currentIndex();
     if (index == 0) {
-        m_edit10->setText(QStringLiteral("1"));
-        m_edit10->setReadOnly(false);
-        setBackground(m_edit10, kWindowBackground);
+        m_emissivity->setText(QStringLiteral("1"));
+        m_emissivity->setReadOnly(false);
+        setBackground(m_emissivity, kWindowBackground);
     } else if (isCatalogueMaterial(index)) {
         const double value = emissivityCatalogue[static_cast<std::size_t>(index)].emissivity;
-        m_edit10->setText(QString::fromStdString(formatGeneral(value)));
-        m_edit10->setReadOnly(true);
-        setBackground(m_edit10, kInfoBackground);
+        m_emissivity->setText(QString::fromStdString(formatGeneral(value)));
+        m_emissivity->setReadOnly(true);
+        setBackground(m_emissivity, kInfoBackground);
     }
 }
 
-void Form2::Vytlaioknoprogramu1Click() { printWindow(this, m_dialogs); }
+void CoolingWindow::print() { printWindow(this, m_dialogs); }
 
-void Form2::Koniec1Click() { hide(); }
+void CoolingWindow::closeWindow() { hide(); }
 
-void Form2::UlozClick() { toggleOutput(m_dataFileOn, m_uloz, m_dataFileName, m_dialogs, {}); }
-
-const EvaluationInputs& Form2::mainWindow() const { return m_links.form1->evaluationInputs(); }
-MainWindowInputs Form2::mainWindowInputs() const { return m_links.form1->readMainWindowInputs(); }
-double Form2::mass() const { return readNumber(m_edit1); }
-double Form2::coolingArea() const { return readNumber(m_edit3); }
-double Form2::targetTemperature() const { return readNumber(m_edit4); }
-double Form2::stepCount() const { return readNumber(m_edit6); }
-bool Form2::radiationOn() const { return m_checkBox1->isChecked(); }
-double Form2::emissivity() const { return readNumber(m_edit10); }
-
-double Form2::materialHeatCapacity(double t) const {
-    return zav::materialHeatCapacity(m_links.form5->readHeatCapacityModel(), t);
+void CoolingWindow::toggleDataFile() {
+    toggleOutput(m_dataFileOn, m_dataFileItem, m_dataFileName, m_dialogs, {});
 }
 
-void Form2::setProgressMaximum(int maximum) { m_progressBar1->setRange(0, maximum); }
-void Form2::setProgressPosition(int position) { m_progressBar1->setValue(position); }
+const EvaluationInputs& CoolingWindow::mainWindow() const { return m_links.mainWindow->evaluationInputs(); }
+MainWindowInputs CoolingWindow::mainWindowInputs() const { return m_links.mainWindow->readMainWindowInputs(); }
+double CoolingWindow::mass() const { return readNumber(m_mass); }
+double CoolingWindow::coolingArea() const { return readNumber(m_coolingArea); }
+double CoolingWindow::targetTemperature() const { return readNumber(m_targetTemperature); }
+double CoolingWindow::stepCount() const { return readNumber(m_stepCount); }
+bool CoolingWindow::radiationOn() const { return m_radiation->isChecked(); }
+double CoolingWindow::emissivity() const { return readNumber(m_emissivity); }
 
-void Form2::setUpPlot(double tLow, double tHigh, double scaleTime) {
-    m_image1->setUpPlot(plotScheme(m_comboBox1->currentIndex()), tLow, tHigh, scaleTime);
+double CoolingWindow::materialHeatCapacity(double t) const {
+    return zav::materialHeatCapacity(m_links.heatCapacityWindow->readHeatCapacityModel(), t);
 }
 
-void Form2::plotPoint(const CoolingState& state) {
+void CoolingWindow::setProgressMaximum(int maximum) { m_progress->setRange(0, maximum); }
+void CoolingWindow::setProgressPosition(int position) { m_progress->setValue(position); }
+
+void CoolingWindow::setUpPlot(double tLow, double tHigh, double scaleTime) {
+    m_picture->setUpPlot(plotScheme(m_plotType->currentIndex()), tLow, tHigh, scaleTime);
+}
+
+void CoolingWindow::plotPoint(const CoolingState& state) {
     if (const std::optional<PlotPixel> pixel = curvePixel(state))
-        m_image1->plot(*pixel);
+        m_picture->plot(*pixel);
 }
 
 } // namespace zav

@@ -4,7 +4,7 @@
 // the emissivity catalogue, the progress and the cooling time, the Biot number and the picture's
 // settings; the picture of the cooling curve fills the right.
 //
-// "Vypočítaj" (Button1Click) runs runCooling on the window's own CoolingState. What the run reads
+// "Vypočítaj" (calculate) runs runCooling on the window's own CoolingState. What the run reads
 // while it runs (this window's fields, the heat-capacity window, the main window's inputs, shape and
 // fluid) it reads through this window's CoolingInputs; its progress and curve come back through
 // CoolingView; failed checks are reported through the main window.
@@ -24,38 +24,38 @@ namespace zav {
 
 class CoolingPicture;
 class Dialogs;
-class Form1;
-class Form5;
+class HeatCapacityWindow;
+class MainWindow;
 
-struct Form2Links {
-    Form1* form1 = nullptr; // the main window: start and fluid, shape, messages
-    Form5* form5 = nullptr; // "Tepelná kapacita materiálu"
+struct CoolingWindowLinks {
+    MainWindow* mainWindow = nullptr;                 // start and fluid, shape, messages
+    HeatCapacityWindow* heatCapacityWindow = nullptr; // "Tepelná kapacita materiálu"
 };
 
-class Form2 : public QMainWindow, private CoolingInputs, private CoolingView {
+class CoolingWindow : public QMainWindow, private CoolingInputs, private CoolingView {
     Q_OBJECT
 public:
-    explicit Form2(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit CoolingWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void setLinks(const Form2Links& links) { m_links = links; }
+    void setLinks(const CoolingWindowLinks& links) { m_links = links; }
     const CoolingState& state() const { return m_state; }
-    const CoolingPicture& picture() const { return *m_image1; }
+    const CoolingPicture& picture() const { return *m_picture; }
 
 private:
     void buildMenu();
     void buildInputs(QWidget* central);
     void buildGroups(QWidget* central, int y);
-    void handle(void (Form2::*handler)());
+    void handle(void (CoolingWindow::*handler)());
 
     // Event handlers.
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void ComboBox2Change();
-    void Vytlaioknoprogramu1Click();
-    void Koniec1Click();
-    void UlozClick();
+    void calculate();          // "Vypočítaj": the cooling run
+    void calculateBiot();      // "Vypočítaj" of "Biottovo kritérium"
+    void savePicture();        // "Ulož graf"
+    void showHeatCapacity();   // "Tepelná kapacita materiálu (J.kg-1.K-1)"
+    void chooseEmissivity();   // an item of the emissivity catalogue chosen
+    void print();              // "Súbor → Vytlačiť okno programu"
+    void closeWindow();        // "Súbor → Koniec"
+    void toggleDataFile();     // "Údaje → Ulož do súboru"
 
     // CoolingInputs: the fields at the moment the run asks.
     const EvaluationInputs& mainWindow() const override;
@@ -75,28 +75,28 @@ private:
     void plotPoint(const CoolingState& state) override;
 
     Dialogs& m_dialogs;
-    Form2Links m_links;
+    CoolingWindowLinks m_links;
     CoolingState m_state;
 
     // The data file switch of the menu "Údaje" and its file, for the whole run of the program.
     bool m_dataFileOn = false;
     QString m_dataFileName;
-    QAction* m_uloz = nullptr;
+    QAction* m_dataFileItem = nullptr;
 
-    QLineEdit* m_edit1 = nullptr;  // mass
-    QLineEdit* m_edit3 = nullptr;  // coolingArea
-    QLineEdit* m_edit4 = nullptr;  // targetTemperature
-    QLineEdit* m_edit6 = nullptr;  // stepCount
-    QCheckBox* m_checkBox1 = nullptr;
-    QComboBox* m_comboBox2 = nullptr; // emissivity catalogue
-    QLineEdit* m_edit10 = nullptr;    // emissivity
-    QProgressBar* m_progressBar1 = nullptr;
-    QLineEdit* m_edit7 = nullptr; // cooling time
-    QLineEdit* m_edit5 = nullptr; // the material's conductivity
-    QLineEdit* m_edit8 = nullptr; // its thickness
-    QLineEdit* m_edit9 = nullptr; // Biot number
-    QComboBox* m_comboBox1 = nullptr; // plot type
-    CoolingPicture* m_image1 = nullptr;
+    QLineEdit* m_mass = nullptr;              // (kg)
+    QLineEdit* m_coolingArea = nullptr;       // (m²)
+    QLineEdit* m_targetTemperature = nullptr; // (°C)
+    QLineEdit* m_stepCount = nullptr;
+    QCheckBox* m_radiation = nullptr;
+    QComboBox* m_emissivityCatalogue = nullptr;
+    QLineEdit* m_emissivity = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLineEdit* m_coolingTime = nullptr;          // the result (s)
+    QLineEdit* m_materialConductivity = nullptr; // for the Biot number
+    QLineEdit* m_thickness = nullptr;            // of the material
+    QLineEdit* m_biot = nullptr;                 // the Biot number
+    QComboBox* m_plotType = nullptr;             // the picture's colours
+    CoolingPicture* m_picture = nullptr;
 };
 
 } // namespace zav

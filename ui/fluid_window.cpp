@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form8.h"
+#include "ui/fluid_window.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,15 +21,53 @@ namespace zav {
 
 namespace {
 
+// The object names of the window and its controls, as scenario scripts, tests and transcripts know
+// them (the seed's names). A field's object name is kField and its number: the numbers follow.
+namespace names {
+constexpr char kWindow[] = "Form8";
+constexpr char kField[] = "Edit";
+constexpr char kTabs[] = "PageControl1";
+constexpr char kApproximationFrame[] = "RadioGroup1";
+constexpr const char* kApproximations[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+constexpr char kOkButton[] = "Button1";
+constexpr char kCloseButton[] = "Button2";
+constexpr char kLoadButton[] = "Button3";
+} // namespace names
+
+// Field numbers of the constant tab.
+struct ConstantFields {
+    int dynViscosity;
+    int density;
+    int conductivity;
+    int heatCapacity;
+    int expansionCoeff;
+};
+constexpr ConstantFields kConstantFields{1, 2, 3, 4, 5};
+
+// Field numbers of the two polynomial tabs.
+constexpr FluidWindow::PolynomialFields kLinearFields{{6, 8, 10, 12}, {7, 9, 11, 13}, {}, 14, 15};
+constexpr FluidWindow::PolynomialFields kQuadraticFields{
+    {16, 17, 18, 19}, {20, 21, 22, 23}, {26, 27, 28, 29}, 24, 25};
+
+// Field numbers of the KELO tab (those a KELO file fills, keloFieldTexts).
+struct KeloFields {
+    // The first of four rows of six: viscosity, compressibility, conductivity, heat capacity.
+    int coefficients;
+    int gasPressure;
+    int tempMin;
+    int tempMax;
+    int mixtureName;
+    int pressureMin;
+    int pressureMax;
+    int gasConstant;
+};
+constexpr KeloFields kKeloFields{30, 54, 55, 56, 57, 58, 59, 60};
+
 const QString kRangeTitle = QStringLiteral("Rozsah platnosti aproximačných rovníc");
 const QString kViscosityRow = QStringLiteral("Dyn. viskozita (Pa.s) =");
 const QString kDensityRow = QStringLiteral("Hustota (kg.m-3) =");
 const QString kConductivityRow = QStringLiteral("Tep. vodivosť (W.m-1.K-1) =");
 const QString kHeatCapacityRow = QStringLiteral("Tep. kapacita (J.kg-1.K-1) =");
-
-// Field numbers of the two polynomial tabs.
-constexpr Form8::PolynomialFields kLinearFields{{6, 8, 10, 12}, {7, 9, 11, 13}, {}, 14, 15};
-constexpr Form8::PolynomialFields kQuadraticFields{{16, 17, 18, 19}, {20, 21, 22, 23}, {26, 27, 28, 29}, 24, 25};
 
 constexpr int kRowLabelWidth = 170;
 constexpr int kRowHeight = 21;
@@ -37,69 +75,70 @@ constexpr int kRowStep = 28;
 
 } // namespace
 
-Form8::Form8(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
-    setObjectName(QStringLiteral("Form8"));
+FluidWindow::FluidWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Vlastný materiál"));
     setWindowFont(this);
 
-    m_pageControl1 = new QTabWidget(this);
-    m_pageControl1->setObjectName(QStringLiteral("PageControl1"));
-    m_pageControl1->setGeometry(8, 8, 704, 300);
-    m_pageControl1->addTab(buildConstantTab(), QStringLiteral("Constant"));
-    m_pageControl1->addTab(buildPolynomialTab(kLinearFields), QStringLiteral("Linear"));
-    m_pageControl1->addTab(buildPolynomialTab(kQuadraticFields), QStringLiteral("Quadratic"));
-    m_pageControl1->addTab(buildKeloTab(), QStringLiteral("KELO"));
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QLatin1String(names::kTabs));
+    tabs->setGeometry(8, 8, 704, 300);
+    tabs->addTab(buildConstantTab(), QStringLiteral("Constant"));
+    tabs->addTab(buildPolynomialTab(kLinearFields), QStringLiteral("Linear"));
+    tabs->addTab(buildPolynomialTab(kQuadraticFields), QStringLiteral("Quadratic"));
+    tabs->addTab(buildKeloTab(), QStringLiteral("KELO"));
     // The hint stands on the KELO page itself, and on its tab.
-    m_pageControl1->widget(3)->setToolTip(QStringLiteral("Input from \"KELO\""));
-    m_pageControl1->setTabToolTip(3, QStringLiteral("Input from \"KELO\""));
-    m_pageControl1->setCurrentIndex(3);
+    tabs->widget(3)->setToolTip(QStringLiteral("Input from \"KELO\""));
+    tabs->setTabToolTip(3, QStringLiteral("Input from \"KELO\""));
+    tabs->setCurrentIndex(3);
 
     auto* group = new QGroupBox(QStringLiteral("Typ aproximácie"), this);
-    group->setObjectName(QStringLiteral("RadioGroup1"));
+    group->setObjectName(QLatin1String(names::kApproximationFrame));
     group->setGeometry(8, 316, 420, 46);
-    const char* names[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
     const char* captions[4] = {"Constant", "Linear", "Quadratic", "KELO"};
     for (int i = 0; i < 4; ++i)
-        m_approximations[i] =
-            addRadioButton(group, names[i], QLatin1String(captions[i]), QRect(12 + i * 100, 20, 96, 19));
+        m_approximations[i] = addRadioButton(group, names::kApproximations[i], QLatin1String(captions[i]),
+                                             QRect(12 + i * 100, 20, 96, 19));
     m_approximations[3]->setChecked(true);
 
-    auto* ok = addButton(this, "Button1", QStringLiteral("OK"), QRect(540, 330, 80, 26));
-    auto* close = addButton(this, "Button2", QStringLiteral("Close"), QRect(630, 330, 80, 26));
-    connect(ok, &QPushButton::clicked, this, [this] { handle(&Form8::Button1Click); });
-    connect(close, &QPushButton::clicked, this, [this] { handle(&Form8::Button2Click); });
+    auto* ok = addButton(this, names::kOkButton, QStringLiteral("OK"), QRect(540, 330, 80, 26));
+    auto* close = addButton(this, names::kCloseButton, QStringLiteral("Close"), QRect(630, 330, 80, 26));
+    connect(ok, &QPushButton::clicked, this, [this] { handle(&FluidWindow::closeWindow); });
+    connect(close, &QPushButton::clicked, this, [this] { handle(&FluidWindow::closeWindow); });
 
     resize(720, 372);
     centreOnScreen(this);
 }
 
-void Form8::handle(void (Form8::*handler)()) {
+void FluidWindow::handle(void (FluidWindow::*handler)()) {
     runHandler(m_dialogs, [this, handler] { (this->*handler)(); });
 }
 
-QLineEdit* Form8::field(QWidget* parent, int number, const QString& text, const QRect& geometry) {
-    const QByteArray name = "Edit" + QByteArray::number(number);
-    m_edits[number] = addEdit(parent, name.constData(), text, geometry);
-    return m_edits[number];
+QLineEdit* FluidWindow::field(QWidget* parent, int number, const QString& text, const QRect& geometry) {
+    const QByteArray name = names::kField + QByteArray::number(number);
+    m_fields[number] = addEdit(parent, name.constData(), text, geometry);
+    return m_fields[number];
 }
 
-QWidget* Form8::buildConstantTab() {
+QWidget* FluidWindow::buildConstantTab() {
     auto* tab = new QWidget;
     const QString labels[5] = {QStringLiteral("Dyn. viskozita (Pa.s):"), QStringLiteral("Hustota (kg.m-3) :"),
                                QStringLiteral("Tep. vodivosť (W.m-1.K-1):"), QStringLiteral("Tep. kapacita (J.kg-1.K-1):"),
                                QStringLiteral("Súč. objem. rozť. (K-1):")};
     const QString defaults[5] = {QStringLiteral("1,7e-5"), QStringLiteral("1,2"), QStringLiteral("0,024"),
                                  QStringLiteral("1004"), QStringLiteral("3,4e-3")};
+    const int numbers[5] = {kConstantFields.dynViscosity, kConstantFields.density, kConstantFields.conductivity,
+                            kConstantFields.heatCapacity, kConstantFields.expansionCoeff};
     for (int i = 0; i < 5; ++i) {
         const int y = 16 + i * kRowStep;
         addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
-        field(tab, 1 + i, defaults[i], QRect(190, y, 110, kRowHeight));
+        field(tab, numbers[i], defaults[i], QRect(190, y, 110, kRowHeight));
     }
     addLabel(tab, QStringLiteral("* Platný pre teplotu tekutiny"), QRect(310, 16 + 4 * kRowStep + 2, 200, 19));
     return tab;
 }
 
-void Form8::addRangeGroup(QWidget* tab, int minField, int maxField, int y) {
+void FluidWindow::addRangeGroup(QWidget* tab, int minField, int maxField, int y) {
     auto* group = new QGroupBox(kRangeTitle, tab);
     group->setGeometry(16, y, 330, 52);
     addLabel(group, QStringLiteral("Teplota:"), QRect(10, 24, 56, 19));
@@ -109,7 +148,7 @@ void Form8::addRangeGroup(QWidget* tab, int minField, int maxField, int y) {
     addLabel(group, QStringLiteral("°C"), QRect(262, 24, 30, 19));
 }
 
-QWidget* Form8::buildPolynomialTab(const PolynomialFields& fields) {
+QWidget* FluidWindow::buildPolynomialTab(const PolynomialFields& fields) {
     auto* tab = new QWidget;
     const QString labels[4] = {kViscosityRow, kDensityRow, kConductivityRow, kHeatCapacityRow};
     const char* a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
@@ -133,16 +172,16 @@ QWidget* Form8::buildPolynomialTab(const PolynomialFields& fields) {
     return tab;
 }
 
-QWidget* Form8::buildKeloTab() {
+QWidget* FluidWindow::buildKeloTab() {
     auto* tab = new QWidget;
-    auto* load = addButton(tab, "Button3", QStringLiteral("Load"), QRect(16, 10, 80, 26));
+    auto* load = addButton(tab, names::kLoadButton, QStringLiteral("Load"), QRect(16, 10, 80, 26));
     QFont bold = load->font();
     bold.setBold(true);
     load->setFont(bold);
     QPalette red = load->palette();
     red.setColor(QPalette::ButtonText, QColor(255, 0, 0));
     load->setPalette(red);
-    connect(load, &QPushButton::clicked, this, [this] { handle(&Form8::Button3Click); });
+    connect(load, &QPushButton::clicked, this, [this] { handle(&FluidWindow::loadKeloFile); });
 
     auto* model = addLabel(tab, QStringLiteral("f(p,T) = a0 + a1·p + a2·T + a3·p·T + a4·p<sup>2</sup> + a5·T<sup>2</sup>"),
                            QRect(110, 10, 360, 26));
@@ -155,7 +194,8 @@ QWidget* Form8::buildKeloTab() {
         const int y = 48 + row * 26;
         addLabel(tab, labels[row], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
         for (int k = 0; k < 6; ++k) {
-            QLineEdit* edit = field(tab, 30 + row * 6 + k, QStringLiteral("xxx"), QRect(190 + k * 82, y, 78, kRowHeight));
+            QLineEdit* edit = field(tab, kKeloFields.coefficients + row * 6 + k, QStringLiteral("xxx"),
+                                    QRect(190 + k * 82, y, 78, kRowHeight));
             // The viscosity row is filled only by the loader.
             edit->setReadOnly(row == 0);
         }
@@ -163,33 +203,34 @@ QWidget* Form8::buildKeloTab() {
 
     auto* pressure = new QGroupBox(QStringLiteral("Tlak plynu"), tab);
     pressure->setGeometry(16, 160, 150, 52);
-    field(pressure, 54, QStringLiteral("5"), QRect(10, 22, 80, kRowHeight));
+    field(pressure, kKeloFields.gasPressure, QStringLiteral("5"), QRect(10, 22, 80, kRowHeight));
     addLabel(pressure, QStringLiteral("MPa"), QRect(96, 24, 40, 19));
 
     auto* range = new QGroupBox(kRangeTitle, tab);
     range->setGeometry(176, 160, 300, 80);
     addLabel(range, QStringLiteral("Teplota:"), QRect(10, 24, 52, 19));
-    field(range, 55, QStringLiteral("xxx"), QRect(62, 22, 80, kRowHeight));
+    field(range, kKeloFields.tempMin, QStringLiteral("xxx"), QRect(62, 22, 80, kRowHeight));
     addLabel(range, QStringLiteral("až"), QRect(148, 24, 20, 19));
-    field(range, 56, QStringLiteral("xxx"), QRect(170, 22, 80, kRowHeight));
+    field(range, kKeloFields.tempMax, QStringLiteral("xxx"), QRect(170, 22, 80, kRowHeight));
     addLabel(range, QStringLiteral("°C"), QRect(256, 24, 30, 19));
     addLabel(range, QStringLiteral("Tlak:"), QRect(10, 50, 52, 19));
-    field(range, 58, QStringLiteral("xxx"), QRect(62, 48, 80, kRowHeight));
+    field(range, kKeloFields.pressureMin, QStringLiteral("xxx"), QRect(62, 48, 80, kRowHeight));
     addLabel(range, QStringLiteral("až"), QRect(148, 50, 20, 19));
-    field(range, 59, QStringLiteral("xxx"), QRect(170, 48, 80, kRowHeight));
+    field(range, kKeloFields.pressureMax, QStringLiteral("xxx"), QRect(170, 48, 80, kRowHeight));
     addLabel(range, QStringLiteral("MPa"), QRect(256, 50, 36, 19));
 
     addLabel(tab, QStringLiteral("r (J.kg-1.K-1):"), QRect(490, 184, 90, 19));
-    field(tab, 60, QStringLiteral("xxx"), QRect(580, 182, 92, kRowHeight));
+    field(tab, kKeloFields.gasConstant, QStringLiteral("xxx"), QRect(580, 182, 92, kRowHeight));
 
-    QLineEdit* name = field(tab, 57, QStringLiteral("Názov zmesi plynov"), QRect(16, 226, 150, kRowHeight));
+    QLineEdit* name = field(tab, kKeloFields.mixtureName, QStringLiteral("Názov zmesi plynov"),
+                            QRect(16, 226, 150, kRowHeight));
     QFont nameFont = name->font();
     nameFont.setBold(true);
     name->setFont(nameFont);
     return tab;
 }
 
-ApproximationKind Form8::approximation() const {
+ApproximationKind FluidWindow::approximation() const {
     for (int i = 0; i < 4; ++i) {
         if (m_approximations[i]->isChecked())
             return static_cast<ApproximationKind>(i);
@@ -197,9 +238,9 @@ ApproximationKind Form8::approximation() const {
     return ApproximationKind::KELO;
 }
 
-double Form8::number(int field) const { return readNumber(m_edits[field]); }
+double FluidWindow::number(int field) const { return readNumber(m_fields[field]); }
 
-void Form8::readPolynomial(const PolynomialFields& fields, UserFluidModel& m) const {
+void FluidWindow::readPolynomial(const PolynomialFields& fields, UserFluidModel& m) const {
     std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
                                       &m.heatCapacityCoeffs};
     std::vector<std::pair<int, double*>> targets = {{fields.min, &m.validTempMin}, {fields.max, &m.validTempMax}};
@@ -215,17 +256,17 @@ void Form8::readPolynomial(const PolynomialFields& fields, UserFluidModel& m) co
         *target = number(field);
 }
 
-UserFluidModel Form8::readUserFluidModel() const {
+UserFluidModel FluidWindow::readUserFluidModel() const {
     UserFluidModel m;
     m.kind = approximation();
     // Fields are converted in the order of their numbers; the first that is not a number stops it.
     switch (m.kind) {
     case ApproximationKind::Constant:
-        m.dynViscosity = number(1);
-        m.density = number(2);
-        m.conductivity = number(3);
-        m.heatCapacity = number(4);
-        m.expansionCoeff = number(5);
+        m.dynViscosity = number(kConstantFields.dynViscosity);
+        m.density = number(kConstantFields.density);
+        m.conductivity = number(kConstantFields.conductivity);
+        m.heatCapacity = number(kConstantFields.heatCapacity);
+        m.expansionCoeff = number(kConstantFields.expansionCoeff);
         break;
     case ApproximationKind::Linear:
         readPolynomial(kLinearFields, m);
@@ -238,25 +279,23 @@ UserFluidModel Form8::readUserFluidModel() const {
                                           &m.heatCapacityCoeffs};
         for (int row = 0; row < 4; ++row) {
             for (int k = 0; k < 6; ++k)
-                (*rows[row])[static_cast<std::size_t>(k)] = number(30 + row * 6 + k);
+                (*rows[row])[static_cast<std::size_t>(k)] = number(kKeloFields.coefficients + row * 6 + k);
         }
-        m.gasPressure = number(54);
-        m.validTempMin = number(55);
-        m.validTempMax = number(56);
-        m.validPressureMin = number(58);
-        m.validPressureMax = number(59);
-        m.gasConstant = number(60);
+        m.gasPressure = number(kKeloFields.gasPressure);
+        m.validTempMin = number(kKeloFields.tempMin);
+        m.validTempMax = number(kKeloFields.tempMax);
+        m.validPressureMin = number(kKeloFields.pressureMin);
+        m.validPressureMax = number(kKeloFields.pressureMax);
+        m.gasConstant = number(kKeloFields.gasConstant);
         break;
     }
     }
     return m;
 }
 
-void Form8::Button1Click() { hide(); }
+void FluidWindow::closeWindow() { hide(); }
 
-void Form8::Button2Click() { hide(); }
-
-void Form8::Button3Click() {
+void FluidWindow::loadKeloFile() {
     const std::optional<QString> chosen = m_dialogs.openFileName({QStringLiteral("KELO|*.kelo"), QStringLiteral("kelo")});
     if (chosen)
         m_keloFileName = *chosen;
@@ -274,8 +313,8 @@ void Form8::Button3Click() {
         return;
     }
     for (const auto& [number, text] : keloFieldTexts(result)) {
-        m_edits[number]->setText(QString::fromStdString(text));
-        m_edits[number]->setCursorPosition(0);
+        m_fields[number]->setText(QString::fromStdString(text));
+        m_fields[number]->setCursorPosition(0);
     }
     if (result.status == KeloReadResult::Status::Short)
         m_dialogs.showMessage(QStringLiteral("Súbor „%1“ je kratší ako 252 bajtov, načítaný bol iba čiastočne.")

@@ -13,16 +13,15 @@
 
 class QLineEdit;
 class QRadioButton;
-class QTabWidget;
 
 namespace zav {
 
 class Dialogs;
 
-class Form8 : public QWidget {
+class FluidWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form8(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit FluidWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
     /// The description as the fields hold it now; only the chosen approximation's fields are
     /// converted, and a text that is not a number throws ConversionError.
@@ -44,21 +43,19 @@ private:
     QWidget* buildKeloTab();
     QLineEdit* field(QWidget* parent, int number, const QString& text, const QRect& geometry);
     void addRangeGroup(QWidget* tab, int minField, int maxField, int y);
-    void handle(void (Form8::*handler)());
+    void handle(void (FluidWindow::*handler)());
 
     ApproximationKind approximation() const;
     double number(int field) const;
     void readPolynomial(const PolynomialFields& fields, UserFluidModel& model) const;
 
     // Event handlers.
-    void Button1Click(); // OK
-    void Button2Click(); // Close
-    void Button3Click(); // Load
+    void closeWindow();  // "OK" and "Close": the window only hides
+    void loadKeloFile(); // "Load"
 
     Dialogs& m_dialogs;
-    QLineEdit* m_edits[61] = {}; // Edit1..Edit60 by number
-    QRadioButton* m_approximations[4] = {};
-    QTabWidget* m_pageControl1 = nullptr;
+    QLineEdit* m_fields[61] = {};           // the fields by number, 1 to 60
+    QRadioButton* m_approximations[4] = {}; // in ApproximationKind order
     QString m_keloFileName; // the last file chosen in the open dialog, for the whole run
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form5.h"
+#include "ui/heat_capacity_window.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -10,8 +10,25 @@
 
 namespace zav {
 
-Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form5"));
+namespace {
+
+// The object names of the window and its controls by role, as scenario scripts and transcripts
+// know them (the seed's names: RadioButton2 is the constant).
+namespace names {
+constexpr char kWindow[] = "Form5";
+constexpr char kConstant[] = "RadioButton2";
+constexpr char kConstantValue[] = "Edit1";
+constexpr char kCubic[] = "RadioButton4";
+constexpr const char* kCubicCoefficients[4] = {"Edit2", "Edit3", "Edit4", "Edit5"};
+constexpr char kCarbonSteel[] = "RadioButton3";
+constexpr char kSteel17246[] = "RadioButton1";
+constexpr char kOkButton[] = "Button1";
+} // namespace names
+
+} // namespace
+
+HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Tepelná kapacita materiálu"));
     setWindowFont(this);
 
@@ -21,45 +38,44 @@ Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Window) {
         kinds->addButton(button);
         return button;
     };
-    m_radioButton2 = radio("RadioButton2", QStringLiteral("Nastaviť konštantnú hodnotu"), QRect(12, 12, 200, 20));
-    m_radioButton2->setChecked(true);
-    m_edit1 = addEdit(this, "Edit1", QStringLiteral("1000"), QRect(220, 11, 90, 21));
-    m_radioButton4 = radio("RadioButton4",
-                           QStringLiteral("Nastaviť ako funkciu teploty v kubickom tvare   (t je v °C) :"),
-                           QRect(12, 44, 420, 20));
+    m_constant = radio(names::kConstant, QStringLiteral("Nastaviť konštantnú hodnotu"), QRect(12, 12, 200, 20));
+    m_constant->setChecked(true);
+    m_constantValue = addEdit(this, names::kConstantValue, QStringLiteral("1000"), QRect(220, 11, 90, 21));
+    m_cubic = radio(names::kCubic, QStringLiteral("Nastaviť ako funkciu teploty v kubickom tvare   (t je v °C) :"),
+                    QRect(12, 44, 420, 20));
     // One row that reads a·1 + b·t + c·t² + d·t³.
-    static const char* const names[4] = {"Edit2", "Edit3", "Edit4", "Edit5"};
     static const char* const defaults[4] = {"1000", "0", "0", "0"};
     static const char* const powers[4] = {"*1", "*t", "*t2", "*t3"};
     for (int i = 0; i < 4; ++i) {
         const int x = 30 + i * 112;
         addLabel(this, QString::fromLatin1(powers[i]), QRect(x + 24, 68, 40, 16));
-        m_edits[i] = addEdit(this, names[i], QString::fromLatin1(defaults[i]), QRect(x, 86, 80, 21));
+        m_cubicCoefficients[i] =
+            addEdit(this, names::kCubicCoefficients[i], QString::fromLatin1(defaults[i]), QRect(x, 86, 80, 21));
         if (i < 3)
             addLabel(this, QStringLiteral("+"), QRect(x + 88, 88, 16, 17));
     }
-    m_radioButton3 = radio("RadioButton3", QStringLiteral("Uhlíková oceľ"), QRect(12, 122, 200, 20));
-    m_radioButton1 = radio("RadioButton1", QStringLiteral("17 246"), QRect(12, 148, 200, 20));
+    m_carbonSteel = radio(names::kCarbonSteel, QStringLiteral("Uhlíková oceľ"), QRect(12, 122, 200, 20));
+    m_steel17246 = radio(names::kSteel17246, QStringLiteral("17 246"), QRect(12, 148, 200, 20));
     // The constant's field stays usable whatever the choice; choosing the constant makes sure of it.
-    connect(m_radioButton2, &QRadioButton::clicked, m_edit1, [this] { m_edit1->setEnabled(true); });
+    connect(m_constant, &QRadioButton::clicked, m_constantValue, [this] { m_constantValue->setEnabled(true); });
 
-    auto* ok = addButton(this, "Button1", QStringLiteral("OK"), QRect(200, 180, 90, 26));
+    auto* ok = addButton(this, names::kOkButton, QStringLiteral("OK"), QRect(200, 180, 90, 26));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
     setGeometry(300, 200, 490, 218);
 }
 
-HeatCapacityModel Form5::readHeatCapacityModel() const {
+HeatCapacityModel HeatCapacityWindow::readHeatCapacityModel() const {
     HeatCapacityModel model;
-    if (m_radioButton2->isChecked()) {
+    if (m_constant->isChecked()) {
         model.kind = HeatCapacityKind::Constant;
-        model.constant = readNumber(m_edit1);
-    } else if (m_radioButton4->isChecked()) {
+        model.constant = readNumber(m_constantValue);
+    } else if (m_cubic->isChecked()) {
         model.kind = HeatCapacityKind::Cubic;
-        model.a = readNumber(m_edits[0]);
-        model.b = readNumber(m_edits[1]);
-        model.c = readNumber(m_edits[2]);
-        model.d = readNumber(m_edits[3]);
-    } else if (m_radioButton3->isChecked()) {
+        model.a = readNumber(m_cubicCoefficients[0]);
+        model.b = readNumber(m_cubicCoefficients[1]);
+        model.c = readNumber(m_cubicCoefficients[2]);
+        model.d = readNumber(m_cubicCoefficients[3]);
+    } else if (m_carbonSteel->isChecked()) {
         model.kind = HeatCapacityKind::CarbonSteel;
     } else {
         model.kind = HeatCapacityKind::Grade17246;

@@ -13,22 +13,22 @@ class QRadioButton;
 
 namespace zav {
 
-class Form5 : public QWidget {
+class HeatCapacityWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form5(QWidget* parent = nullptr);
+    explicit HeatCapacityWindow(QWidget* parent = nullptr);
 
     /// The chosen kind with the numbers of its own fields, converted now; a text that is not a
     /// number throws ConversionError. The other kinds' fields are not read.
     HeatCapacityModel readHeatCapacityModel() const;
 
 private:
-    QRadioButton* m_radioButton1 = nullptr; // 17 246
-    QRadioButton* m_radioButton2 = nullptr; // constant
-    QRadioButton* m_radioButton3 = nullptr; // carbon steel
-    QRadioButton* m_radioButton4 = nullptr; // cubic
-    QLineEdit* m_edit1 = nullptr;           // constant value
-    QLineEdit* m_edits[4] = {};             // Edit2..Edit5: a, b, c, d of the cubic
+    QRadioButton* m_constant = nullptr;
+    QLineEdit* m_constantValue = nullptr;  // (J.kg-1.K-1)
+    QRadioButton* m_cubic = nullptr;
+    QLineEdit* m_cubicCoefficients[4] = {}; // a, b, c, d of a + b·t + c·t² + d·t³
+    QRadioButton* m_carbonSteel = nullptr;
+    QRadioButton* m_steel17246 = nullptr;
 };
 
 } // namespace zav

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -17,20 +17,83 @@
 #include "core/steady_state.h"
 #include "export/cel_file.h"
 #include "export/sweeps.h"
+#include "ui/chart_window.h"
+#include "ui/cooling_window.h"
 #include "ui/dialogs.h"
-#include "ui/form2.h"
-#include "ui/form6.h"
-#include "ui/form7.h"
-#include "ui/form8.h"
+#include "ui/fluid_window.h"
 #include "ui/geometry_pictures.h"
 #include "ui/handler.h"
 #include "ui/panel_status_bar.h"
 #include "ui/print_window.h"
+#include "ui/range_window.h"
 #include "ui/window_util.h"
 
 namespace zav {
 
 namespace {
+
+// The object names of the window and its controls by role, as scenario scripts, tests and
+// transcripts know them (the seed's names: Edit1 is the body temperature). The layout below
+// creates the controls in the order the scenario runner's dump lists them.
+namespace names {
+constexpr char kWindow[] = "Form1";
+constexpr char kStatusBar[] = "StatusBar1";
+// Menus and their items.
+constexpr char kFileMenu[] = "Sbor1";
+constexpr char kPrintItem[] = "Uloi1";
+constexpr char kRangeItem[] = "Nastavrozsah1";
+constexpr char kTableOutputItem[] = "Ulodosboru1";
+constexpr char kCelOutputItem[] = "Ansys1";
+constexpr char kQuitItem[] = "Koniec1";
+constexpr char kDynamicsMenu[] = "Dynamika1";
+constexpr char kCoolingItem[] = "Ochladzovanie1";
+constexpr char kChartMenu[] = "graf1";
+constexpr char kChartItem[] = "graf2";
+constexpr char kAboutItem[] = "Oprograme1";
+constexpr char kAuthorItem[] = "Oautorovi1";
+constexpr char kPeltierItem[] = "Peltier1";
+// The inputs of the left column.
+constexpr char kBodyTemperature[] = "Edit1";
+constexpr char kFluidTemperature[] = "Edit2";
+constexpr char kLength[] = "Edit10";
+constexpr char kArea[] = "Edit17";
+constexpr char kRadiation[] = "CheckBox1";
+constexpr char kEmissivity[] = "Edit20";
+constexpr char kFluidFrame[] = "RadioGroup1";
+constexpr char kAir[] = "RadioButton1";
+constexpr char kWater[] = "RadioButton10";
+constexpr char kUserFluid[] = "RadioButton13";
+constexpr char kFluidWindowButton[] = "Button2";
+constexpr char kReferenceProperties[] = "CheckBoxRef";
+constexpr char kCalculateButton[] = "Button1";
+// The results, top to bottom.
+constexpr char kMeanTemperature[] = "Edit15";
+constexpr char kDensity[] = "Edit3";
+constexpr char kConductivity[] = "Edit4";
+constexpr char kDynViscosity[] = "Edit5";
+constexpr char kKinViscosity[] = "Edit6";
+constexpr char kHeatCapacity[] = "Edit7";
+constexpr char kExpansionCoeff[] = "Edit21";
+constexpr char kPrandtl[] = "Edit8";
+constexpr char kGrashof[] = "Edit9";
+constexpr char kRayleigh[] = "Edit14";
+constexpr char kNusselt[] = "Edit12";
+constexpr char kTotalCoefficient[] = "Edit13";
+constexpr char kHeatFlow[] = "Edit18";
+constexpr char kDeviation[] = "Presnost1";
+// The surface shapes, in SurfaceGeometry order, with their pictures and own inputs.
+constexpr char kShapeFrame[] = "GroupBox1";
+constexpr const char* kShapes[8] = {"RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5",
+                                    "RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9"};
+constexpr const char* kShapePictures[8] = {"Image1", "Image2", "Image3", "Image4",
+                                           "Image5", "Image6", "Image7", "Image8"};
+constexpr char kInclination[] = "Edit16";
+constexpr char kFaceFrame[] = "GroupBox2";
+constexpr char kUpperFace[] = "RadioButton11";
+constexpr char kLowerFace[] = "RadioButton12";
+constexpr char kFinGap[] = "Edit11";
+constexpr char kTubeDiameter[] = "Edit19";
+} // namespace names
 
 const QString kNoResult = QStringLiteral("------------");
 const QSize kPictureSize(170, 140);
@@ -47,8 +110,8 @@ QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
 } // namespace
 
-Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
-    setObjectName(QStringLiteral("Form1"));
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("ZAV - voľná konvekcia V1.42  © tím projektu ZAV 2026"));
     setWindowFont(this);
     buildMenu();
@@ -57,14 +120,14 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs
     buildInputs(central);
     buildResults(central);
     buildGeometry(central);
-    m_statusBar1 = new PanelStatusBar({200, 150, 200}, this);
-    m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    setStatusBar(m_statusBar1);
+    m_statusBar = new PanelStatusBar({200, 150, 200}, this);
+    m_statusBar->setObjectName(QLatin1String(names::kStatusBar));
+    setStatusBar(m_statusBar);
     resize(1012, 753);
     centreOnScreen(this);
 }
 
-void Form1::handle(void (Form1::*handler)()) {
+void MainWindow::handle(void (MainWindow::*handler)()) {
     runHandler(m_dialogs, [this, handler] {
         if (m_beforeHandler)
             m_beforeHandler();
@@ -72,32 +135,33 @@ void Form1::handle(void (Form1::*handler)()) {
     });
 }
 
-void Form1::buildMenu() {
-    auto action = [this](QWidget* menu, const char* name, const QString& text, void (Form1::*handler)()) {
+void MainWindow::buildMenu() {
+    auto action = [this](QWidget* menu, const char* name, const QString& text, void (MainWindow::*handler)()) {
         return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("Súbor"));
-    file->setObjectName(QStringLiteral("Sbor1"));
-    action(file, "Uloi1", QStringLiteral("Vytlačiť okno programu"), &Form1::Uloi1Click);
-    action(file, "Nastavrozsah1", QStringLiteral("Nastav rozsah"), &Form1::Nastavrozsah1Click);
-    m_ulodosboru1 = action(file, "Ulodosboru1", QStringLiteral("Ulož do súboru"), &Form1::Ulodosboru1Click);
-    m_ulodosboru1->setCheckable(true);
-    m_ansys1 = action(file, "Ansys1", QStringLiteral("Ansys"), &Form1::Ansys1Click);
-    m_ansys1->setCheckable(true);
-    action(file, "Koniec1", QStringLiteral("Koniec"), &Form1::Koniec1Click);
+    file->setObjectName(QLatin1String(names::kFileMenu));
+    action(file, names::kPrintItem, QStringLiteral("Vytlačiť okno programu"), &MainWindow::print);
+    action(file, names::kRangeItem, QStringLiteral("Nastav rozsah"), &MainWindow::showRange);
+    m_tableOutputItem =
+        action(file, names::kTableOutputItem, QStringLiteral("Ulož do súboru"), &MainWindow::toggleTableOutput);
+    m_tableOutputItem->setCheckable(true);
+    m_celOutputItem = action(file, names::kCelOutputItem, QStringLiteral("Ansys"), &MainWindow::toggleCelOutput);
+    m_celOutputItem->setCheckable(true);
+    action(file, names::kQuitItem, QStringLiteral("Koniec"), &MainWindow::quit);
     QMenu* dynamics = bar->addMenu(QStringLiteral("Dynamika"));
-    dynamics->setObjectName(QStringLiteral("Dynamika1"));
-    action(dynamics, "Ochladzovanie1", QStringLiteral("Ochladzovanie"), &Form1::Ochladzovanie1Click);
+    dynamics->setObjectName(QLatin1String(names::kDynamicsMenu));
+    action(dynamics, names::kCoolingItem, QStringLiteral("Ochladzovanie"), &MainWindow::showCooling);
     QMenu* chart = bar->addMenu(QStringLiteral("Graf"));
-    chart->setObjectName(QStringLiteral("graf1"));
-    action(chart, "graf2", QStringLiteral("Graf"), &Form1::graf2Click);
-    action(bar, "Oprograme1", QStringLiteral("O programe"), &Form1::Oprograme1Click);
-    action(bar, "Oautorovi1", QStringLiteral("O autorovi"), &Form1::Oautorovi1Click);
-    action(bar, "Peltier1", QStringLiteral("Peltier"), &Form1::Peltier1Click);
+    chart->setObjectName(QLatin1String(names::kChartMenu));
+    action(chart, names::kChartItem, QStringLiteral("Graf"), &MainWindow::showChart);
+    action(bar, names::kAboutItem, QStringLiteral("O programe"), &MainWindow::showAbout);
+    action(bar, names::kAuthorItem, QStringLiteral("O autorovi"), &MainWindow::showAuthor);
+    action(bar, names::kPeltierItem, QStringLiteral("Peltier"), &MainWindow::showPeltier);
 }
 
-void Form1::buildInputs(QWidget* central) {
+void MainWindow::buildInputs(QWidget* central) {
     int y = 8;
     auto input = [&](const char* name, const QString& label, const QString& text) {
         addLabel(central, label, labelRect(y));
@@ -105,21 +169,24 @@ void Form1::buildInputs(QWidget* central) {
         y += 24;
         return edit;
     };
-    m_edit1 = input("Edit1", QStringLiteral("Teplota telesa (°C) :"), QStringLiteral("100"));
-    m_edit2 = input("Edit2", QStringLiteral("Teplota tekutiny (°C) :"), QStringLiteral("20"));
-    m_edit10 = input("Edit10", QStringLiteral("Charakt. rozmer l (m) :"), QStringLiteral("0,1"));
-    m_edit17 = input("Edit17", QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"));
+    m_bodyTemperature =
+        input(names::kBodyTemperature, QStringLiteral("Teplota telesa (°C) :"), QStringLiteral("100"));
+    m_fluidTemperature =
+        input(names::kFluidTemperature, QStringLiteral("Teplota tekutiny (°C) :"), QStringLiteral("20"));
+    m_length = input(names::kLength, QStringLiteral("Charakt. rozmer l (m) :"), QStringLiteral("0,1"));
+    m_area = input(names::kArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"));
 
-    m_checkBox1 = addCheckBox(central, "CheckBox1", QStringLiteral("Zahrnúť sálanie"), QRect(kLabelX, y, 200, 20));
-    connect(m_checkBox1, &QCheckBox::clicked, this, [this] { handle(&Form1::CheckBox1Click); });
+    m_radiation =
+        addCheckBox(central, names::kRadiation, QStringLiteral("Zahrnúť sálanie"), QRect(kLabelX, y, 200, 20));
+    connect(m_radiation, &QCheckBox::clicked, this, [this] { handle(&MainWindow::toggleRadiation); });
     y += 22;
-    m_edit20 = input("Edit20", QStringLiteral("Pomerná emisivita :"), QStringLiteral("0,8"));
-    m_edit20->setReadOnly(true);
-    setBackground(m_edit20, kSilver);
+    m_emissivity = input(names::kEmissivity, QStringLiteral("Pomerná emisivita :"), QStringLiteral("0,8"));
+    m_emissivity->setReadOnly(true);
+    setBackground(m_emissivity, kSilver);
 
     // The fluid's radio buttons stand on the window itself, under a frame that only frames them.
     auto* frame = new QGroupBox(QStringLiteral("Typ tekutiny (pri 101325 Pa)"), central);
-    frame->setObjectName(QStringLiteral("RadioGroup1"));
+    frame->setObjectName(QLatin1String(names::kFluidFrame));
     frame->setGeometry(kLabelX, y + 2, 248, 122);
     auto* fluids = new QButtonGroup(this);
     auto fluid = [&](const char* name, const QString& text, int row) {
@@ -127,30 +194,33 @@ void Form1::buildInputs(QWidget* central) {
         fluids->addButton(button);
         return button;
     };
-    fluid("RadioButton1", QStringLiteral("Vzduch (-76 až 2226 °C)"), 0)->setChecked(true);
-    m_radioButton10 = fluid("RadioButton10", QStringLiteral("Voda (0°C až 100°C)"), 1);
-    m_radioButton13 = fluid("RadioButton13", QStringLiteral("iná"), 2);
-    auto* button2 = addButton(central, "Button2", QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
-    connect(button2, &QPushButton::clicked, this, [this] { handle(&Form1::Button2Click); });
+    fluid(names::kAir, QStringLiteral("Vzduch (-76 až 2226 °C)"), 0)->setChecked(true);
+    m_water = fluid(names::kWater, QStringLiteral("Voda (0°C až 100°C)"), 1);
+    m_userFluid = fluid(names::kUserFluid, QStringLiteral("iná"), 2);
+    auto* fluidWindowButton =
+        addButton(central, names::kFluidWindowButton, QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
+    connect(fluidWindowButton, &QPushButton::clicked, this, [this] { handle(&MainWindow::showFluidWindow); });
     // Under the fluids, the source of air's and water's properties; off at start. The caption takes
     // two lines in the narrow column; its accessible name is the caption in one.
     const QString reference = QStringLiteral("Referenčné vlastnosti (IAPWS-IF97, Lemmon)");
-    m_checkBoxRef = addCheckBox(central, "CheckBoxRef", QString(reference).replace(QLatin1String(" ("), "\n("),
-                                QRect(kLabelX + 10, y + 84, 236, 34));
-    m_checkBoxRef->setAccessibleName(reference);
-    m_checkBoxRef->setToolTip(QStringLiteral(
+    m_referenceProperties = addCheckBox(central, names::kReferenceProperties,
+                                        QString(reference).replace(QLatin1String(" ("), "\n("),
+                                        QRect(kLabelX + 10, y + 84, 236, 34));
+    m_referenceProperties->setAccessibleName(reference);
+    m_referenceProperties->setToolTip(QStringLiteral(
         "Vlastnosti vzduchu a vody z medzinárodných referenčných rovníc namiesto vstavaných aproximácií"));
     frame->lower();
     y += 132;
 
-    auto* button1 = addButton(central, "Button1", QStringLiteral("Vypočítaj"), QRect(78, y, 110, 28));
-    QFont bold = button1->font();
+    auto* calculateButton =
+        addButton(central, names::kCalculateButton, QStringLiteral("Vypočítaj"), QRect(78, y, 110, 28));
+    QFont bold = calculateButton->font();
     bold.setBold(true);
-    button1->setFont(bold);
-    connect(button1, &QPushButton::clicked, this, [this] { handle(&Form1::Button1Click); });
+    calculateButton->setFont(bold);
+    connect(calculateButton, &QPushButton::clicked, this, [this] { handle(&MainWindow::calculate); });
 }
 
-void Form1::buildResults(QWidget* central) {
+void MainWindow::buildResults(QWidget* central) {
     struct Row {
         const char* name;
         const char* label;
@@ -161,19 +231,20 @@ void Form1::buildResults(QWidget* central) {
         const char* suffix;
     };
     static const Row rows[] = {
-        {"Edit15", "Stredná teplota (°C) :", &ConvectionState::tMean, 10, 2, 1, ""},
-        {"Edit3", "Hustota (kg.m-3) :", &ConvectionState::density, 10, 3, 1, ""},
-        {"Edit4", "Súč. tep. vod. (W.m-1.K-1) :", &ConvectionState::conductivity, 10, 4, 1, ""},
-        {"Edit5", "Dyn. viskozita (Pa.s) :", &ConvectionState::dynViscosity, 10, 2, 1e6, " e-6"},
-        {"Edit6", "Kin. viskozita (m2.s-1) :", &ConvectionState::kinViscosity, 10, 2, 1e6, " e-6"},
-        {"Edit7", "Šp.tep. kap. (Jkg-1.K-1):", &ConvectionState::heatCapacity, 10, 1, 1, ""},
-        {"Edit21", "Súč. obj. rozťažnosti (K-1) :", &ConvectionState::expansionCoeff, 5, 3, 1000, " e-3"},
-        {"Edit8", "Prandtlovo č. (1) :", &ConvectionState::prandtl, 10, 3, 1, ""},
-        {"Edit9", "Grashofovo č. (1) :", &ConvectionState::grashof, 6, 2, 1, ""},
-        {"Edit14", "Rayleighovo č. (1) :", &ConvectionState::rayleigh, 6, 2, 1, ""},
-        {"Edit12", "Nuseltovo č. (1) :", &ConvectionState::nusselt, 10, 4, 1, ""},
-        {"Edit13", "Súč. pres. tep. (W.m-2.K-1) : ", &ConvectionState::alphaTotal, 6, 3, 1, ""},
-        {"Edit18", "Tepelný tok (W) :", &ConvectionState::heatFlow, 6, 2, 1, ""},
+        {names::kMeanTemperature, "Stredná teplota (°C) :", &ConvectionState::tMean, 10, 2, 1, ""},
+        {names::kDensity, "Hustota (kg.m-3) :", &ConvectionState::density, 10, 3, 1, ""},
+        {names::kConductivity, "Súč. tep. vod. (W.m-1.K-1) :", &ConvectionState::conductivity, 10, 4, 1, ""},
+        {names::kDynViscosity, "Dyn. viskozita (Pa.s) :", &ConvectionState::dynViscosity, 10, 2, 1e6, " e-6"},
+        {names::kKinViscosity, "Kin. viskozita (m2.s-1) :", &ConvectionState::kinViscosity, 10, 2, 1e6, " e-6"},
+        {names::kHeatCapacity, "Šp.tep. kap. (Jkg-1.K-1):", &ConvectionState::heatCapacity, 10, 1, 1, ""},
+        {names::kExpansionCoeff, "Súč. obj. rozťažnosti (K-1) :", &ConvectionState::expansionCoeff, 5, 3, 1000,
+         " e-3"},
+        {names::kPrandtl, "Prandtlovo č. (1) :", &ConvectionState::prandtl, 10, 3, 1, ""},
+        {names::kGrashof, "Grashofovo č. (1) :", &ConvectionState::grashof, 6, 2, 1, ""},
+        {names::kRayleigh, "Rayleighovo č. (1) :", &ConvectionState::rayleigh, 6, 2, 1, ""},
+        {names::kNusselt, "Nuseltovo č. (1) :", &ConvectionState::nusselt, 10, 4, 1, ""},
+        {names::kTotalCoefficient, "Súč. pres. tep. (W.m-2.K-1) : ", &ConvectionState::alphaTotal, 6, 3, 1, ""},
+        {names::kHeatFlow, "Tepelný tok (W) :", &ConvectionState::heatFlow, 6, 2, 1, ""},
     };
     int y = 330;
     for (const Row& row : rows) {
@@ -183,41 +254,34 @@ void Form1::buildResults(QWidget* central) {
         setBackground(edit, kInfoBackground);
         m_results.append({edit, row.value, row.precision, row.decimals, row.scale, row.suffix});
         if (row.value == &ConvectionState::alphaTotal)
-            m_edit13 = edit;
+            m_totalCoefficient = edit;
         y += 23;
     }
     // How far the built-in properties move the result, under the results and the shapes.
-    m_presnost1 = addLabel(central, QString(), QRect(kLabelX, y + 4, 996, 36));
-    m_presnost1->setObjectName(QStringLiteral("Presnost1"));
-    m_presnost1->setWordWrap(true);
-    m_presnost1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_deviation = addLabel(central, QString(), QRect(kLabelX, y + 4, 996, 36));
+    m_deviation->setObjectName(QLatin1String(names::kDeviation));
+    m_deviation->setWordWrap(true);
+    m_deviation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Form1::buildGeometry(QWidget* central) {
+void MainWindow::buildGeometry(QWidget* central) {
     auto* frame = new QGroupBox(QStringLiteral("Geometria povrchu"), central);
-    frame->setObjectName(QStringLiteral("GroupBox1"));
+    frame->setObjectName(QLatin1String(names::kShapeFrame));
     frame->setGeometry(264, 4, 740, 596);
     auto* shapes = new QButtonGroup(this);
-    struct Cell {
-        const char* radio;
-        const char* caption;
-        const char* image;
-    };
-    static const Cell cells[8] = {
-        {"RadioButton2", "Vertikálna plocha", "Image1"},  {"RadioButton3", "Vert. naklonená plocha", "Image2"},
-        {"RadioButton4", "Horizontálna plocha", "Image3"}, {"RadioButton5", "Kocka", "Image4"},
-        {"RadioButton6", "Vertikálny valec", "Image5"},   {"RadioButton7", "Horizontálny valec", "Image6"},
-        {"RadioButton8", "Guľa", "Image7"},               {"RadioButton9", "Rebrovaná rúrka", "Image8"},
+    static const char* const captions[8] = {
+        "Vertikálna plocha", "Vert. naklonená plocha", "Horizontálna plocha", "Kocka",
+        "Vertikálny valec",  "Horizontálny valec",     "Guľa",                "Rebrovaná rúrka",
     };
     for (int i = 0; i < 8; ++i) {
         const int x = 10 + (i % 4) * 182;
         const int y = i < 4 ? 22 : 312;
         QRadioButton* button =
-            addRadioButton(frame, cells[i].radio, QString::fromUtf8(cells[i].caption), QRect(x, y, 176, 20));
+            addRadioButton(frame, names::kShapes[i], QString::fromUtf8(captions[i]), QRect(x, y, 176, 20));
         shapes->addButton(button);
-        m_geometryButtons[i] = button;
+        m_shapes[i] = button;
         auto* picture = new QLabel(frame);
-        picture->setObjectName(QLatin1String(cells[i].image));
+        picture->setObjectName(QLatin1String(names::kShapePictures[i]));
         picture->setGeometry(QRect(QPoint(x, y + 24), kPictureSize));
         picture->setPixmap(drawGeometryPicture(static_cast<SurfaceGeometry>(i), kPictureSize));
 
@@ -225,33 +289,36 @@ void Form1::buildGeometry(QWidget* central) {
         switch (static_cast<SurfaceGeometry>(i)) {
         case SurfaceGeometry::InclinedPlate:
             addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, below + 2, 60, 19));
-            m_edit16 = addEdit(frame, "Edit16", QStringLiteral("0"), QRect(x + 64, below, 60, kRowHeight));
+            m_inclination =
+                addEdit(frame, names::kInclination, QStringLiteral("0"), QRect(x + 64, below, 60, kRowHeight));
             break;
         case SurfaceGeometry::HorizontalPlate: {
             auto* position = new QGroupBox(QStringLiteral("Poloha plochy"), frame);
-            position->setObjectName(QStringLiteral("GroupBox2"));
+            position->setObjectName(QLatin1String(names::kFaceFrame));
             position->setGeometry(x, below - 4, kPictureSize.width(), 66);
-            addRadioButton(position, "RadioButton11", QStringLiteral("Horná plocha"), QRect(10, 20, 150, 19))
+            addRadioButton(position, names::kUpperFace, QStringLiteral("Horná plocha"), QRect(10, 20, 150, 19))
                 ->setChecked(true);
-            m_radioButton12 =
-                addRadioButton(position, "RadioButton12", QStringLiteral("Spodná plocha"), QRect(10, 40, 150, 19));
+            m_lowerFace = addRadioButton(position, names::kLowerFace, QStringLiteral("Spodná plocha"),
+                                         QRect(10, 40, 150, 19));
             break;
         }
         case SurfaceGeometry::FinnedTube:
             addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"), QRect(x, below - 4, 176, 30))
                 ->setWordWrap(true);
-            m_edit11 = addEdit(frame, "Edit11", QStringLiteral("0,005"), QRect(x, below + 26, 80, kRowHeight));
+            m_finGap =
+                addEdit(frame, names::kFinGap, QStringLiteral("0,005"), QRect(x, below + 26, 80, kRowHeight));
             addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, below + 52, 176, 19));
-            m_edit19 = addEdit(frame, "Edit19", QStringLiteral("0,1"), QRect(x, below + 72, 80, kRowHeight));
+            m_tubeDiameter =
+                addEdit(frame, names::kTubeDiameter, QStringLiteral("0,1"), QRect(x, below + 72, 80, kRowHeight));
             break;
         default:
             break;
         }
     }
-    m_geometryButtons[0]->setChecked(true);
+    m_shapes[0]->setChecked(true);
 }
 
-void Form1::readInputs() {
+void MainWindow::readInputs() {
     const MainWindowInputs inputs = readMainWindowInputs();
     m_state.tBody = inputs.tBody;
     m_state.tFluid = inputs.tFluid;
@@ -259,19 +326,19 @@ void Form1::readInputs() {
     m_state.area = inputs.area;
 }
 
-MainWindowInputs Form1::readMainWindowInputs() const {
+MainWindowInputs MainWindow::readMainWindowInputs() const {
     MainWindowInputs inputs;
-    inputs.tBody = readNumber(m_edit1);
-    inputs.tFluid = readNumber(m_edit2);
-    inputs.charLength = readNumber(m_edit10);
-    inputs.area = readNumber(m_edit17);
+    inputs.tBody = readNumber(m_bodyTemperature);
+    inputs.tFluid = readNumber(m_fluidTemperature);
+    inputs.charLength = readNumber(m_length);
+    inputs.area = readNumber(m_area);
     return inputs;
 }
 
-QString Form1::totalCoefficientText() const { return m_edit13->text(); }
+QString MainWindow::totalCoefficientText() const { return m_totalCoefficient->text(); }
 
-void Form1::Button1Click() {
-    m_state.emissivity = readNumber(m_edit20);
+void MainWindow::calculate() {
+    m_state.emissivity = readNumber(m_emissivity);
     readInputs();
     // A cancelled sweep ends the calculation: its status text stays.
     if (m_tableOutputOn && !runTableSweep())
@@ -280,23 +347,23 @@ void Form1::Button1Click() {
         return;
     // The sweeps overwrote the state: the window's own result is that of the typed inputs.
     readInputs();
-    m_presnost1->clear();
+    m_deviation->clear();
     if (!calculateSteadyState(m_state, *this, *this))
         return;
     showResults();
     showReferenceDeviation();
 }
 
-void Form1::showReferenceDeviation() {
+void MainWindow::showReferenceDeviation() {
     if (fluidKind() == FluidKind::UserDefined || propertyModel() == PropertyModel::Reference)
         return;
     const QString text = QString::fromStdString(referenceDeviationText(referenceDeviation(m_state, *this)));
-    m_presnost1->setText(text);
+    m_deviation->setText(text);
     // A warning stands out from the plain report.
-    QPalette palette = m_presnost1->palette();
+    QPalette palette = m_deviation->palette();
     palette.setColor(QPalette::WindowText, text.startsWith(QLatin1String("Pozor:")) ? QColor(0xA0, 0, 0)
                                                                                     : this->palette().color(QPalette::WindowText));
-    m_presnost1->setPalette(palette);
+    m_deviation->setPalette(palette);
 }
 
 namespace {
@@ -321,15 +388,15 @@ private:
 
 } // namespace
 
-bool Form1::runTableSweep() {
-    const SweepRange range = m_links.form6->readRange();
+bool MainWindow::runTableSweep() {
+    const SweepRange range = m_links.rangeWindow->readRange();
     const std::unique_ptr<Progress> progress = m_dialogs.startProgress(QStringLiteral("Počíta sa tabuľka…"));
     const Sweeping sweeping(m_sweeping, m_sweepFluid);
-    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName), *m_links.form7, *progress);
+    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName), *m_links.chartWindow, *progress);
     return !progress->cancelled();
 }
 
-bool Form1::runCelSweep() {
+bool MainWindow::runCelSweep() {
     const std::optional<QString> name = m_dialogs.inputText(
         QStringLiteral("Názov okrajovej podmienky"), QStringLiteral("Zadajte názov okrajovej podmienky:"), QString());
     if (!name)
@@ -339,7 +406,7 @@ bool Form1::runCelSweep() {
         m_dialogs.showMessage(QString::fromStdString(invalidCelNameMessage(m_celFunctionName.toStdString())));
         return true;
     }
-    const SweepRange range = m_links.form6->readRange();
+    const SweepRange range = m_links.rangeWindow->readRange();
     const std::unique_ptr<Progress> progress =
         m_dialogs.startProgress(QStringLiteral("Počíta sa súbor pre Ansys…"));
     const Sweeping sweeping(m_sweeping, m_sweepFluid);
@@ -348,7 +415,7 @@ bool Form1::runCelSweep() {
     return !progress->cancelled();
 }
 
-void Form1::showResults() {
+void MainWindow::showResults() {
     for (const ResultField& field : m_results) {
         const double value = m_state.*field.value * field.scale;
         field.edit->setText(QString::fromStdString(formatFixed(value, field.precision, field.decimals)) +
@@ -357,92 +424,92 @@ void Form1::showResults() {
     }
 }
 
-void Form1::Button2Click() {
-    showWindow(m_links.form8);
-    m_radioButton13->setChecked(true);
+void MainWindow::showFluidWindow() {
+    showWindow(m_links.fluidWindow);
+    m_userFluid->setChecked(true);
 }
 
-void Form1::CheckBox1Click() {
+void MainWindow::toggleRadiation() {
     if (!m_radiationFlag) {
-        m_edit20->setReadOnly(false);
-        setBackground(m_edit20, kWindowBackground);
+        m_emissivity->setReadOnly(false);
+        setBackground(m_emissivity, kWindowBackground);
     } else {
-        m_edit20->setReadOnly(true);
-        setBackground(m_edit20, kSilver);
+        m_emissivity->setReadOnly(true);
+        setBackground(m_emissivity, kSilver);
     }
     m_radiationFlag = !m_radiationFlag;
 }
 
-void Form1::Uloi1Click() { printWindow(this, m_dialogs); }
+void MainWindow::print() { printWindow(this, m_dialogs); }
 
-void Form1::Nastavrozsah1Click() { showWindow(m_links.form6); }
+void MainWindow::showRange() { showWindow(m_links.rangeWindow); }
 
-void Form1::Ulodosboru1Click() {
-    toggleOutput(m_tableOutputOn, m_ulodosboru1, m_tableFileName, m_dialogs,
+void MainWindow::toggleTableOutput() {
+    toggleOutput(m_tableOutputOn, m_tableOutputItem, m_tableFileName, m_dialogs,
                  {QStringLiteral("TXT|*.txt"), QStringLiteral(".txt")});
 }
 
-void Form1::Ansys1Click() {
-    toggleOutput(m_celOutputOn, m_ansys1, m_celFileName, m_dialogs,
+void MainWindow::toggleCelOutput() {
+    toggleOutput(m_celOutputOn, m_celOutputItem, m_celFileName, m_dialogs,
                  {QStringLiteral(".ccl|*.ccl"), QStringLiteral("ccl")});
 }
 
-void Form1::Ochladzovanie1Click() { showWindow(m_links.form2); }
+void MainWindow::showCooling() { showWindow(m_links.coolingWindow); }
 
-void Form1::graf2Click() { showWindow(m_links.form7); }
+void MainWindow::showChart() { showWindow(m_links.chartWindow); }
 
-void Form1::Koniec1Click() { close(); }
+void MainWindow::quit() { close(); }
 
-void Form1::Oprograme1Click() { showWindow(m_links.form4); }
+void MainWindow::showAbout() { showWindow(m_links.aboutWindow); }
 
-void Form1::Oautorovi1Click() { showWindow(m_links.form3); }
+void MainWindow::showAuthor() { showWindow(m_links.authorWindow); }
 
-void Form1::Peltier1Click() { showWindow(m_links.form9); }
+void MainWindow::showPeltier() { showWindow(m_links.peltierWindow); }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit programEnded();
 }
 
-FluidKind Form1::fluidKind() const {
-    if (m_radioButton10->isChecked())
+FluidKind MainWindow::fluidKind() const {
+    if (m_water->isChecked())
         return FluidKind::Water;
-    if (m_radioButton13->isChecked())
+    if (m_userFluid->isChecked())
         return FluidKind::UserDefined;
     return FluidKind::Air;
 }
 
-PropertyModel Form1::propertyModel() const {
-    return m_checkBoxRef->isChecked() ? PropertyModel::Reference : PropertyModel::Builtin;
+PropertyModel MainWindow::propertyModel() const {
+    return m_referenceProperties->isChecked() ? PropertyModel::Reference : PropertyModel::Builtin;
 }
 
-SurfaceGeometry Form1::geometry() const {
+SurfaceGeometry MainWindow::geometry() const {
     for (int i = 0; i < 8; ++i) {
-        if (m_geometryButtons[i]->isChecked())
+        if (m_shapes[i]->isChecked())
             return static_cast<SurfaceGeometry>(i);
     }
     return SurfaceGeometry::VerticalPlate;
 }
 
-PlatePosition Form1::platePosition() const {
-    return m_radioButton12->isChecked() ? PlatePosition::Lower : PlatePosition::Upper;
+PlatePosition MainWindow::platePosition() const {
+    return m_lowerFace->isChecked() ? PlatePosition::Lower : PlatePosition::Upper;
 }
 
-bool Form1::radiationOn() const { return m_checkBox1->isChecked(); }
-double Form1::inclinationDeg() const { return readNumber(m_edit16); }
-double Form1::finGap() const { return readNumber(m_edit11); }
-double Form1::tubeDiameter() const { return readNumber(m_edit19); }
-double Form1::emissivity() const { return readNumber(m_edit20); }
-UserFluidModel Form1::userFluidModel() const {
+bool MainWindow::radiationOn() const { return m_radiation->isChecked(); }
+double MainWindow::inclinationDeg() const { return readNumber(m_inclination); }
+double MainWindow::finGap() const { return readNumber(m_finGap); }
+double MainWindow::tubeDiameter() const { return readNumber(m_tubeDiameter); }
+double MainWindow::emissivity() const { return readNumber(m_emissivity); }
+UserFluidModel MainWindow::userFluidModel() const {
     if (!m_sweeping)
-        return m_links.form8->readUserFluidModel();
+        return m_links.fluidWindow->readUserFluidModel();
     if (!m_sweepFluid)
-        m_sweepFluid = m_links.form8->readUserFluidModel();
+        m_sweepFluid = m_links.fluidWindow->readUserFluidModel();
     return *m_sweepFluid;
 }
 
-void Form1::showMessage(const std::string& text) { m_dialogs.showMessage(QString::fromStdString(text)); }
+void MainWindow::showMessage(const std::string& text) { m_dialogs.showMessage(QString::fromStdString(text)); }
 
-void Form1::setStatusText(const std::string& text) { m_statusBar1->setPanelText(2, QString::fromStdString(text)); }
+void MainWindow::setStatusText(const std::string& text) { m_statusBar->setPanelText(2, QString::fromStdString(text)); }
 
 } // namespace zav

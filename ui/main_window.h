@@ -3,10 +3,10 @@
 // last successful calculation, the menus that reach every other window, and the status bar in
 // which failed checks leave their text.
 //
-// "Vypočítaj" (Button1Click) parses the field texts at that moment into the window's
-// ConvectionState and runs calculateSteadyState; what the core reads while it runs (the shape and
-// its own inputs, the fluid, the radiation switch) it reads through this window's EvaluationInputs,
-// and what the checks report goes through its Reporter to the dialogs and the status bar.
+// "Vypočítaj" (calculate) parses the field texts at that moment into the window's ConvectionState
+// and runs calculateSteadyState; what the core reads while it runs (the shape and its own inputs,
+// the fluid, the radiation switch) it reads through this window's EvaluationInputs, and what the
+// checks report goes through its Reporter to the dialogs and the status bar.
 #pragma once
 
 #include <optional>
@@ -27,30 +27,30 @@ class QRadioButton;
 
 namespace zav {
 
+class ChartWindow;
+class CoolingWindow;
 class Dialogs;
-class Form2;
-class Form6;
-class Form7;
-class Form8;
+class FluidWindow;
 class PanelStatusBar;
+class RangeWindow;
 
 /// The other windows the main window's menus and buttons open.
-struct Form1Links {
-    Form2* form2 = nullptr;   // "Dynamika - ochladzovanie 1.0", the cooling
-    QWidget* form3 = nullptr; // "O autorovi ..."
-    QWidget* form4 = nullptr; // "O programe ZAV - voľná konvekcia"
-    Form6* form6 = nullptr;   // "Rozsah", the range of the sweeps
-    Form7* form7 = nullptr;   // "Graf", the chart of the table sweep
-    Form8* form8 = nullptr;   // "Vlastný materiál", the user-defined fluid
-    QWidget* form9 = nullptr; // "Form9"
+struct MainWindowLinks {
+    CoolingWindow* coolingWindow = nullptr; // "Dynamika - ochladzovanie 1.0", the cooling
+    QWidget* authorWindow = nullptr;        // "O autorovi ..."
+    QWidget* aboutWindow = nullptr;         // "O programe ZAV - voľná konvekcia"
+    RangeWindow* rangeWindow = nullptr;     // "Rozsah", the range of the sweeps
+    ChartWindow* chartWindow = nullptr;     // "Graf", the chart of the table sweep
+    FluidWindow* fluidWindow = nullptr;     // "Vlastný materiál", the user-defined fluid
+    QWidget* peltierWindow = nullptr;       // the empty window of the menu "Peltier"
 };
 
-class Form1 : public QMainWindow, private EvaluationInputs, private Reporter {
+class MainWindow : public QMainWindow, private EvaluationInputs, private Reporter {
     Q_OBJECT
 public:
-    explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void setLinks(const Form1Links& links) { m_links = links; }
+    void setLinks(const MainWindowLinks& links) { m_links = links; }
     /// Runs before every handler of this window (the start-up makes the other windows there).
     void setBeforeHandler(std::function<void()> action) { m_beforeHandler = std::move(action); }
     const ConvectionState& state() const { return m_state; }
@@ -59,7 +59,8 @@ public:
     // inputs, the four main inputs, the total coefficient shown, and the messages and status text.
     const EvaluationInputs& evaluationInputs() const { return *this; }
     Reporter& reporter() { return *this; }
-    /// Edit1, Edit2, Edit10 and Edit17 parsed now, in that order.
+    /// The body and fluid temperatures, the characteristic length and the area, parsed now in that
+    /// order.
     MainWindowInputs readMainWindowInputs() const;
     /// The text of the total coefficient's result field.
     QString totalCoefficientText() const;
@@ -76,29 +77,29 @@ private:
     void buildInputs(QWidget* central);
     void buildResults(QWidget* central);
     void buildGeometry(QWidget* central);
-    void handle(void (Form1::*handler)());
+    void handle(void (MainWindow::*handler)());
 
     // Event handlers.
-    void Button1Click();
-    void Button2Click();
-    void CheckBox1Click();
-    void Uloi1Click();
-    void Nastavrozsah1Click();
-    void Ulodosboru1Click();
-    void Ansys1Click();
-    void Koniec1Click();
-    void Ochladzovanie1Click();
-    void graf2Click();
-    void Oprograme1Click();
-    void Oautorovi1Click();
-    void Peltier1Click();
+    void calculate();         // "Vypočítaj"
+    void showFluidWindow();   // "..." beside "iná": shows the fluid window and selects that fluid
+    void toggleRadiation();   // "Zahrnúť sálanie"
+    void print();             // "Súbor → Vytlačiť okno programu"
+    void showRange();         // "Súbor → Nastav rozsah"
+    void toggleTableOutput(); // "Súbor → Ulož do súboru"
+    void toggleCelOutput();   // "Súbor → Ansys"
+    void quit();              // "Súbor → Koniec"
+    void showCooling();       // "Dynamika → Ochladzovanie"
+    void showChart();         // "Graf → Graf"
+    void showAbout();         // "O programe"
+    void showAuthor();        // "O autorovi"
+    void showPeltier();       // "Peltier"
 
     void readInputs();
     // Each false when the user cancelled the sweep.
     bool runTableSweep();
     bool runCelSweep();
     void showResults();
-    // Presnost1: the deviation of the built-in properties from the reference, for air and water.
+    // The deviation of the built-in properties from the reference, for air and water.
     void showReferenceDeviation();
 
     // EvaluationInputs: the window's fields at the moment the core asks.
@@ -118,14 +119,15 @@ private:
     void setStatusText(const std::string& text) override;
 
     Dialogs& m_dialogs;
-    Form1Links m_links;
+    MainWindowLinks m_links;
     std::function<void()> m_beforeHandler;
     ConvectionState m_state;
     // While a sweep runs, the user-defined fluid as it was when the sweep first needed it: the
     // fluid window stays open to the user meanwhile.
     bool m_sweeping = false;
     mutable std::optional<UserFluidModel> m_sweepFluid;
-    bool m_radiationFlag = false; // drives the look of Edit20; flips at every click on CheckBox1
+    // Drives the look of the emissivity field; flips at every click on the radiation box.
+    bool m_radiationFlag = false;
 
     // Output switches of the File menu and their files, for the whole run.
     bool m_tableOutputOn = false;
@@ -133,26 +135,26 @@ private:
     bool m_celOutputOn = false;
     QString m_celFileName;
     QString m_celFunctionName;
-    QAction* m_ulodosboru1 = nullptr;
-    QAction* m_ansys1 = nullptr;
+    QAction* m_tableOutputItem = nullptr;
+    QAction* m_celOutputItem = nullptr;
 
-    QLineEdit* m_edit1 = nullptr;  // tBody
-    QLineEdit* m_edit2 = nullptr;  // tFluid
-    QLineEdit* m_edit10 = nullptr; // charLength
-    QLineEdit* m_edit17 = nullptr; // area
-    QLineEdit* m_edit20 = nullptr; // emissivity
-    QCheckBox* m_checkBox1 = nullptr;
-    QRadioButton* m_radioButton10 = nullptr; // water
-    QRadioButton* m_radioButton13 = nullptr; // user-defined fluid
-    QCheckBox* m_checkBoxRef = nullptr;      // reference properties of air and water
-    QRadioButton* m_geometryButtons[8] = {};  // RadioButton2..RadioButton9 in SurfaceGeometry order
-    QRadioButton* m_radioButton12 = nullptr;  // lower face
-    QLineEdit* m_edit16 = nullptr;            // inclinationDeg
-    QLineEdit* m_edit11 = nullptr;            // finGap
-    QLineEdit* m_edit19 = nullptr;            // tubeDiameter
-    QLineEdit* m_edit13 = nullptr;            // alphaTotal, shown
-    QLabel* m_presnost1 = nullptr;            // the deviation of the built-in properties
-    PanelStatusBar* m_statusBar1 = nullptr;
+    QLineEdit* m_bodyTemperature = nullptr;  // tBody (°C)
+    QLineEdit* m_fluidTemperature = nullptr; // tFluid (°C)
+    QLineEdit* m_length = nullptr;           // charLength (m)
+    QLineEdit* m_area = nullptr;             // area (m²)
+    QLineEdit* m_emissivity = nullptr;
+    QCheckBox* m_radiation = nullptr;
+    QRadioButton* m_water = nullptr;
+    QRadioButton* m_userFluid = nullptr;
+    QCheckBox* m_referenceProperties = nullptr; // of air and water
+    QRadioButton* m_shapes[8] = {};             // in SurfaceGeometry order
+    QRadioButton* m_lowerFace = nullptr;        // of the horizontal plate
+    QLineEdit* m_inclination = nullptr;         // inclinationDeg
+    QLineEdit* m_finGap = nullptr;              // (m)
+    QLineEdit* m_tubeDiameter = nullptr;        // (m)
+    QLineEdit* m_totalCoefficient = nullptr;    // alphaTotal, shown
+    QLabel* m_deviation = nullptr;              // the deviation of the built-in properties
+    PanelStatusBar* m_statusBar = nullptr;
 
     struct ResultField {
         QLineEdit* edit;

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Form9": an empty window that the menu "Peltier" shows.
+// The Peltier window: an empty window that the menu "Peltier" shows, captioned with its object
+// name.
 #pragma once
 
 #include <QWidget>
 
 namespace zav {
 
-class Form9 : public QWidget {
+class PeltierWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form9(QWidget* parent = nullptr);
+    explicit PeltierWindow(QWidget* parent = nullptr);
 };
 
 } // namespace zav

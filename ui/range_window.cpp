@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/form6.h"
+#include "ui/range_window.h"
 
 #include <QLineEdit>
 
@@ -7,24 +7,37 @@
 
 namespace zav {
 
-Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form6"));
+namespace {
+
+// The object names of the window and its fields, as scenario scripts and transcripts know them
+// (the seed's names).
+namespace names {
+constexpr char kWindow[] = "Form6";
+constexpr char kMinimum[] = "Edit1";
+constexpr char kMaximum[] = "Edit2";
+constexpr char kStep[] = "Edit3";
+} // namespace names
+
+} // namespace
+
+RangeWindow::RangeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Rozsah"));
     setWindowFont(this);
     addLabel(this, QStringLiteral("Minimálna teplota povrchu (°C) :"), QRect(12, 14, 240, 19), true);
-    m_edit1 = addEdit(this, "Edit1", QStringLiteral("0"), QRect(262, 12, 110, 21));
+    m_minimum = addEdit(this, names::kMinimum, QStringLiteral("0"), QRect(262, 12, 110, 21));
     addLabel(this, QStringLiteral("Maximálna teplota povrchu (°C) :"), QRect(12, 54, 240, 19), true);
-    m_edit2 = addEdit(this, "Edit2", QStringLiteral("100"), QRect(262, 52, 110, 21));
+    m_maximum = addEdit(this, names::kMaximum, QStringLiteral("100"), QRect(262, 52, 110, 21));
     addLabel(this, QStringLiteral("Krok (°C) :"), QRect(12, 94, 240, 19), true);
-    m_edit3 = addEdit(this, "Edit3", QStringLiteral("5"), QRect(262, 92, 110, 21));
+    m_step = addEdit(this, names::kStep, QStringLiteral("5"), QRect(262, 92, 110, 21));
     setGeometry(330, 240, 386, 136);
 }
 
-SweepRange Form6::readRange() const {
+SweepRange RangeWindow::readRange() const {
     SweepRange range;
-    range.tMin = readNumber(m_edit1);
-    range.tMax = readNumber(m_edit2);
-    range.tStep = readNumber(m_edit3);
+    range.tMin = readNumber(m_minimum);
+    range.tMax = readNumber(m_maximum);
+    range.tStep = readNumber(m_step);
     return range;
 }
 

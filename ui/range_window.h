@@ -11,18 +11,18 @@ class QLineEdit;
 
 namespace zav {
 
-class Form6 : public QWidget {
+class RangeWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Form6(QWidget* parent = nullptr);
+    explicit RangeWindow(QWidget* parent = nullptr);
 
     /// The range as the fields hold it now; throws ConversionError for a text that is not a number.
     SweepRange readRange() const;
 
 private:
-    QLineEdit* m_edit1 = nullptr; // tMin
-    QLineEdit* m_edit2 = nullptr; // tMax
-    QLineEdit* m_edit3 = nullptr; // tStep
+    QLineEdit* m_minimum = nullptr; // tMin (°C)
+    QLineEdit* m_maximum = nullptr; // tMax (°C)
+    QLineEdit* m_step = nullptr;    // tStep (°C)
 };
 
 } // namespace zav

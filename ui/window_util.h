@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Small helpers shared by the windows: fixed-position controls as the window layouts place them,
-// the colours of the layouts, showing and centring windows, and number parsing of field texts.
+// What the windows share: fixed-position controls as the window layouts place them, the colours
+// of the layouts, showing and centring windows, and number parsing of field texts.
 #pragma once
 
 #include <functional>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows.h"
 
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
-#include "ui/form6.h"
-#include "ui/form7.h"
-#include "ui/form8.h"
-#include "ui/form9.h"
+#include "ui/about_window.h"
+#include "ui/author_window.h"
+#include "ui/chart_window.h"
+#include "ui/cooling_window.h"
+#include "ui/fluid_window.h"
+#include "ui/heat_capacity_window.h"
+#include "ui/main_window.h"
+#include "ui/peltier_window.h"
+#include "ui/range_window.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -23,11 +23,12 @@ Windows& Windows::operator=(Windows&&) noexcept = default;
 
 QList<QWidget*> Windows::all() const {
     QList<QWidget*> created;
-    for (QWidget* window : {static_cast<QWidget*>(form1.get()), static_cast<QWidget*>(form2.get()),
-                            static_cast<QWidget*>(form3.get()), static_cast<QWidget*>(form4.get()),
-                            static_cast<QWidget*>(form5.get()), static_cast<QWidget*>(form6.get()),
-                            static_cast<QWidget*>(form7.get()), static_cast<QWidget*>(form8.get()),
-                            static_cast<QWidget*>(form9.get())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(mainWindow.get()), static_cast<QWidget*>(coolingWindow.get()),
+          static_cast<QWidget*>(authorWindow.get()), static_cast<QWidget*>(aboutWindow.get()),
+          static_cast<QWidget*>(heatCapacityWindow.get()), static_cast<QWidget*>(rangeWindow.get()),
+          static_cast<QWidget*>(chartWindow.get()), static_cast<QWidget*>(fluidWindow.get()),
+          static_cast<QWidget*>(peltierWindow.get())}) {
         if (window != nullptr)
             created.append(window);
     }
@@ -35,24 +36,25 @@ QList<QWidget*> Windows::all() const {
 }
 
 void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
-    if (windows.form2 != nullptr)
+    if (windows.coolingWindow != nullptr)
         return;
-    windows.form2 = std::make_unique<Form2>(dialogs);
-    windows.form3 = std::make_unique<Form3>();
-    windows.form4 = std::make_unique<Form4>();
-    windows.form5 = std::make_unique<Form5>();
-    windows.form6 = std::make_unique<Form6>();
-    windows.form7 = std::make_unique<Form7>();
-    windows.form8 = std::make_unique<Form8>(dialogs);
-    windows.form9 = std::make_unique<Form9>();
-    windows.form1->setLinks({windows.form2.get(), windows.form3.get(), windows.form4.get(), windows.form6.get(),
-                             windows.form7.get(), windows.form8.get(), windows.form9.get()});
-    windows.form2->setLinks({windows.form1.get(), windows.form5.get()});
+    windows.coolingWindow = std::make_unique<CoolingWindow>(dialogs);
+    windows.authorWindow = std::make_unique<AuthorWindow>();
+    windows.aboutWindow = std::make_unique<AboutWindow>();
+    windows.heatCapacityWindow = std::make_unique<HeatCapacityWindow>();
+    windows.rangeWindow = std::make_unique<RangeWindow>();
+    windows.chartWindow = std::make_unique<ChartWindow>();
+    windows.fluidWindow = std::make_unique<FluidWindow>(dialogs);
+    windows.peltierWindow = std::make_unique<PeltierWindow>();
+    windows.mainWindow->setLinks({windows.coolingWindow.get(), windows.authorWindow.get(),
+                                  windows.aboutWindow.get(), windows.rangeWindow.get(), windows.chartWindow.get(),
+                                  windows.fluidWindow.get(), windows.peltierWindow.get()});
+    windows.coolingWindow->setLinks({windows.mainWindow.get(), windows.heatCapacityWindow.get()});
 }
 
 Windows createWindows(Dialogs& dialogs) {
     Windows windows;
-    windows.form1 = std::make_unique<Form1>(dialogs);
+    windows.mainWindow = std::make_unique<MainWindow>(dialogs);
     createRemainingWindows(windows, dialogs);
     return windows;
 }
@@ -85,13 +87,13 @@ private:
 
 std::unique_ptr<Windows> startWindows(Dialogs& dialogs) {
     auto windows = std::make_unique<Windows>();
-    windows->form1 = std::make_unique<Form1>(dialogs);
+    windows->mainWindow = std::make_unique<MainWindow>(dialogs);
     Windows* created = windows.get();
     auto createRest = [created, &dialogs] { createRemainingWindows(*created, dialogs); };
     // A handler of the main window needs them all: one that runs before they were made makes them.
-    windows->form1->setBeforeHandler(createRest);
-    new AfterFirstPaint(windows->form1.get(), createRest);
-    windows->form1->show();
+    windows->mainWindow->setBeforeHandler(createRest);
+    new AfterFirstPaint(windows->mainWindow.get(), createRest);
+    windows->mainWindow->show();
     return windows;
 }
 

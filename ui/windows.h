@@ -12,27 +12,28 @@ class QWidget;
 
 namespace zav {
 
+class AboutWindow;
+class AuthorWindow;
+class ChartWindow;
+class CoolingWindow;
 class Dialogs;
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form8;
-class Form9;
+class FluidWindow;
+class HeatCapacityWindow;
+class MainWindow;
+class PeltierWindow;
+class RangeWindow;
 
+/// The nine windows in their order of creation.
 struct Windows {
-    std::unique_ptr<Form1> form1;
-    std::unique_ptr<Form2> form2;
-    std::unique_ptr<Form3> form3;
-    std::unique_ptr<Form4> form4;
-    std::unique_ptr<Form5> form5;
-    std::unique_ptr<Form6> form6;
-    std::unique_ptr<Form7> form7;
-    std::unique_ptr<Form8> form8;
-    std::unique_ptr<Form9> form9;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<CoolingWindow> coolingWindow;
+    std::unique_ptr<AuthorWindow> authorWindow;
+    std::unique_ptr<AboutWindow> aboutWindow;
+    std::unique_ptr<HeatCapacityWindow> heatCapacityWindow;
+    std::unique_ptr<RangeWindow> rangeWindow;
+    std::unique_ptr<ChartWindow> chartWindow;
+    std::unique_ptr<FluidWindow> fluidWindow;
+    std::unique_ptr<PeltierWindow> peltierWindow;
 
     Windows();
     ~Windows();

@@ -12,7 +12,7 @@
 
 #include "temp_folder.h"
 #include "ui/cooling_picture.h"
-#include "ui/form2.h"
+#include "ui/cooling_window.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/windows.h"
 
@@ -34,9 +34,9 @@ protected:
 
     // The default run: 100 °C in air at 20 °C down to 30 °C in 10000 steps, radiation on.
     const QImage& runDefaults(int plotType) {
-        m_windows.form2->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(plotType);
-        m_windows.form2->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-        return m_windows.form2->picture().image();
+        m_windows.coolingWindow->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(plotType);
+        m_windows.coolingWindow->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        return m_windows.coolingWindow->picture().image();
     }
 
     ScriptedDialogs m_dialogs;
@@ -103,7 +103,7 @@ TEST_F(CoolingPictureTest, SavedBitmapHoldsThePicture) {
     const test::TempFolder folder;
     const QString path = QString::fromStdString(folder.file("krivka.bmp"));
     m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path);
-    m_windows.form2->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    m_windows.coolingWindow->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: save -> ") + path});
     QImage saved(path, "BMP");
     ASSERT_FALSE(saved.isNull());
@@ -112,8 +112,8 @@ TEST_F(CoolingPictureTest, SavedBitmapHoldsThePicture) {
 
 // Picking a material writes the emissivity its list item shows, and locks the field.
 TEST_F(CoolingPictureTest, EveryCatalogueEntryWritesTheEmissivityItsItemShows) {
-    auto* catalogue = m_windows.form2->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
-    auto* field = m_windows.form2->findChild<QLineEdit*>(QStringLiteral("Edit10"));
+    auto* catalogue = m_windows.coolingWindow->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    auto* field = m_windows.coolingWindow->findChild<QLineEdit*>(QStringLiteral("Edit10"));
     ASSERT_EQ(catalogue->count(), 33);
     EXPECT_EQ(catalogue->itemText(1), QStringLiteral("1: Cín  (0,05)"));
     EXPECT_EQ(catalogue->itemText(32), QString());

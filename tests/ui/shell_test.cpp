@@ -22,13 +22,13 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
+#include "ui/author_window.h"
+#include "ui/chart_window.h"
+#include "ui/cooling_window.h"
 #include "ui/dialogs.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form6.h"
-#include "ui/form7.h"
-#include "ui/form8.h"
+#include "ui/fluid_window.h"
+#include "ui/main_window.h"
+#include "ui/range_window.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/windows.h"
 
@@ -38,7 +38,7 @@ namespace {
 class ShellTest : public ::testing::Test {
 protected:
     ShellTest() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {
-        m_windows.form1->show();
+        m_windows.mainWindow->show();
     }
 
     QString path(const char* name) const { return QString::fromStdString((m_dir / name).string()); }
@@ -71,10 +71,10 @@ TEST_F(ShellTest, AuthorWindowDecodesItsIconAndPhotograph) {
     EXPECT_EQ(icon.format(), QByteArray("ico"));
     EXPECT_GE(icon.imageCount(), 2);
 
-    child<QAction>(m_windows.form1.get(), "Oautorovi1")->trigger();
-    EXPECT_TRUE(m_windows.form3->isVisible());
-    const QPixmap iconPicture = child<QLabel>(m_windows.form3.get(), "Image1")->pixmap();
-    const QPixmap photoPicture = child<QLabel>(m_windows.form3.get(), "Image2")->pixmap();
+    child<QAction>(m_windows.mainWindow.get(), "Oautorovi1")->trigger();
+    EXPECT_TRUE(m_windows.authorWindow->isVisible());
+    const QPixmap iconPicture = child<QLabel>(m_windows.authorWindow.get(), "Image1")->pixmap();
+    const QPixmap photoPicture = child<QLabel>(m_windows.authorWindow.get(), "Image2")->pixmap();
     EXPECT_EQ(iconPicture.size(), QSize(48, 48));
     EXPECT_FALSE(photoPicture.isNull());
     EXPECT_LE(photoPicture.width(), 240);
@@ -86,17 +86,17 @@ TEST_F(ShellTest, AuthorWindowDecodesItsIconAndPhotograph) {
 TEST(StartUpTest, OtherWindowsFollowTheMainWindowsFirstPaintOrItsFirstHandler) {
     ScriptedDialogs dialogs([](const QString&) {});
     std::unique_ptr<Windows> painted = startWindows(dialogs);
-    EXPECT_TRUE(painted->form1->isVisible());
+    EXPECT_TRUE(painted->mainWindow->isVisible());
     EXPECT_EQ(painted->all().size(), 1);
-    for (int round = 0; round < 1000 && painted->form9 == nullptr; ++round)
+    for (int round = 0; round < 1000 && painted->peltierWindow == nullptr; ++round)
         QCoreApplication::processEvents();
     EXPECT_EQ(painted->all().size(), 9);
-    EXPECT_FALSE(painted->form2->isVisible());
+    EXPECT_FALSE(painted->coolingWindow->isVisible());
 
     std::unique_ptr<Windows> early = startWindows(dialogs);
-    early->form1->findChild<QAction*>(QStringLiteral("graf2"))->trigger();
+    early->mainWindow->findChild<QAction*>(QStringLiteral("graf2"))->trigger();
     ASSERT_EQ(early->all().size(), 9);
-    EXPECT_TRUE(early->form7->isVisible());
+    EXPECT_TRUE(early->chartWindow->isVisible());
     QCoreApplication::processEvents(); // the paint after that makes nothing twice
     EXPECT_EQ(early->all().size(), 9);
 }
@@ -111,18 +111,18 @@ TEST(OpenDialogTest, NameTypedWithoutExtensionMeansTheKeloFile) {
 }
 
 TEST_F(ShellTest, KeloPageCarriesItsHint) {
-    auto* pages = child<QTabWidget>(m_windows.form8.get(), "PageControl1");
+    auto* pages = child<QTabWidget>(m_windows.fluidWindow.get(), "PageControl1");
     EXPECT_EQ(pages->widget(3)->toolTip(), QStringLiteral("Input from \"KELO\""));
 }
 
 // Both printable windows print one page: an image of the window at its screen size.
 TEST_F(ShellTest, PrintingEitherWindowGivesOnePage) {
-    const std::pair<QWidget*, const char*> windows[] = {{m_windows.form1.get(), "Uloi1"},
-                                                        {m_windows.form2.get(), "Vytlaioknoprogramu1"}};
+    const std::pair<QWidget*, const char*> windows[] = {{m_windows.mainWindow.get(), "Uloi1"},
+                                                        {m_windows.coolingWindow.get(), "Vytlaioknoprogramu1"}};
     int n = 0;
     for (const auto& [window, item] : windows) {
         window->show();
-        const QString pdf = path(n++ == 0 ? "form1.pdf" : "form2.pdf");
+        const QString pdf = path(n++ == 0 ? "main_window.pdf" : "cooling_window.pdf");
         m_dialogs.queueAnswer(ScriptedDialogs::Kind::Printer, pdf);
         child<QAction>(window, item)->trigger();
         std::ifstream in(pdf.toStdString(), std::ios::binary);
@@ -141,22 +141,22 @@ TEST_F(ShellTest, PrintingEitherWindowGivesOnePage) {
 class LegendTest : public ShellTest {
 protected:
     void sweep() {
-        child<QPushButton>(m_windows.form1.get(), "Button1")->click();
+        child<QPushButton>(m_windows.mainWindow.get(), "Button1")->click();
         QCoreApplication::processEvents();
     }
 
     void setFilled(std::initializer_list<int> checked) {
         for (int k = 1; k <= 8; ++k) {
-            auto* box = child<QCheckBox>(m_windows.form7.get(), QByteArray("CheckBox" + QByteArray::number(k)));
+            auto* box = child<QCheckBox>(m_windows.chartWindow.get(), QByteArray("CheckBox" + QByteArray::number(k)));
             box->setChecked(std::find(checked.begin(), checked.end(), k) != checked.end());
         }
     }
 
     // Markers found by colour: series number -> their bounding box in the legend's image.
     void expectLegend(std::initializer_list<int> filled, const char* step) {
-        m_windows.form7->show();
+        m_windows.chartWindow->show();
         QCoreApplication::processEvents();
-        auto* view = child<QChartView>(m_windows.form7.get(), "Chart1");
+        auto* view = child<QChartView>(m_windows.chartWindow.get(), "Chart1");
         // The legend's row, above the plot area (where the curves are).
         QRect box = view->chart()->legend()->geometry().toAlignedRect().adjusted(-2, -2, 2, 2);
         box.setBottom(std::min(box.bottom(), static_cast<int>(view->chart()->plotArea().top()) - 2));
@@ -191,22 +191,22 @@ protected:
 
 TEST_F(LegendTest, EveryFilledSeriesHasItsMarkerAndTitleAfterAnySequenceOfSweeps) {
     m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path("tabulka.txt"));
-    child<QAction>(m_windows.form1.get(), "Ulodosboru1")->trigger();
-    m_windows.form7->show();
+    child<QAction>(m_windows.mainWindow.get(), "Ulodosboru1")->trigger();
+    m_windows.chartWindow->show();
     sweep();
     expectLegend({1, 2, 3}, "shown while filled");
     setFilled({1, 3, 4});
     sweep();
     expectLegend({1, 3, 4}, "another set of series");
-    m_windows.form7->hide();
+    m_windows.chartWindow->hide();
     setFilled({1, 2, 3, 4, 6, 7});
     sweep();
     expectLegend({1, 2, 3, 4, 6, 7}, "filled while hidden");
     sweep();
     expectLegend({1, 2, 3, 4, 6, 7}, "refilled");
     setFilled({7});
-    m_windows.form7->hide();
-    m_windows.form7->show();
+    m_windows.chartWindow->hide();
+    m_windows.chartWindow->show();
     sweep();
     expectLegend({7}, "one series");
 }
@@ -217,23 +217,23 @@ TEST_F(LegendTest, EveryFilledSeriesHasItsMarkerAndTitleAfterAnySequenceOfSweeps
 // other picture has its colour next to it, on a two-pixel pen's edge.
 TEST_F(LegendTest, ChartOfManyPointsDrawsThePictureOfAllOfThem) {
     m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path("tabulka.txt"));
-    child<QAction>(m_windows.form1.get(), "Ulodosboru1")->trigger();
-    child<QLineEdit>(m_windows.form6.get(), "Edit3")->setText(QStringLiteral("0,001"));
-    m_windows.form7->show();
+    child<QAction>(m_windows.mainWindow.get(), "Ulodosboru1")->trigger();
+    child<QLineEdit>(m_windows.rangeWindow.get(), "Edit3")->setText(QStringLiteral("0,001"));
+    m_windows.chartWindow->show();
     sweep();
-    auto* view = child<QChartView>(m_windows.form7.get(), "Chart1");
+    auto* view = child<QChartView>(m_windows.chartWindow.get(), "Chart1");
     view->setRenderHint(QPainter::Antialiasing, false);
     QList<QXYSeries*> filled;
     for (QAbstractSeries* series : view->chart()->series()) {
-        if (!m_windows.form7->allPoints(series).isEmpty())
+        if (!m_windows.chartWindow->allPoints(series).isEmpty())
             filled.append(qobject_cast<QXYSeries*>(series));
     }
     ASSERT_EQ(filled.size(), 3);
     const QImage drawn = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (QXYSeries* series : filled) {
-        EXPECT_EQ(m_windows.form7->allPoints(series).size(), 100001);
+        EXPECT_EQ(m_windows.chartWindow->allPoints(series).size(), 100001);
         EXPECT_LT(series->count(), 8 * 1000);
-        series->replace(m_windows.form7->allPoints(series));
+        series->replace(m_windows.chartWindow->allPoints(series));
     }
     const QImage all = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(drawn.size(), all.size());

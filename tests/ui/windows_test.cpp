@@ -17,9 +17,9 @@
 #include "core/number_format.h"
 #include "io/kelo_fixture.h"
 #include "temp_folder.h"
-#include "ui/form1.h"
-#include "ui/form7.h"
-#include "ui/form8.h"
+#include "ui/chart_window.h"
+#include "ui/fluid_window.h"
+#include "ui/main_window.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/translation.h"
 #include "ui/windows.h"
@@ -30,9 +30,9 @@ void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdSt
 namespace zav {
 namespace {
 
-class Form8Test : public ::testing::Test {
+class FluidWindowTest : public ::testing::Test {
 protected:
-    Form8Test() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {}
+    FluidWindowTest() : m_dialogs([this](const QString& line) { m_transcript << line; }), m_windows(createWindows(m_dialogs)) {}
 
     QString path(const std::string& name) const { return QString::fromStdString((m_dir / name).string()); }
 
@@ -46,13 +46,13 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QString text(const char* name) const { return control(m_windows.form8.get(), name)->text(); }
-    QString result(const char* name) const { return control(m_windows.form1.get(), name)->text(); }
+    QString text(const char* name) const { return control(m_windows.fluidWindow.get(), name)->text(); }
+    QString result(const char* name) const { return control(m_windows.mainWindow.get(), name)->text(); }
     void click(QWidget* window, const char* name) { control<QAbstractButton>(window, name)->click(); }
 
     void load(const std::optional<QString>& answer) {
         m_dialogs.queueAnswer(ScriptedDialogs::Kind::Open, answer);
-        click(m_windows.form8.get(), "Button3");
+        click(m_windows.fluidWindow.get(), "Button3");
     }
 
     ScriptedDialogs m_dialogs;
@@ -62,9 +62,9 @@ protected:
     const std::filesystem::path& m_dir = m_folder.path();
 };
 
-TEST_F(Form8Test, LoadFillsTheKeloTabAndNothingElse) {
-    m_windows.form8->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
-    click(m_windows.form8.get(), "RadioButton2");
+TEST_F(FluidWindowTest, LoadFillsTheKeloTabAndNothingElse) {
+    m_windows.fluidWindow->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    click(m_windows.fluidWindow.get(), "RadioButton2");
     const QString file = write("sample.kelo", test::keloBytes(test::sampleRecord()));
     load(file);
     EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: open -> ") + file});
@@ -79,21 +79,21 @@ TEST_F(Form8Test, LoadFillsTheKeloTabAndNothingElse) {
     EXPECT_EQ(text("Edit57"), QStringLiteral("Air"));
     EXPECT_EQ(text("Edit54"), QStringLiteral("5"));
     EXPECT_EQ(text("Edit2"), QStringLiteral("1,2"));
-    EXPECT_TRUE(control<QRadioButton>(m_windows.form8.get(), "RadioButton2")->isChecked());
-    EXPECT_EQ(m_windows.form8->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 1);
+    EXPECT_TRUE(control<QRadioButton>(m_windows.fluidWindow.get(), "RadioButton2")->isChecked());
+    EXPECT_EQ(m_windows.fluidWindow->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex(), 1);
 }
 
-TEST_F(Form8Test, CancelAfterALoadReadsTheSameFileAgain) {
+TEST_F(FluidWindowTest, CancelAfterALoadReadsTheSameFileAgain) {
     load(write("again.kelo", test::keloBytes(test::sampleRecord())));
-    control(m_windows.form8.get(), "Edit36")->setText(QStringLiteral("9"));
+    control(m_windows.fluidWindow.get(), "Edit36")->setText(QStringLiteral("9"));
     load(std::nullopt);
     EXPECT_EQ(text("Edit36"), QStringLiteral("1,0500E-0002"));
     EXPECT_EQ(m_transcript.last(), QStringLiteral("dialog: open -> cancel"));
 }
 
-TEST_F(Form8Test, SecondFileReplacesEveryValue) {
+TEST_F(FluidWindowTest, SecondFileReplacesEveryValue) {
     load(write("first.kelo", test::keloBytes(test::sampleRecord())));
-    control(m_windows.form8.get(), "Edit60")->setText(QStringLiteral("1"));
+    control(m_windows.fluidWindow.get(), "Edit60")->setText(QStringLiteral("1"));
     test::KeloRecord second = test::sampleRecord();
     second.values[0] = 2.5e-5;
     second.values[28] = 287.05;
@@ -104,21 +104,21 @@ TEST_F(Form8Test, SecondFileReplacesEveryValue) {
     EXPECT_EQ(text("Edit57"), QStringLiteral("CO2"));
 }
 
-TEST_F(Form8Test, CancelBeforeAnyLoadDoesNothing) {
+TEST_F(FluidWindowTest, CancelBeforeAnyLoadDoesNothing) {
     load(std::nullopt);
     EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: open -> cancel")});
     EXPECT_EQ(text("Edit30"), QStringLiteral("xxx"));
     EXPECT_EQ(text("Edit57"), QStringLiteral("Názov zmesi plynov"));
 }
 
-TEST_F(Form8Test, FileThatCannotBeOpenedLeavesTheFields) {
+TEST_F(FluidWindowTest, FileThatCannotBeOpenedLeavesTheFields) {
     const QString missing = path("missing.kelo");
     load(missing);
     EXPECT_EQ(m_transcript.last(), QStringLiteral("message: Súbor „%1“ sa nepodarilo otvoriť.").arg(missing));
     EXPECT_EQ(text("Edit30"), QStringLiteral("xxx"));
 }
 
-TEST_F(Form8Test, ShortFileShowsItsWholeValuesAndSaysSo) {
+TEST_F(FluidWindowTest, ShortFileShowsItsWholeValuesAndSaysSo) {
     const QString file = write("short.kelo", test::keloBytes(test::sampleRecord()).substr(0, 100));
     load(file);
     EXPECT_EQ(m_transcript.last(),
@@ -138,13 +138,13 @@ test::KeloRecord gasMixture() {
     return r;
 }
 
-TEST_F(Form8Test, GasMixtureComputesInTheMainWindow) {
+TEST_F(FluidWindowTest, GasMixtureComputesInTheMainWindow) {
     load(write("n2.kelo", test::keloBytes(gasMixture())));
     EXPECT_EQ(text("Edit57"), QStringLiteral("Dusík"));
-    click(m_windows.form1.get(), "Button2"); // shows the window and selects "iná"
-    EXPECT_TRUE(m_windows.form8->isVisible());
-    EXPECT_TRUE(control<QRadioButton>(m_windows.form1.get(), "RadioButton13")->isChecked());
-    click(m_windows.form1.get(), "Button1");
+    click(m_windows.mainWindow.get(), "Button2"); // shows the window and selects "iná"
+    EXPECT_TRUE(m_windows.fluidWindow->isVisible());
+    EXPECT_TRUE(control<QRadioButton>(m_windows.mainWindow.get(), "RadioButton13")->isChecked());
+    click(m_windows.mainWindow.get(), "Button1");
     EXPECT_EQ(m_transcript.size(), 1); // the dialog only: no warning, no error
     // At 60 °C and 5 MPa: ρ = p/(Z·T·r), μ = (5 + 0.045·T)·1e-6, λ = (2 + 0.075·T)·0.001.
     const double T = 333.15;
@@ -155,17 +155,17 @@ TEST_F(Form8Test, GasMixtureComputesInTheMainWindow) {
     EXPECT_EQ(result("Edit21"), QString::fromStdString(formatFixed(1000 / (T + 0.2), 5, 3)) + " e-3");
 }
 
-TEST_F(Form8Test, GasPressureOutsideItsRangeWarnsAndComputes) {
+TEST_F(FluidWindowTest, GasPressureOutsideItsRangeWarnsAndComputes) {
     load(write("n2.kelo", test::keloBytes(gasMixture())));
-    control(m_windows.form8.get(), "Edit54")->setText(QStringLiteral("12"));
-    click(m_windows.form1.get(), "Button2");
-    click(m_windows.form1.get(), "Button1");
+    control(m_windows.fluidWindow.get(), "Edit54")->setText(QStringLiteral("12"));
+    click(m_windows.mainWindow.get(), "Button2");
+    click(m_windows.mainWindow.get(), "Button1");
     EXPECT_EQ(m_transcript.last(),
               QStringLiteral("message: Tlak tekutiny je mimo rozsah platnosti aproximačnej rovnice programu KELO!"));
     EXPECT_NE(result("Edit3"), QStringLiteral("------------"));
 }
 
-TEST_F(Form8Test, NotFiniteValueRefusesTheFileAndKeepsTheFields) {
+TEST_F(FluidWindowTest, NotFiniteValueRefusesTheFileAndKeepsTheFields) {
     load(write("n2.kelo", test::keloBytes(gasMixture())));
     test::KeloRecord record = gasMixture();
     record.values[3] = std::numeric_limits<double>::quiet_NaN();
