@@ -8,10 +8,10 @@
 // that is not a number; SIGINT, SIGTERM and SIGHUP end it at once with 128 + the signal's number,
 // the old output files as they were.
 #include "core/number_format.h"
-#include "export/cel_file.h"
 #include "export/replacing_file.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_output.h"
+#include "tools/calc/calc_request.h"
 #include "tools/calc/calc_runs.h"
 
 #include <CLI/CLI.hpp>
@@ -20,9 +20,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -69,7 +67,6 @@ struct SweepOptions {
     std::string table;
     std::string ccl;
     std::string name;
-    bool nameGiven = false;
 };
 
 struct CoolOptions {
@@ -128,40 +125,39 @@ void addMainOptions(CLI::App* command, MainOptions& o, const char* emissivityHel
     command->add_option("--format", o.format, "výstup: json alebo csv")->type_name("MENO")->capture_default_str();
 }
 
+// The options as the messages spell them.
+const FluidOptionNames kFluidOptions{"--fluid", "--fluid-file", "--kelo", "--pressure",
+                                     "--fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo"};
+const SweepOptionNames kSweepOptions{"--table", "--ccl", "--name", "--ccl SÚBOR", "--name NÁZOV"};
+const CoolingOptionNames kCoolingOptions{"--data", "--picture"};
+
+// The main window's case of the options; a name or a file that cannot be used throws InputError,
+// a text that is not a number UsageError.
 SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
-    SteadyCase c;
-    c.tBody = number("--t-body", o.tBody);
-    c.tFluid = number("--t-fluid", o.tFluid);
-    c.charLength = number("--length", o.length);
-    c.area = number("--area", o.area);
-    c.angleDeg = number("--angle", o.angle);
-    c.finGap = number("--fin-gap", o.finGap);
-    c.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
-    c.radiationOn = command->count("--emissivity") > 0;
-    if (c.radiationOn)
-        c.emissivity = number("--emissivity", o.emissivity);
-    try {
-        c.shape = surfaceGeometry(o.shape);
-        c.face = platePosition(o.face);
-        c.properties = propertyModel(o.properties);
-        FluidChoice fluid;
-        if (command->count("--fluid") > 0)
-            fluid.name = o.fluid;
-        if (command->count("--fluid-file") > 0)
-            fluid.fluidFile = o.fluidFile;
-        if (command->count("--kelo") > 0)
-            fluid.kelo = o.kelo;
-        if (command->count("--pressure") > 0)
-            fluid.pressureMpa = number("--pressure", o.pressure);
-        chooseFluid(c, fluid,
-                    {"--fluid", "--fluid-file", "--kelo", "--pressure", "--fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo"});
-        if (o.format != "json" && o.format != "csv")
-            throw UsageError("Neznámy formát „" + o.format + "“; možnosti: json, csv.");
-    } catch (const InputError& e) {
-        throw UsageError(e.what());
-    } catch (const ConversionError& e) {
-        throw UsageError(e.what());
-    }
+    SteadyRequest r;
+    r.tBody = number("--t-body", o.tBody);
+    r.tFluid = number("--t-fluid", o.tFluid);
+    r.charLength = number("--length", o.length);
+    r.area = number("--area", o.area);
+    r.angleDeg = number("--angle", o.angle);
+    r.finGap = number("--fin-gap", o.finGap);
+    r.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
+    if (command->count("--emissivity") > 0)
+        r.emissivity = number("--emissivity", o.emissivity);
+    r.shape = surfaceGeometry(o.shape);
+    r.face = platePosition(o.face);
+    r.properties = propertyModel(o.properties);
+    if (command->count("--fluid") > 0)
+        r.fluid.name = o.fluid;
+    if (command->count("--fluid-file") > 0)
+        r.fluid.fluidFile = o.fluidFile;
+    if (command->count("--kelo") > 0)
+        r.fluid.kelo = o.kelo;
+    if (command->count("--pressure") > 0)
+        r.fluid.pressureMpa = number("--pressure", o.pressure);
+    const SteadyCase c = steadyCase(r, kFluidOptions);
+    if (o.format != "json" && o.format != "csv")
+        throw UsageError("Neznámy formát „" + o.format + "“; možnosti: json, csv.");
     return c;
 }
 
@@ -275,10 +271,7 @@ public:
         } else {
             appendCsvRow(m_text, state);
             m_text += '\n';
-            for (const std::string& w : warnings) {
-                if (std::find(m_warnings.begin(), m_warnings.end(), w) == m_warnings.end())
-                    m_warnings.push_back(w);
-            }
+            appendUnique(m_warnings, warnings);
         }
         if (m_text.size() > (1 << 20)) {
             write(m_text);
@@ -300,100 +293,48 @@ private:
 
 int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOptions& s) {
     const SteadyCase c = readMainOptions(command, o);
-    const SweepRange range{number("--from", s.from), number("--to", s.to), number("--step", s.step)};
-    SweepFiles files;
-    files.table = s.table;
-    files.ccl = s.ccl;
+    SweepRequest request;
+    request.range = {number("--from", s.from), number("--to", s.to), number("--step", s.step)};
     if (command->count("--table") > 0)
-        requireFileName("--table", s.table);
+        request.table = s.table;
     if (command->count("--ccl") > 0)
-        requireFileName("--ccl", s.ccl);
-    if (command->count("--name") > 0 && command->count("--ccl") == 0)
-        throw UsageError("--name potrebuje knižnicu CEL: --ccl SÚBOR.");
-    requireDistinctOutputs("--table", s.table, "--ccl", s.ccl);
-    if (command->count("--ccl") > 0) {
-        if (command->count("--name") == 0)
-            throw UsageError("--ccl potrebuje názov okrajovej podmienky: --name NÁZOV.");
-        if (!isValidCelName(s.name))
-            throw UsageError(invalidCelNameMessage(s.name));
-        files.cclName = s.name;
-        files.asctime = currentAsctime();
-    }
-    if (std::optional<std::string> problem = rangeProblem(range))
-        return refuse(*problem);
-    if (std::optional<FileProblem> problem = writeSweepFiles(c, range, files))
-        return refuse(problem->message);
+        request.ccl = s.ccl;
+    if (command->count("--name") > 0)
+        request.name = s.name;
+    const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
     PrintingSink sink(outputFormat(o));
-    runSweep(c, range, sink);
+    const SweepOutcome outcome = runSweepCase(c, request.range, files, sink);
+    if (outcome.refusal)
+        return refuse(*outcome.refusal);
+    if (outcome.fileProblem)
+        return refuse(outcome.fileProblem->message);
     sink.finish();
     return 0;
 }
 
 int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOptions& k) {
-    SteadyCase c = readMainOptions(command, o);
-    CoolingCase cooling;
-    cooling.mass = number("--mass", k.mass);
-    cooling.coolingArea = number("--cooling-area", k.coolingArea);
-    cooling.targetTemperature = number("--target", k.target);
-    cooling.stepCount = number("--steps", k.steps);
-    cooling.radiationOn = c.radiationOn;
-    cooling.emissivity = c.radiationOn ? c.emissivity : 1;
-    // Radiation of the cooling is the cooling window's; the main window's switch plays no part.
-    c.radiationOn = false;
-    try {
-        cooling.heatCapacity = heatCapacityModel(k.heatCapacity);
-    } catch (const std::runtime_error& e) {
-        throw UsageError(e.what());
-    }
-    CoolingFiles files;
-    files.data = k.data;
-    files.picture = k.picture;
+    const SteadyCase c = readMainOptions(command, o);
+    CoolingRequest request;
+    request.mass = number("--mass", k.mass);
+    request.coolingArea = number("--cooling-area", k.coolingArea);
+    request.targetTemperature = number("--target", k.target);
+    request.stepCount = number("--steps", k.steps);
+    request.heatCapacity = heatCapacityModel(k.heatCapacity);
     if (command->count("--data") > 0)
-        requireFileName("--data", k.data);
+        request.data = k.data;
     if (command->count("--picture") > 0)
-        requireFileName("--picture", k.picture);
-    requireDistinctOutputs("--data", k.data, "--picture", k.picture);
-    if (k.background != "black" && k.background != "white")
-        throw UsageError("Neznáme pozadie obrázka „" + k.background + "“; možnosti: black, white.");
-    files.plotType = k.background == "white" ? 1 : 0;
+        request.picture = k.picture;
+    request.background = k.background;
+    const CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
 
-    const CoolingResult result = runCoolingCase(c, cooling, files);
+    const CoolingResult result = runCoolingCase(setup.steady, setup.cooling, setup.files);
     std::string text;
     if (outputFormat(o) == OutputFormat::Json) {
-        text += "{\"cooling_time\":";
-        appendNumber(text, result.coolingTime, OutputFormat::Json);
-        text += ",\"scale_time\":";
-        appendNumber(text, result.scaleTime, OutputFormat::Json);
-        text += ",\"steps\":" + std::to_string(result.steps) + ",\"curve\":{\"time\":[";
-        for (std::size_t i = 0; i < result.time.size(); ++i) {
-            text += i > 0 ? "," : "";
-            appendNumber(text, result.time[i], OutputFormat::Json);
-        }
-        text += "],\"t_body\":[";
-        for (std::size_t i = 0; i < result.tBody.size(); ++i) {
-            text += i > 0 ? "," : "";
-            appendNumber(text, result.tBody[i], OutputFormat::Json);
-        }
-        text += "]},\"warnings\":[";
-        for (std::size_t i = 0; i < result.warnings.size(); ++i) {
-            text += i > 0 ? "," : "";
-            appendJsonString(text, result.warnings[i]);
-        }
-        text += ']';
-        if (!result.error.empty()) {
-            text += ",\"error\":";
-            appendJsonString(text, result.error);
-        }
-        text += "}\n";
+        appendJsonCooling(text, result);
+        text += '\n';
     } else {
         printWarnings(result.warnings);
-        text = "time,t_body\n";
-        for (std::size_t i = 0; i < result.time.size(); ++i) {
-            appendNumber(text, result.time[i], OutputFormat::Csv);
-            text += ',';
-            appendNumber(text, result.tBody[i], OutputFormat::Csv);
-            text += '\n';
-        }
+        appendCsvCurve(text, result);
     }
     write(text);
     return result.error.empty() ? 0 : refuse(result.error);

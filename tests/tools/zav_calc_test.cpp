@@ -73,7 +73,7 @@ struct WindowText {
     int precision;
     int decimals;
     double scale;
-    const char* text;
+    const char* text; // null: the value is not finite, JSON's null
 };
 
 struct CalcCase {
@@ -94,6 +94,7 @@ WindowText nusselt(const char* t) { return {"nusselt", 10, 4, 1, t}; }
 WindowText alpha(const char* t) { return {"alpha_total", 6, 3, 1, t}; }
 WindowText heatFlow(const char* t) { return {"heat_flow", 6, 2, 1, t}; }
 WindowText coolingTime(const char* t) { return {"cooling_time", 8, 1, 1, t}; }
+WindowText notFinite(const char* key) { return {key, 0, 0, 1, nullptr}; }
 
 const char* const kLinearFluidTemperature =
     "Teplota tekutiny je mimo rozsah platnosti aproximačnej rovnice lineárnej regresie!";
@@ -154,7 +155,9 @@ const std::vector<CalcCase> kCases = {
     {"KELO value not finite", {"steady", "--kelo", "{dir}/nan.kelo"}, 2, {}, {}, "obsahuje hodnotu, ktorá nie je konečné číslo (NaN alebo nekonečno); súbor sa nenačítal."},
     {"fluid file missing", {"steady", "--fluid-file", "chyba.json"}, 2, {}, {}, "Súbor „chyba.json“ sa nepodarilo otvoriť."},
     {"user without a file", {"steady", "--fluid", "user"}, 2, {}, {}, "Tekutina user potrebuje svoj opis: --fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo."},
-    {"unknown shape", {"steady", "--shape", "hexagon"}, 2, {}, {}, nullptr},
+    {"unknown shape", {"steady", "--shape", "hexagon"}, 2, {}, {}, "Neznámy tvar povrchu „hexagon“; možnosti: vertical-plate,"},
+    {"unknown fluid", {"steady", "--fluid", "oil"}, 2, {}, {}, "Neznáma tekutina „oil“; možnosti: air, water, user."},
+    {"unknown face", {"steady", "--face", "side"}, 2, {}, {}, "Neznáma plocha „side“; možnosti: upper, lower."},
     {"unknown option", {"steady", "--speed", "1", "--x"}, 2, {}, {}, "nečakaný argument: --speed 1 --x."},
     {"no subcommand", {}, 2, {}, {}, "chýba podpríkaz"},
     {"unknown subcommand", {"stedy"}, 2, {}, {}, "neznámy podpríkaz „stedy“"},
@@ -168,6 +171,7 @@ const std::vector<CalcCase> kCases = {
     {"reference water, fluid below 0 °C", {"steady", "--properties", "reference", "--fluid", "water", "--t-body", "60", "--t-fluid", "-1"}, 1, {}, {}, "Teplota tekutiny musí byť v rozsahu 0 až 100°C (referenčné vlastnosti vody) !!!"},
     // Sweeps (sweeps.out): the last point of the default range is the main window's default case.
     {"sweep", {"sweep"}, 0, {{"t_body", 10, 2, 1, "100,00"}, alpha("7,362")}, {}, nullptr},
+    {"sweep of length 0", {"sweep", "--length", "0", "--from", "20", "--to", "20"}, 0, {notFinite("alpha_conv"), notFinite("heat_flow")}, {}, nullptr},
     {"sweep step 0", {"sweep", "--step", "0"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
     {"sweep step -5", {"sweep", "--step", "-5"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
     {"sweep too long", {"sweep", "--from", "-1000000", "--to", "1000000", "--step", "1"}, 1, {}, {}, "Rozsah teplôt povrchu by mal viac ako 1 000 000 bodov; rozsah sa nevypočíta."},
@@ -239,6 +243,10 @@ TEST_P(ZavCalcTest, OptionsGiveTheWindowsResults) {
         result = result.back();
     for (const WindowText& field : c.fields) {
         ASSERT_TRUE(result.contains(field.key)) << field.key;
+        if (field.text == nullptr) {
+            EXPECT_TRUE(result[field.key].is_null()) << field.key;
+            continue;
+        }
         EXPECT_EQ(formatFixed(result[field.key].get<double>() * field.scale, field.precision, field.decimals),
                   field.text)
             << field.key;

@@ -5,13 +5,17 @@
 
 namespace zav::calc {
 
-std::vector<std::string> MessageLog::warnings(bool failed) const {
-    std::vector<std::string> unique;
-    const std::size_t count = failed && !m_messages.empty() ? m_messages.size() - 1 : m_messages.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (std::find(unique.begin(), unique.end(), m_messages[i]) == unique.end())
-            unique.push_back(m_messages[i]);
+void appendUnique(std::vector<std::string>& unique, const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) {
+        if (std::find(unique.begin(), unique.end(), text) == unique.end())
+            unique.push_back(text);
     }
+}
+
+std::vector<std::string> MessageLog::warnings(bool failed) const {
+    const auto end = failed && !m_messages.empty() ? m_messages.end() - 1 : m_messages.end();
+    std::vector<std::string> unique;
+    appendUnique(unique, {m_messages.begin(), end});
     return unique;
 }
 

@@ -46,6 +46,10 @@ struct CoolingCase {
     HeatCapacityModel heatCapacity;
 };
 
+/// Appends to `unique` each of `texts` that it does not hold yet: every text once, in the order
+/// of its first appearance (the warnings of a run, of a sweep's points).
+void appendUnique(std::vector<std::string>& unique, const std::vector<std::string>& texts);
+
 /// The main window as the core reads it during an evaluation.
 class CaseInputs : public EvaluationInputs {
 public:

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc/calc_output.h"
 
-#include "tools/calc/calc_runs.h"
-
 #include <nlohmann/json.hpp>
 
 #include <charconv>
@@ -10,6 +8,11 @@
 
 namespace zav::calc {
 
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The shortest round-trip text of `value`.
 void appendNumber(std::string& text, double value, OutputFormat format) {
     if (!std::isfinite(value)) {
         if (format == OutputFormat::Json)
@@ -23,7 +26,78 @@ void appendNumber(std::string& text, double value, OutputFormat format) {
     text.append(buffer, end.ptr);
 }
 
-void appendJsonString(std::string& text, const std::string& value) { text += nlohmann::json(value).dump(); }
+// A string as nlohmann writes it: quoted, escaped, invalid UTF-8 refused. A text of printable ASCII
+// without '"' and '\' (every key, most texts) has nothing to escape and is copied as it is.
+void appendString(std::string& text, const std::string& value) {
+    for (const char c : value) {
+        if (c < 0x20 || c >= 0x7f || c == '"' || c == '\\') {
+            text += Json(value).dump();
+            return;
+        }
+    }
+    text.append(1, '"').append(value).append(1, '"');
+}
+
+// `value` as nlohmann's dump() writes it without indentation, but for the numbers.
+void appendJson(std::string& text, const Json& value) {
+    switch (value.type()) {
+    case Json::value_t::object: {
+        text += '{';
+        bool first = true;
+        for (const auto& [key, item] : value.get_ref<const Json::object_t&>()) {
+            if (!first)
+                text += ',';
+            first = false;
+            appendString(text, key);
+            text += ':';
+            appendJson(text, item);
+        }
+        text += '}';
+        return;
+    }
+    case Json::value_t::array: {
+        text += '[';
+        bool first = true;
+        for (const Json& item : value.get_ref<const Json::array_t&>()) {
+            if (!first)
+                text += ',';
+            first = false;
+            appendJson(text, item);
+        }
+        text += ']';
+        return;
+    }
+    case Json::value_t::number_float:
+        appendNumber(text, value.get_ref<const Json::number_float_t&>(), OutputFormat::Json);
+        return;
+    case Json::value_t::string:
+        appendString(text, value.get_ref<const std::string&>());
+        return;
+    default: // null, a boolean, an integer
+        text += value.dump();
+        return;
+    }
+}
+
+// A sweep point's record. A sweep writes up to a million of them: each thread keeps one record and
+// replaces its values, which spares building and freeing an object a point.
+const Json& pointRecord(const ConvectionState& state, const std::vector<std::string>& warnings) {
+    thread_local Json record = [] {
+        Json r = Json::object();
+        for (const Quantity& q : kQuantities)
+            r[q.key] = 0.0;
+        r["warnings"] = Json::array();
+        return r;
+    }();
+    auto field = record.get_ref<Json::object_t&>().begin();
+    for (const Quantity& q : kQuantities)
+        (field++)->second = state.*q.value;
+    Json::array_t& list = field->second.get_ref<Json::array_t&>();
+    list.assign(warnings.begin(), warnings.end());
+    return record;
+}
+
+} // namespace
 
 std::string csvHeader() {
     std::string header;
@@ -44,15 +118,14 @@ void appendCsvRow(std::string& text, const ConvectionState& state) {
 
 void appendJsonRecord(std::string& text, const ConvectionState& state, const std::vector<std::string>& warnings,
                       const std::string& error, const std::optional<ReferenceDeviation>* deviation) {
-    text += '{';
+    if (error.empty() && deviation == nullptr) {
+        appendJson(text, pointRecord(state, warnings));
+        return;
+    }
+    Json record = Json::object();
     for (const Quantity& q : kQuantities) {
-        if (!error.empty() && q.value != &ConvectionState::tBody && q.value != &ConvectionState::tFluid)
-            continue;
-        text += '"';
-        text += q.key;
-        text += "\":";
-        appendNumber(text, state.*q.value, OutputFormat::Json);
-        text += ',';
+        if (error.empty() || q.value == &ConvectionState::tBody || q.value == &ConvectionState::tFluid)
+            record[q.key] = state.*q.value;
     }
     if (deviation != nullptr && error.empty()) {
         const ReferenceDeviation* known =
@@ -60,29 +133,38 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
                     (*deviation)->property != nullptr
                 ? &**deviation
                 : nullptr;
-        text += "\"reference_deviation\":";
-        appendNumber(text, known ? known->deviation : NAN, OutputFormat::Json);
-        text += ",\"reference_deviation_property\":";
-        if (known)
-            appendJsonString(text, known->property->key);
-        else
-            text += "null";
-        text += ",\"reference_deviation_of_property\":";
-        appendNumber(text, known ? known->propertyDeviation : NAN, OutputFormat::Json);
+        record["reference_deviation"] = known ? Json(known->deviation) : Json(nullptr);
+        record["reference_deviation_property"] = known ? Json(known->property->key) : Json(nullptr);
+        record["reference_deviation_of_property"] = known ? Json(known->propertyDeviation) : Json(nullptr);
+    }
+    record["warnings"] = warnings;
+    if (!error.empty())
+        record["error"] = error;
+    appendJson(text, record);
+}
+
+void appendJsonCooling(std::string& text, const CoolingResult& result) {
+    Json record = Json::object();
+    record["cooling_time"] = result.coolingTime;
+    record["scale_time"] = result.scaleTime;
+    record["steps"] = result.steps;
+    Json& curve = record["curve"] = Json::object();
+    curve["time"] = result.time;
+    curve["t_body"] = result.tBody;
+    record["warnings"] = result.warnings;
+    if (!result.error.empty())
+        record["error"] = result.error;
+    appendJson(text, record);
+}
+
+void appendCsvCurve(std::string& text, const CoolingResult& result) {
+    text += "time,t_body\n";
+    for (std::size_t i = 0; i < result.time.size(); ++i) {
+        appendNumber(text, result.time[i], OutputFormat::Csv);
         text += ',';
+        appendNumber(text, result.tBody[i], OutputFormat::Csv);
+        text += '\n';
     }
-    text += "\"warnings\":[";
-    for (std::size_t i = 0; i < warnings.size(); ++i) {
-        if (i > 0)
-            text += ',';
-        appendJsonString(text, warnings[i]);
-    }
-    text += ']';
-    if (!error.empty()) {
-        text += ",\"error\":";
-        appendJsonString(text, error);
-    }
-    text += '}';
 }
 
 } // namespace zav::calc

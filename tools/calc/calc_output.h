@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The records of zav-calc as JSON and CSV text: numbers as the shortest text that reads back to the
 // same double, with the decimal point (in JSON a value that is not finite is null, in CSV inf,
-// -inf or nan), texts as JSON strings.
+// -inf or nan), texts as JSON strings. Each JSON object is built with nlohmann-json, its keys in
+// the order given, and written with std::to_chars's numbers (nlohmann's own writer would give
+// "80.0" for 80, "0.0001" for 1e-04, and now and then a longer or different last digit).
 #pragma once
 
 #include <optional>
@@ -10,16 +12,11 @@
 
 #include "core/convection_state.h"
 #include "core/reference_deviation.h"
+#include "tools/calc/calc_runs.h"
 
 namespace zav::calc {
 
 enum class OutputFormat { Json, Csv };
-
-/// The shortest round-trip text of `value` appended to `text`.
-void appendNumber(std::string& text, double value, OutputFormat format);
-
-/// `value` as a JSON string (quoted, escaped) appended to `text`.
-void appendJsonString(std::string& text, const std::string& value);
 
 /// The CSV header of the records: the quantities' keys.
 std::string csvHeader();
@@ -34,5 +31,12 @@ void appendCsvRow(std::string& text, const ConvectionState& state);
 void appendJsonRecord(std::string& text, const ConvectionState& state, const std::vector<std::string>& warnings,
                       const std::string& error = std::string(),
                       const std::optional<ReferenceDeviation>* deviation = nullptr);
+
+/// A cooling run's JSON object appended to `text`: cooling_time, scale_time, steps, the curve's
+/// time and t_body, "warnings" and, when the run has one, "error".
+void appendJsonCooling(std::string& text, const CoolingResult& result);
+
+/// A cooling run's curve as CSV appended to `text`: the header "time,t_body" and a row a point.
+void appendCsvCurve(std::string& text, const CoolingResult& result);
 
 } // namespace zav::calc

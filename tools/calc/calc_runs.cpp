@@ -237,6 +237,19 @@ std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const Sweep
     return std::nullopt;
 }
 
+SweepOutcome runSweepCase(const SteadyCase& steady, const SweepRange& range, const SweepFiles& files,
+                          SweepSink& sink, SweepProgress& progress) {
+    SweepOutcome outcome;
+    outcome.refusal = rangeProblem(range);
+    if (outcome.refusal)
+        return outcome;
+    CancelWatch watch(progress);
+    outcome.fileProblem = writeSweepFiles(steady, range, files, watch);
+    if (!outcome.fileProblem && !watch.cancelled())
+        runSweep(steady, range, sink, watch);
+    return outcome;
+}
+
 CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files,
                              const std::function<bool()>& keepGoing) {
     CoolingResult result;

@@ -83,6 +83,18 @@ struct FileProblem {
 std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
                                            const SweepFiles& files, SweepProgress& progress = noProgress());
 
+/// What became of a sweep with its files: refused, a file not written, or neither.
+struct SweepOutcome {
+    std::optional<std::string> refusal;     // the range's message; nothing was written or evaluated
+    std::optional<FileProblem> fileProblem; // the first file not written; no point was evaluated
+};
+
+/// The main window's sweep with its files: a range that cannot be swept is refused, else the files
+/// are written (writeSweepFiles) and every point goes to `sink` (runSweep). A sweep that `progress`
+/// cancels ends there, without a problem: no later file, no later point.
+SweepOutcome runSweepCase(const SteadyCase& steady, const SweepRange& range, const SweepFiles& files,
+                          SweepSink& sink, SweepProgress& progress = noProgress());
+
 /// The outputs of a cooling run; an empty name writes no such file.
 struct CoolingFiles {
     std::string data;    // the data file ("Údaje → Ulož do súboru")

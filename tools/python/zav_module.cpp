@@ -7,16 +7,14 @@
 // read or write OSError with its errno and name; Ctrl-C stops a long run with KeyboardInterrupt.
 // Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
 #include "core/number_format.h"
-#include "export/cel_file.h"
 #include "tools/calc/calc_options.h"
+#include "tools/calc/calc_request.h"
 #include "tools/calc/calc_runs.h"
 
 #include <pybind11/pybind11.h>
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
-#include <algorithm>
-#include <cmath>
 #include <new>
 #include <optional>
 #include <string>
@@ -45,26 +43,29 @@ struct MainArguments {
     std::string properties;
 };
 
-SteadyCase steadyCase(const MainArguments& a) {
-    SteadyCase c;
-    c.tBody = a.tBody;
-    c.tFluid = a.tFluid;
-    c.charLength = a.length;
-    c.area = a.area;
-    c.angleDeg = a.angle;
-    c.finGap = a.finGap;
-    c.tubeDiameter = a.tubeDiameter;
-    c.radiationOn = a.emissivity.has_value();
-    if (c.radiationOn)
-        c.emissivity = *a.emissivity;
-    c.shape = surfaceGeometry(a.shape);
-    c.face = platePosition(a.face);
-    c.properties = propertyModel(a.properties);
-    FluidChoice fluid{std::nullopt, a.fluidFile, a.kelo, a.pressure};
+// The keywords as the messages spell them.
+const FluidOptionNames kFluidOptions{"fluid", "fluid_file", "kelo", "pressure", "fluid_file alebo kelo"};
+const SweepOptionNames kSweepOptions{"table", "ccl", "name", "ccl", "name"};
+const CoolingOptionNames kCoolingOptions{"data", "picture"};
+
+// The main window's case of the arguments; a name or a file that cannot be used throws InputError.
+SteadyCase mainCase(const MainArguments& a) {
+    SteadyRequest r;
+    r.tBody = a.tBody;
+    r.tFluid = a.tFluid;
+    r.charLength = a.length;
+    r.area = a.area;
+    r.angleDeg = a.angle;
+    r.finGap = a.finGap;
+    r.tubeDiameter = a.tubeDiameter;
+    r.emissivity = a.emissivity;
+    r.shape = surfaceGeometry(a.shape);
+    r.face = platePosition(a.face);
+    r.properties = propertyModel(a.properties);
+    r.fluid = {std::nullopt, a.fluidFile, a.kelo, a.pressure};
     if (!a.fluid.empty())
-        fluid.name = a.fluid;
-    chooseFluid(c, fluid, {"fluid", "fluid_file", "kelo", "pressure", "fluid_file alebo kelo"});
-    return c;
+        r.fluid.name = a.fluid;
+    return steadyCase(r, kFluidOptions);
 }
 
 void warn(const std::vector<std::string>& warnings) {
@@ -171,10 +172,7 @@ public:
     void point(long long, const ConvectionState& state, const std::vector<std::string>& warnings) override {
         for (std::size_t i = 0; i < kQuantities.size(); ++i)
             m_columns[i].push_back(state.*kQuantities[i].value);
-        for (const std::string& w : warnings) {
-            if (std::find(m_warnings.begin(), m_warnings.end(), w) == m_warnings.end())
-                m_warnings.push_back(w);
-        }
+        appendUnique(m_warnings, warnings);
     }
     SweepResult result() {
         SweepResult r;
@@ -191,7 +189,7 @@ private:
 };
 
 Result steady(const MainArguments& a) {
-    const SteadyResult r = runSteady(steadyCase(a));
+    const SteadyResult r = runSteady(mainCase(a));
     warn(r.warnings);
     if (!r.ok)
         raiseCheckError(r.error);
@@ -200,36 +198,17 @@ Result steady(const MainArguments& a) {
 
 SweepResult sweep(const MainArguments& a, double from, double to, double step, const std::optional<std::string>& table,
                   const std::optional<std::string>& ccl, const std::optional<std::string>& name) {
-    const SteadyCase c = steadyCase(a);
-    const SweepRange range{from, to, step};
-    SweepFiles files;
-    files.table = table.value_or("");
-    files.ccl = ccl.value_or("");
-    if (table)
-        requireFileName("table", *table);
-    if (ccl)
-        requireFileName("ccl", *ccl);
-    if (name && !ccl)
-        throw InputError("name potrebuje knižnicu CEL: ccl.");
-    requireDistinctOutputs("table", files.table, "ccl", files.ccl);
-    if (ccl) {
-        if (!name)
-            throw InputError("ccl potrebuje názov okrajovej podmienky: name.");
-        if (!isValidCelName(*name))
-            throw InputError(invalidCelNameMessage(*name));
-        files.cclName = *name;
-        files.asctime = currentAsctime();
-    }
-    if (std::optional<std::string> problem = rangeProblem(range))
-        raiseCheckError(*problem);
+    const SteadyCase c = mainCase(a);
+    const SweepRequest request{{from, to, step}, table, ccl, name};
+    const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
     PythonSignals signals;
-    const std::optional<FileProblem> problem = writeSweepFiles(c, range, files, signals);
-    signals.raisePending();
-    if (problem)
-        raiseOSError(problem->errorNumber, problem->message, problem->path);
     ColumnSink sink;
-    runSweep(c, range, sink, signals);
+    const SweepOutcome outcome = runSweepCase(c, request.range, files, sink, signals);
+    if (outcome.refusal)
+        raiseCheckError(*outcome.refusal);
     signals.raisePending();
+    if (const std::optional<FileProblem>& problem = outcome.fileProblem)
+        raiseOSError(problem->errorNumber, problem->message, problem->path);
     SweepResult result = sink.result();
     warn(result.warnings);
     return result;
@@ -238,29 +217,16 @@ SweepResult sweep(const MainArguments& a, double from, double to, double step, c
 CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double target, double steps,
                 const std::string& heatCapacity, const std::optional<std::string>& data,
                 const std::optional<std::string>& picture, const std::string& background) {
-    SteadyCase c = steadyCase(a);
-    CoolingCase cooling;
-    cooling.mass = mass;
-    cooling.coolingArea = coolingArea;
-    cooling.targetTemperature = target;
-    cooling.stepCount = steps;
-    cooling.radiationOn = c.radiationOn;
-    cooling.emissivity = c.radiationOn ? c.emissivity : 1;
-    c.radiationOn = false;
-    cooling.heatCapacity = heatCapacityModel(heatCapacity);
-    if (background != "black" && background != "white")
-        throw InputError("Neznáme pozadie obrázka „" + background + "“; možnosti: black, white.");
-    CoolingFiles files;
-    files.data = data.value_or("");
-    files.picture = picture.value_or("");
-    files.plotType = background == "white" ? 1 : 0;
-    if (data)
-        requireFileName("data", *data);
-    if (picture)
-        requireFileName("picture", *picture);
-    requireDistinctOutputs("data", files.data, "picture", files.picture);
+    const SteadyCase c = mainCase(a);
+    const CoolingRequest request{mass, coolingArea, target, steps, heatCapacityModel(heatCapacity),
+                                 data, picture, background};
+    // The module refuses an unknown background before an empty or doubled file name (zav-calc
+    // after them).
+    plotType(background);
+    const CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
     PythonSignals signals;
-    CoolingResult r = runCoolingCase(c, cooling, files, [&signals] { return signals.check(); });
+    CoolingResult r =
+        runCoolingCase(setup.steady, setup.cooling, setup.files, [&signals] { return signals.check(); });
     signals.raisePending();
     CoolingRun run;
     run.coolingTime = r.coolingTime;
