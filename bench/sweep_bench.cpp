@@ -20,6 +20,8 @@ namespace {
 using Inputs = zav::bench::MainWindowDefaults;
 using zav::bench::Silent;
 
+const std::string kNoTableFile = "Nie je zvolený súbor pre tabuľku; tabuľka sa nezapíše.";
+
 struct NoChart : zav::ChartSink {
     void prepareChart(long long) override {}
     void setChartPoint(long long, const zav::ConvectionState&) override {}
@@ -168,7 +170,8 @@ void tableSweep(benchmark::State& st) {
     NoChart chart;
     for (auto _ : st) {
         zav::ConvectionState s = defaults();
-        zav::runTableSweep(s, {0, static_cast<double>(st.range(0) - 1) * 1e-4, 1e-4}, in, reporter, path, chart);
+        zav::runTableSweep(s, {0, static_cast<double>(st.range(0) - 1) * 1e-4, 1e-4}, in, reporter, path, kNoTableFile,
+                           chart);
     }
     st.SetItemsProcessed(st.iterations() * st.range(0));
     st.SetBytesProcessed(static_cast<std::int64_t>(st.iterations()) *

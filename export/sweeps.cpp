@@ -18,8 +18,8 @@ namespace zav {
 namespace {
 
 // Checks the range and opens the output; reports and returns false when the sweep cannot run.
-bool startSweep(const SweepRange& range, const std::string& fileName, const char* noFileMessage, TextFile& file,
-                Reporter& reporter, int* errorNumber) {
+bool startSweep(const SweepRange& range, const std::string& fileName, const std::string& noFileMessage,
+                TextFile& file, Reporter& reporter, int* errorNumber) {
     if (auto problem = rangeProblem(range)) {
         reporter.showMessage(*problem);
         return false;
@@ -179,13 +179,12 @@ SweepProgress& noProgress() {
 }
 
 bool runTableSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                   Reporter& reporter, const std::string& fileName, ChartSink& chart, SweepProgress& progress,
-                   int* errorNumber) {
+                   Reporter& reporter, const std::string& fileName, const std::string& noFileMessage,
+                   ChartSink& chart, SweepProgress& progress, int* errorNumber) {
     if (errorNumber != nullptr)
         *errorNumber = 0;
     TextFile file;
-    if (!startSweep(range, fileName, "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.",
-                    file, reporter, errorNumber))
+    if (!startSweep(range, fileName, noFileMessage, file, reporter, errorNumber))
         return false;
     file.write(tableHeader() + "\n");
     const long long count = sweepPointCount(range);
@@ -212,13 +211,13 @@ bool runTableSweep(ConvectionState& state, const SweepRange& range, const Evalua
 }
 
 bool runCelSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                 Reporter& reporter, const std::string& fileName, const std::string& functionName,
+                 Reporter& reporter, const std::string& fileName, const std::string& noFileMessage,
+                 const std::string& functionName,
                  const std::string& asctime, SweepProgress& progress, int* errorNumber) {
     if (errorNumber != nullptr)
         *errorNumber = 0;
     TextFile file;
-    if (!startSweep(range, fileName, "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.", file,
-                    reporter, errorNumber))
+    if (!startSweep(range, fileName, noFileMessage, file, reporter, errorNumber))
         return false;
     file.write(celHead(functionName, asctime));
     const long long count = sweepPointCount(range);

@@ -39,19 +39,22 @@ public:
 SweepProgress& noProgress();
 
 /// Evaluates every point of `range` into `state` and writes the table file `fileName` (header and
-/// one line per point, Windows-1250, CR LF) and the chart. Returns false when it wrote nothing; a
+/// one line per point, Windows-1250, CR LF) and the chart; with no `fileName` it shows the caller's
+/// `noFileMessage` (which says where a file is chosen). Returns false when it wrote nothing; a
 /// sweep cancelled through `progress` leaves the file and the chart as they were and says so in
 /// the status text. `errorNumber`, where given, receives the system's error number of a file that
 /// could not be opened or written (0 otherwise).
 bool runTableSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                   Reporter& reporter, const std::string& fileName, ChartSink& chart,
-                   SweepProgress& progress = noProgress(), int* errorNumber = nullptr);
+                   Reporter& reporter, const std::string& fileName, const std::string& noFileMessage,
+                   ChartSink& chart, SweepProgress& progress = noProgress(), int* errorNumber = nullptr);
 
 /// Evaluates every point of `range` into `state` and writes the CEL library `fileName` for the
-/// function `functionName`, with `asctime` as its time line. Returns false when it wrote nothing
-/// (a cancelled sweep too, which leaves the file as it was). `errorNumber` as for runTableSweep.
+/// function `functionName`, with `asctime` as its time line; `noFileMessage` as for runTableSweep.
+/// Returns false when it wrote nothing (a cancelled sweep too, which leaves the file as it was).
+/// `errorNumber` as for runTableSweep.
 bool runCelSweep(ConvectionState& state, const SweepRange& range, const EvaluationInputs& inputs,
-                 Reporter& reporter, const std::string& fileName, const std::string& functionName,
+                 Reporter& reporter, const std::string& fileName, const std::string& noFileMessage,
+                 const std::string& functionName,
                  const std::string& asctime, SweepProgress& progress = noProgress(), int* errorNumber = nullptr);
 
 } // namespace zav

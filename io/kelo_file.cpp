@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <type_traits>
 
 #include "core/number_format.h"
 #include "core/text_encoding.h"
@@ -28,8 +29,19 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Field numbers of the values after the coefficients: the bounds, then r.
-constexpr int kTailFields[] = {55, 56, 58, 59, 60};
+// The value at `index` (0 to 28) in file order, of the values or of their texts.
+template <typename Record>
+auto& valueAt(Record& record, int index) {
+    using Row = std::remove_reference_t<decltype((record.viscosity))>;
+    using Value = std::remove_reference_t<decltype((record.tempMin))>;
+    Row* const rows[] = {&record.viscosity, &record.compressibility, &record.conductivity,
+                         &record.heatCapacity};
+    Value* const tail[] = {&record.tempMin, &record.tempMax, &record.pressureMin, &record.pressureMax,
+                           &record.gasConstant};
+    if (index < 24)
+        return (*rows[index / 6])[static_cast<std::size_t>(index % 6)];
+    return *tail[index - 24];
+}
 
 } // namespace
 
@@ -38,9 +50,10 @@ KeloReadResult decodeKeloRecord(const unsigned char* bytes, std::size_t size) {
     result.status = size >= static_cast<std::size_t>(kKeloFileBytes) ? KeloReadResult::Status::Complete
                                                                        : KeloReadResult::Status::Short;
     for (int k = 0; k < kKeloValueCount && static_cast<std::size_t>(k + 1) * 8 <= size; ++k) {
-        result.values[static_cast<std::size_t>(k)] = littleEndianDouble(bytes + k * 8);
+        double& value = valueAt(result.coefficients, k);
+        value = littleEndianDouble(bytes + k * 8);
         result.wholeValues = k + 1;
-        if (!std::isfinite(result.values[static_cast<std::size_t>(k)]))
+        if (!std::isfinite(value))
             result.status = KeloReadResult::Status::NotFinite;
     }
     if (size >= static_cast<std::size_t>(kKeloFileBytes)) {
@@ -49,7 +62,7 @@ KeloReadResult decodeKeloRecord(const unsigned char* bytes, std::size_t size) {
         while (length < static_cast<std::size_t>(kKeloNameBytes) && name[length] != 0)
             ++length;
         result.hasName = true;
-        result.mixtureName = fromWindows1250(std::string(reinterpret_cast<const char*>(name), length));
+        result.coefficients.name = fromWindows1250(std::string(reinterpret_cast<const char*>(name), length));
     }
     return result;
 }
@@ -71,22 +84,28 @@ std::string keloNotFiniteMessage(const std::string& path) {
            "nenačítal.";
 }
 
-std::vector<std::pair<int, std::string>> keloFieldTexts(const KeloReadResult& result) {
-    std::vector<std::pair<int, std::string>> fields;
+std::array<double, kKeloValueCount> keloFileValues(const KeloCoefficients& coefficients) {
+    std::array<double, kKeloValueCount> values{};
+    for (int k = 0; k < kKeloValueCount; ++k)
+        values[static_cast<std::size_t>(k)] = valueAt(coefficients, k);
+    return values;
+}
+
+KeloTexts keloTexts(const KeloReadResult& result) {
+    KeloTexts texts;
     for (int k = 0; k < result.wholeValues; ++k) {
-        const double value = result.values[static_cast<std::size_t>(k)];
-        if (k < 24) {
-            fields.emplace_back(30 + k, formatExponent(value, 5));
-        } else {
-            const int field = kTailFields[k - 24];
-            // Pressures are shown in MPa.
-            const bool pressure = field == 58 || field == 59;
-            fields.emplace_back(field, pressure ? formatFixed(value * 1e-6, 8, 3) : formatFixed(value, 5, 1));
-        }
+        const double value = valueAt(result.coefficients, k);
+        std::optional<std::string>& text = valueAt(texts, k);
+        if (k < 24)
+            text = formatExponent(value, 5);
+        else if (&text == &texts.pressureMin || &text == &texts.pressureMax)
+            text = formatFixed(value * 1e-6, 8, 3); // pressures are shown in MPa
+        else
+            text = formatFixed(value, 5, 1);
     }
     if (result.hasName)
-        fields.emplace_back(57, result.mixtureName);
-    return fields;
+        texts.name = result.coefficients.name;
+    return texts;
 }
 
 } // namespace zav

@@ -5,18 +5,32 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace zav {
 
-/// The values of a KELO file in file order: 24 coefficients (viscosity, compressibility,
-/// conductivity, heat capacity, a0..a5 each), then tempMin, tempMax (°C), pressureMin,
-/// pressureMax (Pa) and gasConstant (J/(kg·K)).
+/// A KELO file holds 29 values, in this order: 24 coefficients (viscosity, compressibility,
+/// conductivity, heat capacity, a0..a5 each), then tempMin, tempMax, pressureMin, pressureMax and
+/// gasConstant; then the mixture's name.
 constexpr int kKeloValueCount = 29;
 constexpr int kKeloNameBytes = 20;
 constexpr int kKeloFileBytes = kKeloValueCount * 8 + kKeloNameBytes; // 252
+
+/// What a KELO file describes: the property polynomials a0..a5 of a gas mixture, the range in
+/// which they hold, its gas constant and its name.
+struct KeloCoefficients {
+    std::array<double, 6> viscosity{};
+    std::array<double, 6> compressibility{};
+    std::array<double, 6> conductivity{};
+    std::array<double, 6> heatCapacity{};
+    double tempMin = 0;     // °C
+    double tempMax = 0;     // °C
+    double pressureMin = 0; // Pa
+    double pressureMax = 0; // Pa
+    double gasConstant = 0; // J/(kg·K)
+    std::string name;       // UTF-8, the bytes up to the first NUL (all 20 when there is none)
+};
 
 struct KeloReadResult {
     enum class Status {
@@ -26,11 +40,13 @@ struct KeloReadResult {
         CannotOpen  // nothing was read
     };
     Status status = Status::CannotOpen;
-    std::array<double, kKeloValueCount> values{};
-    int wholeValues = 0;
-    bool hasName = false;
-    std::string mixtureName; // UTF-8, the bytes up to the first NUL (all 20 when there is none)
+    KeloCoefficients coefficients; // the values not read are 0, the name empty
+    int wholeValues = 0;           // how many values were read, in file order
+    bool hasName = false;          // whether the name was read
 };
+
+/// The values of `coefficients` in file order.
+std::array<double, kKeloValueCount> keloFileValues(const KeloCoefficients& coefficients);
 
 /// Reads the first 252 bytes of `path` (binary, read only) whatever the host's byte order.
 KeloReadResult readKeloFile(const std::string& path);
@@ -41,9 +57,21 @@ std::string keloNotFiniteMessage(const std::string& path);
 /// Decodes a record from its bytes; `size` may be short of 252.
 KeloReadResult decodeKeloRecord(const unsigned char* bytes, std::size_t size);
 
-/// The KELO tab's field numbers and texts for what was read, in the order the loader writes them:
-/// Edit30..Edit53 (coefficients, 5 significant digits, exponent form), Edit55, Edit56 (°C, 5/1),
-/// Edit58, Edit59 (MPa, 8/3), Edit60 (r, 5/1), Edit57 (the name). Values not read are left out.
-std::vector<std::pair<int, std::string>> keloFieldTexts(const KeloReadResult& result);
+/// The texts shown for what was read: coefficients with 5 significant digits in exponent form,
+/// temperatures (°C) and the gas constant 5/1, pressures in MPa 8/3, the name as it is. A value
+/// that was not read has no text.
+struct KeloTexts {
+    std::array<std::optional<std::string>, 6> viscosity;
+    std::array<std::optional<std::string>, 6> compressibility;
+    std::array<std::optional<std::string>, 6> conductivity;
+    std::array<std::optional<std::string>, 6> heatCapacity;
+    std::optional<std::string> tempMin;
+    std::optional<std::string> tempMax;
+    std::optional<std::string> pressureMin; // MPa
+    std::optional<std::string> pressureMax; // MPa
+    std::optional<std::string> gasConstant;
+    std::optional<std::string> name;
+};
+KeloTexts keloTexts(const KeloReadResult& result);
 
 } // namespace zav

@@ -185,100 +185,127 @@ QObject* ScenarioRunner::control(const QString& name) const {
     return found;
 }
 
+// The commands in the order they are matched: "answer progress" before the other answers.
+const ScenarioRunner::Command ScenarioRunner::kCommands[] = {
+    {"set", nullptr, 2, &ScenarioRunner::setText},
+    {"click", nullptr, 1, &ScenarioRunner::click},
+    {"select", nullptr, 2, &ScenarioRunner::select},
+    {"menu", nullptr, 1, &ScenarioRunner::chooseMenu},
+    {"close", nullptr, 1, &ScenarioRunner::closeWindow},
+    {"answer", "progress", 3, &ScenarioRunner::answerProgress},
+    {"answer", nullptr, 2, &ScenarioRunner::answerDialog},
+    {"print", nullptr, 1, &ScenarioRunner::print},
+    {"look", nullptr, 1, &ScenarioRunner::lookAt},
+    {"dump", nullptr, 1, &ScenarioRunner::dumpWindow},
+    {"echo", nullptr, 1, &ScenarioRunner::echo},
+    {"expect", nullptr, 2, &ScenarioRunner::expect},
+};
+
 void ScenarioRunner::execute(const QList<Word>& words, int lineNumber) {
     const QString command = words[0].text;
-    auto arguments = [&](int count) {
-        if (words.size() != count + 1)
-            throw ScriptError(QStringLiteral("%1 takes %2 argument(s)").arg(command).arg(count).toStdString());
-    };
+    for (const Command& entry : kCommands) {
+        if (command != QLatin1String(entry.word))
+            continue;
+        if (entry.firstArgument != nullptr &&
+            (words.size() < 2 || words[1].text != QLatin1String(entry.firstArgument)))
+            continue;
+        if (words.size() != entry.arity + 1)
+            throw ScriptError(
+                QStringLiteral("%1 takes %2 argument(s)").arg(command).arg(entry.arity).toStdString());
+        (this->*entry.handler)(words, lineNumber);
+        return;
+    }
+    throw ScriptError("unknown command " + command.toStdString());
+}
 
-    if (command == QLatin1String("set")) {
-        arguments(2);
-        QObject* target = control(words[1].text);
-        if (auto* edit = qobject_cast<QLineEdit*>(target))
-            edit->setText(words[2].text);
-        else if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
-            memo->setPlainText(words[2].text);
-        else
-            throw ScriptError(words[1].text.toStdString() + " is not an edit");
-    } else if (command == QLatin1String("click")) {
-        arguments(1);
-        auto* button = qobject_cast<QAbstractButton*>(control(words[1].text));
-        if (button == nullptr)
-            throw ScriptError(words[1].text.toStdString() + " is not a button, check box or radio button");
-        button->click();
-    } else if (command == QLatin1String("select")) {
-        arguments(2);
-        bool ok = false;
-        const int index = words[2].text.toInt(&ok);
-        QObject* target = control(words[1].text);
-        if (auto* combo = qobject_cast<QComboBox*>(target)) {
-            if (!ok || index < -1 || index >= combo->count())
-                throw ScriptError("no item " + words[2].text.toStdString() + " in " + words[1].text.toStdString());
-            combo->setCurrentIndex(index);
-        } else if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
-            if (!ok || index < 0 || index >= tabs->count())
-                throw ScriptError("no tab " + words[2].text.toStdString() + " in " + words[1].text.toStdString());
-            tabs->setCurrentIndex(index);
-        } else {
-            throw ScriptError(words[1].text.toStdString() + " is not a combo box or a tab control");
-        }
-    } else if (command == QLatin1String("menu")) {
-        arguments(1);
-        auto* item = qobject_cast<QAction*>(control(words[1].text));
-        if (item == nullptr)
-            throw ScriptError(words[1].text.toStdString() + " is not a menu item");
-        item->trigger();
-    } else if (command == QLatin1String("close")) {
-        arguments(1);
-        window(words[1].text)->close();
-    } else if (command == QLatin1String("answer") && words.size() > 1 && words[1].text == QLatin1String("progress")) {
-        arguments(3);
-        bool number = false;
-        const long long done = words[3].text.toLongLong(&number);
-        if (words[2].text != QLatin1String("cancel") || !number || done < 0)
-            throw ScriptError("answer progress takes cancel and a number of points");
-        m_dialogs.queueProgressCancel(done);
-    } else if (command == QLatin1String("answer")) {
-        arguments(2);
-        static const QStringList kinds = {QStringLiteral("save"), QStringLiteral("open"), QStringLiteral("input"),
-                                          QStringLiteral("printer")};
-        const int kind = static_cast<int>(kinds.indexOf(words[1].text));
-        if (kind < 0)
-            throw ScriptError("unknown dialog kind " + words[1].text.toStdString());
-        std::optional<QString> answer;
-        if (words[2].quoted || words[2].text != QLatin1String("cancel"))
-            answer = words[2].text;
-        m_dialogs.queueAnswer(static_cast<ScriptedDialogs::Kind>(kind), answer);
-    } else if (command == QLatin1String("print")) {
-        arguments(1);
-        for (const QString& line : printLines(words[1].text))
-            m_transcript(line);
-    } else if (command == QLatin1String("look")) {
-        arguments(1);
-        m_transcript(look(words[1].text));
-    } else if (command == QLatin1String("dump")) {
-        arguments(1);
-        for (const QString& line : dump(words[1].text))
-            m_transcript(line);
-    } else if (command == QLatin1String("echo")) {
-        arguments(1);
-        m_transcript(words[1].text);
-    } else if (command == QLatin1String("expect")) {
-        arguments(2);
-        const QString name = words[1].text;
-        const QString prefix = name + '=';
-        const QString actualLine = printLines(name).value(0);
-        const QString actual = actualLine.startsWith(prefix) ? actualLine.mid(prefix.size()) : actualLine;
-        const QString expected = escapeLineBreaks(words[2].text);
-        if (actual != expected) {
-            m_transcript(QStringLiteral("FAIL %1: %2 is \"%3\", expected \"%4\"")
-                             .arg(lineNumber)
-                             .arg(name, actual, expected));
-            m_failed = true;
-        }
+void ScenarioRunner::setText(const QList<Word>& words, int) {
+    QObject* target = control(words[1].text);
+    if (auto* edit = qobject_cast<QLineEdit*>(target))
+        edit->setText(words[2].text);
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
+        memo->setPlainText(words[2].text);
+    else
+        throw ScriptError(words[1].text.toStdString() + " is not an edit");
+}
+
+void ScenarioRunner::click(const QList<Word>& words, int) {
+    auto* button = qobject_cast<QAbstractButton*>(control(words[1].text));
+    if (button == nullptr)
+        throw ScriptError(words[1].text.toStdString() + " is not a button, check box or radio button");
+    button->click();
+}
+
+void ScenarioRunner::select(const QList<Word>& words, int) {
+    bool ok = false;
+    const int index = words[2].text.toInt(&ok);
+    QObject* target = control(words[1].text);
+    if (auto* combo = qobject_cast<QComboBox*>(target)) {
+        if (!ok || index < -1 || index >= combo->count())
+            throw ScriptError("no item " + words[2].text.toStdString() + " in " + words[1].text.toStdString());
+        combo->setCurrentIndex(index);
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
+        if (!ok || index < 0 || index >= tabs->count())
+            throw ScriptError("no tab " + words[2].text.toStdString() + " in " + words[1].text.toStdString());
+        tabs->setCurrentIndex(index);
     } else {
-        throw ScriptError("unknown command " + command.toStdString());
+        throw ScriptError(words[1].text.toStdString() + " is not a combo box or a tab control");
+    }
+}
+
+void ScenarioRunner::chooseMenu(const QList<Word>& words, int) {
+    auto* item = qobject_cast<QAction*>(control(words[1].text));
+    if (item == nullptr)
+        throw ScriptError(words[1].text.toStdString() + " is not a menu item");
+    item->trigger();
+}
+
+void ScenarioRunner::closeWindow(const QList<Word>& words, int) { window(words[1].text)->close(); }
+
+void ScenarioRunner::answerProgress(const QList<Word>& words, int) {
+    bool number = false;
+    const long long done = words[3].text.toLongLong(&number);
+    if (words[2].text != QLatin1String("cancel") || !number || done < 0)
+        throw ScriptError("answer progress takes cancel and a number of points");
+    m_dialogs.queueProgressCancel(done);
+}
+
+void ScenarioRunner::answerDialog(const QList<Word>& words, int) {
+    static const QStringList kinds = {QStringLiteral("save"), QStringLiteral("open"), QStringLiteral("input"),
+                                      QStringLiteral("printer")};
+    const int kind = static_cast<int>(kinds.indexOf(words[1].text));
+    if (kind < 0)
+        throw ScriptError("unknown dialog kind " + words[1].text.toStdString());
+    std::optional<QString> answer;
+    if (words[2].quoted || words[2].text != QLatin1String("cancel"))
+        answer = words[2].text;
+    m_dialogs.queueAnswer(static_cast<ScriptedDialogs::Kind>(kind), answer);
+}
+
+void ScenarioRunner::print(const QList<Word>& words, int) {
+    for (const QString& line : printLines(words[1].text))
+        m_transcript(line);
+}
+
+void ScenarioRunner::lookAt(const QList<Word>& words, int) { m_transcript(look(words[1].text)); }
+
+void ScenarioRunner::dumpWindow(const QList<Word>& words, int) {
+    for (const QString& line : dump(words[1].text))
+        m_transcript(line);
+}
+
+void ScenarioRunner::echo(const QList<Word>& words, int) { m_transcript(words[1].text); }
+
+void ScenarioRunner::expect(const QList<Word>& words, int lineNumber) {
+    const QString name = words[1].text;
+    const QString prefix = name + '=';
+    const QString actualLine = printLines(name).value(0);
+    const QString actual = actualLine.startsWith(prefix) ? actualLine.mid(prefix.size()) : actualLine;
+    const QString expected = escapeLineBreaks(words[2].text);
+    if (actual != expected) {
+        m_transcript(QStringLiteral("FAIL %1: %2 is \"%3\", expected \"%4\"")
+                         .arg(lineNumber)
+                         .arg(name, actual, expected));
+        m_failed = true;
     }
 }
 

@@ -40,8 +40,31 @@ private:
         using std::runtime_error::runtime_error;
     };
 
+    // A command's handler: the line's words (the command word first) and the line's number.
+    using Handler = void (ScenarioRunner::*)(const QList<Word>& words, int lineNumber);
+    struct Command {
+        const char* word;
+        const char* firstArgument; // the entry holds only when the first argument is this (nullptr: any)
+        int arity;
+        Handler handler;
+    };
+    static const Command kCommands[];
+
     static QList<Word> split(const QString& line);
     void execute(const QList<Word>& words, int lineNumber);
+
+    void setText(const QList<Word>& words, int lineNumber);
+    void click(const QList<Word>& words, int lineNumber);
+    void select(const QList<Word>& words, int lineNumber);
+    void chooseMenu(const QList<Word>& words, int lineNumber);
+    void closeWindow(const QList<Word>& words, int lineNumber);
+    void answerProgress(const QList<Word>& words, int lineNumber);
+    void answerDialog(const QList<Word>& words, int lineNumber);
+    void print(const QList<Word>& words, int lineNumber);
+    void lookAt(const QList<Word>& words, int lineNumber);
+    void dumpWindow(const QList<Word>& words, int lineNumber);
+    void echo(const QList<Word>& words, int lineNumber);
+    void expect(const QList<Word>& words, int lineNumber);
 
     QWidget* window(const QString& name) const;
     QObject* control(const QString& name) const;

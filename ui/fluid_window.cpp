@@ -49,7 +49,7 @@ constexpr FluidWindow::PolynomialFields kLinearFields{{6, 8, 10, 12}, {7, 9, 11,
 constexpr FluidWindow::PolynomialFields kQuadraticFields{
     {16, 17, 18, 19}, {20, 21, 22, 23}, {26, 27, 28, 29}, 24, 25};
 
-// Field numbers of the KELO tab (those a KELO file fills, keloFieldTexts).
+// Field numbers of the KELO tab (all but the gas pressure are filled from a KELO file).
 struct KeloFields {
     // The first of four rows of six: viscosity, compressibility, conductivity, heat capacity.
     int coefficients;
@@ -312,10 +312,26 @@ void FluidWindow::loadKeloFile() {
         m_dialogs.showMessage(QString::fromStdString(keloNotFiniteMessage(m_keloFileName.toStdString())));
         return;
     }
-    for (const auto& [number, text] : keloFieldTexts(result)) {
-        m_fields[number]->setText(QString::fromStdString(text));
+    // In the order the loader has always filled them: the coefficients, the bounds and r, the name.
+    const KeloTexts texts = keloTexts(result);
+    const auto show = [this](int number, const std::optional<std::string>& text) {
+        if (!text)
+            return;
+        m_fields[number]->setText(QString::fromStdString(*text));
         m_fields[number]->setCursorPosition(0);
+    };
+    const std::array<std::optional<std::string>, 6>* rows[4] = {&texts.viscosity, &texts.compressibility,
+                                                                &texts.conductivity, &texts.heatCapacity};
+    for (int row = 0; row < 4; ++row) {
+        for (int k = 0; k < 6; ++k)
+            show(kKeloFields.coefficients + row * 6 + k, (*rows[row])[static_cast<std::size_t>(k)]);
     }
+    show(kKeloFields.tempMin, texts.tempMin);
+    show(kKeloFields.tempMax, texts.tempMax);
+    show(kKeloFields.pressureMin, texts.pressureMin);
+    show(kKeloFields.pressureMax, texts.pressureMax);
+    show(kKeloFields.gasConstant, texts.gasConstant);
+    show(kKeloFields.mixtureName, texts.name);
     if (result.status == KeloReadResult::Status::Short)
         m_dialogs.showMessage(QStringLiteral("Súbor „%1“ je kratší ako 252 bajtov, načítaný bol iba čiastočne.")
                                   .arg(m_keloFileName));

@@ -386,13 +386,19 @@ private:
     std::optional<UserFluidModel>& m_fluid;
 };
 
+// What a sweep says when its file was never chosen: where this window chooses it.
+const std::string kNoTableFileMessage =
+    "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.";
+const std::string kNoCelFileMessage = "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.";
+
 } // namespace
 
 bool MainWindow::runTableSweep() {
     const SweepRange range = m_links.rangeWindow->readRange();
     const std::unique_ptr<Progress> progress = m_dialogs.startProgress(QStringLiteral("Počíta sa tabuľka…"));
     const Sweeping sweeping(m_sweeping, m_sweepFluid);
-    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName), *m_links.chartWindow, *progress);
+    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName), kNoTableFileMessage,
+                       *m_links.chartWindow, *progress);
     return !progress->cancelled();
 }
 
@@ -410,8 +416,8 @@ bool MainWindow::runCelSweep() {
     const std::unique_ptr<Progress> progress =
         m_dialogs.startProgress(QStringLiteral("Počíta sa súbor pre Ansys…"));
     const Sweeping sweeping(m_sweeping, m_sweepFluid);
-    zav::runCelSweep(m_state, range, *this, *this, fileNameBytes(m_celFileName), m_celFunctionName.toStdString(),
-                     currentAsctime(), *progress);
+    zav::runCelSweep(m_state, range, *this, *this, fileNameBytes(m_celFileName), kNoCelFileMessage,
+                     m_celFunctionName.toStdString(), currentAsctime(), *progress);
     return !progress->cancelled();
 }
 

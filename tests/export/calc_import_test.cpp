@@ -19,6 +19,8 @@
 namespace zav {
 namespace {
 
+const std::string kNoTableFile = "Nie je zvolený súbor pre tabuľku; tabuľka sa nezapíše.";
+
 struct Cell {
     std::string type;
     std::string value;
@@ -81,7 +83,7 @@ TEST(CalcImportTest, TableOpensAsFourteenNumericColumns) {
     test::RecordingReporter reporter;
     RecordingChart chart;
     const std::filesystem::path table = dir / "tabulka.txt";
-    ASSERT_TRUE(runTableSweep(s, {0, 100, 5}, in, reporter, table.string(), chart));
+    ASSERT_TRUE(runTableSweep(s, {0, 100, 5}, in, reporter, table.string(), kNoTableFile, chart));
 
     // Separator ";", quote '"', Windows-1250 (33), from line 1, standard columns, Slovak (1051).
     const std::string command = "cd '" + dir.string() + "' && soffice --headless -env:UserInstallation=file://" +

@@ -26,6 +26,10 @@ namespace {
 using test::FakeInputs;
 using test::RecordingReporter;
 
+// The messages the caller gives for a sweep whose file was never chosen.
+const std::string kNoTableFile = "Nie je zvolený súbor pre tabuľku; tabuľka sa nezapíše.";
+const std::string kNoCelFile = "Nie je zvolený súbor pre Ansys; súbor sa nezapíše.";
+
 std::string readAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -80,7 +84,7 @@ TEST_F(FileTest, TableOfAShortSweepWithRadiationMatchesItsGoldenFile) {
     in.shape = SurfaceGeometry::Sphere;
     RecordingReporter reporter;
     RecordingChart chart;
-    ASSERT_TRUE(runTableSweep(s, {-10, 30, 10}, in, reporter, path("table.txt"), chart));
+    ASSERT_TRUE(runTableSweep(s, {-10, 30, 10}, in, reporter, path("table.txt"), kNoTableFile, chart));
     EXPECT_EQ(readAll(path("table.txt")), golden("table_sphere_radiation.txt"));
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(chart.prepared, 5);
@@ -93,7 +97,8 @@ TEST_F(FileTest, CelLibraryMatchesItsGoldenFile) {
     ConvectionState s = defaultInputs();
     FakeInputs in;
     RecordingReporter reporter;
-    ASSERT_TRUE(runCelSweep(s, {-5, 5, 5}, in, reporter, path("q1.ccl"), "Q1", "Sun Dec  6 07:47:35 2026\n"));
+    ASSERT_TRUE(
+        runCelSweep(s, {-5, 5, 5}, in, reporter, path("q1.ccl"), kNoCelFile, "Q1", "Sun Dec  6 07:47:35 2026\n"));
     EXPECT_EQ(readAll(path("q1.ccl")), golden("q1.ccl"));
 }
 
@@ -179,7 +184,7 @@ TEST_F(FileTest, OneSweepPointWritesOnePairAndNoComma) {
     ConvectionState s = defaultInputs();
     FakeInputs in;
     RecordingReporter reporter;
-    ASSERT_TRUE(runCelSweep(s, {50, 50, 1}, in, reporter, path("one.ccl"), "Q", "T\n"));
+    ASSERT_TRUE(runCelSweep(s, {50, 50, 1}, in, reporter, path("one.ccl"), kNoCelFile, "Q", "T\n"));
     const std::string text = readAll(path("one.ccl"));
     const std::size_t start = text.find("Data Pairs = ") + 13;
     const std::string pairs = text.substr(start, text.find('\r', start) - start);
@@ -192,7 +197,7 @@ TEST_F(FileTest, RadiationOffGivesZeroRadiativeColumn) {
     FakeInputs in;
     RecordingReporter reporter;
     RecordingChart chart;
-    ASSERT_TRUE(runTableSweep(s, {0, 100, 50}, in, reporter, path("t.txt"), chart));
+    ASSERT_TRUE(runTableSweep(s, {0, 100, 50}, in, reporter, path("t.txt"), kNoTableFile, chart));
     std::istringstream lines(readAll(path("t.txt")));
     std::string line;
     std::getline(lines, line); // header
@@ -215,7 +220,7 @@ TEST_F(FileTest, MaximumBelowMinimumWritesTheHeaderAlone) {
     FakeInputs in;
     RecordingReporter reporter;
     RecordingChart chart;
-    ASSERT_TRUE(runTableSweep(s, {100, 0, 5}, in, reporter, path("t.txt"), chart));
+    ASSERT_TRUE(runTableSweep(s, {100, 0, 5}, in, reporter, path("t.txt"), kNoTableFile, chart));
     EXPECT_EQ(readAll(path("t.txt")).find("\r\n"), readAll(path("t.txt")).size() - 2);
     EXPECT_EQ(chart.prepared, 0);
 }
@@ -225,16 +230,16 @@ TEST_F(FileTest, UnsweepableRangeOrMissingFileOpensNothing) {
     FakeInputs in;
     RecordingReporter reporter;
     RecordingChart chart;
-    EXPECT_FALSE(runTableSweep(s, {0, 100, 0}, in, reporter, path("t.txt"), chart));
-    EXPECT_FALSE(runTableSweep(s, {0, 100, 5}, in, reporter, "", chart));
-    EXPECT_FALSE(runCelSweep(s, {0, 100, 5}, in, reporter, "", "Q", "T\n"));
+    EXPECT_FALSE(runTableSweep(s, {0, 100, 0}, in, reporter, path("t.txt"), kNoTableFile, chart));
+    EXPECT_FALSE(runTableSweep(s, {0, 100, 5}, in, reporter, "", kNoTableFile, chart));
+    EXPECT_FALSE(runCelSweep(s, {0, 100, 5}, in, reporter, "", kNoCelFile, "Q", "T\n"));
     const std::string unwritable = path("no/such/folder/t.txt");
-    EXPECT_FALSE(runTableSweep(s, {0, 100, 5}, in, reporter, unwritable, chart));
+    EXPECT_FALSE(runTableSweep(s, {0, 100, 5}, in, reporter, unwritable, kNoTableFile, chart));
     EXPECT_EQ(reporter.messages,
               (std::vector<std::string>{
                   "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta.",
-                  "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.",
-                  "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.",
+                  kNoTableFile,
+                  kNoCelFile,
                   "Súbor „" + unwritable + "“ sa nepodarilo otvoriť na zápis."}));
     EXPECT_EQ(chart.prepared, -1);
     EXPECT_EQ(filesInDir(), 0u);
@@ -254,7 +259,8 @@ TEST_F(FileTest, ErrorMidSweepLeavesTheOldFileAsItWas) {
     ConvectionState s = defaultInputs();
     RecordingReporter reporter;
     RecordingChart chart;
-    EXPECT_THROW(runTableSweep(s, {0, 100, 5}, in, reporter, path("t.txt"), chart), std::runtime_error);
+    EXPECT_THROW(runTableSweep(s, {0, 100, 5}, in, reporter, path("t.txt"), kNoTableFile, chart),
+                 std::runtime_error);
     EXPECT_EQ(readAll(path("t.txt")), "the previous table\r\n");
     EXPECT_EQ(chart.points.size(), 2u);
     EXPECT_EQ(chart.finished, 1);
@@ -269,7 +275,7 @@ TEST_F(FileTest, LongSweepWritesEveryLineInItsOrder) {
     RecordingReporter reporter;
     RecordingChart chart;
     ConvectionState s = defaultInputs();
-    ASSERT_TRUE(runTableSweep(s, range, in, reporter, path("long.txt"), chart));
+    ASSERT_TRUE(runTableSweep(s, range, in, reporter, path("long.txt"), kNoTableFile, chart));
     std::string expected = toWindows1250(tableHeader()) + "\r\n";
     ConvectionState one = defaultInputs();
     for (long long i = 0; i < sweepPointCount(range); ++i) {
@@ -303,8 +309,9 @@ TEST_F(FileTest, CancelledSweepLeavesTheOldFileAndTheChart) {
         RecordingReporter reporter;
         RecordingChart chart;
         CancelAt progress(c.at);
-        const bool written = c.table ? runTableSweep(s, {0, 100, 5}, in, reporter, path("old"), chart, progress)
-                                     : runCelSweep(s, {0, 100, 5}, in, reporter, path("old"), "Q", "\n", progress);
+        const bool written =
+            c.table ? runTableSweep(s, {0, 100, 5}, in, reporter, path("old"), kNoTableFile, chart, progress)
+                    : runCelSweep(s, {0, 100, 5}, in, reporter, path("old"), kNoCelFile, "Q", "\n", progress);
         EXPECT_FALSE(written);
         EXPECT_EQ(readAll(path("old")), "the previous file\r\n");
         EXPECT_EQ(filesInDir(), 1u);
@@ -332,7 +339,7 @@ TEST_F(FileTest, UserFluidWarningsOncePerPoint) {
     s.tFluid = -5;
     RecordingReporter reporter;
     RecordingChart chart;
-    ASSERT_TRUE(runTableSweep(s, {20, 40, 10}, in, reporter, path("t.txt"), chart));
+    ASSERT_TRUE(runTableSweep(s, {20, 40, 10}, in, reporter, path("t.txt"), kNoTableFile, chart));
     EXPECT_EQ(reporter.messages.size(), 3u);
 }
 

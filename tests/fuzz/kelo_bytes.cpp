@@ -3,8 +3,8 @@
 //
 // decodeKeloRecord must read only the bytes it is given, give Complete for 252 bytes or more
 // (reading the first 252) and Short below, the values bit for bit as little-endian doubles, the
-// name as valid UTF-8 decoded from Windows-1250 up to its first NUL; keloFieldTexts must give the
-// fields in the loader's order in their formats, texts the next calculation reads back.
+// name as valid UTF-8 decoded from Windows-1250 up to its first NUL; keloTexts must give a text
+// for each value read, in its format, that the next calculation reads back.
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const KeloReadResult result = decodeKeloRecord(bytes.get(), size);
     checkKeloRecord(data, size, result);
-    checkKeloFieldTexts(result);
+    checkKeloTexts(result);
 
     if (size > static_cast<std::size_t>(kKeloFileBytes)) {
         // A longer record reads like its first 252 bytes.

@@ -66,10 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkKeloRecord(data, size, result);
     ZAV_FUZZ_CHECK(sameResult(result, decodeKeloRecord(data, read)),
                    "readKeloFile differs from decodeKeloRecord of the file's first bytes");
-    // The field texts are those of that decoded record, which kelo_bytes checks.
+    // The texts are those of that decoded record, which kelo_bytes checks.
     for (const KeloReadResult* none : {&ofFolder, &ofMissing}) {
         ZAV_FUZZ_CHECK(none->status == KeloReadResult::Status::CannotOpen && none->wholeValues == 0 &&
-                           !none->hasName && keloFieldTexts(*none).empty(),
+                           !none->hasName && noTexts(keloTexts(*none)),
                        std::string("a folder or missing file gives ") + statusName(none->status));
     }
 

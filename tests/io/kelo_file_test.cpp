@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <limits>
 #include <map>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +26,31 @@ protected:
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
 
 
-    static std::map<int, std::string> texts(const KeloReadResult& result) {
-        std::map<int, std::string> byField;
-        for (const auto& [field, text] : keloFieldTexts(result))
-            byField[field] = text;
-        return byField;
+    // The texts by their values' names: "viscosity0" … "heatCapacity5", "tempMin", "tempMax",
+    // "pressureMin", "pressureMax", "gasConstant", "name"; a value not read has none.
+    static std::map<std::string, std::string> texts(const KeloReadResult& result) {
+        const KeloTexts t = keloTexts(result);
+        std::map<std::string, std::string> byName;
+        const auto add = [&byName](const std::string& name, const std::optional<std::string>& text) {
+            if (text)
+                byName[name] = *text;
+        };
+        const std::pair<const char*, const std::array<std::optional<std::string>, 6>*> rows[] = {
+            {"viscosity", &t.viscosity},
+            {"compressibility", &t.compressibility},
+            {"conductivity", &t.conductivity},
+            {"heatCapacity", &t.heatCapacity}};
+        for (const auto& [name, row] : rows) {
+            for (std::size_t k = 0; k < 6; ++k)
+                add(name + std::to_string(k), (*row)[k]);
+        }
+        add("tempMin", t.tempMin);
+        add("tempMax", t.tempMax);
+        add("pressureMin", t.pressureMin);
+        add("pressureMax", t.pressureMax);
+        add("gasConstant", t.gasConstant);
+        add("name", t.name);
+        return byName;
     }
 
     test::TempFolder m_folder;
@@ -41,29 +64,35 @@ TEST_F(KeloFileTest, FullFileGivesEveryFieldItsTextForm) {
     EXPECT_EQ(result.wholeValues, 29);
     const auto fields = texts(result);
     EXPECT_EQ(fields.size(), 30u);
-    EXPECT_EQ(fields.at(30), "1,7000E-0005");
-    EXPECT_EQ(fields.at(31), "-3,2000E-0003");
-    EXPECT_EQ(fields.at(32), "1,0036E+0003");
-    EXPECT_EQ(fields.at(33), "0,0000E+0000");
-    EXPECT_EQ(fields.at(34), "1,2346E+0000");
-    EXPECT_EQ(fields.at(53), "3,6000E-0002");
-    EXPECT_EQ(fields.at(55), "-50,0");
-    EXPECT_EQ(fields.at(56), "1000,0");
-    EXPECT_EQ(fields.at(58), "0,100");
-    EXPECT_EQ(fields.at(59), "5,000");
-    EXPECT_EQ(fields.at(60), "296,8");
-    EXPECT_EQ(fields.at(57), "Air");
-    EXPECT_EQ(fields.count(54), 0u); // the gas pressure is never loaded
+    EXPECT_EQ(fields.at("viscosity0"), "1,7000E-0005");
+    EXPECT_EQ(fields.at("viscosity1"), "-3,2000E-0003");
+    EXPECT_EQ(fields.at("viscosity2"), "1,0036E+0003");
+    EXPECT_EQ(fields.at("viscosity3"), "0,0000E+0000");
+    EXPECT_EQ(fields.at("viscosity4"), "1,2346E+0000");
+    EXPECT_EQ(fields.at("heatCapacity5"), "3,6000E-0002");
+    EXPECT_EQ(fields.at("tempMin"), "-50,0");
+    EXPECT_EQ(fields.at("tempMax"), "1000,0");
+    EXPECT_EQ(fields.at("pressureMin"), "0,100");
+    EXPECT_EQ(fields.at("pressureMax"), "5,000");
+    EXPECT_EQ(fields.at("gasConstant"), "296,8");
+    EXPECT_EQ(fields.at("name"), "Air");
 }
 
-TEST_F(KeloFileTest, TheLoaderWritesTheNameLast) {
-    writeFile(path("order.kelo"), keloBytes(sampleRecord()));
-    const auto fields = keloFieldTexts(readKeloFile(path("order.kelo")));
-    ASSERT_EQ(fields.size(), 30u);
-    EXPECT_EQ(fields.front().first, 30);
-    EXPECT_EQ(fields[24].first, 55);
-    EXPECT_EQ(fields[28].first, 60);
-    EXPECT_EQ(fields.back().first, 57);
+TEST_F(KeloFileTest, ValuesAreNamedInFileOrder) {
+    const test::KeloRecord record = sampleRecord();
+    writeFile(path("order.kelo"), keloBytes(record));
+    const KeloCoefficients c = readKeloFile(path("order.kelo")).coefficients;
+    EXPECT_EQ(c.viscosity[0], record.values[0]);
+    EXPECT_EQ(c.compressibility[0], record.values[6]);
+    EXPECT_EQ(c.conductivity[0], record.values[12]);
+    EXPECT_EQ(c.heatCapacity[5], record.values[23]);
+    EXPECT_EQ(c.tempMin, -50);
+    EXPECT_EQ(c.tempMax, 1000);
+    EXPECT_EQ(c.pressureMin, 100000);
+    EXPECT_EQ(c.pressureMax, 5000000);
+    EXPECT_EQ(c.gasConstant, 296.8);
+    EXPECT_EQ(c.name, "Air");
+    EXPECT_EQ(keloFileValues(c), record.values);
 }
 
 TEST_F(KeloFileTest, LongerFileReadsLikeItsFirst252Bytes) {
@@ -82,8 +111,9 @@ TEST_F(KeloFileTest, ShortFileGivesOnlyTheWholeValues) {
     EXPECT_FALSE(result.hasName);
     const auto fields = texts(result);
     EXPECT_EQ(fields.size(), 12u);
-    EXPECT_EQ(fields.begin()->first, 30);
-    EXPECT_EQ(fields.rbegin()->first, 41);
+    EXPECT_EQ(fields.count("viscosity0"), 1u);
+    EXPECT_EQ(fields.count("compressibility5"), 1u);
+    EXPECT_EQ(fields.count("conductivity0"), 0u);
 }
 
 TEST_F(KeloFileTest, FileCutInsideTheNameKeepsTheName) {
@@ -91,7 +121,8 @@ TEST_F(KeloFileTest, FileCutInsideTheNameKeepsTheName) {
     const KeloReadResult result = readKeloFile(path("cut.kelo"));
     EXPECT_EQ(result.status, KeloReadResult::Status::Short);
     EXPECT_EQ(result.wholeValues, 29);
-    EXPECT_EQ(texts(result).count(57), 0u);
+    EXPECT_EQ(texts(result).count("gasConstant"), 1u);
+    EXPECT_EQ(texts(result).count("name"), 0u);
 }
 
 // A value that is not a finite number, anywhere in the record (also in a file cut short), refuses it.
@@ -119,20 +150,20 @@ TEST_F(KeloFileTest, EmptyFileIsShortWithNothing) {
     writeFile(path("empty.kelo"), "");
     const KeloReadResult result = readKeloFile(path("empty.kelo"));
     EXPECT_EQ(result.status, KeloReadResult::Status::Short);
-    EXPECT_TRUE(keloFieldTexts(result).empty());
+    EXPECT_TRUE(texts(result).empty());
 }
 
 TEST_F(KeloFileTest, MissingFileOrDirectoryCannotBeOpened) {
     EXPECT_EQ(readKeloFile(path("missing.kelo")).status, KeloReadResult::Status::CannotOpen);
     EXPECT_EQ(readKeloFile(m_dir.string()).status, KeloReadResult::Status::CannotOpen);
-    EXPECT_TRUE(keloFieldTexts(readKeloFile(path("missing.kelo"))).empty());
+    EXPECT_TRUE(texts(readKeloFile(path("missing.kelo"))).empty());
 }
 
 TEST_F(KeloFileTest, NameWithoutNulIsAllTwentyBytes) {
     test::KeloRecord record = sampleRecord();
     record.nameBytes = "ABCDEFGHIJKLMNOPQRST";
     writeFile(path("noname.kelo"), keloBytes(record) + "UVW");
-    EXPECT_EQ(readKeloFile(path("noname.kelo")).mixtureName, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(readKeloFile(path("noname.kelo")).coefficients.name, "ABCDEFGHIJKLMNOPQRST");
 }
 
 TEST_F(KeloFileTest, NameIsDecodedFromWindows1250) {
@@ -140,7 +171,7 @@ TEST_F(KeloFileTest, NameIsDecodedFromWindows1250) {
     // "Zmes čžšťľ Ú" in Windows-1250, then bytes after the NUL that must not show.
     record.nameBytes = std::string("Zmes \xE8\x9E\x9A\x9D\xBE \xDA") + '\0' + "xyz";
     writeFile(path("slovak.kelo"), keloBytes(record));
-    EXPECT_EQ(readKeloFile(path("slovak.kelo")).mixtureName, "Zmes čžšťľ Ú");
+    EXPECT_EQ(readKeloFile(path("slovak.kelo")).coefficients.name, "Zmes čžšťľ Ú");
 }
 
 TEST_F(KeloFileTest, ValuesThatAreNotFiniteAreShownAsSuch) {
@@ -151,10 +182,10 @@ TEST_F(KeloFileTest, ValuesThatAreNotFiniteAreShownAsSuch) {
     record.values[28] = std::numeric_limits<double>::quiet_NaN();
     writeFile(path("nan.kelo"), keloBytes(record));
     const auto fields = texts(readKeloFile(path("nan.kelo")));
-    EXPECT_EQ(fields.at(35), "NAN");
-    EXPECT_EQ(fields.at(36), "INF");
-    EXPECT_EQ(fields.at(58), "-INF");
-    EXPECT_EQ(fields.at(60), "NAN");
+    EXPECT_EQ(fields.at("viscosity5"), "NAN");
+    EXPECT_EQ(fields.at("compressibility0"), "INF");
+    EXPECT_EQ(fields.at("pressureMin"), "-INF");
+    EXPECT_EQ(fields.at("gasConstant"), "NAN");
 }
 
 TEST(KeloRecordTest, DoublesAreLittleEndianWhateverTheHost) {
@@ -162,7 +193,7 @@ TEST(KeloRecordTest, DoublesAreLittleEndianWhateverTheHost) {
     unsigned char bytes[8] = {0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
     const KeloReadResult result = decodeKeloRecord(bytes, sizeof bytes);
     EXPECT_EQ(result.wholeValues, 1);
-    EXPECT_EQ(result.values[0], 1.0);
+    EXPECT_EQ(result.coefficients.viscosity[0], 1.0);
 }
 
 } // namespace

@@ -118,6 +118,16 @@ TEST_F(FluidWindowTest, FileThatCannotBeOpenedLeavesTheFields) {
     EXPECT_EQ(text("Edit30"), QStringLiteral("xxx"));
 }
 
+TEST_F(FluidWindowTest, FileCutInsideTheNameShowsEveryValueButTheName) {
+    load(write("cut.kelo", test::keloBytes(test::sampleRecord()).substr(0, 240)));
+    EXPECT_EQ(text("Edit53"), QStringLiteral("3,6000E-0002"));
+    EXPECT_EQ(text("Edit55"), QStringLiteral("-50,0"));
+    EXPECT_EQ(text("Edit58"), QStringLiteral("0,100"));
+    EXPECT_EQ(text("Edit60"), QStringLiteral("296,8"));
+    EXPECT_EQ(text("Edit54"), QStringLiteral("5"));
+    EXPECT_EQ(text("Edit57"), QStringLiteral("Názov zmesi plynov"));
+}
+
 TEST_F(FluidWindowTest, ShortFileShowsItsWholeValuesAndSaysSo) {
     const QString file = write("short.kelo", test::keloBytes(test::sampleRecord()).substr(0, 100));
     load(file);

@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cmath>
 #include <filesystem>
-#include <map>
 #include <system_error>
 
 namespace zav::calc {
@@ -292,29 +291,30 @@ UserFluidModel readKeloModel(const std::string& path, double pressureMpa) {
         throw InputError("Súbor " + inQuotes(path) + " je kratší ako 252 bajtov, načítaný bol iba čiastočne.");
     // The loader's texts (five significant digits of the coefficients), read back as the window
     // reads its fields.
-    std::map<int, double> fields;
-    for (const auto& [number, text] : keloFieldTexts(result)) {
+    const KeloTexts texts = keloTexts(result);
+    const auto number = [&path](const std::optional<std::string>& text) {
         try {
-            if (number != 57)
-                fields[number] = parseNumber(text);
+            return parseNumber(text.value());
         } catch (const ConversionError& e) {
             throw InputError("Súbor " + inQuotes(path) + ": " + e.what());
         }
-    }
+    };
     UserFluidModel m;
     m.kind = ApproximationKind::KELO;
+    const std::array<std::optional<std::string>, 6>* textRows[4] = {&texts.viscosity, &texts.compressibility,
+                                                                    &texts.conductivity, &texts.heatCapacity};
     std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.compressibilityCoeffs, &m.conductivityCoeffs,
                                       &m.heatCapacityCoeffs};
     for (int row = 0; row < 4; ++row) {
-        for (int k = 0; k < 6; ++k)
-            (*rows[row])[static_cast<std::size_t>(k)] = fields.at(30 + row * 6 + k);
+        for (std::size_t k = 0; k < 6; ++k)
+            (*rows[row])[k] = number((*textRows[row])[k]);
     }
     m.gasPressure = pressureMpa;
-    m.validTempMin = fields.at(55);
-    m.validTempMax = fields.at(56);
-    m.validPressureMin = fields.at(58);
-    m.validPressureMax = fields.at(59);
-    m.gasConstant = fields.at(60);
+    m.validTempMin = number(texts.tempMin);
+    m.validTempMax = number(texts.tempMax);
+    m.validPressureMin = number(texts.pressureMin);
+    m.validPressureMax = number(texts.pressureMax);
+    m.gasConstant = number(texts.gasConstant);
     return m;
 }
 

@@ -36,6 +36,12 @@ const std::array<Quantity, 17> kQuantities = {{
 
 namespace {
 
+// What a sweep says when its file was never given: the main window's words, which name the menu
+// item that chooses it there.
+const std::string kNoTableFileMessage =
+    "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.";
+const std::string kNoCelFileMessage = "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.";
+
 // The main window's inputs as its calculation reads them into its state.
 ConvectionState startState(const SteadyCase& steady) {
     ConvectionState state;
@@ -219,7 +225,8 @@ std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const Sweep
     if (!files.table.empty()) {
         ConvectionState state = startState(steady);
         NoChart chart;
-        if (!runTableSweep(state, range, inputs, log, files.table, chart, watch, &errorNumber)) {
+        if (!runTableSweep(state, range, inputs, log, files.table, kNoTableFileMessage, chart, watch,
+                           &errorNumber)) {
             if (watch.cancelled())
                 return std::nullopt;
             return fileProblem(lastMessage(log, files.table), errorNumber, files.table);
@@ -228,7 +235,8 @@ std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const Sweep
     if (!files.ccl.empty()) {
         ConvectionState state = startState(steady);
         log.clear();
-        if (!runCelSweep(state, range, inputs, log, files.ccl, files.cclName, files.asctime, watch, &errorNumber)) {
+        if (!runCelSweep(state, range, inputs, log, files.ccl, kNoCelFileMessage, files.cclName, files.asctime,
+                         watch, &errorNumber)) {
             if (watch.cancelled())
                 return std::nullopt;
             return fileProblem(lastMessage(log, files.ccl), errorNumber, files.ccl);
