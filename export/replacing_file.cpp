@@ -16,6 +16,13 @@ namespace zav {
 
 namespace {
 
+std::atomic<FileSync> g_fileSync{nullptr};
+
+int syncFile(int fd) {
+    const FileSync sync = g_fileSync.load();
+    return sync != nullptr ? sync(fd) : ::fsync(fd);
+}
+
 // The hidden names of the temporary files that have a name at this moment, for
 // removeTemporaryFilesNow(). Each entry is a sequence lock: the sequence is odd while the entry
 // changes, so that a signal handler that interrupts a change skips it instead of reading half a
@@ -326,7 +333,7 @@ bool ReplacingFile::close() {
             (void)::fchown(fd, static_cast<uid_t>(-1), m_group);
         ::fchmod(fd, m_mode); // a file system without permissions keeps its own
     }
-    if (!m_failed && ::fsync(fd) != 0)
+    if (!m_failed && syncFile(fd) != 0)
         fail(errno);
     if (!m_failed && m_temporaryName.empty())
         giveName(fd);
@@ -348,6 +355,8 @@ bool ReplacingFile::close() {
     release();
     return true;
 }
+
+void setFileSync(FileSync sync) { g_fileSync.store(sync); }
 
 void ReplacingFile::discard() {
     if (m_file != nullptr) {

@@ -73,6 +73,12 @@ private:
     Failure m_failure = Failure::None;
 };
 
+/// How a finished file reaches the disk before it gets its name: fsync(2), with its return value
+/// and errno. Tests put their own in its place (to see that it is called, and what its failure
+/// does); null puts fsync back.
+using FileSync = int (*)(int fd);
+void setFileSync(FileSync sync);
+
 /// Removes every named temporary file of an open ReplacingFile of this process at this moment
 /// (the files of a file system without O_TMPFILE, and a finished file between its naming and its
 /// rename): for a handler of SIGINT, SIGTERM or SIGHUP to call before _exit(). It is

@@ -225,6 +225,46 @@ INSTANTIATE_TEST_SUITE_P(Failures, ErrorNumberTest,
                                            ErrorCase{"a device", "/dev/null", EINVAL, false},
                                            ErrorCase{"a write beyond the size limit", "f.txt", EFBIG, true}));
 
+// The finished file reaches the disk before it takes the target's place, and a failed sync
+// keeps the old file.
+struct SyncRecord {
+    int calls = 0;
+    std::string targetWhenSynced;
+    int error = 0; // what the sync fails with; 0: it succeeds
+};
+SyncRecord g_sync;
+std::string g_syncTarget;
+
+int recordingSync(int) {
+    ++g_sync.calls;
+    g_sync.targetWhenSynced = readAll(g_syncTarget);
+    if (g_sync.error == 0)
+        return 0;
+    errno = g_sync.error;
+    return -1;
+}
+
+TEST_F(ReplacingFileTest, SyncsBeforeTheRenameAndAFailedSyncKeepsTheOldFile) {
+    for (const int error : {0, EIO}) {
+        SCOPED_TRACE(error);
+        writeFile(path("f.txt"), "old");
+        g_sync = SyncRecord{0, "", error};
+        g_syncTarget = path("f.txt");
+        setFileSync(&recordingSync);
+        ReplacingFile file;
+        ASSERT_TRUE(file.open(path("f.txt")));
+        file.write("new");
+        const bool closed = file.close();
+        setFileSync(nullptr);
+        EXPECT_EQ(g_sync.calls, 1);
+        EXPECT_EQ(g_sync.targetWhenSynced, "old");
+        EXPECT_EQ(closed, error == 0);
+        EXPECT_EQ(file.errorNumber(), error);
+        EXPECT_EQ(readAll(path("f.txt")), error == 0 ? "new" : "old");
+        EXPECT_EQ(names(), std::vector<std::string>{"f.txt"});
+    }
+}
+
 // Where the file system offers no O_TMPFILE (here: without /proc, so that an unnamed file could
 // not be named), the file has a hidden name while written; removeTemporaryFilesNow(), which a
 // signal handler calls, removes it, and closing still replaces the target.
