@@ -14,12 +14,12 @@ namespace {
 
 // The properties in the order of the main window's result fields.
 constexpr FluidPropertyInfo kProperties[] = {
-    {"density", "hustota", &ConvectionState::density},
-    {"conductivity", "tepelná vodivosť", &ConvectionState::conductivity},
-    {"dyn_viscosity", "dynamická viskozita", &ConvectionState::dynViscosity},
-    {"kin_viscosity", "kinematická viskozita", &ConvectionState::kinViscosity},
-    {"heat_capacity", "merná tepelná kapacita", &ConvectionState::heatCapacity},
-    {"expansion_coeff", "súčiniteľ objemovej rozťažnosti", &ConvectionState::expansionCoeff},
+    {Quantity::Density, "hustota"},
+    {Quantity::Conductivity, "tepelná vodivosť"},
+    {Quantity::DynViscosity, "dynamická viskozita"},
+    {Quantity::KinViscosity, "kinematická viskozita"},
+    {Quantity::HeatCapacity, "merná tepelná kapacita"},
+    {Quantity::ExpansionCoeff, "súčiniteľ objemovej rozťažnosti"},
 };
 
 // The same inputs with the reference properties.
@@ -84,7 +84,7 @@ ReferenceDeviation referenceDeviation(const ConvectionState& builtin, const Eval
     result.deviation = relativeDeviation(builtin.alphaTotal, reference.alphaTotal);
     double largest = -1;
     for (const FluidPropertyInfo& property : kProperties) {
-        const double d = relativeDeviation(builtin.*property.value, reference.*property.value);
+        const double d = relativeDeviation(quantityValue(builtin, property.quantity), quantityValue(reference, property.quantity));
         // A property whose reference value is 0 (water's β at its density maximum) has no relative
         // deviation; the coefficient's own deviation still shows what it does.
         if (std::isfinite(d) && std::fabs(d) > largest) {

@@ -9,15 +9,14 @@
 
 #include "core/convection_state.h"
 #include "core/evaluation_inputs.h"
+#include "core/quantities.h"
 
 namespace zav {
 
-/// A property of the fluid as the indicator names it: its key (as the front ends' records name
-/// it), its Slovak name and its field of the state.
+/// A property of the fluid as the indicator names it: the quantity and its Slovak name.
 struct FluidPropertyInfo {
-    const char* key;
+    Quantity quantity;
     const char* name;
-    double ConvectionState::*value;
 };
 
 struct ReferenceDeviation {

@@ -101,10 +101,10 @@ void addMainOptions(CLI::App* command, MainOptions& o, const char* emissivityHel
     command->add_option("--area", o.area, "plocha povrchu (m²)")->type_name("HODNOTA")->capture_default_str();
     command->add_option("--fluid", o.fluid, "tekutina: air (vzduch), water (voda), user (iná: --fluid-file alebo --kelo)")->type_name("MENO")
         ->capture_default_str();
-    command->add_option("--shape", o.shape,
-                        "tvar povrchu: vertical-plate, inclined-plate, horizontal-plate, cube, vertical-cylinder, "
-                        "horizontal-cylinder, sphere, finned-tube")->type_name("MENO")
-        ->capture_default_str();
+    std::string shapeHelp = "tvar povrchu: ";
+    for (const std::string& name : kShapeNames)
+        shapeHelp += (&name == &kShapeNames.front() ? "" : ", ") + name;
+    command->add_option("--shape", o.shape, shapeHelp)->type_name("MENO")->capture_default_str();
     command->add_option("--angle", o.angle, "uhol naklonenej plochy od zvislice (°)")->type_name("HODNOTA")->capture_default_str();
     command->add_option("--face", o.face, "plocha vodorovnej dosky: upper (horná), lower (spodná)")->type_name("MENO")
         ->capture_default_str();

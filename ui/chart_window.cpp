@@ -13,6 +13,7 @@
 #include <QLineSeries>
 
 #include "core/number_format.h"
+#include "core/quantities.h"
 #include "ui/window_util.h"
 
 namespace zav {
@@ -33,26 +34,26 @@ struct SeriesRow {
     QColor colour;
     const char* checkBoxCaption;
     bool checkedAtStart;
-    double ConvectionState::*value;
+    Quantity quantity;
     const char* axisTitle;
 };
 
 const SeriesRow kSeries[8] = {
     {"Series1", "CheckBox1", "Alfa - celková", QColor(255, 0, 0), "Alfa - celková (W.m-2.K-1)", true,
-     &ConvectionState::alphaTotal, "Alfa (W.m-2.K-1)"},
+     Quantity::AlphaTotal, "Alfa (W.m-2.K-1)"},
     {"Series2", "CheckBox2", "Alfa - Sálania", QColor(0, 128, 0), "Alfa - sálania (W.m-2.K-1)", true,
-     &ConvectionState::alphaRad, "Alfa (W.m-2.K-1)"},
+     Quantity::AlphaRad, "Alfa (W.m-2.K-1)"},
     {"Series3", "CheckBox3", "Alfa - konv.", QColor(0, 0, 255), "Alfa - konv. (W.m-2.K-1)", true,
-     &ConvectionState::alphaConv, "Alfa (W.m-2.K-1)"},
+     Quantity::AlphaConv, "Alfa (W.m-2.K-1)"},
     {"Series4", "CheckBox4", "c_p", QColor(255, 128, 0), "Tepelná kapacita (J.kg-1.K-1)", false,
-     &ConvectionState::heatCapacity, "c_p (J.kg-1.K-1)"},
+     Quantity::HeatCapacity, "c_p (J.kg-1.K-1)"},
     {"Series5", "CheckBox5", "Lambda", QColor(128, 128, 128), "Tepelná vodivosť (W.m-1.K-1)", false,
-     &ConvectionState::conductivity, "lambda (W.m-1.K-1)"},
+     Quantity::Conductivity, "lambda (W.m-1.K-1)"},
     {"Series6", "CheckBox6", "Dyn. viskozita", QColor(255, 128, 255), "Dyn. viskozita (Pa.s)", false,
-     &ConvectionState::dynViscosity, "Dyn. vi. (Pa.s)"},
-    {"Series7", "CheckBox7", "Hustota", QColor(128, 0, 255), "Hustota (kg.m-3)", false, &ConvectionState::density,
+     Quantity::DynViscosity, "Dyn. vi. (Pa.s)"},
+    {"Series7", "CheckBox7", "Hustota", QColor(128, 0, 255), "Hustota (kg.m-3)", false, Quantity::Density,
      "Hustota (kg.m-3)"},
-    {"Series8", "CheckBox8", "Pr", QColor(0, 0, 0), "Prandtlovo kr.", false, &ConvectionState::prandtl, "Pr (1)"},
+    {"Series8", "CheckBox8", "Pr", QColor(0, 0, 0), "Prandtlovo kr.", false, Quantity::Prandtl, "Pr (1)"},
 };
 
 // Slovak thousands separator: a no-break space.
@@ -196,7 +197,7 @@ void ChartWindow::prepareChart(long long count) {
 void ChartWindow::setChartPoint(long long, const ConvectionState& state) {
     for (int k = 0; k < 8; ++k) {
         if (m_filling[k])
-            m_pending[k].append(QPointF(state.tBody, state.*kSeries[k].value));
+            m_pending[k].append(QPointF(state.tBody, quantityValue(state, kSeries[k].quantity)));
     }
 }
 

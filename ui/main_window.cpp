@@ -81,12 +81,8 @@ constexpr char kNusselt[] = "Edit12";
 constexpr char kTotalCoefficient[] = "Edit13";
 constexpr char kHeatFlow[] = "Edit18";
 constexpr char kDeviation[] = "Presnost1";
-// The surface shapes, in SurfaceGeometry order, with their pictures and own inputs.
+// The surface shapes' frame and own inputs; each shape's button and picture stand in kShapeCells.
 constexpr char kShapeFrame[] = "GroupBox1";
-constexpr const char* kShapes[8] = {"RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5",
-                                    "RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9"};
-constexpr const char* kShapePictures[8] = {"Image1", "Image2", "Image3", "Image4",
-                                           "Image5", "Image6", "Image7", "Image8"};
 constexpr char kInclination[] = "Edit16";
 constexpr char kFaceFrame[] = "GroupBox2";
 constexpr char kUpperFace[] = "RadioButton11";
@@ -94,6 +90,37 @@ constexpr char kLowerFace[] = "RadioButton12";
 constexpr char kFinGap[] = "Edit11";
 constexpr char kTubeDiameter[] = "Edit19";
 } // namespace names
+
+// Each surface shape's radio button and picture (object names) and caption, in SurfaceGeometry
+// order: the window shows them in this order, four to a row.
+struct ShapeCell {
+    SurfaceGeometry shape;
+    const char* buttonName;
+    const char* pictureName;
+    const char* caption;
+};
+constexpr ShapeCell kShapeCells[] = {
+    {SurfaceGeometry::VerticalPlate, "RadioButton2", "Image1", "Vertikálna plocha"},
+    {SurfaceGeometry::InclinedPlate, "RadioButton3", "Image2", "Vert. naklonená plocha"},
+    {SurfaceGeometry::HorizontalPlate, "RadioButton4", "Image3", "Horizontálna plocha"},
+    {SurfaceGeometry::Cube, "RadioButton5", "Image4", "Kocka"},
+    {SurfaceGeometry::VerticalCylinder, "RadioButton6", "Image5", "Vertikálny valec"},
+    {SurfaceGeometry::HorizontalCylinder, "RadioButton7", "Image6", "Horizontálny valec"},
+    {SurfaceGeometry::Sphere, "RadioButton8", "Image7", "Guľa"},
+    {SurfaceGeometry::FinnedTube, "RadioButton9", "Image8", "Rebrovaná rúrka"},
+};
+constexpr int kShapeCount = static_cast<int>(kSurfaceShapes.size());
+
+constexpr bool shapeCellsInOrder() {
+    if (sizeof kShapeCells / sizeof kShapeCells[0] != kSurfaceShapes.size())
+        return false;
+    for (std::size_t i = 0; i < kSurfaceShapes.size(); ++i) {
+        if (kShapeCells[i].shape != kSurfaceShapes[i].id)
+            return false;
+    }
+    return true;
+}
+static_assert(shapeCellsInOrder(), "kShapeCells has one cell per surface shape, in SurfaceGeometry order");
 
 const QString kNoResult = QStringLiteral("------------");
 const QSize kPictureSize(170, 140);
@@ -222,29 +249,28 @@ void MainWindow::buildInputs(QWidget* central) {
 
 void MainWindow::buildResults(QWidget* central) {
     struct Row {
+        Quantity quantity;
         const char* name;
         const char* label;
-        double ConvectionState::*value;
         int precision;
         int decimals;
         double scale;
         const char* suffix;
     };
     static const Row rows[] = {
-        {names::kMeanTemperature, "Stredná teplota (°C) :", &ConvectionState::tMean, 10, 2, 1, ""},
-        {names::kDensity, "Hustota (kg.m-3) :", &ConvectionState::density, 10, 3, 1, ""},
-        {names::kConductivity, "Súč. tep. vod. (W.m-1.K-1) :", &ConvectionState::conductivity, 10, 4, 1, ""},
-        {names::kDynViscosity, "Dyn. viskozita (Pa.s) :", &ConvectionState::dynViscosity, 10, 2, 1e6, " e-6"},
-        {names::kKinViscosity, "Kin. viskozita (m2.s-1) :", &ConvectionState::kinViscosity, 10, 2, 1e6, " e-6"},
-        {names::kHeatCapacity, "Šp.tep. kap. (Jkg-1.K-1):", &ConvectionState::heatCapacity, 10, 1, 1, ""},
-        {names::kExpansionCoeff, "Súč. obj. rozťažnosti (K-1) :", &ConvectionState::expansionCoeff, 5, 3, 1000,
-         " e-3"},
-        {names::kPrandtl, "Prandtlovo č. (1) :", &ConvectionState::prandtl, 10, 3, 1, ""},
-        {names::kGrashof, "Grashofovo č. (1) :", &ConvectionState::grashof, 6, 2, 1, ""},
-        {names::kRayleigh, "Rayleighovo č. (1) :", &ConvectionState::rayleigh, 6, 2, 1, ""},
-        {names::kNusselt, "Nuseltovo č. (1) :", &ConvectionState::nusselt, 10, 4, 1, ""},
-        {names::kTotalCoefficient, "Súč. pres. tep. (W.m-2.K-1) : ", &ConvectionState::alphaTotal, 6, 3, 1, ""},
-        {names::kHeatFlow, "Tepelný tok (W) :", &ConvectionState::heatFlow, 6, 2, 1, ""},
+        {Quantity::TMean, names::kMeanTemperature, "Stredná teplota (°C) :", 10, 2, 1, ""},
+        {Quantity::Density, names::kDensity, "Hustota (kg.m-3) :", 10, 3, 1, ""},
+        {Quantity::Conductivity, names::kConductivity, "Súč. tep. vod. (W.m-1.K-1) :", 10, 4, 1, ""},
+        {Quantity::DynViscosity, names::kDynViscosity, "Dyn. viskozita (Pa.s) :", 10, 2, 1e6, " e-6"},
+        {Quantity::KinViscosity, names::kKinViscosity, "Kin. viskozita (m2.s-1) :", 10, 2, 1e6, " e-6"},
+        {Quantity::HeatCapacity, names::kHeatCapacity, "Šp.tep. kap. (Jkg-1.K-1):", 10, 1, 1, ""},
+        {Quantity::ExpansionCoeff, names::kExpansionCoeff, "Súč. obj. rozťažnosti (K-1) :", 5, 3, 1000, " e-3"},
+        {Quantity::Prandtl, names::kPrandtl, "Prandtlovo č. (1) :", 10, 3, 1, ""},
+        {Quantity::Grashof, names::kGrashof, "Grashofovo č. (1) :", 6, 2, 1, ""},
+        {Quantity::Rayleigh, names::kRayleigh, "Rayleighovo č. (1) :", 6, 2, 1, ""},
+        {Quantity::Nusselt, names::kNusselt, "Nuseltovo č. (1) :", 10, 4, 1, ""},
+        {Quantity::AlphaTotal, names::kTotalCoefficient, "Súč. pres. tep. (W.m-2.K-1) : ", 6, 3, 1, ""},
+        {Quantity::HeatFlow, names::kHeatFlow, "Tepelný tok (W) :", 6, 2, 1, ""},
     };
     int y = 330;
     for (const Row& row : rows) {
@@ -252,8 +278,8 @@ void MainWindow::buildResults(QWidget* central) {
         QLineEdit* edit = addEdit(central, row.name, kNoResult, editRect(y));
         edit->setReadOnly(true);
         setBackground(edit, kInfoBackground);
-        m_results.append({edit, row.value, row.precision, row.decimals, row.scale, row.suffix});
-        if (row.value == &ConvectionState::alphaTotal)
+        m_results.append({edit, row.quantity, row.precision, row.decimals, row.scale, row.suffix});
+        if (row.quantity == Quantity::AlphaTotal)
             m_totalCoefficient = edit;
         y += 23;
     }
@@ -269,24 +295,21 @@ void MainWindow::buildGeometry(QWidget* central) {
     frame->setObjectName(QLatin1String(names::kShapeFrame));
     frame->setGeometry(264, 4, 740, 596);
     auto* shapes = new QButtonGroup(this);
-    static const char* const captions[8] = {
-        "Vertikálna plocha", "Vert. naklonená plocha", "Horizontálna plocha", "Kocka",
-        "Vertikálny valec",  "Horizontálny valec",     "Guľa",                "Rebrovaná rúrka",
-    };
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kShapeCount; ++i) {
+        const ShapeCell& cell = kShapeCells[i];
         const int x = 10 + (i % 4) * 182;
         const int y = i < 4 ? 22 : 312;
         QRadioButton* button =
-            addRadioButton(frame, names::kShapes[i], QString::fromUtf8(captions[i]), QRect(x, y, 176, 20));
+            addRadioButton(frame, cell.buttonName, QString::fromUtf8(cell.caption), QRect(x, y, 176, 20));
         shapes->addButton(button);
         m_shapes[i] = button;
         auto* picture = new QLabel(frame);
-        picture->setObjectName(QLatin1String(names::kShapePictures[i]));
+        picture->setObjectName(QLatin1String(cell.pictureName));
         picture->setGeometry(QRect(QPoint(x, y + 24), kPictureSize));
-        picture->setPixmap(drawGeometryPicture(static_cast<SurfaceGeometry>(i), kPictureSize));
+        picture->setPixmap(drawGeometryPicture(cell.shape, kPictureSize));
 
         const int below = y + 24 + kPictureSize.height() + 8;
-        switch (static_cast<SurfaceGeometry>(i)) {
+        switch (cell.shape) {
         case SurfaceGeometry::InclinedPlate:
             addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, below + 2, 60, 19));
             m_inclination =
@@ -423,7 +446,7 @@ bool MainWindow::runCelSweep() {
 
 void MainWindow::showResults() {
     for (const ResultField& field : m_results) {
-        const double value = m_state.*field.value * field.scale;
+        const double value = quantityValue(m_state, field.quantity) * field.scale;
         field.edit->setText(QString::fromStdString(formatFixed(value, field.precision, field.decimals)) +
                             QLatin1String(field.suffix));
         field.edit->setCursorPosition(0);
@@ -490,7 +513,7 @@ PropertyModel MainWindow::propertyModel() const {
 }
 
 SurfaceGeometry MainWindow::geometry() const {
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kShapeCount; ++i) {
         if (m_shapes[i]->isChecked())
             return static_cast<SurfaceGeometry>(i);
     }

@@ -18,6 +18,8 @@
 #include "core/convection_state.h"
 #include "core/cooling.h"
 #include "core/evaluation_inputs.h"
+#include "core/quantities.h"
+#include "core/surface_shapes.h"
 
 class QAction;
 class QCheckBox;
@@ -147,7 +149,7 @@ private:
     QRadioButton* m_water = nullptr;
     QRadioButton* m_userFluid = nullptr;
     QCheckBox* m_referenceProperties = nullptr; // of air and water
-    QRadioButton* m_shapes[8] = {};             // in SurfaceGeometry order
+    QRadioButton* m_shapes[kSurfaceShapes.size()] = {}; // in SurfaceGeometry order
     QRadioButton* m_lowerFace = nullptr;        // of the horizontal plate
     QLineEdit* m_inclination = nullptr;         // inclinationDeg
     QLineEdit* m_finGap = nullptr;              // (m)
@@ -158,7 +160,7 @@ private:
 
     struct ResultField {
         QLineEdit* edit;
-        double ConvectionState::*value;
+        Quantity quantity;
         int precision;
         int decimals;
         double scale;

@@ -2,6 +2,7 @@
 #include "tools/calc/calc_options.h"
 
 #include "core/number_format.h"
+#include "core/surface_shapes.h"
 #include "export/replacing_file.h"
 #include "io/kelo_file.h"
 
@@ -154,9 +155,12 @@ double parseInputNumber(const std::string& text) {
 }
 
 const std::vector<std::string> kFluidNames = {"air", "water", "user"};
-const std::vector<std::string> kShapeNames = {"vertical-plate",    "inclined-plate",      "horizontal-plate",
-                                              "cube",              "vertical-cylinder",   "horizontal-cylinder",
-                                              "sphere",            "finned-tube"};
+const std::vector<std::string> kShapeNames = [] {
+    std::vector<std::string> names;
+    for (const SurfaceShapeInfo& shape : kSurfaceShapes)
+        names.emplace_back(shape.commandName);
+    return names;
+}();
 const std::vector<std::string> kFaceNames = {"upper", "lower"};
 const std::vector<std::string> kPropertyModelNames = {"builtin", "reference"};
 

@@ -45,7 +45,7 @@ double parseInputNumber(const std::string& text);
 
 /// A choice's names in the order of its enumeration.
 extern const std::vector<std::string> kFluidNames; // air, water, user
-extern const std::vector<std::string> kShapeNames; // vertical-plate … finned-tube
+extern const std::vector<std::string> kShapeNames; // the command names of kSurfaceShapes
 extern const std::vector<std::string> kFaceNames;  // upper, lower
 extern const std::vector<std::string> kPropertyModelNames; // builtin, reference
 

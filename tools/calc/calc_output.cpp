@@ -84,14 +84,14 @@ void appendJson(std::string& text, const Json& value) {
 const Json& pointRecord(const ConvectionState& state, const std::vector<std::string>& warnings) {
     thread_local Json record = [] {
         Json r = Json::object();
-        for (const Quantity& q : kQuantities)
+        for (const QuantityInfo& q : kQuantities)
             r[q.key] = 0.0;
         r["warnings"] = Json::array();
         return r;
     }();
     auto field = record.get_ref<Json::object_t&>().begin();
-    for (const Quantity& q : kQuantities)
-        (field++)->second = state.*q.value;
+    for (const QuantityInfo& q : kQuantities)
+        (field++)->second = state.*q.field;
     Json::array_t& list = field->second.get_ref<Json::array_t&>();
     list.assign(warnings.begin(), warnings.end());
     return record;
@@ -101,18 +101,18 @@ const Json& pointRecord(const ConvectionState& state, const std::vector<std::str
 
 std::string csvHeader() {
     std::string header;
-    for (const Quantity& q : kQuantities)
+    for (const QuantityInfo& q : kQuantities)
         header += (header.empty() ? "" : ",") + std::string(q.key);
     return header;
 }
 
 void appendCsvRow(std::string& text, const ConvectionState& state) {
     bool first = true;
-    for (const Quantity& q : kQuantities) {
+    for (const QuantityInfo& q : kQuantities) {
         if (!first)
             text += ',';
         first = false;
-        appendNumber(text, state.*q.value, OutputFormat::Csv);
+        appendNumber(text, state.*q.field, OutputFormat::Csv);
     }
 }
 
@@ -123,9 +123,9 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
         return;
     }
     Json record = Json::object();
-    for (const Quantity& q : kQuantities) {
-        if (error.empty() || q.value == &ConvectionState::tBody || q.value == &ConvectionState::tFluid)
-            record[q.key] = state.*q.value;
+    for (const QuantityInfo& q : kQuantities) {
+        if (error.empty() || q.id == Quantity::TBody || q.id == Quantity::TFluid)
+            record[q.key] = state.*q.field;
     }
     if (deviation != nullptr && error.empty()) {
         const ReferenceDeviation* known =
@@ -134,7 +134,7 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
                 ? &**deviation
                 : nullptr;
         record["reference_deviation"] = known ? Json(known->deviation) : Json(nullptr);
-        record["reference_deviation_property"] = known ? Json(known->property->key) : Json(nullptr);
+        record["reference_deviation_property"] = known ? Json(quantityInfo(known->property->quantity).key) : Json(nullptr);
         record["reference_deviation_of_property"] = known ? Json(known->propertyDeviation) : Json(nullptr);
     }
     record["warnings"] = warnings;

@@ -14,26 +14,6 @@
 
 namespace zav::calc {
 
-const std::array<Quantity, 17> kQuantities = {{
-    {"t_body", &ConvectionState::tBody, "surface temperature of the body, °C"},
-    {"t_fluid", &ConvectionState::tFluid, "temperature of the fluid, °C"},
-    {"t_mean", &ConvectionState::tMean, "mean (film) temperature, °C"},
-    {"density", &ConvectionState::density, "density of the fluid, kg/m³"},
-    {"conductivity", &ConvectionState::conductivity, "thermal conductivity of the fluid, W/(m·K)"},
-    {"dyn_viscosity", &ConvectionState::dynViscosity, "dynamic viscosity of the fluid, Pa·s"},
-    {"kin_viscosity", &ConvectionState::kinViscosity, "kinematic viscosity of the fluid, m²/s"},
-    {"heat_capacity", &ConvectionState::heatCapacity, "specific heat capacity of the fluid, J/(kg·K)"},
-    {"expansion_coeff", &ConvectionState::expansionCoeff, "volumetric expansion coefficient of the fluid, 1/K"},
-    {"prandtl", &ConvectionState::prandtl, "Prandtl number"},
-    {"grashof", &ConvectionState::grashof, "Grashof number"},
-    {"rayleigh", &ConvectionState::rayleigh, "Rayleigh number (of the inclined plate below its critical value: times the cosine of its angle)"},
-    {"nusselt", &ConvectionState::nusselt, "Nusselt number"},
-    {"alpha_conv", &ConvectionState::alphaConv, "convective heat transfer coefficient, W/(m²·K)"},
-    {"alpha_rad", &ConvectionState::alphaRad, "radiative heat transfer coefficient, W/(m²·K) (0 without radiation)"},
-    {"alpha_total", &ConvectionState::alphaTotal, "total heat transfer coefficient, W/(m²·K)"},
-    {"heat_flow", &ConvectionState::heatFlow, "heat flow from the surface, W"},
-}};
-
 namespace {
 
 // What a sweep says when its file was never given: the main window's words, which name the menu

@@ -5,7 +5,6 @@
 // (with its data file and picture). Results are records of doubles with the messages as texts.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,23 +12,13 @@
 
 #include "core/convection_state.h"
 #include "core/cooling.h"
+#include "core/quantities.h"
 #include "core/reference_deviation.h"
 #include "export/sweep_range.h"
 #include "export/sweeps.h"
 #include "tools/calc/calc_case.h"
 
 namespace zav::calc {
-
-/// A quantity of an evaluation's record: its key (snake case) and its field of the state.
-struct Quantity {
-    const char* key;
-    double ConvectionState::*value;
-    const char* meaning; // what it is, with its unit
-};
-
-/// The record's quantities in the order of their columns: the two temperatures of the case, then
-/// the results from the mean temperature to the heat flow.
-extern const std::array<Quantity, 17> kQuantities;
 
 /// The main window's calculation ("Vypočítaj") of one case.
 struct SteadyResult {

@@ -141,7 +141,7 @@ struct Result {
         return knownDeviation() ? py::object(py::float_(knownDeviation()->deviation)) : py::none();
     }
     py::object referenceDeviationProperty() const {
-        return knownDeviation() ? py::object(py::str(knownDeviation()->property->key)) : py::none();
+        return knownDeviation() ? py::object(py::str(quantityInfo(knownDeviation()->property->quantity).key)) : py::none();
     }
     py::object referenceDeviationOfProperty() const {
         return knownDeviation() ? py::object(py::float_(knownDeviation()->propertyDeviation)) : py::none();
@@ -171,7 +171,7 @@ public:
     }
     void point(long long, const ConvectionState& state, const std::vector<std::string>& warnings) override {
         for (std::size_t i = 0; i < kQuantities.size(); ++i)
-            m_columns[i].push_back(state.*kQuantities[i].value);
+            m_columns[i].push_back(state.*kQuantities[i].field);
         appendUnique(m_warnings, warnings);
     }
     SweepResult result() {
@@ -247,7 +247,7 @@ std::string resultRepr(const Result& r) {
     std::string text = "zav.Result(";
     for (std::size_t i = 0; i < kQuantities.size(); ++i) {
         text += (i > 0 ? ", " : "") + std::string(kQuantities[i].key) + "=" +
-                py::repr(py::float_(r.state.*kQuantities[i].value)).cast<std::string>();
+                py::repr(py::float_(r.state.*kQuantities[i].field)).cast<std::string>();
     }
     return text + ")";
 }
@@ -567,8 +567,8 @@ PYBIND11_MODULE(zav, m) {
 
     auto result = py::class_<Result>(m, "Result", "The main window's results of one case: the quantities "
                                                   "in SI units, temperatures in °C, and the warnings' texts.");
-    for (const Quantity& q : kQuantities) {
-        const auto member = q.value;
+    for (const QuantityInfo& q : kQuantities) {
+        const auto member = q.field;
         result.def_property_readonly(q.key, [member](const Result& r) { return r.state.*member; }, q.meaning);
     }
     result.def_readonly("warnings", &Result::warnings, "the range warnings' texts")
@@ -583,8 +583,8 @@ PYBIND11_MODULE(zav, m) {
         .def("__repr__", &resultRepr)
         .def("as_dict", [](const Result& r) {
             py::dict d;
-            for (const Quantity& q : kQuantities)
-                d[q.key] = r.state.*q.value;
+            for (const QuantityInfo& q : kQuantities)
+                d[q.key] = r.state.*q.field;
             d["reference_deviation"] = r.referenceDeviation();
             d["reference_deviation_property"] = r.referenceDeviationProperty();
             d["reference_deviation_of_property"] = r.referenceDeviationOfProperty();
