@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <clocale>
+#include <csignal>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,8 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -243,6 +246,34 @@ TEST_F(FileTest, UnsweepableRangeOrMissingFileOpensNothing) {
                   "Súbor „" + unwritable + "“ sa nepodarilo otvoriť na zápis."}));
     EXPECT_EQ(chart.prepared, -1);
     EXPECT_EQ(filesInDir(), 0u);
+}
+
+// A disk that will not take the whole file (here a file-size limit of 2000 bytes): the sweep says
+// the file was not written, and the old one stays.
+TEST_F(FileTest, FileTheDiskWillNotTakeIsReportedAndTheOldOneStays) {
+    for (const bool table : {true, false}) {
+        SCOPED_TRACE(table ? "table" : "CEL library");
+        const std::string name = path(table ? "t.txt" : "t.ccl");
+        writeFileForTest(name, "old");
+        ConvectionState s = defaultInputs();
+        FakeInputs in;
+        RecordingReporter reporter;
+        RecordingChart chart;
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        const rlimit limited{2000, RLIM_INFINITY};
+        const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+        int errorNumber = 0;
+        const bool written =
+            table ? runTableSweep(s, {0, 100, 0.25}, in, reporter, name, kNoTableFile, chart, noProgress(), &errorNumber)
+                  : runCelSweep(s, {0, 100, 0.25}, in, reporter, name, kNoCelFile, "Q", "T\n", noProgress(), &errorNumber);
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, sigxfsz);
+        EXPECT_FALSE(written);
+        EXPECT_EQ(errorNumber, EFBIG);
+        EXPECT_EQ(reporter.messages, std::vector<std::string>{"Súbor „" + name + "“ sa nepodarilo zapísať."});
+        EXPECT_EQ(readAll(name), "old");
+    }
 }
 
 TEST_F(FileTest, ErrorMidSweepLeavesTheOldFileAsItWas) {

@@ -3,7 +3,10 @@
 // printing both windows to one PDF page each, and the chart's legend as it is drawn after sweeps.
 #include <filesystem>
 #include <fstream>
+#include <chrono>
+#include <memory>
 #include <sstream>
+#include <thread>
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QXYSeries>
@@ -99,6 +103,28 @@ TEST(StartUpTest, OtherWindowsFollowTheMainWindowsFirstPaintOrItsFirstHandler) {
     EXPECT_TRUE(early->chartWindow->isVisible());
     QCoreApplication::processEvents(); // the paint after that makes nothing twice
     EXPECT_EQ(early->all().size(), 9);
+}
+
+// The program's own progress dialog: it appears after half a second, and its Cancel ends the
+// computation at the next question.
+TEST(ProgressDialogTest, AppearsAfterItsDelayAndItsCancelStopsTheComputation) {
+    QWidget window;
+    QtDialogs dialogs(&window);
+    const std::unique_ptr<Progress> progress = dialogs.startProgress(QStringLiteral("Počíta sa tabuľka…"));
+    const long long count = 1 << 20;
+    EXPECT_TRUE(progress->keepGoing(1024, count));
+    EXPECT_EQ(window.findChild<QProgressDialog*>(), nullptr); // not before its delay
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    EXPECT_TRUE(progress->keepGoing(2048, count));
+    auto* dialog = window.findChild<QProgressDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->labelText(), QStringLiteral("Počíta sa tabuľka…"));
+    EXPECT_TRUE(progress->keepGoing(2049, count)); // asked between two looks at the clock
+    dialog->cancel();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50)); // past the dialog's refresh interval
+    EXPECT_FALSE(progress->keepGoing(3072, count));
+    EXPECT_TRUE(progress->cancelled());
+    EXPECT_FALSE(progress->keepGoing(3073, count));
 }
 
 TEST(OpenDialogTest, NameTypedWithoutExtensionMeansTheKeloFile) {
