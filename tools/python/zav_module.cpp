@@ -7,6 +7,7 @@
 // read or write OSError with its errno and name; Ctrl-C stops a long run with KeyboardInterrupt.
 // Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
 #include "core/number_format.h"
+#include "core/surface_shapes.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_request.h"
 #include "tools/calc/calc_runs.h"
@@ -252,7 +253,32 @@ std::string resultRepr(const Result& r) {
     return text + ")";
 }
 
-const char* const kMainArguments = R"(
+// The shapes' names from their table, wrapped as the other lines of the help.
+std::string shapeHelp() {
+    constexpr std::size_t kIndent = 24;
+    constexpr std::size_t kWidth = 80;
+    std::string text = "    shape" + std::string(kIndent - 9, ' ');
+    std::size_t column = kIndent;
+    for (std::size_t i = 0; i < kSurfaceShapes.size(); ++i) {
+        std::string word = std::string("\"") + kSurfaceShapes[i].commandName + "\"";
+        if (i == 0)
+            word += " (default)";
+        if (i + 1 < kSurfaceShapes.size())
+            word += ',';
+        if (column > kIndent && column + 1 + word.size() > kWidth) {
+            text += '\n' + std::string(kIndent, ' ');
+            column = kIndent;
+        } else if (column > kIndent) {
+            text += ' ';
+            ++column;
+        }
+        text += word;
+        column += word.size();
+    }
+    return text + '\n';
+}
+
+const char* const kArgumentsBeforeShape = R"(
 The main window's arguments (keywords only; the defaults are the window's):
     t_body=100          surface temperature of the body, °C
     t_fluid=20          temperature of the fluid, °C
@@ -260,10 +286,9 @@ The main window's arguments (keywords only; the defaults are the window's):
     area=1              surface area, m²
     fluid               "air", "water" or "user" (default "air", or "user" with
                         fluid_file or kelo)
-    shape               "vertical-plate" (default), "inclined-plate",
-                        "horizontal-plate", "cube", "vertical-cylinder",
-                        "horizontal-cylinder", "sphere", "finned-tube"
-    angle=0             the inclined plate's angle from the vertical, degrees
+)";
+
+const char* const kArgumentsAfterShape = R"(    angle=0             the inclined plate's angle from the vertical, degrees
     face="upper"        the horizontal plate's face: "upper" or "lower"
     fin_gap=0.005       clear gap between the fins of the finned tube, m
     tube_diameter=0.1   the finned tube's diameter d, m
@@ -276,6 +301,8 @@ The main window's arguments (keywords only; the defaults are the window's):
                         correlations) or "reference" (IAPWS-IF97 and IAPWS for
                         water, Lemmon et al. for air)
 )";
+
+std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
 
 // The keyword parameters of a function in their order, with their defaults as Python would write
 // them (for the signature that help() shows).
@@ -492,7 +519,7 @@ std::string steadyDoc() {
            "reference_deviation_property (the key of the property that deviates most) and "
            "reference_deviation_of_property (its relative deviation), else None. Raises CheckError when a check "
            "refuses the case.\n" +
-           kMainArguments;
+           mainArgumentsHelp();
 }
 
 std::string sweepDoc() {
@@ -508,7 +535,7 @@ std::string sweepDoc() {
            "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
            "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
            "    name=None           ... with this boundary condition's name\n" +
-           kMainArguments;
+           mainArgumentsHelp();
 }
 
 std::string coolDoc() {
@@ -527,7 +554,7 @@ std::string coolDoc() {
            "    data=None           writes the window's data file\n"
            "    picture=None        saves the window's picture of the curve as BMP\n"
            "    picture_background  \"black\" (default) or \"white\"\n" +
-           kMainArguments;
+           mainArgumentsHelp();
 }
 
 } // namespace
