@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zav: the natural-convection calculator.
+// zav: the natural-convection calculator. `zav --help` and `zav --version` answer on standard
+// output without opening a window (and without a display).
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStyleFactory>
+#include <QTextStream>
 
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -11,7 +16,45 @@
 #include "ui/translation.h"
 #include "ui/windows.h"
 
+namespace {
+
+// The command line: --help and --version, answered before any window exists. Every other
+// argument is left to Qt (-platform, -style …), as it always was.
+void readCommandLine(int argc, char* argv[]) {
+    QCoreApplication parsing(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("vypíše túto pomoc a skončí"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("vypíše verziu programu a skončí"));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.parse(QCoreApplication::arguments());
+    QTextStream out(stdout);
+    if (parser.isSet(help)) {
+        out << QStringLiteral(
+                   "Použitie: zav [VOĽBY]\n\n"
+                   "ZAV - voľná konvekcia: súčiniteľ prestupu tepla voľnou konvekciou medzi povrchom telesa a "
+                   "vzduchom, vodou alebo vlastnou tekutinou, rozsah teplôt povrchu a ochladzovanie telesa. Bez "
+                   "volieb otvorí hlavné okno; výpočty bez okien robí zav-calc.\n\n"
+                   "Voľby:\n"
+                   "  -h, --help     vypíše túto pomoc a skončí\n"
+                   "  -v, --version  vypíše verziu programu a skončí\n\n"
+                   "Ostatné voľby patria knižnici Qt (napríklad -platform offscreen).\n");
+        out.flush();
+        std::exit(out.status() == QTextStream::Ok ? 0 : 1);
+    }
+    if (parser.isSet(version)) {
+        out << QStringLiteral("zav " ZAV_VERSION "\n");
+        out.flush();
+        std::exit(out.status() == QTextStream::Ok ? 0 : 1);
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    readCommandLine(argc, argv);
     zav::Application app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setQuitOnLastWindowClosed(false);
