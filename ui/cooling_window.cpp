@@ -92,7 +92,7 @@ CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(pa
 }
 
 void CoolingWindow::handle(void (CoolingWindow::*handler)()) {
-    runHandler(m_dialogs, [this, handler] { (this->*handler)(); });
+    runHandler(m_dialogs, this, [this, handler] { (this->*handler)(); });
 }
 
 void CoolingWindow::buildMenu() {

@@ -82,22 +82,41 @@ private:
     bool m_cancelled = false;
 };
 
+QWidget* currentOwner = nullptr;
+
 } // namespace
 
+DialogOwner::DialogOwner(QWidget* owner) : m_previous(currentOwner) {
+    currentOwner = owner;
+}
+
+DialogOwner::~DialogOwner() {
+    currentOwner = m_previous;
+}
+
+QWidget* DialogOwner::current() {
+    return currentOwner;
+}
+
+QWidget* QtDialogs::owner() const {
+    QWidget* window = DialogOwner::current();
+    return window != nullptr ? window : m_parent;
+}
+
 std::unique_ptr<Progress> QtDialogs::startProgress(const QString& text) {
-    return std::make_unique<DialogProgress>(m_parent, text);
+    return std::make_unique<DialogProgress>(owner(), text);
 }
 
 void QtDialogs::showMessage(const QString& text) {
-    QMessageBox::information(m_parent, kMessageTitle, text);
+    QMessageBox::information(owner(), kMessageTitle, text);
 }
 
 void QtDialogs::showError(const QString& text) {
-    QMessageBox::critical(m_parent, kMessageTitle, text);
+    QMessageBox::critical(owner(), kMessageTitle, text);
 }
 
 std::optional<QString> QtDialogs::saveFileName(const FileDialogOptions& options) {
-    QFileDialog dialog(m_parent);
+    QFileDialog dialog(owner());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(qtFilter(options.filter));
     dialog.setDefaultSuffix(options.defaultExtension.startsWith('.') ? options.defaultExtension.mid(1)
@@ -108,7 +127,7 @@ std::optional<QString> QtDialogs::saveFileName(const FileDialogOptions& options)
 }
 
 std::optional<QString> QtDialogs::openFileName(const FileDialogOptions& options) {
-    QFileDialog dialog(m_parent);
+    QFileDialog dialog(owner());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFilter(options.filter));
@@ -129,14 +148,14 @@ QString openedFileName(const QString& typed, const QString& defaultExtension,
 std::optional<QString> QtDialogs::inputText(const QString& caption, const QString& prompt,
                                             const QString& defaultText) {
     bool ok = false;
-    QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
+    QString text = QInputDialog::getText(owner(), caption, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
 bool QtDialogs::setUpPrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, m_parent);
+    QPrintDialog dialog(&printer, owner());
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -55,7 +55,24 @@ public:
 QString openedFileName(const QString& typed, const QString& defaultExtension,
                        const std::function<bool(const QString&)>& exists);
 
-/// Dialogs of the running program, parented to `parent`.
+/// While one exists, the dialogs shown belong to its window (the innermost one when nested): the
+/// window whose handler asked for them.
+class DialogOwner {
+public:
+    explicit DialogOwner(QWidget* owner);
+    ~DialogOwner();
+    DialogOwner(const DialogOwner&) = delete;
+    DialogOwner& operator=(const DialogOwner&) = delete;
+
+    /// The window that owns the dialogs now, or nullptr outside every handler.
+    static QWidget* current();
+
+private:
+    QWidget* m_previous;
+};
+
+/// Dialogs of the running program, parented to the window that asks for them (DialogOwner), else
+/// to `parent`.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -71,6 +88,8 @@ public:
     std::unique_ptr<Progress> startProgress(const QString& text) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };
 

@@ -111,7 +111,7 @@ FluidWindow::FluidWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
 }
 
 void FluidWindow::handle(void (FluidWindow::*handler)()) {
-    runHandler(m_dialogs, [this, handler] { (this->*handler)(); });
+    runHandler(m_dialogs, this, [this, handler] { (this->*handler)(); });
 }
 
 QLineEdit* FluidWindow::field(QWidget* parent, int number, const QString& text, const QRect& geometry) {

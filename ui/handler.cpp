@@ -7,7 +7,8 @@
 
 namespace zav {
 
-void runHandler(Dialogs& dialogs, const std::function<void()>& handler) {
+void runHandler(Dialogs& dialogs, QWidget* owner, const std::function<void()>& handler) {
+    const DialogOwner ownedBy(owner);
     try {
         handler();
     } catch (const std::exception& error) {

@@ -5,10 +5,14 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace zav {
 
 class Dialogs;
 
-void runHandler(Dialogs& dialogs, const std::function<void()>& handler);
+/// Runs `handler` of the window `owner`: the dialogs it asks for meanwhile belong to that window,
+/// so that it, not another window, is in front after them.
+void runHandler(Dialogs& dialogs, QWidget* owner, const std::function<void()>& handler);
 
 } // namespace zav

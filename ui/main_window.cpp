@@ -155,7 +155,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
 }
 
 void MainWindow::handle(void (MainWindow::*handler)()) {
-    runHandler(m_dialogs, [this, handler] {
+    runHandler(m_dialogs, this, [this, handler] {
         if (m_beforeHandler)
             m_beforeHandler();
         (this->*handler)();

@@ -29,6 +29,7 @@ class QRadioButton;
 
 namespace zav {
 
+class CaseFiles;
 class ChartWindow;
 class CoolingWindow;
 class Dialogs;
@@ -45,6 +46,8 @@ struct MainWindowLinks {
     ChartWindow* chartWindow = nullptr;     // "Graf", the chart of the table sweep
     FluidWindow* fluidWindow = nullptr;     // "Vlastný materiál", the user-defined fluid
     QWidget* peltierWindow = nullptr;       // the empty window of the menu "Peltier"
+    CaseFiles* caseFiles = nullptr;         // "Otvoriť zadanie…", "Uložiť zadanie…", the last cases
+    QWidget* helpWindow = nullptr;          // "Pomocník", the manual
 };
 
 class MainWindow : public QMainWindow, private EvaluationInputs, private Reporter {
