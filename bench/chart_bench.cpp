@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ui/chart_window.h"
+#include "ui/scripted_dialogs.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ void fill(zav::ChartWindow& chart, long long count) {
 }
 
 void chartFill(benchmark::State& st) {
-    zav::ChartWindow chart;
+    zav::ScriptedDialogs dialogs([](const QString&) {});
+    zav::ChartWindow chart(dialogs);
     chart.show();
     for (auto _ : st)
         fill(chart, st.range(0));
@@ -42,7 +44,8 @@ BENCHMARK(chartFill)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 
 // The 21-point chart is the anchor of the others.
 void chartRepaint(benchmark::State& st) {
-    zav::ChartWindow chart;
+    zav::ScriptedDialogs dialogs([](const QString&) {});
+    zav::ChartWindow chart(dialogs);
     chart.show();
     QCoreApplication::processEvents();
     fill(chart, st.range(0));

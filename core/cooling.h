@@ -90,6 +90,13 @@ public:
     virtual void plotPoint(const CoolingState& state) = 0;
     /// Asked after every kCancelStride steps of either pass; false cancels the run.
     virtual bool keepGoing() { return true; }
+    /// The same question with the steps `done` of the pass and its step count; asks keepGoing()
+    /// unless a view wants to know how far the run has come.
+    virtual bool keepRunning(long long done, double count) {
+        static_cast<void>(done);
+        static_cast<void>(count);
+        return keepGoing();
+    }
 };
 
 /// How many steps a run takes between two questions whether it should go on.

@@ -339,7 +339,7 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
     if (auto* radio = qobject_cast<QRadioButton*>(object))
         return {prefix + (radio->isChecked() ? "checked" : "unchecked")};
     if (auto* button = qobject_cast<QAbstractButton*>(object))
-        return {prefix + button->text()};
+        return {prefix + QString(button->text()).remove('&')};
     if (auto* combo = qobject_cast<QComboBox*>(object))
         return {prefix + QString::number(combo->currentIndex()) + ' ' + combo->currentText()};
     if (auto* progress = qobject_cast<QProgressBar*>(object))

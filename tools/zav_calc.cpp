@@ -9,6 +9,7 @@
 // the old output files as they were.
 #include "core/number_format.h"
 #include "export/replacing_file.h"
+#include "tools/calc/calc_case_file.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_output.h"
 #include "tools/calc/calc_request.h"
@@ -26,6 +27,8 @@
 #include <iostream>
 #include <limits>
 #include <new>
+#include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -58,6 +61,7 @@ struct MainOptions {
     std::string pressure = "5";
     std::string properties = "builtin";
     std::string format = "json";
+    std::string caseFile;
 };
 
 struct SweepOptions {
@@ -123,6 +127,35 @@ void addMainOptions(CLI::App* command, MainOptions& o, const char* emissivityHel
         ->type_name("MENO")
         ->capture_default_str();
     command->add_option("--format", o.format, "výstup: json alebo csv")->type_name("MENO")->capture_default_str();
+    command->add_option("--case", o.caseFile,
+                        "vstupy zo zadania programu ZAV (súbor .zav z „Súbor → Uložiť zadanie…“); voľby zadané "
+                        "popri ňom majú prednosť")
+        ->type_name("SÚBOR.zav");
+}
+
+// The options given on the command line, in snake case (t_body, heat_capacity …): a case file
+// gives the others.
+std::set<std::string> givenOptions(const CLI::App* command) {
+    std::set<std::string> given;
+    for (const CLI::Option* option : command->get_options()) {
+        if (option->count() == 0 || option->get_lnames().empty())
+            continue;
+        std::string name = option->get_lnames().front();
+        for (char& c : name) {
+            if (c == '-')
+                c = '_';
+        }
+        given.insert(name);
+    }
+    return given;
+}
+
+// The case file of --case, if one was given.
+std::optional<CaseFileInputs> caseFile(const CLI::App* command, const MainOptions& o) {
+    if (command->count("--case") == 0)
+        return std::nullopt;
+    requireFileName("--case", o.caseFile);
+    return CaseFileInputs(o.caseFile);
 }
 
 // The options as the messages spell them.
@@ -131,22 +164,42 @@ const FluidOptionNames kFluidOptions{"--fluid", "--fluid-file", "--kelo", "--pre
 const SweepOptionNames kSweepOptions{"--table", "--ccl", "--name", "--ccl SÚBOR", "--name NÁZOV"};
 const CoolingOptionNames kCoolingOptions{"--data", "--picture"};
 
-// The main window's case of the options; a name or a file that cannot be used throws InputError,
-// a text that is not a number UsageError.
-SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o) {
-    SteadyRequest r;
-    r.tBody = number("--t-body", o.tBody);
-    r.tFluid = number("--t-fluid", o.tFluid);
-    r.charLength = number("--length", o.length);
-    r.area = number("--area", o.area);
-    r.angleDeg = number("--angle", o.angle);
-    r.finGap = number("--fin-gap", o.finGap);
-    r.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
+// The main window's case of the options over the case file's, if any (`cooling`: the emissivity is
+// the cooling window's); a name or a file that cannot be used throws InputError, a text that is
+// not a number UsageError.
+SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o, const std::optional<CaseFileInputs>& file,
+                           bool cooling = false) {
+    const std::set<std::string> given = givenOptions(command);
+    std::set<std::string> mainGiven = given;
+    if (cooling)
+        mainGiven.insert("emissivity"); // not the main window's
+    SteadyRequest r = file ? file->steady(mainGiven) : SteadyRequest();
+    if (file && cooling)
+        r.emissivity = file->coolingEmissivity(given);
+    // Without a case file every option counts, given or not: the defaults are the windows'.
+    const auto use = [&](const char* option) { return !file || command->count(option) > 0; };
+    if (use("--t-body"))
+        r.tBody = number("--t-body", o.tBody);
+    if (use("--t-fluid"))
+        r.tFluid = number("--t-fluid", o.tFluid);
+    if (use("--length"))
+        r.charLength = number("--length", o.length);
+    if (use("--area"))
+        r.area = number("--area", o.area);
+    if (use("--angle"))
+        r.angleDeg = number("--angle", o.angle);
+    if (use("--fin-gap"))
+        r.finGap = number("--fin-gap", o.finGap);
+    if (use("--tube-diameter"))
+        r.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
     if (command->count("--emissivity") > 0)
         r.emissivity = number("--emissivity", o.emissivity);
-    r.shape = surfaceGeometry(o.shape);
-    r.face = platePosition(o.face);
-    r.properties = propertyModel(o.properties);
+    if (use("--shape"))
+        r.shape = surfaceGeometry(o.shape);
+    if (use("--face"))
+        r.face = platePosition(o.face);
+    if (use("--properties"))
+        r.properties = propertyModel(o.properties);
     if (command->count("--fluid") > 0)
         r.fluid.name = o.fluid;
     if (command->count("--fluid-file") > 0)
@@ -239,7 +292,7 @@ int refuse(const std::string& message) {
 }
 
 int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
-    const SteadyCase c = readMainOptions(command, o);
+    const SteadyCase c = readMainOptions(command, o, caseFile(command, o));
     const SteadyResult result = runSteady(c);
     std::string text;
     if (outputFormat(o) == OutputFormat::Json) {
@@ -292,9 +345,17 @@ private:
 };
 
 int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOptions& s) {
-    const SteadyCase c = readMainOptions(command, o);
+    const std::optional<CaseFileInputs> file = caseFile(command, o);
+    const SteadyCase c = readMainOptions(command, o, file);
     SweepRequest request;
-    request.range = {number("--from", s.from), number("--to", s.to), number("--step", s.step)};
+    if (file)
+        request.range = file->range(givenOptions(command));
+    if (!file || command->count("--from") > 0)
+        request.range.tMin = number("--from", s.from);
+    if (!file || command->count("--to") > 0)
+        request.range.tMax = number("--to", s.to);
+    if (!file || command->count("--step") > 0)
+        request.range.tStep = number("--step", s.step);
     if (command->count("--table") > 0)
         request.table = s.table;
     if (command->count("--ccl") > 0)
@@ -313,18 +374,26 @@ int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOp
 }
 
 int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOptions& k) {
-    const SteadyCase c = readMainOptions(command, o);
-    CoolingRequest request;
-    request.mass = number("--mass", k.mass);
-    request.coolingArea = number("--cooling-area", k.coolingArea);
-    request.targetTemperature = number("--target", k.target);
-    request.stepCount = number("--steps", k.steps);
-    request.heatCapacity = heatCapacityModel(k.heatCapacity);
+    const std::optional<CaseFileInputs> file = caseFile(command, o);
+    const SteadyCase c = readMainOptions(command, o, file, true);
+    CoolingRequest request = file ? file->cooling(givenOptions(command)) : CoolingRequest();
+    const auto use = [&](const char* option) { return !file || command->count(option) > 0; };
+    if (use("--mass"))
+        request.mass = number("--mass", k.mass);
+    if (use("--cooling-area"))
+        request.coolingArea = number("--cooling-area", k.coolingArea);
+    if (use("--target"))
+        request.targetTemperature = number("--target", k.target);
+    if (use("--steps"))
+        request.stepCount = number("--steps", k.steps);
+    if (use("--heat-capacity"))
+        request.heatCapacity = heatCapacityModel(k.heatCapacity);
     if (command->count("--data") > 0)
         request.data = k.data;
     if (command->count("--picture") > 0)
         request.picture = k.picture;
-    request.background = k.background;
+    if (use("--picture-background"))
+        request.background = k.background;
     const CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
 
     const CoolingResult result = runCoolingCase(setup.steady, setup.cooling, setup.files);

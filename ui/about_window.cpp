@@ -42,6 +42,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* description = new QPlainTextEdit(lines.join('\n'), this);
     description->setObjectName(QLatin1String(names::kDescription));
     description->setLineWrapMode(QPlainTextEdit::NoWrap);
+    description->setAccessibleName(QStringLiteral("Popis programu"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(description);

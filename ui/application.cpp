@@ -4,11 +4,30 @@
 #include <exception>
 #include <iostream>
 
+#include <QIcon>
+
 #include "ui/dialogs.h"
 
 namespace zav {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+
+// The program's icon (assets/), in each size drawn for it, for the title bars and task bars of
+// all its windows.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/zav/zav-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setWindowIcon(programIcon());
+    // The desktop entry that a Wayland compositor takes the name and icon from.
+    setDesktopFileName(QStringLiteral("sk.timzav.Zav"));
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {

@@ -3,11 +3,17 @@
 // colleague or to compute with zav-calc. Opening sets the fields as if typed and computes nothing.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <QString>
 #include <QStringList>
 
+class QObject;
+
 namespace zav {
 
+class CaseRecord;
 class Dialogs;
 struct Windows;
 
@@ -24,11 +30,29 @@ public:
     bool openFile(const QString& path);
     /// The last five cases opened or saved, newest first.
     QStringList recentFiles() const;
+    /// Keeps the last cases in the user's settings from now on (and reads them there now): for the
+    /// program; tests and scripts keep them in memory only.
+    void rememberRecentFiles(bool on);
+
+    /// Every window's inputs as they are now.
+    CaseRecord gather() const;
+    /// Sets every window's inputs to `record`'s, as the user's typing and clicks would.
+    void apply(const CaseRecord& record);
 
 private:
-    Windows& m_windows;
+    // A case key and the control (or, for a choice of radio buttons, the controls in the order of
+    // the choices) that shows it.
+    struct Binding {
+        std::string key;
+        std::vector<QObject*> controls;
+    };
+    void addRecent(const QString& path);
+    QObject* controlOf(const std::string& key) const;
+
     Dialogs& m_dialogs;
+    std::vector<Binding> m_bindings; // in the order of caseKeys()
     QStringList m_recent;
+    bool m_persistent = false;
 };
 
 } // namespace zav

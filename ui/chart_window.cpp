@@ -1,19 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chart_window.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
 #include <QGraphicsLayout>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSvgGenerator>
 
 #include "core/number_format.h"
 #include "core/quantities.h"
+#include "export/replacing_file.h"
+#include "ui/dialogs.h"
+#include "ui/handler.h"
 #include "ui/window_util.h"
 
 namespace zav {
@@ -25,7 +40,13 @@ namespace {
 namespace names {
 constexpr char kWindow[] = "Form7";
 constexpr char kChart[] = "Chart1";
+constexpr char kSaveButton[] = "UlozitGraf";
+constexpr char kCopyButton[] = "Kopirovat";
 } // namespace names
+
+// The files "Uložiť graf…" writes, by the name's extension.
+const QString kChartFilter = QStringLiteral("PNG|*.png|SVG|*.svg|PDF|*.pdf");
+const QString kChartFormats[] = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
 
 struct SeriesRow {
     const char* seriesName;   // object name of the series
@@ -127,7 +148,7 @@ QList<QPair<double, QString>> axisTicks(double low, double high) {
     return ticks;
 }
 
-ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+ChartWindow::ChartWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
     setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Graf"));
 
@@ -152,10 +173,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         series->attachAxis(m_leftAxis);
         m_series[k] = series;
     }
-    auto* view = new QChartView(m_chart, this);
-    view->setObjectName(QLatin1String(names::kChart));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setGeometry(8, 8, 1001, 625);
+    m_view = new QChartView(m_chart, this);
+    m_view->setObjectName(QLatin1String(names::kChart));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setGeometry(8, 8, 1001, 625);
+    m_view->setAccessibleName(QStringLiteral("Graf závislosti od teploty povrchu"));
+    m_view->viewport()->setAccessibleName(m_view->accessibleName());
 
     for (int k = 0; k < 8; ++k) {
         const int column = k < 3 ? 0 : k < 6 ? 1 : 2;
@@ -170,6 +193,16 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         box->setChecked(kSeries[k].checkedAtStart);
         m_checkBoxes[k] = box;
     }
+    // Beside the last row of check boxes, where the third column has none.
+    QPushButton* save = addButton(this, names::kSaveButton, QStringLiteral("&Uložiť graf…"), QRect(720, 703, 140, 28));
+    save->setToolTip(QStringLiteral("Uloží graf do súboru PNG, SVG alebo PDF podľa prípony jeho mena."));
+    connect(save, &QPushButton::clicked, this, [this] { runHandler(m_dialogs, this, [this] { saveChart(); }); });
+    QPushButton* copy = addButton(this, names::kCopyButton, QStringLiteral("&Kopírovať"), QRect(870, 703, 140, 28));
+    copy->setAccessibleName(QStringLiteral("Kopírovať graf"));
+    copy->setToolTip(QStringLiteral("Vloží obrázok grafu do schránky."));
+    connect(copy, &QPushButton::clicked, this, [this] { runHandler(m_dialogs, this, [this] { copyChart(); }); });
+    closeOnEscape(this);
+
     updateAxes();
     drawSeries();
     // A wider or narrower plot needs the points of its own columns.
@@ -227,6 +260,88 @@ const QList<QPointF>& ChartWindow::allPoints(const QAbstractSeries* series) cons
             return m_points[k];
     }
     return none;
+}
+
+QImage ChartWindow::chartImage() const {
+    const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
+    QImage image(m_view->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_view->render(&painter);
+    return image;
+}
+
+QByteArray ChartWindow::chartFile(const QString& suffix) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (suffix == QLatin1String("png")) {
+        chartImage().save(&buffer, "PNG");
+        return bytes;
+    }
+    // The vector formats get the chart's own lines and texts, one unit a screen pixel.
+    const QRectF area(QPointF(0, 0), m_view->size());
+    auto draw = [&](QPaintDevice* device) {
+        QPainter painter;
+        if (!painter.begin(device))
+            return false;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(area, Qt::white);
+        m_view->render(&painter, area);
+        return painter.end();
+    };
+    bool drawn = false;
+    if (suffix == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(m_view->size());
+        svg.setViewBox(area);
+        svg.setResolution(logicalDpiX()); // texts sized in points as on the screen
+        svg.setTitle(windowTitle());
+        drawn = draw(&svg);
+    } else {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(windowTitle());
+        pdf.setPageSize(QPageSize(m_view->size(), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setResolution(72);
+        drawn = draw(&pdf);
+    }
+    return drawn ? bytes : QByteArray();
+}
+
+void ChartWindow::saveChart() {
+    const std::optional<QString> name = m_dialogs.saveFileName({kChartFilter, QStringLiteral(".png")});
+    if (!name)
+        return;
+    const QString suffix = QFileInfo(*name).suffix().toLower();
+    if (std::find(std::begin(kChartFormats), std::end(kChartFormats), suffix) == std::end(kChartFormats)) {
+        m_dialogs.showMessage(QStringLiteral("Graf sa ukladá do súboru PNG, SVG alebo PDF; meno „%1“ nemá "
+                                             "príponu .png, .svg ani .pdf.")
+                                  .arg(*name));
+        return;
+    }
+    ReplacingFile file;
+    if (!file.open(fileNameBytes(*name))) {
+        m_dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
+                                                         ? openFailureMessage(file.failure(), name->toStdString())
+                                                         : notCreatedMessage(name->toStdString())));
+        return;
+    }
+    const QByteArray bytes = chartFile(suffix);
+    file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (bytes.isEmpty() || !file.close())
+        m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(name->toStdString())));
+}
+
+void ChartWindow::copyChart() {
+    // A picture for every program, and the drawing itself for those that take SVG.
+    auto* data = new QMimeData;
+    data->setImageData(chartImage());
+    data->setData(QStringLiteral("image/svg+xml"), chartFile(QStringLiteral("svg")));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void ChartWindow::updateAxes() {

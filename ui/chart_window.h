@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Graf": the chart of the last table sweep against the surface temperature. Eight series (the
 // three heat transfer coefficients, four fluid properties and the Prandtl number); the check
-// boxes choose which of them the next sweep fills.
+// boxes choose which of them the next sweep fills. "Uložiť graf…" writes the chart as a PNG, SVG
+// or PDF file, "Kopírovať" puts it on the clipboard.
 #pragma once
 
 #include <QList>
@@ -14,15 +15,19 @@
 class QAbstractSeries;
 class QCategoryAxis;
 class QChart;
+class QChartView;
 class QCheckBox;
+class QImage;
 class QLineSeries;
 
 namespace zav {
 
+class Dialogs;
+
 class ChartWindow : public QWidget, public ChartSink {
     Q_OBJECT
 public:
-    explicit ChartWindow(QWidget* parent = nullptr);
+    explicit ChartWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
     void prepareChart(long long count) override;
     void setChartPoint(long long index, const ConvectionState& state) override;
@@ -34,13 +39,24 @@ public:
     /// only as many of them as its plot area can show.
     const QList<QPointF>& allPoints(const QAbstractSeries* series) const;
 
+    /// The chart as the window shows it, on white, at the window's device pixel ratio.
+    QImage chartImage() const;
+
 private:
+    // Event handlers.
+    void saveChart(); // "Uložiť graf…"
+    void copyChart(); // "Kopírovať"
+
+    /// The chart drawn into a file of the format `suffix` names ("png", "svg" or "pdf").
+    QByteArray chartFile(const QString& suffix) const;
     void updateAxes();
     void drawSeries();
     void drawPoints();
     QRectF plotPixels() const;
 
+    Dialogs& m_dialogs;
     QChart* m_chart = nullptr;
+    QChartView* m_view = nullptr;
     QCategoryAxis* m_bottomAxis = nullptr;
     QCategoryAxis* m_leftAxis = nullptr;
     QLineSeries* m_series[8] = {};

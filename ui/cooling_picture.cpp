@@ -48,11 +48,24 @@ void CoolingPicture::plot(const PlotPixel& pixel) {
         m_image.setPixel(pixel.x, pixel.y, m_curve);
 }
 
+void CoolingPicture::restore(const QImage& image) {
+    m_image = image;
+    update();
+}
+
 QByteArray CoolingPicture::bitmapBytes() const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     m_image.save(&buffer, "BMP");
+    return bytes;
+}
+
+QByteArray CoolingPicture::pngBytes() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    m_image.save(&buffer, "PNG");
     return bytes;
 }
 

@@ -21,6 +21,8 @@ public:
     explicit CoolingPicture(QWidget* parent = nullptr);
 
     const QImage& image() const { return m_image; }
+    /// Puts back a picture taken earlier with image() (after a cancelled run).
+    void restore(const QImage& image);
 
     /// Clears the picture to the scheme's background and draws the frame for the given axes.
     void setUpPlot(const PlotScheme& scheme, double tLow, double tHigh, double scaleTime);
@@ -29,6 +31,8 @@ public:
 
     /// The picture as a Windows bitmap file.
     QByteArray bitmapBytes() const;
+    /// The picture as a PNG file.
+    QByteArray pngBytes() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

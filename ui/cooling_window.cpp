@@ -22,7 +22,15 @@
 #include "ui/print_window.h"
 #include "ui/window_util.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListView>
+#include <QStyle>
 
 namespace zav {
 
@@ -74,6 +82,95 @@ constexpr int kRowHeight = 21;
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
+// A value read from a window the first time a run asks for it, and kept for the rest of the run.
+template <class Value> class Once {
+public:
+    template <class Read> const Value& get(Read read) const {
+        if (!m_value)
+            m_value = read();
+        return *m_value;
+    }
+
+private:
+    mutable std::optional<Value> m_value;
+};
+
+// The main window's shape, fluid and their inputs as a cooling run sees them: each read when the
+// run first needs it, as before, and then kept, so that the other windows stay open to the user
+// while the run goes on and what is typed meanwhile does not reach it.
+class RunEvaluationInputs : public EvaluationInputs {
+public:
+    explicit RunEvaluationInputs(const EvaluationInputs& window) : m_window(window) {}
+
+    FluidKind fluidKind() const override { return m_fluid.get([this] { return m_window.fluidKind(); }); }
+    PropertyModel propertyModel() const override {
+        return m_model.get([this] { return m_window.propertyModel(); });
+    }
+    SurfaceGeometry geometry() const override { return m_geometry.get([this] { return m_window.geometry(); }); }
+    PlatePosition platePosition() const override {
+        return m_position.get([this] { return m_window.platePosition(); });
+    }
+    bool radiationOn() const override { return m_radiation.get([this] { return m_window.radiationOn(); }); }
+    double inclinationDeg() const override {
+        return m_inclination.get([this] { return m_window.inclinationDeg(); });
+    }
+    double finGap() const override { return m_finGap.get([this] { return m_window.finGap(); }); }
+    double tubeDiameter() const override { return m_tube.get([this] { return m_window.tubeDiameter(); }); }
+    double emissivity() const override { return m_emissivity.get([this] { return m_window.emissivity(); }); }
+    UserFluidModel userFluidModel() const override {
+        return m_userFluid.get([this] { return m_window.userFluidModel(); });
+    }
+
+private:
+    const EvaluationInputs& m_window;
+    Once<FluidKind> m_fluid;
+    Once<PropertyModel> m_model;
+    Once<SurfaceGeometry> m_geometry;
+    Once<PlatePosition> m_position;
+    Once<bool> m_radiation;
+    Once<double> m_inclination;
+    Once<double> m_finGap;
+    Once<double> m_tube;
+    Once<double> m_emissivity;
+    Once<UserFluidModel> m_userFluid;
+};
+
+// The cooling window's own inputs for one run, read the same way; the heat-capacity model is read
+// once and then evaluated at every temperature.
+class RunInputs : public CoolingInputs {
+public:
+    RunInputs(const CoolingInputs& window, const EvaluationInputs& mainWindow,
+              std::function<HeatCapacityModel()> readHeatCapacity)
+        : m_window(window), m_main(mainWindow), m_readHeatCapacity(std::move(readHeatCapacity)) {}
+
+    const EvaluationInputs& mainWindow() const override { return m_main; }
+    MainWindowInputs mainWindowInputs() const override {
+        return m_mainInputs.get([this] { return m_window.mainWindowInputs(); });
+    }
+    double mass() const override { return m_mass.get([this] { return m_window.mass(); }); }
+    double coolingArea() const override { return m_area.get([this] { return m_window.coolingArea(); }); }
+    double targetTemperature() const override { return m_target.get([this] { return m_window.targetTemperature(); }); }
+    double stepCount() const override { return m_steps.get([this] { return m_window.stepCount(); }); }
+    bool radiationOn() const override { return m_radiation.get([this] { return m_window.radiationOn(); }); }
+    double emissivity() const override { return m_emissivity.get([this] { return m_window.emissivity(); }); }
+    double materialHeatCapacity(double t) const override {
+        return zav::materialHeatCapacity(m_heatCapacity.get(m_readHeatCapacity), t);
+    }
+
+private:
+    const CoolingInputs& m_window;
+    RunEvaluationInputs m_main;
+    std::function<HeatCapacityModel()> m_readHeatCapacity;
+    Once<MainWindowInputs> m_mainInputs;
+    Once<double> m_mass;
+    Once<double> m_area;
+    Once<double> m_target;
+    Once<double> m_steps;
+    Once<bool> m_radiation;
+    Once<double> m_emissivity;
+    Once<HeatCapacityModel> m_heatCapacity;
+};
+
 } // namespace
 
 CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
@@ -87,9 +184,13 @@ CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(pa
     m_picture = new CoolingPicture(central);
     m_picture->setObjectName(QLatin1String(names::kPicture));
     m_picture->move(325, 6);
+    m_picture->setAccessibleName(QStringLiteral("Graf ochladzovania"));
     resize(1078, 554);
     centreOnScreen(this);
+    closeOnEscape(this);
 }
+
+CoolingWindow::~CoolingWindow() = default;
 
 void CoolingWindow::handle(void (CoolingWindow::*handler)()) {
     runHandler(m_dialogs, this, [this, handler] { (this->*handler)(); });
@@ -99,44 +200,52 @@ void CoolingWindow::buildMenu() {
     auto action = [this](QMenu* menu, const char* name, const QString& text, void (CoolingWindow::*handler)()) {
         return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Súbor"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Súbor"));
     file->setObjectName(QLatin1String(names::kFileMenu));
-    action(file, names::kPrintItem, QStringLiteral("Vytlačiť okno programu"), &CoolingWindow::print);
-    action(file, names::kCloseItem, QStringLiteral("Koniec"), &CoolingWindow::closeWindow);
-    QMenu* values = menuBar()->addMenu(QStringLiteral("Údaje"));
+    action(file, names::kPrintItem, QStringLiteral("&Vytlačiť okno programu"), &CoolingWindow::print)
+        ->setShortcut(QKeySequence::Print);
+    action(file, names::kCloseItem, QStringLiteral("&Koniec"), &CoolingWindow::closeWindow);
+    QMenu* values = menuBar()->addMenu(QStringLiteral("Ú&daje"));
     values->setObjectName(QLatin1String(names::kDataMenu));
     m_dataFileItem =
-        action(values, names::kDataFileItem, QStringLiteral("Ulož do súboru"), &CoolingWindow::toggleDataFile);
+        action(values, names::kDataFileItem, QStringLiteral("Ulož do &súboru"), &CoolingWindow::toggleDataFile);
     m_dataFileItem->setCheckable(true);
 }
 
 void CoolingWindow::buildInputs(QWidget* central) {
     int y = 8;
-    auto input = [&](const char* name, const QString& label, const QString& text) {
-        addLabel(central, label, labelRect(y));
+    auto input = [&](const char* name, const QString& label, const QString& text, const QString& toolTip) {
+        QLabel* caption = addLabel(central, label, labelRect(y));
         QLineEdit* edit = addEdit(central, name, text, editRect(y));
+        describeField(edit, caption, label.chopped(2), toolTip);
         y += 25;
         return edit;
     };
-    m_mass = input(names::kMass, QStringLiteral("Hmotnosť (kg) :"), QStringLiteral("1"));
+    m_mass = input(names::kMass, QStringLiteral("Hmotnosť (kg) :"), QStringLiteral("1"),
+                   QStringLiteral("Hmotnosť ochladzovaného telesa v kg, napr. 2,5"));
     auto* heatCapacityButton =
-        addButton(central, names::kHeatCapacityButton, QStringLiteral("Tepelná kapacita materiálu (J.kg-1.K-1)"),
+        addButton(central, names::kHeatCapacityButton, QStringLiteral("Tepelná &kapacita materiálu (J.kg-1.K-1)"),
                   QRect(8, y, 297, 24));
     connect(heatCapacityButton, &QPushButton::clicked, this,
             [this] { handle(&CoolingWindow::showHeatCapacity); });
     y += 30;
-    m_coolingArea = input(names::kCoolingArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"));
+    m_coolingArea = input(names::kCoolingArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"),
+                          QStringLiteral("Plocha povrchu telesa, ktorou odchádza teplo, v m², napr. 0,75"));
     m_targetTemperature =
-        input(names::kTargetTemperature, QStringLiteral("Teplota ochladenia (°C) :"), QStringLiteral("30"));
-    m_stepCount = input(names::kStepCount, QStringLiteral("Počet krokov (1) :"), QStringLiteral("10000"));
+        input(names::kTargetTemperature, QStringLiteral("Teplota ochladenia (°C) :"), QStringLiteral("30"),
+              QStringLiteral("Teplota telesa, pri ktorej výpočet skončí, v °C, napr. 30,5"));
+    m_stepCount = input(names::kStepCount, QStringLiteral("Počet krokov (1) :"), QStringLiteral("10000"),
+                        QStringLiteral("Počet krokov výpočtu (celé číslo bez jednotky), napr. 10000"));
     m_radiation = addCheckBox(central, names::kRadiation, QStringLiteral("Zahrnúť prestup tepla sálaním"),
                               QRect(kLabelX, y, 297, 20));
     m_radiation->setChecked(true);
     y += 24;
 
     // The emissivity: the catalogue fills the field and locks it, or leaves it to the user.
-    addLabel(central, QStringLiteral("Emisivita (1):"), QRect(kLabelX, y + 2, 78, kRowHeight - 2));
+    QLabel* emissivityLabel =
+        addLabel(central, QStringLiteral("Emisivita (1):"), QRect(kLabelX, y + 2, 78, kRowHeight - 2));
     m_emissivityCatalogue = new QComboBox(central);
+    m_emissivityCatalogue->setAccessibleName(QStringLiteral("Katalóg emisivít materiálov"));
     m_emissivityCatalogue->setObjectName(QLatin1String(names::kEmissivityCatalogue));
     m_emissivityCatalogue->setGeometry(88, y, 162, kRowHeight + 1);
     m_emissivityCatalogue->setEditable(true);
@@ -146,13 +255,16 @@ void CoolingWindow::buildInputs(QWidget* central) {
         m_emissivityCatalogue->addItem(QString::fromUtf8(entry.caption));
     m_emissivityCatalogue->setCurrentIndex(-1);
     m_emissivityCatalogue->setEditText(QStringLiteral("vlastné nastavenie"));
+    fitCatalogueList();
     connect(m_emissivityCatalogue, &QComboBox::currentIndexChanged, this,
             [this] { handle(&CoolingWindow::chooseEmissivity); });
     m_emissivity = addEdit(central, names::kEmissivity, QStringLiteral("1"), QRect(255, y, 50, kRowHeight));
+    describeField(m_emissivity, emissivityLabel, QStringLiteral("Emisivita (1)"),
+                  QStringLiteral("Pomerná emisivita povrchu od 0 do 1 (bez jednotky), napr. 0,85"));
     y += 30;
 
     auto* calculateButton =
-        addButton(central, names::kCalculateButton, QStringLiteral("Vypočítaj"), QRect(100, y, 110, 28));
+        addButton(central, names::kCalculateButton, QStringLiteral("&Vypočítaj"), QRect(100, y, 110, 28));
     QFont bold = calculateButton->font();
     bold.setBold(true);
     calculateButton->setFont(bold);
@@ -164,11 +276,39 @@ void CoolingWindow::buildInputs(QWidget* central) {
     m_progress->setRange(0, 1000);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(QStringLiteral("Priebeh výpočtu"));
     y += 22;
-    m_coolingTime = input(names::kCoolingTime, QStringLiteral("Čas ochladzovania (s) :"), QStringLiteral("0 s"));
+    m_coolingTime =
+        input(names::kCoolingTime, QStringLiteral("Čas ochladzovania (s) :"), QStringLiteral("0 s"), QString());
     m_coolingTime->setReadOnly(true);
     setBackground(m_coolingTime, kInfoBackground);
     buildGroups(central, y + 2);
+    clickOnReturn(calculateButton, {m_mass, m_coolingArea, m_targetTemperature, m_stepCount, m_emissivity,
+                                    m_coolingTime});
+    if (QLineEdit* typed = m_emissivityCatalogue->lineEdit())
+        connect(typed, &QLineEdit::returnPressed, calculateButton, &QPushButton::click);
+}
+
+void CoolingWindow::fitCatalogueList() {
+    // The open list as wide as its longest name, so that similar names are not elided alike.
+    const QFontMetrics metrics(m_emissivityCatalogue->view()->font());
+    int widest = 0;
+    for (int i = 0; i < m_emissivityCatalogue->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(m_emissivityCatalogue->itemText(i)));
+    const int frame = 2 * m_emissivityCatalogue->view()->frameWidth();
+    const int scrollBar = m_emissivityCatalogue->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_emissivityCatalogue->view()->setMinimumWidth(widest + frame + scrollBar + 24);
+    m_emissivityCatalogue->view()->setTextElideMode(Qt::ElideRight);
+    if (QLineEdit* typed = m_emissivityCatalogue->lineEdit())
+        typed->setAccessibleName(m_emissivityCatalogue->accessibleName());
+    showCatalogueName();
+}
+
+void CoolingWindow::showCatalogueName() {
+    // The closed box shows the name's start; its tool tip the whole name.
+    m_emissivityCatalogue->setToolTip(m_emissivityCatalogue->currentText());
+    if (QLineEdit* shown = m_emissivityCatalogue->lineEdit())
+        shown->setCursorPosition(0);
 }
 
 void CoolingWindow::buildGroups(QWidget* central, int y) {
@@ -176,20 +316,26 @@ void CoolingWindow::buildGroups(QWidget* central, int y) {
     biot->setObjectName(QLatin1String(names::kBiotFrame));
     biot->setGeometry(kLabelX, y, 305, 124);
     int row = 18;
-    auto input = [&](const char* name, const QString& label, const QString& text) {
-        addLabel(biot, label, QRect(6, row + 2, 204, kRowHeight - 2));
+    auto input = [&](const char* name, const QString& label, const QString& text, const QString& toolTip) {
+        QLabel* caption = addLabel(biot, label, QRect(6, row + 2, 204, kRowHeight - 2));
         QLineEdit* edit = addEdit(biot, name, text, QRect(210, row, 87, kRowHeight));
+        describeField(edit, caption, label.chopped(2), toolTip);
         row += 25;
         return edit;
     };
-    m_materialConductivity = input(names::kMaterialConductivity,
-                                   QStringLiteral("Súč.tep.vod.materiálu (W.m-1.K-1) :"), QStringLiteral("20"));
-    m_thickness = input(names::kThickness, QStringLiteral("Hrúbka ochl. materiálu (m) :"), QStringLiteral("0,1"));
-    auto* biotButton = addButton(biot, names::kBiotButton, QStringLiteral("Vypočítaj"), QRect(210, row, 87, 22));
+    m_materialConductivity =
+        input(names::kMaterialConductivity, QStringLiteral("Súč.tep.vod.materiálu (W.m-1.K-1) :"),
+              QStringLiteral("20"),
+              QStringLiteral("Súčiniteľ tepelnej vodivosti materiálu telesa vo W·m⁻¹·K⁻¹, napr. 45,5"));
+    m_thickness = input(names::kThickness, QStringLiteral("Hrúbka ochl. materiálu (m) :"), QStringLiteral("0,1"),
+                        QStringLiteral("Hrúbka ochladzovaného materiálu v m, napr. 0,05"));
+    auto* biotButton = addButton(biot, names::kBiotButton, QStringLiteral("V&ypočítaj"), QRect(210, row, 87, 22));
+    biotButton->setAccessibleName(QStringLiteral("Vypočítaj Biottovo kritérium"));
     connect(biotButton, &QPushButton::clicked, this, [this] { handle(&CoolingWindow::calculateBiot); });
     row += 27;
-    m_biot =
-        input(names::kBiot, QStringLiteral("Biottovo kritérium (1) :"), QStringLiteral("--------------------"));
+    m_biot = input(names::kBiot, QStringLiteral("Biottovo kritérium (1) :"), QStringLiteral("--------------------"),
+                   QString());
+    clickOnReturn(biotButton, {m_materialConductivity, m_thickness, m_biot});
     m_biot->setReadOnly(true);
     setBackground(m_biot, kInfoBackground);
     y += 130;
@@ -197,7 +343,8 @@ void CoolingWindow::buildGroups(QWidget* central, int y) {
     auto* save = new QGroupBox(QStringLiteral("Uloženie grafu"), central);
     save->setObjectName(QLatin1String(names::kSaveFrame));
     save->setGeometry(kLabelX, y, 140, 52);
-    auto* saveButton = addButton(save, names::kSaveButton, QStringLiteral("Ulož graf"), QRect(10, 20, 120, 24));
+    auto* saveButton = addButton(save, names::kSaveButton, QStringLiteral("&Ulož graf"), QRect(10, 20, 120, 24));
+    saveButton->setToolTip(QStringLiteral("Uloží graf ako obrázok BMP, alebo PNG, keď sa názov končí na .png"));
     connect(saveButton, &QPushButton::clicked, this, [this] { handle(&CoolingWindow::savePicture); });
 
     auto* type = new QGroupBox(QStringLiteral("Typ grafu"), central);
@@ -208,6 +355,7 @@ void CoolingWindow::buildGroups(QWidget* central, int y) {
     m_plotType->setGeometry(10, 20, 135, kRowHeight + 2);
     m_plotType->addItems({QStringLiteral("Čierne pozadie"), QStringLiteral("Biele pozadie")});
     m_plotType->setCurrentIndex(0);
+    m_plotType->setAccessibleName(QStringLiteral("Typ grafu"));
 }
 
 void CoolingWindow::calculate() {
@@ -227,17 +375,33 @@ void CoolingWindow::calculate() {
         }
         dataFile = &file;
     }
+    const RunInputs inputs(*this, m_links.mainWindow->evaluationInputs(),
+                           [this] { return m_links.heatCapacityWindow->readHeatCapacityModel(); });
+    const QImage previousPicture = m_picture->image();
+    m_runProgress = m_dialogs.startProgress(QStringLiteral("Počíta sa ochladzovanie…"));
     CoolingOutcome outcome = CoolingOutcome::Refused;
     try {
-        outcome = runCooling(m_state, *this, m_links.mainWindow->reporter(), *this, dataFile);
+        outcome = runCooling(m_state, inputs, m_links.mainWindow->reporter(), *this, dataFile);
     } catch (...) {
         // A text that is not a number abandons the run: the old data file stays as it was.
+        m_runProgress.reset();
         file.discard();
         m_picture->update();
         throw;
     }
+    m_runProgress.reset();
     m_picture->update();
-    if (outcome == CoolingOutcome::Refused || outcome == CoolingOutcome::Cancelled) {
+    if (outcome == CoolingOutcome::Cancelled) {
+        file.discard();
+        m_picture->restore(previousPicture);
+        m_links.mainWindow->reporter().setStatusText(
+            dataFile != nullptr
+                ? "Výpočet ochladzovania bol zrušený; súbor „" + m_dataFileName.toStdString() +
+                      "“, graf a čas ochladzovania zostali bez zmeny."
+                : std::string("Výpočet ochladzovania bol zrušený; graf a čas ochladzovania zostali bez zmeny."));
+        return;
+    }
+    if (outcome == CoolingOutcome::Refused) {
         file.discard();
         return;
     }
@@ -265,11 +429,13 @@ void CoolingWindow::calculateBiot() {
 }
 
 void CoolingWindow::savePicture() {
-    const std::optional<QString> name =
-        m_dialogs.saveFileName({QStringLiteral(".bmp|*.bmp|všetky súbory|*.*"), QStringLiteral(".bmp")});
+    const std::optional<QString> name = m_dialogs.saveFileName(
+        {QStringLiteral(".bmp|*.bmp|.png|*.png|všetky súbory|*.*"), QStringLiteral(".bmp")});
     if (!name)
         return;
-    const QByteArray bytes = m_picture->bitmapBytes();
+    // A Windows bitmap unless the name asks for PNG.
+    const QByteArray bytes = name->endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? m_picture->pngBytes()
+                                                                                        : m_picture->bitmapBytes();
     ReplacingFile file;
     if (!file.open(fileNameBytes(*name))) {
         m_dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
@@ -285,6 +451,7 @@ void CoolingWindow::savePicture() {
 void CoolingWindow::showHeatCapacity() { showWindow(m_links.heatCapacityWindow); }
 
 void CoolingWindow::chooseEmissivity() {
+    showCatalogueName();
     const int index = m_emissivityCatalogue->currentIndex();
     if (index == 0) {
         m_emissivity->setText(QStringLiteral("1"));
@@ -317,6 +484,13 @@ double CoolingWindow::emissivity() const { return readNumber(m_emissivity); }
 
 double CoolingWindow::materialHeatCapacity(double t) const {
     return zav::materialHeatCapacity(m_links.heatCapacityWindow->readHeatCapacityModel(), t);
+}
+
+bool CoolingWindow::keepRunning(long long done, double count) {
+    if (m_runProgress == nullptr)
+        return true;
+    const double whole = std::min(std::ceil(count), 9.0e18);
+    return m_runProgress->keepGoing(done, static_cast<long long>(whole));
 }
 
 void CoolingWindow::setProgressMaximum(int maximum) { m_progress->setRange(0, maximum); }

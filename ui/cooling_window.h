@@ -10,6 +10,8 @@
 // CoolingView; failed checks are reported through the main window.
 #pragma once
 
+#include <memory>
+
 #include <QMainWindow>
 
 #include "core/cooling.h"
@@ -24,6 +26,7 @@ namespace zav {
 
 class CoolingPicture;
 class Dialogs;
+class Progress;
 class HeatCapacityWindow;
 class MainWindow;
 
@@ -36,6 +39,7 @@ class CoolingWindow : public QMainWindow, private CoolingInputs, private Cooling
     Q_OBJECT
 public:
     explicit CoolingWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~CoolingWindow() override;
 
     void setLinks(const CoolingWindowLinks& links) { m_links = links; }
     const CoolingState& state() const { return m_state; }
@@ -73,10 +77,17 @@ private:
     void setProgressPosition(int position) override;
     void setUpPlot(double tLow, double tHigh, double scaleTime) override;
     void plotPoint(const CoolingState& state) override;
+    bool keepRunning(long long done, double count) override;
+
+    // The catalogue's open list fits its names; the closed box shows the start of the chosen one.
+    void fitCatalogueList();
+    void showCatalogueName();
 
     Dialogs& m_dialogs;
     CoolingWindowLinks m_links;
     CoolingState m_state;
+    // The progress dialog of the run going on, if any.
+    std::unique_ptr<Progress> m_runProgress;
 
     // The data file switch of the menu "Údaje" and its file, for the whole run of the program.
     bool m_dataFileOn = false;

@@ -69,6 +69,24 @@ const QString kDensityRow = QStringLiteral("Hustota (kg.m-3) =");
 const QString kConductivityRow = QStringLiteral("Tep. vodivosť (W.m-1.K-1) =");
 const QString kHeatCapacityRow = QStringLiteral("Tep. kapacita (J.kg-1.K-1) =");
 
+// What a user types into a property's fields: its name as the rows show it, what it is, its unit
+// and an example.
+struct PropertyText {
+    const char* row;
+    const char* meaning;
+    const char* unit;
+    const char* example;
+};
+constexpr PropertyText kViscosityText{"Dyn. viskozita (Pa.s)", "dynamická viskozita", "Pa·s", "1,8e-5"};
+constexpr PropertyText kDensityText{"Hustota (kg.m-3)", "hustota", "kg·m⁻³", "1,25"};
+constexpr PropertyText kConductivityText{"Tep. vodivosť (W.m-1.K-1)", "súčiniteľ tepelnej vodivosti", "W·m⁻¹·K⁻¹",
+                                         "0,025"};
+constexpr PropertyText kHeatCapacityText{"Tep. kapacita (J.kg-1.K-1)", "merná tepelná kapacita", "J·kg⁻¹·K⁻¹",
+                                         "1005,5"};
+constexpr PropertyText kExpansionText{"Súč. objem. rozť. (K-1)", "súčiniteľ objemovej rozťažnosti", "K⁻¹", "3,4e-3"};
+constexpr PropertyText kCompressibilityText{"Kompres. faktor (1)", "kompresibilitný faktor", "bez jednotky",
+                                            "0,98"};
+
 constexpr int kRowLabelWidth = 170;
 constexpr int kRowHeight = 21;
 constexpr int kRowStep = 28;
@@ -82,6 +100,7 @@ FluidWindow::FluidWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QLatin1String(names::kTabs));
+    tabs->setAccessibleName(QStringLiteral("Aproximácie vlastností tekutiny"));
     tabs->setGeometry(8, 8, 704, 300);
     tabs->addTab(buildConstantTab(), QStringLiteral("Constant"));
     tabs->addTab(buildPolynomialTab(kLinearFields), QStringLiteral("Linear"));
@@ -101,17 +120,78 @@ FluidWindow::FluidWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
                                              QRect(12 + i * 100, 20, 96, 19));
     m_approximations[3]->setChecked(true);
 
-    auto* ok = addButton(this, names::kOkButton, QStringLiteral("OK"), QRect(540, 330, 80, 26));
-    auto* close = addButton(this, names::kCloseButton, QStringLiteral("Close"), QRect(630, 330, 80, 26));
+    auto* ok = addButton(this, names::kOkButton, QStringLiteral("&OK"), QRect(540, 330, 80, 26));
+    auto* close = addButton(this, names::kCloseButton, QStringLiteral("&Close"), QRect(630, 330, 80, 26));
     connect(ok, &QPushButton::clicked, this, [this] { handle(&FluidWindow::closeWindow); });
     connect(close, &QPushButton::clicked, this, [this] { handle(&FluidWindow::closeWindow); });
 
+    describeFields();
     resize(720, 372);
     centreOnScreen(this);
 }
 
 void FluidWindow::handle(void (FluidWindow::*handler)()) {
     runHandler(m_dialogs, this, [this, handler] { (this->*handler)(); });
+}
+
+void FluidWindow::describeFields() {
+    auto describe = [this](int number, const QString& name, const QString& toolTip) {
+        describeField(m_fields[number], nullptr, name, toolTip);
+    };
+    auto range = [&](const QString& tab, int minField, int maxField) {
+        describe(minField, tab + QStringLiteral(": teplota od (°C)"),
+                 QStringLiteral("Najnižšia teplota tekutiny, pre ktorú rovnice platia, v °C, napr. 0,5"));
+        describe(maxField, tab + QStringLiteral(": teplota do (°C)"),
+                 QStringLiteral("Najvyššia teplota tekutiny, pre ktorú rovnice platia, v °C, napr. 99,5"));
+    };
+    const PropertyText constant[5] = {kViscosityText, kDensityText, kConductivityText, kHeatCapacityText,
+                                      kExpansionText};
+    const int constantFields[5] = {kConstantFields.dynViscosity, kConstantFields.density,
+                                   kConstantFields.conductivity, kConstantFields.heatCapacity,
+                                   kConstantFields.expansionCoeff};
+    for (int i = 0; i < 5; ++i) {
+        const PropertyText& text = constant[i];
+        describe(constantFields[i], QStringLiteral("Constant: ") + QString::fromUtf8(text.row),
+                 QStringLiteral("%1 pri teplote tekutiny v %2, napr. %3")
+                     .arg(QString::fromUtf8(text.meaning).left(1).toUpper() + QString::fromUtf8(text.meaning).mid(1),
+                          QString::fromUtf8(text.unit), QString::fromUtf8(text.example)));
+    }
+    const PropertyText polynomial[4] = {kViscosityText, kDensityText, kConductivityText, kHeatCapacityText};
+    auto coefficient = [&](const QString& tab, int number, const PropertyText& text, int power,
+                           const QString& rule) {
+        describe(number, QStringLiteral("%1: %2, a%3").arg(tab, QString::fromUtf8(text.row)).arg(power),
+                 QStringLiteral("Koeficient a%1 %2 veličiny „%3“ (%4), napr. %5")
+                     .arg(power)
+                     .arg(rule, QString::fromUtf8(text.meaning), QString::fromUtf8(text.unit),
+                          QString::fromUtf8(text.example)));
+    };
+    const QString inT = QStringLiteral("polynómu v teplote t (°C)");
+    for (int i = 0; i < 4; ++i) {
+        coefficient(QStringLiteral("Linear"), kLinearFields.a0[i], polynomial[i], 0, inT);
+        coefficient(QStringLiteral("Linear"), kLinearFields.a1[i], polynomial[i], 1, inT);
+        coefficient(QStringLiteral("Quadratic"), kQuadraticFields.a0[i], polynomial[i], 0, inT);
+        coefficient(QStringLiteral("Quadratic"), kQuadraticFields.a1[i], polynomial[i], 1, inT);
+        coefficient(QStringLiteral("Quadratic"), kQuadraticFields.a2[i], polynomial[i], 2, inT);
+    }
+    range(QStringLiteral("Linear"), kLinearFields.min, kLinearFields.max);
+    range(QStringLiteral("Quadratic"), kQuadraticFields.min, kQuadraticFields.max);
+    const PropertyText kelo[4] = {kViscosityText, kCompressibilityText, kConductivityText, kHeatCapacityText};
+    for (int row = 0; row < 4; ++row) {
+        for (int k = 0; k < 6; ++k)
+            coefficient(QStringLiteral("KELO"), kKeloFields.coefficients + row * 6 + k, kelo[row], k,
+                        QStringLiteral("rovnice f(p,T) s tlakom p v MPa a teplotou T"));
+    }
+    describe(kKeloFields.gasPressure, QStringLiteral("KELO: tlak plynu (MPa)"),
+             QStringLiteral("Tlak plynu v MPa, napr. 5,5"));
+    range(QStringLiteral("KELO"), kKeloFields.tempMin, kKeloFields.tempMax);
+    describe(kKeloFields.pressureMin, QStringLiteral("KELO: tlak od (MPa)"),
+             QStringLiteral("Najnižší tlak, pre ktorý rovnice platia, v MPa, napr. 0,1"));
+    describe(kKeloFields.pressureMax, QStringLiteral("KELO: tlak do (MPa)"),
+             QStringLiteral("Najvyšší tlak, pre ktorý rovnice platia, v MPa, napr. 10,5"));
+    describe(kKeloFields.gasConstant, QStringLiteral("KELO: plynová konštanta r (J.kg-1.K-1)"),
+             QStringLiteral("Merná plynová konštanta zmesi v J·kg⁻¹·K⁻¹, napr. 287,1"));
+    describe(kKeloFields.mixtureName, QStringLiteral("KELO: názov zmesi plynov"),
+             QStringLiteral("Názov zmesi plynov (text, nie číslo)"));
 }
 
 QLineEdit* FluidWindow::field(QWidget* parent, int number, const QString& text, const QRect& geometry) {
@@ -174,7 +254,7 @@ QWidget* FluidWindow::buildPolynomialTab(const PolynomialFields& fields) {
 
 QWidget* FluidWindow::buildKeloTab() {
     auto* tab = new QWidget;
-    auto* load = addButton(tab, names::kLoadButton, QStringLiteral("Load"), QRect(16, 10, 80, 26));
+    auto* load = addButton(tab, names::kLoadButton, QStringLiteral("&Load"), QRect(16, 10, 80, 26));
     QFont bold = load->font();
     bold.setBold(true);
     load->setFont(bold);

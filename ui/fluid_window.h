@@ -44,6 +44,8 @@ private:
     QLineEdit* field(QWidget* parent, int number, const QString& text, const QRect& geometry);
     void addRangeGroup(QWidget* tab, int minField, int maxField, int y);
     void handle(void (FluidWindow::*handler)());
+    // The fields' accessible names and tool tips.
+    void describeFields();
 
     ApproximationKind approximation() const;
     double number(int field) const;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -216,8 +217,12 @@ void finnedTube(QPainter& p, QSizeF s) {
 
 } // namespace
 
-QPixmap drawGeometryPicture(SurfaceGeometry geometry, QSize size) {
-    QPixmap picture(size);
+QPixmap drawGeometryPicture(SurfaceGeometry geometry, QSize size, qreal ratio) {
+    if (!(ratio > 0))
+        ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1;
+    // The painter draws in device-independent pixels; the pixmap has `ratio` device pixels to each.
+    QPixmap picture(QSizeF(QSizeF(size) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);

@@ -3,7 +3,10 @@
 
 #include <exception>
 
+#include <QLineEdit>
+
 #include "ui/dialogs.h"
+#include "ui/window_util.h"
 
 namespace zav {
 
@@ -11,6 +14,10 @@ void runHandler(Dialogs& dialogs, QWidget* owner, const std::function<void()>& h
     const DialogOwner ownedBy(owner);
     try {
         handler();
+    } catch (const FieldConversionError& error) {
+        dialogs.showError(QString::fromUtf8(error.what()));
+        if (QLineEdit* field = error.field())
+            focusField(field);
     } catch (const std::exception& error) {
         dialogs.showError(QString::fromUtf8(error.what()));
     }

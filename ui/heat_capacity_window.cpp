@@ -41,6 +41,8 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     m_constant = radio(names::kConstant, QStringLiteral("Nastaviť konštantnú hodnotu"), QRect(12, 12, 200, 20));
     m_constant->setChecked(true);
     m_constantValue = addEdit(this, names::kConstantValue, QStringLiteral("1000"), QRect(220, 11, 90, 21));
+    describeField(m_constantValue, nullptr, QStringLiteral("Konštantná tepelná kapacita (J.kg-1.K-1)"),
+                  QStringLiteral("Merná tepelná kapacita materiálu v J·kg⁻¹·K⁻¹, napr. 460,5"));
     m_cubic = radio(names::kCubic, QStringLiteral("Nastaviť ako funkciu teploty v kubickom tvare   (t je v °C) :"),
                     QRect(12, 44, 420, 20));
     // One row that reads a·1 + b·t + c·t² + d·t³.
@@ -51,6 +53,12 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
         addLabel(this, QString::fromLatin1(powers[i]), QRect(x + 24, 68, 40, 16));
         m_cubicCoefficients[i] =
             addEdit(this, names::kCubicCoefficients[i], QString::fromLatin1(defaults[i]), QRect(x, 86, 80, 21));
+        static const char* const letters[4] = {"a", "b", "c", "d"};
+        describeField(m_cubicCoefficients[i], nullptr,
+                      QStringLiteral("Koeficient %1 (%2)").arg(QLatin1String(letters[i]), QLatin1String(powers[i])),
+                      QStringLiteral("Koeficient %1 funkcie a + b·t + c·t² + d·t³ (t v °C, výsledok v J·kg⁻¹·K⁻¹), "
+                                     "napr. 0,25")
+                          .arg(QLatin1String(letters[i])));
         if (i < 3)
             addLabel(this, QStringLiteral("+"), QRect(x + 88, 88, 16, 17));
     }
@@ -59,7 +67,7 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     // The constant's field stays usable whatever the choice; choosing the constant makes sure of it.
     connect(m_constant, &QRadioButton::clicked, m_constantValue, [this] { m_constantValue->setEnabled(true); });
 
-    auto* ok = addButton(this, names::kOkButton, QStringLiteral("OK"), QRect(200, 180, 90, 26));
+    auto* ok = addButton(this, names::kOkButton, QStringLiteral("&OK"), QRect(200, 180, 90, 26));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
     setGeometry(300, 200, 490, 218);
 }

@@ -4,7 +4,12 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +22,7 @@
 #include "core/steady_state.h"
 #include "export/cel_file.h"
 #include "export/sweeps.h"
+#include "ui/case_files.h"
 #include "ui/chart_window.h"
 #include "ui/cooling_window.h"
 #include "ui/dialogs.h"
@@ -40,6 +46,10 @@ constexpr char kWindow[] = "Form1";
 constexpr char kStatusBar[] = "StatusBar1";
 // Menus and their items.
 constexpr char kFileMenu[] = "Sbor1";
+constexpr char kOpenCaseItem[] = "OtvoritZadanie1";
+constexpr char kSaveCaseItem[] = "UlozitZadanie1";
+constexpr char kRecentMenu[] = "PosledneZadania1";
+constexpr char kRecentItem[] = "PosledneZadanie"; // 1 to 5, newest first
 constexpr char kPrintItem[] = "Uloi1";
 constexpr char kRangeItem[] = "Nastavrozsah1";
 constexpr char kTableOutputItem[] = "Ulodosboru1";
@@ -52,6 +62,7 @@ constexpr char kChartItem[] = "graf2";
 constexpr char kAboutItem[] = "Oprograme1";
 constexpr char kAuthorItem[] = "Oautorovi1";
 constexpr char kPeltierItem[] = "Peltier1";
+constexpr char kHelpItem[] = "Pomocnik1";
 // The inputs of the left column.
 constexpr char kBodyTemperature[] = "Edit1";
 constexpr char kFluidTemperature[] = "Edit2";
@@ -98,16 +109,21 @@ struct ShapeCell {
     const char* buttonName;
     const char* pictureName;
     const char* caption;
+    const char* lengthDescription; // which length l is, as the picture shows it
 };
 constexpr ShapeCell kShapeCells[] = {
-    {SurfaceGeometry::VerticalPlate, "RadioButton2", "Image1", "Vertikálna plocha"},
-    {SurfaceGeometry::InclinedPlate, "RadioButton3", "Image2", "Vert. naklonená plocha"},
-    {SurfaceGeometry::HorizontalPlate, "RadioButton4", "Image3", "Horizontálna plocha"},
-    {SurfaceGeometry::Cube, "RadioButton5", "Image4", "Kocka"},
-    {SurfaceGeometry::VerticalCylinder, "RadioButton6", "Image5", "Vertikálny valec"},
-    {SurfaceGeometry::HorizontalCylinder, "RadioButton7", "Image6", "Horizontálny valec"},
-    {SurfaceGeometry::Sphere, "RadioButton8", "Image7", "Guľa"},
-    {SurfaceGeometry::FinnedTube, "RadioButton9", "Image8", "Rebrovaná rúrka"},
+    {SurfaceGeometry::VerticalPlate, "RadioButton2", "Image1", "Vertikálna plocha", "l je výška plochy"},
+    {SurfaceGeometry::InclinedPlate, "RadioButton3", "Image2", "Vert. naklonená plocha",
+     "l je dĺžka plochy v smere sklonu, uhol α sa meria od zvislice"},
+    {SurfaceGeometry::HorizontalPlate, "RadioButton4", "Image3", "Horizontálna plocha",
+     "l = a·b / (2·(a + b)), a a b sú strany plochy"},
+    {SurfaceGeometry::Cube, "RadioButton5", "Image4", "Kocka", "l = 3·s·√π, s je hrana kocky"},
+    {SurfaceGeometry::VerticalCylinder, "RadioButton6", "Image5", "Vertikálny valec", "l je výška valca"},
+    {SurfaceGeometry::HorizontalCylinder, "RadioButton7", "Image6", "Horizontálny valec",
+     "l = (π/2)·D, D je priemer valca"},
+    {SurfaceGeometry::Sphere, "RadioButton8", "Image7", "Guľa", "l = D, priemer gule"},
+    {SurfaceGeometry::FinnedTube, "RadioButton9", "Image8", "Rebrovaná rúrka",
+     "l = d + h, d je priemer rúrky a h výška rebra"},
 };
 constexpr int kShapeCount = static_cast<int>(kSurfaceShapes.size());
 
@@ -132,6 +148,14 @@ constexpr int kEditX = 164;
 constexpr int kEditWidth = 92;
 constexpr int kRowHeight = 21;
 
+// A field's name from its label: the caption without the closing colon.
+QString fieldName(const QString& label) {
+    QString name = label.trimmed();
+    if (name.endsWith(':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
@@ -152,13 +176,66 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
     setStatusBar(m_statusBar);
     resize(1012, 753);
     centreOnScreen(this);
+    setUpKeyboard();
+}
+
+void MainWindow::setUpKeyboard() {
+    QList<QLineEdit*> fields;
+    for (const auto& copied : m_copied)
+        fields.append(copied.second);
+    fields << m_inclination << m_finGap << m_tubeDiameter;
+    clickOnReturn(m_calculateButton, fields);
+    // An edit without selected text leaves Ctrl+C to the window.
+    for (QLineEdit* field : fields)
+        field->installEventFilter(this);
+
+    auto named = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
+    QList<QWidget*> order{m_bodyTemperature, m_fluidTemperature, m_length, m_area, m_radiation, m_emissivity,
+                          named(names::kAir), m_water, m_userFluid, named(names::kFluidWindowButton),
+                          m_referenceProperties};
+    for (int i = 0; i < kShapeCount; ++i) {
+        order << m_shapes[i];
+        switch (kShapeCells[i].shape) {
+        case SurfaceGeometry::InclinedPlate:
+            order << m_inclination;
+            break;
+        case SurfaceGeometry::HorizontalPlate:
+            order << named(names::kUpperFace) << m_lowerFace;
+            break;
+        case SurfaceGeometry::FinnedTube:
+            order << m_finGap << m_tubeDiameter;
+            break;
+        default:
+            break;
+        }
+    }
+    order << m_calculateButton;
+    for (const ResultField& result : m_results)
+        order << result.edit;
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit != nullptr && !edit->hasSelectedText() && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::handle(void (MainWindow::*handler)()) {
-    runHandler(m_dialogs, this, [this, handler] {
+    handle([this, handler] { (this->*handler)(); });
+}
+
+void MainWindow::handle(const std::function<void()>& handler) {
+    runHandler(m_dialogs, this, [this, &handler] {
         if (m_beforeHandler)
             m_beforeHandler();
-        (this->*handler)();
+        handler();
     });
 }
 
@@ -166,48 +243,83 @@ void MainWindow::buildMenu() {
     auto action = [this](QWidget* menu, const char* name, const QString& text, void (MainWindow::*handler)()) {
         return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
+    // Ctrl+O, Ctrl+S, Ctrl+Q and F1 reach the program from every window; Ctrl+P prints the window
+    // it is pressed in.
+    auto everywhere = [](QAction* item, const QKeySequence& keys) {
+        item->setShortcut(keys);
+        item->setShortcutContext(Qt::ApplicationShortcut);
+    };
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("Súbor"));
+    QMenu* file = bar->addMenu(QStringLiteral("&Súbor"));
     file->setObjectName(QLatin1String(names::kFileMenu));
-    action(file, names::kPrintItem, QStringLiteral("Vytlačiť okno programu"), &MainWindow::print);
-    action(file, names::kRangeItem, QStringLiteral("Nastav rozsah"), &MainWindow::showRange);
+    everywhere(action(file, names::kOpenCaseItem, QStringLiteral("&Otvoriť zadanie…"), &MainWindow::openCase),
+               QKeySequence::Open);
+    everywhere(action(file, names::kSaveCaseItem, QStringLiteral("&Uložiť zadanie…"), &MainWindow::saveCase),
+               QKeySequence::Save);
+    m_recentMenu = file->addMenu(QStringLiteral("&Posledné zadania"));
+    m_recentMenu->setObjectName(QLatin1String(names::kRecentMenu));
+    for (int i = 0; i < kRecentCount; ++i) {
+        const QByteArray name = names::kRecentItem + QByteArray::number(i + 1);
+        m_recentItems[i] = addMenuItem(m_recentMenu, name.constData(), QString(), [this, i] {
+            handle([this, i] { openRecentCase(i); });
+        });
+    }
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::showRecentCases);
+    showRecentCases();
+    file->addSeparator();
+    action(file, names::kPrintItem, QStringLiteral("&Vytlačiť okno programu"), &MainWindow::print)
+        ->setShortcut(QKeySequence::Print);
+    action(file, names::kRangeItem, QStringLiteral("&Nastav rozsah"), &MainWindow::showRange);
     m_tableOutputItem =
-        action(file, names::kTableOutputItem, QStringLiteral("Ulož do súboru"), &MainWindow::toggleTableOutput);
+        action(file, names::kTableOutputItem, QStringLiteral("Ulož do &súboru"), &MainWindow::toggleTableOutput);
     m_tableOutputItem->setCheckable(true);
-    m_celOutputItem = action(file, names::kCelOutputItem, QStringLiteral("Ansys"), &MainWindow::toggleCelOutput);
+    m_celOutputItem = action(file, names::kCelOutputItem, QStringLiteral("&Ansys"), &MainWindow::toggleCelOutput);
     m_celOutputItem->setCheckable(true);
-    action(file, names::kQuitItem, QStringLiteral("Koniec"), &MainWindow::quit);
-    QMenu* dynamics = bar->addMenu(QStringLiteral("Dynamika"));
+    file->addSeparator();
+    everywhere(action(file, names::kQuitItem, QStringLiteral("&Koniec"), &MainWindow::quit), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* dynamics = bar->addMenu(QStringLiteral("&Dynamika"));
     dynamics->setObjectName(QLatin1String(names::kDynamicsMenu));
-    action(dynamics, names::kCoolingItem, QStringLiteral("Ochladzovanie"), &MainWindow::showCooling);
-    QMenu* chart = bar->addMenu(QStringLiteral("Graf"));
+    action(dynamics, names::kCoolingItem, QStringLiteral("&Ochladzovanie"), &MainWindow::showCooling);
+    QMenu* chart = bar->addMenu(QStringLiteral("&Graf"));
     chart->setObjectName(QLatin1String(names::kChartMenu));
-    action(chart, names::kChartItem, QStringLiteral("Graf"), &MainWindow::showChart);
-    action(bar, names::kAboutItem, QStringLiteral("O programe"), &MainWindow::showAbout);
-    action(bar, names::kAuthorItem, QStringLiteral("O autorovi"), &MainWindow::showAuthor);
-    action(bar, names::kPeltierItem, QStringLiteral("Peltier"), &MainWindow::showPeltier);
+    action(chart, names::kChartItem, QStringLiteral("&Graf"), &MainWindow::showChart);
+    action(bar, names::kAboutItem, QStringLiteral("O p&rograme"), &MainWindow::showAbout);
+    action(bar, names::kAuthorItem, QStringLiteral("O &autorovi"), &MainWindow::showAuthor);
+    action(bar, names::kPeltierItem, QStringLiteral("P&eltier"), &MainWindow::showPeltier);
+    everywhere(action(bar, names::kHelpItem, QStringLiteral("&Pomocník"), &MainWindow::showHelp),
+               QKeySequence::HelpContents);
+    // Ctrl+C copies the inputs and results; an edit with selected text copies its selection.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] { handle(&MainWindow::copyResults); });
 }
 
 void MainWindow::buildInputs(QWidget* central) {
     int y = 8;
-    auto input = [&](const char* name, const QString& label, const QString& text) {
-        addLabel(central, label, labelRect(y));
+    auto input = [&](const char* name, const QString& label, const QString& text, const QString& toolTip) {
+        QLabel* caption = addLabel(central, label, labelRect(y));
         QLineEdit* edit = addEdit(central, name, text, editRect(y));
+        describeField(edit, caption, fieldName(label), toolTip);
+        m_copied.append({fieldName(label), edit});
         y += 24;
         return edit;
     };
-    m_bodyTemperature =
-        input(names::kBodyTemperature, QStringLiteral("Teplota telesa (°C) :"), QStringLiteral("100"));
+    m_bodyTemperature = input(names::kBodyTemperature, QStringLiteral("Teplota telesa (°C) :"), QStringLiteral("100"),
+                              QStringLiteral("Teplota povrchu telesa v °C, napr. 85,5"));
     m_fluidTemperature =
-        input(names::kFluidTemperature, QStringLiteral("Teplota tekutiny (°C) :"), QStringLiteral("20"));
-    m_length = input(names::kLength, QStringLiteral("Charakt. rozmer l (m) :"), QStringLiteral("0,1"));
-    m_area = input(names::kArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"));
+        input(names::kFluidTemperature, QStringLiteral("Teplota tekutiny (°C) :"), QStringLiteral("20"),
+              QStringLiteral("Teplota tekutiny ďaleko od telesa v °C, napr. 20,5"));
+    m_length = input(names::kLength, QStringLiteral("Charakt. rozmer l (m) :"), QStringLiteral("0,1"),
+                     QStringLiteral("Charakteristický rozmer l zvoleného tvaru (pozri jeho obrázok) v m, napr. 0,25"));
+    m_area = input(names::kArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"),
+                   QStringLiteral("Plocha povrchu telesa v m², napr. 1,5"));
 
     m_radiation =
         addCheckBox(central, names::kRadiation, QStringLiteral("Zahrnúť sálanie"), QRect(kLabelX, y, 200, 20));
     connect(m_radiation, &QCheckBox::clicked, this, [this] { handle(&MainWindow::toggleRadiation); });
     y += 22;
-    m_emissivity = input(names::kEmissivity, QStringLiteral("Pomerná emisivita :"), QStringLiteral("0,8"));
+    m_emissivity = input(names::kEmissivity, QStringLiteral("Pomerná emisivita :"), QStringLiteral("0,8"),
+                         QStringLiteral("Pomerná emisivita povrchu od 0 do 1 (bez jednotky), napr. 0,85; "
+                                        "píše sa po zaškrtnutí „Zahrnúť sálanie“"));
     m_emissivity->setReadOnly(true);
     setBackground(m_emissivity, kSilver);
 
@@ -226,6 +338,8 @@ void MainWindow::buildInputs(QWidget* central) {
     m_userFluid = fluid(names::kUserFluid, QStringLiteral("iná"), 2);
     auto* fluidWindowButton =
         addButton(central, names::kFluidWindowButton, QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
+    fluidWindowButton->setAccessibleName(QStringLiteral("Vlastný materiál…"));
+    fluidWindowButton->setToolTip(QStringLiteral("Vlastný materiál…: vlastnosti tekutiny „iná“"));
     connect(fluidWindowButton, &QPushButton::clicked, this, [this] { handle(&MainWindow::showFluidWindow); });
     // Under the fluids, the source of air's and water's properties; off at start. The caption takes
     // two lines in the narrow column; its accessible name is the caption in one.
@@ -240,7 +354,8 @@ void MainWindow::buildInputs(QWidget* central) {
     y += 132;
 
     auto* calculateButton =
-        addButton(central, names::kCalculateButton, QStringLiteral("Vypočítaj"), QRect(78, y, 110, 28));
+        addButton(central, names::kCalculateButton, QStringLiteral("&Vypočítaj"), QRect(78, y, 110, 28));
+    m_calculateButton = calculateButton;
     QFont bold = calculateButton->font();
     bold.setBold(true);
     calculateButton->setFont(bold);
@@ -274,8 +389,11 @@ void MainWindow::buildResults(QWidget* central) {
     };
     int y = 330;
     for (const Row& row : rows) {
-        addLabel(central, QString::fromUtf8(row.label), labelRect(y));
+        QLabel* caption = addLabel(central, QString::fromUtf8(row.label), labelRect(y));
         QLineEdit* edit = addEdit(central, row.name, kNoResult, editRect(y));
+        const QString name = fieldName(QString::fromUtf8(row.label));
+        describeField(edit, caption, name, QString());
+        m_copied.append({name, edit});
         edit->setReadOnly(true);
         setBackground(edit, kInfoBackground);
         m_results.append({edit, row.quantity, row.precision, row.decimals, row.scale, row.suffix});
@@ -307,13 +425,18 @@ void MainWindow::buildGeometry(QWidget* central) {
         picture->setObjectName(QLatin1String(cell.pictureName));
         picture->setGeometry(QRect(QPoint(x, y + 24), kPictureSize));
         picture->setPixmap(drawGeometryPicture(cell.shape, kPictureSize));
+        picture->setAccessibleName(QString::fromUtf8(cell.caption));
+        picture->setAccessibleDescription(QString::fromUtf8(cell.caption) + QStringLiteral(": ") +
+                                          QString::fromUtf8(cell.lengthDescription));
 
         const int below = y + 24 + kPictureSize.height() + 8;
         switch (cell.shape) {
         case SurfaceGeometry::InclinedPlate:
-            addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, below + 2, 60, 19));
             m_inclination =
                 addEdit(frame, names::kInclination, QStringLiteral("0"), QRect(x + 64, below, 60, kRowHeight));
+            describeField(m_inclination, addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, below + 2, 60, 19)),
+                          QStringLiteral("Uhol sklonu plochy (°)"),
+                          QStringLiteral("Uhol sklonu plochy od zvislej polohy v stupňoch, napr. 22,5"));
             break;
         case SurfaceGeometry::HorizontalPlate: {
             auto* position = new QGroupBox(QStringLiteral("Poloha plochy"), frame);
@@ -326,13 +449,20 @@ void MainWindow::buildGeometry(QWidget* central) {
             break;
         }
         case SurfaceGeometry::FinnedTube:
-            addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"), QRect(x, below - 4, 176, 30))
-                ->setWordWrap(true);
-            m_finGap =
-                addEdit(frame, names::kFinGap, QStringLiteral("0,005"), QRect(x, below + 26, 80, kRowHeight));
-            addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, below + 52, 176, 19));
+            {
+                QLabel* gap = addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"),
+                                       QRect(x, below - 4, 176, 30));
+                gap->setWordWrap(true);
+                m_finGap =
+                    addEdit(frame, names::kFinGap, QStringLiteral("0,005"), QRect(x, below + 26, 80, kRowHeight));
+                describeField(m_finGap, gap, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m)"),
+                              QStringLiteral("Svetlá vzdialenosť medzi rebrami v m, napr. 0,005"));
+            }
             m_tubeDiameter =
                 addEdit(frame, names::kTubeDiameter, QStringLiteral("0,1"), QRect(x, below + 72, 80, kRowHeight));
+            describeField(m_tubeDiameter,
+                          addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, below + 52, 176, 19)),
+                          QStringLiteral("Priemer rúrky d (m)"), QStringLiteral("Priemer rúrky d v m, napr. 0,1"));
             break;
         default:
             break;
@@ -494,6 +624,85 @@ void MainWindow::showAbout() { showWindow(m_links.aboutWindow); }
 void MainWindow::showAuthor() { showWindow(m_links.authorWindow); }
 
 void MainWindow::showPeltier() { showWindow(m_links.peltierWindow); }
+
+void MainWindow::showHelp() {
+    if (m_links.helpWindow != nullptr)
+        showWindow(m_links.helpWindow);
+}
+
+void MainWindow::openCase() {
+    if (m_links.caseFiles != nullptr)
+        m_links.caseFiles->open();
+    showRecentCases();
+}
+
+void MainWindow::saveCase() {
+    if (m_links.caseFiles != nullptr)
+        m_links.caseFiles->save();
+    showRecentCases();
+}
+
+void MainWindow::openRecentCase(int index) {
+    if (m_links.caseFiles == nullptr)
+        return;
+    const QStringList recent = m_links.caseFiles->recentFiles();
+    if (index < recent.size())
+        m_links.caseFiles->openFile(recent[index]);
+    showRecentCases();
+}
+
+void MainWindow::showRecentCases() {
+    const QStringList recent = m_links.caseFiles != nullptr ? m_links.caseFiles->recentFiles() : QStringList();
+    for (int i = 0; i < kRecentCount; ++i) {
+        QAction* item = m_recentItems[i];
+        const bool used = i < recent.size();
+        item->setVisible(used);
+        // "&1 name.zav": the number chooses it from the keyboard; the whole path is its tool tip.
+        item->setText(used ? QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName().replace('&', "&&"))
+                           : QString());
+        item->setToolTip(used ? recent[i] : QString());
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::copyResults() {
+    QStringList lines;
+    auto line = [&lines](const QString& label, const QString& value) { lines << label + '\t' + value; };
+    auto checkedText = [](const QAbstractButton* button) {
+        return QString(button->text()).replace('\n', ' ');
+    };
+    for (int i = 0; i < 4; ++i)
+        line(m_copied[i].first, m_copied[i].second->text());
+    line(m_radiation->text(), m_radiation->isChecked() ? QStringLiteral("áno") : QStringLiteral("nie"));
+    if (m_radiation->isChecked())
+        line(m_copied[4].first, m_emissivity->text());
+    const QAbstractButton* fluid = fluidKind() == FluidKind::Water         ? m_water
+                                   : fluidKind() == FluidKind::UserDefined ? m_userFluid
+                                                                           : findChild<QRadioButton*>(QLatin1String(names::kAir));
+    line(QStringLiteral("Typ tekutiny"), checkedText(fluid));
+    line(m_referenceProperties->accessibleName(),
+         m_referenceProperties->isChecked() ? QStringLiteral("áno") : QStringLiteral("nie"));
+    const int shape = static_cast<int>(geometry());
+    line(QStringLiteral("Geometria povrchu"), QString::fromUtf8(kShapeCells[shape].caption));
+    switch (geometry()) {
+    case SurfaceGeometry::InclinedPlate:
+        line(m_inclination->accessibleName(), m_inclination->text());
+        break;
+    case SurfaceGeometry::HorizontalPlate:
+        line(QStringLiteral("Poloha plochy"),
+             m_lowerFace->isChecked() ? QStringLiteral("Spodná plocha") : QStringLiteral("Horná plocha"));
+        break;
+    case SurfaceGeometry::FinnedTube:
+        line(m_finGap->accessibleName(), m_finGap->text());
+        line(m_tubeDiameter->accessibleName(), m_tubeDiameter->text());
+        break;
+    default:
+        break;
+    }
+    for (int i = 5; i < m_copied.size(); ++i)
+        line(m_copied[i].first, m_copied[i].second->text());
+    QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();

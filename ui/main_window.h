@@ -25,6 +25,8 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPushButton;
 class QRadioButton;
 
 namespace zav {
@@ -76,6 +78,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenu();
@@ -83,6 +86,7 @@ private:
     void buildResults(QWidget* central);
     void buildGeometry(QWidget* central);
     void handle(void (MainWindow::*handler)());
+    void handle(const std::function<void()>& handler);
 
     // Event handlers.
     void calculate();         // "Vypočítaj"
@@ -98,6 +102,16 @@ private:
     void showAbout();         // "O programe"
     void showAuthor();        // "O autorovi"
     void showPeltier();       // "Peltier"
+    void showHelp();          // "Pomocník" (F1)
+    void openCase();          // "Súbor → Otvoriť zadanie…" (Ctrl+O)
+    void saveCase();          // "Súbor → Uložiť zadanie…" (Ctrl+S)
+    void openRecentCase(int index); // "Súbor → Posledné zadania → …"
+    void copyResults();       // Ctrl+C: the inputs and results as "label<TAB>value" lines
+
+    // The items of the last cases, named after the files; unused ones hidden.
+    void showRecentCases();
+    // Return computes; Tab walks the inputs, the fluid, the shapes, the button, then the results.
+    void setUpKeyboard();
 
     void readInputs();
     // Each false when the user cancelled the sweep.
@@ -142,6 +156,9 @@ private:
     QString m_celFunctionName;
     QAction* m_tableOutputItem = nullptr;
     QAction* m_celOutputItem = nullptr;
+    static constexpr int kRecentCount = 5;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_recentItems[kRecentCount] = {};
 
     QLineEdit* m_bodyTemperature = nullptr;  // tBody (°C)
     QLineEdit* m_fluidTemperature = nullptr; // tFluid (°C)
@@ -170,6 +187,9 @@ private:
         const char* suffix;
     };
     QList<ResultField> m_results;
+    QPushButton* m_calculateButton = nullptr;
+    // The input and result fields by their names, in the window's order, for Ctrl+C.
+    QList<QPair<QString, QLineEdit*>> m_copied;
 };
 
 } // namespace zav

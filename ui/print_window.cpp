@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -11,6 +12,8 @@
 #include "export/replacing_file.h"
 #include "ui/dialogs.h"
 #include "ui/window_util.h"
+
+#include <algorithm>
 
 namespace zav {
 
@@ -34,6 +37,30 @@ bool isCompletePdf(const QString& path) {
     return ok && offset >= 0 && offset < bytes.size() && bytes.mid(offset, 4) == "xref";
 }
 
+// The scale of a picture of `size` fitted into `area`, at most `largest`.
+qreal fittedScale(QSizeF size, QSizeF area, qreal largest) {
+    return std::min({largest, area.width() / size.width(), area.height() / size.height()});
+}
+
+// Turns the page to the orientation in which a picture of `size` (screen pixels) comes out
+// larger (the one chosen stays when both give the same) and returns where on the page, in printer
+// dots from the printable area's top left, the picture goes: at its top left, scaled down to the
+// printable area when it is larger, keeping its proportions, never beyond `largest` dots a pixel.
+QRectF placeOnPage(QPrinter& printer, QSizeF size, qreal largest) {
+    if (size.isEmpty())
+        return QRectF();
+    const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
+    const QPageLayout::Orientation other =
+        chosen == QPageLayout::Portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const qreal chosenScale = fittedScale(size, printer.pageRect(QPrinter::DevicePixel).size(), largest);
+    printer.setPageOrientation(other);
+    const qreal otherScale = fittedScale(size, printer.pageRect(QPrinter::DevicePixel).size(), largest);
+    if (otherScale <= chosenScale)
+        printer.setPageOrientation(chosen);
+    const qreal scale = std::max(chosenScale, otherScale);
+    return QRectF(QPointF(0, 0), size * scale);
+}
+
 } // namespace
 
 void printWindow(QMainWindow* window, Dialogs& dialogs) {
@@ -55,12 +82,18 @@ void printWindow(QMainWindow* window, Dialogs& dialogs) {
     const int top = window->menuBar() != nullptr ? window->menuBar()->height() : 0;
     const QPixmap image = window->grab(QRect(0, top, window->width(), window->height() - top));
     QPainter painter;
-    bool printed = !image.isNull() && painter.begin(&printer);
+    bool printed = !image.isNull();
+    QRectF placed;
     if (printed) {
-        // Scale from screen pixels to printer dots so the page shows the window at its screen size.
-        const qreal scale = qreal(printer.resolution()) / window->logicalDpiX();
-        painter.scale(scale, scale);
-        painter.drawPixmap(0, 0, image);
+        // At most the window's screen size (screen pixels to printer dots), less where the page
+        // is smaller, in the orientation that gives the larger picture.
+        const qreal screenSize = qreal(printer.resolution()) / window->logicalDpiX();
+        placed = placeOnPage(printer, image.deviceIndependentSize(), screenSize);
+        printed = painter.begin(&printer);
+    }
+    if (printed) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(placed, image, QRectF(image.rect()));
         printed = painter.end() && printer.printerState() != QPrinter::Error;
     }
     if (target.isEmpty()) {

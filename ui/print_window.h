@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a window: the printer set-up dialog, then one page with an image of the window's
-// client area at its top left, at about the size the window has on the screen. Printed into a
-// file, the page goes to a temporary file beside it (ReplacingFile) that replaces the old file
-// only when the whole page is in it.
+// client area at its top left, at about the size the window has on the screen, or smaller when
+// the page is: fitted into the printable area in the orientation that gives the larger picture,
+// keeping its proportions. Printed into a file, the page goes to a temporary file beside it
+// (ReplacingFile) that replaces the old file only when the whole page is in it.
 #pragma once
 
 class QMainWindow;

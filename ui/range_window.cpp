@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/range_window.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "ui/window_util.h"
@@ -24,12 +25,18 @@ RangeWindow::RangeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QLatin1String(names::kWindow));
     setWindowTitle(QStringLiteral("Rozsah"));
     setWindowFont(this);
-    addLabel(this, QStringLiteral("Minimálna teplota povrchu (°C) :"), QRect(12, 14, 240, 19), true);
+    QLabel* label = addLabel(this, QStringLiteral("Minimálna teplota povrchu (°C) :"), QRect(12, 14, 240, 19), true);
     m_minimum = addEdit(this, names::kMinimum, QStringLiteral("0"), QRect(262, 12, 110, 21));
-    addLabel(this, QStringLiteral("Maximálna teplota povrchu (°C) :"), QRect(12, 54, 240, 19), true);
+    describeField(m_minimum, label, QStringLiteral("Minimálna teplota povrchu (°C)"),
+                  QStringLiteral("Prvá teplota povrchu tabuľky a grafu v °C, napr. 20,5"));
+    label = addLabel(this, QStringLiteral("Maximálna teplota povrchu (°C) :"), QRect(12, 54, 240, 19), true);
     m_maximum = addEdit(this, names::kMaximum, QStringLiteral("100"), QRect(262, 52, 110, 21));
-    addLabel(this, QStringLiteral("Krok (°C) :"), QRect(12, 94, 240, 19), true);
+    describeField(m_maximum, label, QStringLiteral("Maximálna teplota povrchu (°C)"),
+                  QStringLiteral("Posledná teplota povrchu tabuľky a grafu v °C, napr. 150,5"));
+    label = addLabel(this, QStringLiteral("Krok (°C) :"), QRect(12, 94, 240, 19), true);
     m_step = addEdit(this, names::kStep, QStringLiteral("5"), QRect(262, 92, 110, 21));
+    describeField(m_step, label, QStringLiteral("Krok (°C)"),
+                  QStringLiteral("Krok teploty povrchu medzi riadkami tabuľky v °C, napr. 2,5"));
     setGeometry(330, 240, 386, 136);
 }
 

@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 #include "core/number_format.h"
 #include "ui/dialogs.h"
@@ -17,6 +19,27 @@
 namespace zav {
 
 namespace {
+
+// Clicks its button on Return or keypad Enter pressed on that button.
+class ReturnClicks : public QObject {
+public:
+    explicit ReturnClicks(QPushButton* button) : QObject(button), m_button(button) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* m_button;
+};
 
 template <class Widget> Widget* place(Widget* widget, const char* name, const QRect& geometry) {
     if (name != nullptr)
@@ -108,6 +131,46 @@ void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, 
 
 std::string fileNameBytes(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
-double readNumber(const QLineEdit* edit) { return parseNumber(edit->text().toStdString()); }
+FieldConversionError::FieldConversionError(const ConversionError& error, QLineEdit* field)
+    : ConversionError(error), m_field(field) {}
+
+QLineEdit* FieldConversionError::field() const { return static_cast<QLineEdit*>(m_field.data()); }
+
+double readNumber(const QLineEdit* edit) {
+    try {
+        return parseNumber(edit->text().toStdString());
+    } catch (const ConversionError& error) {
+        throw FieldConversionError(error, const_cast<QLineEdit*>(edit));
+    }
+}
+
+void focusField(QLineEdit* field) {
+    QWidget* window = field->window();
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+void clickOnReturn(QPushButton* button, const QList<QLineEdit*>& fields) {
+    for (QLineEdit* field : fields)
+        QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
+    button->installEventFilter(new ReturnClicks(button));
+}
+
+void closeOnEscape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+}
+
+void describeField(QLineEdit* field, QLabel* label, const QString& name, const QString& toolTip) {
+    if (label != nullptr)
+        label->setBuddy(field);
+    field->setAccessibleName(name);
+    if (!toolTip.isEmpty())
+        field->setToolTip(toolTip);
+}
 
 } // namespace zav

@@ -7,8 +7,12 @@
 #include <string>
 
 #include <QColor>
+#include <QList>
+#include <QPointer>
 #include <QRect>
 #include <QString>
+
+#include "core/number_format.h"
 
 class QAction;
 class QCheckBox;
@@ -58,7 +62,33 @@ void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, 
 /// A file name as the file system takes it (the bytes the core's writers open).
 std::string fileNameBytes(const QString& name);
 
-/// The number in an edit's current text; throws ConversionError when it is not one.
+/// A field text that is not a number, with the field that holds it: once its message has been
+/// shown, the field takes the keyboard focus with its text selected, so that it can be retyped.
+class FieldConversionError : public ConversionError {
+public:
+    FieldConversionError(const ConversionError& error, QLineEdit* field);
+    /// The field, or nullptr when it no longer exists.
+    QLineEdit* field() const;
+
+private:
+    QPointer<QObject> m_field;
+};
+
+/// The number in an edit's current text; throws FieldConversionError when it is not one.
 double readNumber(const QLineEdit* edit);
+
+/// Gives the field the keyboard focus with its whole text selected (its window to the front when
+/// it is shown).
+void focusField(QLineEdit* field);
+
+/// Return and keypad Enter in any of `fields`, or on `button` itself, click `button`.
+void clickOnReturn(QPushButton* button, const QList<QLineEdit*>& fields);
+
+/// Escape closes (hides) the tool window `window`.
+void closeOnEscape(QWidget* window);
+
+/// Names an input field for assistive technology and the keyboard: `label` becomes its buddy,
+/// `name` its accessible name and `toolTip` what it takes.
+void describeField(QLineEdit* field, QLabel* label, const QString& name, const QString& toolTip);
 
 } // namespace zav

@@ -3,13 +3,16 @@
 
 #include "ui/about_window.h"
 #include "ui/author_window.h"
+#include "ui/case_files.h"
 #include "ui/chart_window.h"
 #include "ui/cooling_window.h"
 #include "ui/fluid_window.h"
 #include "ui/heat_capacity_window.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/peltier_window.h"
 #include "ui/range_window.h"
+#include "ui/window_util.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -43,12 +46,25 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
     windows.aboutWindow = std::make_unique<AboutWindow>();
     windows.heatCapacityWindow = std::make_unique<HeatCapacityWindow>();
     windows.rangeWindow = std::make_unique<RangeWindow>();
-    windows.chartWindow = std::make_unique<ChartWindow>();
+    windows.chartWindow = std::make_unique<ChartWindow>(dialogs);
     windows.fluidWindow = std::make_unique<FluidWindow>(dialogs);
     windows.peltierWindow = std::make_unique<PeltierWindow>();
-    windows.mainWindow->setLinks({windows.coolingWindow.get(), windows.authorWindow.get(),
-                                  windows.aboutWindow.get(), windows.rangeWindow.get(), windows.chartWindow.get(),
-                                  windows.fluidWindow.get(), windows.peltierWindow.get()});
+    // Escape hides the small tool windows (the cooling and chart windows see to it themselves).
+    for (QWidget* tool : {static_cast<QWidget*>(windows.authorWindow.get()),
+                          static_cast<QWidget*>(windows.aboutWindow.get()),
+                          static_cast<QWidget*>(windows.heatCapacityWindow.get()),
+                          static_cast<QWidget*>(windows.rangeWindow.get()),
+                          static_cast<QWidget*>(windows.fluidWindow.get()),
+                          static_cast<QWidget*>(windows.peltierWindow.get())})
+        closeOnEscape(tool);
+    windows.helpWindow = std::make_unique<HelpWindow>();
+    MainWindowLinks links{windows.coolingWindow.get(), windows.authorWindow.get(),
+                          windows.aboutWindow.get(), windows.rangeWindow.get(), windows.chartWindow.get(),
+                          windows.fluidWindow.get(), windows.peltierWindow.get()};
+    windows.caseFiles = std::make_unique<CaseFiles>(windows, dialogs);
+    links.caseFiles = windows.caseFiles.get();
+    links.helpWindow = windows.helpWindow.get();
+    windows.mainWindow->setLinks(links);
     windows.coolingWindow->setLinks({windows.mainWindow.get(), windows.heatCapacityWindow.get()});
 }
 

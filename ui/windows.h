@@ -14,11 +14,13 @@ namespace zav {
 
 class AboutWindow;
 class AuthorWindow;
+class CaseFiles;
 class ChartWindow;
 class CoolingWindow;
 class Dialogs;
 class FluidWindow;
 class HeatCapacityWindow;
+class HelpWindow;
 class MainWindow;
 class PeltierWindow;
 class RangeWindow;
@@ -34,6 +36,11 @@ struct Windows {
     std::unique_ptr<ChartWindow> chartWindow;
     std::unique_ptr<FluidWindow> fluidWindow;
     std::unique_ptr<PeltierWindow> peltierWindow;
+    /// "Pomocník - ZAV", the manual; made after the nine, and not one of all().
+    std::unique_ptr<HelpWindow> helpWindow;
+    /// "Otvoriť zadanie…", "Uložiť zadanie…" and the last cases: every window's inputs in a file;
+    /// made after the windows, and not one of all().
+    std::unique_ptr<CaseFiles> caseFiles;
 
     Windows();
     ~Windows();

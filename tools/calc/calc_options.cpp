@@ -338,9 +338,14 @@ void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionName
         c.userFluid = readFluidFile(*choice.fluidFile, choice.pressureMpa.value_or(std::nan("")));
     else if (choice.kelo)
         c.userFluid = readKeloModel(*choice.kelo, choice.pressureMpa.value_or(5));
+    else if (c.fluid == FluidKind::UserDefined && choice.caseFluid)
+        c.userFluid = choice.caseFluid();
     else if (c.fluid == FluidKind::UserDefined)
         throw InputError(std::string("Tekutina user potrebuje svoj opis: ") + names.either + ".");
-    if (choice.pressureMpa && !choice.kelo && !(choice.fluidFile && c.userFluid.kind == ApproximationKind::KELO))
+    const bool fromCase = c.fluid == FluidKind::UserDefined && !described && choice.caseFluid;
+    if (fromCase && choice.pressureMpa && c.userFluid.kind == ApproximationKind::KELO)
+        c.userFluid.gasPressure = *choice.pressureMpa;
+    else if (choice.pressureMpa && !choice.kelo && !(choice.fluidFile && c.userFluid.kind == ApproximationKind::KELO))
         throw InputError(std::string(names.pressure) + " platí len pre tekutinu KELO (" + names.kelo + " alebo " +
                          names.fluidFile + " s druhom „kelo“).");
 }

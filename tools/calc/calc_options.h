@@ -6,6 +6,7 @@
 // a Slovak message; an input file the system cannot read throws InputFileError.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -75,6 +76,8 @@ struct FluidChoice {
     std::optional<std::string> fluidFile; // a user-defined fluid's JSON description
     std::optional<std::string> kelo;      // a KELO coefficient file
     std::optional<double> pressureMpa;    // the KELO gas pressure
+    // The fluid window of a case file, read when the fluid "user" is chosen and no file describes it.
+    std::function<UserFluidModel()> caseFluid;
 };
 
 /// How a front end spells its options in the messages: the fluid's, the fluid file's, the KELO
@@ -88,7 +91,8 @@ struct FluidOptionNames {
 };
 
 /// The fluid of a case: the one named, else "user" when a file describes it, else air; a
-/// user-defined fluid read from its file (a KELO gas at 5 MPa unless told). Refused: both files,
+/// user-defined fluid read from its file (a KELO gas at 5 MPa unless told), else from the case
+/// file's fluid window (a KELO gas at the pressure told, else the window's). Refused: both files,
 /// a file beside a fluid other than "user", a pressure without a KELO gas, an empty file name.
 void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionNames& names);
 

@@ -8,6 +8,7 @@
 // Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
 #include "core/number_format.h"
 #include "core/surface_shapes.h"
+#include "tools/calc/calc_case_file.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_request.h"
 #include "tools/calc/calc_runs.h"
@@ -18,6 +19,7 @@
 
 #include <new>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,17 +33,22 @@ PyObject* g_checkError = nullptr;
 PyObject* g_rangeWarning = nullptr;
 bool g_numpy = false;
 
-// The main window's arguments, shared by the three functions.
+// The main window's arguments, shared by the three functions: the request with the names still
+// to be read, over the case file's request when case= names one.
 struct MainArguments {
+    SteadyRequest base; // the windows' defaults, or the case file's
+    bool fromCase = false;
     double tBody, tFluid, length, area;
-    std::string fluid, shape;
+    std::optional<std::string> fluid, shape;
     double angle;
-    std::string face;
+    std::optional<std::string> face;
     double finGap, tubeDiameter;
     std::optional<double> emissivity;
     std::optional<std::string> fluidFile, kelo;
     std::optional<double> pressure;
-    std::string properties;
+    std::optional<std::string> properties;
+    std::optional<calc::CaseFileInputs> file;
+    std::set<std::string> given; // the keywords passed, "from" for from_
 };
 
 // The keywords as the messages spell them.
@@ -51,7 +58,7 @@ const CoolingOptionNames kCoolingOptions{"data", "picture"};
 
 // The main window's case of the arguments; a name or a file that cannot be used throws InputError.
 SteadyCase mainCase(const MainArguments& a) {
-    SteadyRequest r;
+    SteadyRequest r = a.base;
     r.tBody = a.tBody;
     r.tFluid = a.tFluid;
     r.charLength = a.length;
@@ -60,11 +67,16 @@ SteadyCase mainCase(const MainArguments& a) {
     r.finGap = a.finGap;
     r.tubeDiameter = a.tubeDiameter;
     r.emissivity = a.emissivity;
-    r.shape = surfaceGeometry(a.shape);
-    r.face = platePosition(a.face);
-    r.properties = propertyModel(a.properties);
-    r.fluid = {std::nullopt, a.fluidFile, a.kelo, a.pressure};
-    if (!a.fluid.empty())
+    if (a.shape)
+        r.shape = surfaceGeometry(*a.shape);
+    if (a.face)
+        r.face = platePosition(*a.face);
+    if (a.properties)
+        r.properties = propertyModel(*a.properties);
+    r.fluid.fluidFile = a.fluidFile;
+    r.fluid.kelo = a.kelo;
+    r.fluid.pressureMpa = a.pressure;
+    if (a.fluid)
         r.fluid.name = a.fluid;
     return steadyCase(r, kFluidOptions);
 }
@@ -216,11 +228,18 @@ SweepResult sweep(const MainArguments& a, double from, double to, double step, c
 }
 
 CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double target, double steps,
-                const std::string& heatCapacity, const std::optional<std::string>& data,
-                const std::optional<std::string>& picture, const std::string& background) {
+                const std::optional<std::string>& heatCapacity, const HeatCapacityModel& caseHeatCapacity,
+                const std::optional<std::string>& data, const std::optional<std::string>& picture,
+                const std::string& background) {
     const SteadyCase c = mainCase(a);
-    const CoolingRequest request{mass, coolingArea, target, steps, heatCapacityModel(heatCapacity),
-                                 data, picture, background};
+    const CoolingRequest request{mass,
+                                 coolingArea,
+                                 target,
+                                 steps,
+                                 heatCapacity ? heatCapacityModel(*heatCapacity) : caseHeatCapacity,
+                                 data,
+                                 picture,
+                                 background};
     // The module refuses an unknown background before an empty or doubled file name (zav-calc
     // after them).
     plotType(background);
@@ -300,6 +319,11 @@ const char* const kArgumentsAfterShape = R"(    angle=0             the inclined
     properties="builtin" air's and water's properties: "builtin" (the program's
                         correlations) or "reference" (IAPWS-IF97 and IAPWS for
                         water, Lemmon et al. for air)
+    case=None           a case file (.zav) saved by the program ("Súbor → Uložiť
+                        zadanie…"): every argument not passed is taken from its
+                        windows' fields as the windows would compute them (for
+                        cool its cooling window's radiation and emissivity, for
+                        sweep its range); the arguments passed override it
 )";
 
 std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
@@ -315,7 +339,7 @@ const Parameter kMainParameters[] = {
     {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
     {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
     {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "None"}, {"fluid_file", "None"},
-    {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"},
+    {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"}, {"case", "None"},
 };
 constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
 const Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
@@ -413,23 +437,55 @@ std::string textArgument(PyObject* value, const char* fallback, const char* name
     return optionalTextArgument(value, name).value_or(fallback);
 }
 
-MainArguments mainArguments(PyObject* const* g) {
+// The names of the keywords passed (from_ as "from"), which a case file does not give.
+std::set<std::string> givenNames(PyObject* const* given,
+                                 std::initializer_list<std::pair<const Parameter*, std::size_t>> groups) {
+    std::set<std::string> names;
+    for (const auto& [parameters, count] : groups) {
+        for (std::size_t i = 0; i < count; ++i, ++given) {
+            if (*given == nullptr)
+                continue;
+            std::string name = parameters[i].name;
+            if (name.back() == '_')
+                name.pop_back();
+            names.insert(name);
+        }
+    }
+    return names;
+}
+
+// The main window's arguments `g` over the case file of case=, if any; `given` names every
+// keyword passed. For cool (`cooling`) the case's emissivity is the cooling window's.
+MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling = false) {
     MainArguments a;
-    a.tBody = numberArgument(g[0], 100, "t_body");
-    a.tFluid = numberArgument(g[1], 20, "t_fluid");
-    a.length = numberArgument(g[2], 0.1, "length");
-    a.area = numberArgument(g[3], 1, "area");
-    a.fluid = textArgument(g[4], "", "fluid");
-    a.shape = textArgument(g[5], "vertical-plate", "shape");
-    a.angle = numberArgument(g[6], 0, "angle");
-    a.face = textArgument(g[7], "upper", "face");
-    a.finGap = numberArgument(g[8], 0.005, "fin_gap");
-    a.tubeDiameter = numberArgument(g[9], 0.1, "tube_diameter");
-    a.emissivity = optionalNumberArgument(g[10], "emissivity");
+    if (const std::optional<std::string> path = optionalTextArgument(g[15], "case")) {
+        requireFileName("case", *path);
+        a.file.emplace(*path);
+        a.given = given;
+        if (cooling)
+            given.insert("emissivity"); // not the main window's
+        a.base = a.file->steady(given);
+        if (cooling)
+            a.base.emissivity = a.file->coolingEmissivity(a.given);
+    }
+    const SteadyRequest& b = a.base;
+    a.tBody = numberArgument(g[0], b.tBody, "t_body");
+    a.tFluid = numberArgument(g[1], b.tFluid, "t_fluid");
+    a.length = numberArgument(g[2], b.charLength, "length");
+    a.area = numberArgument(g[3], b.area, "area");
+    const std::string fluid = textArgument(g[4], "", "fluid");
+    if (!fluid.empty())
+        a.fluid = fluid;
+    a.shape = optionalTextArgument(g[5], "shape");
+    a.angle = numberArgument(g[6], b.angleDeg, "angle");
+    a.face = optionalTextArgument(g[7], "face");
+    a.finGap = numberArgument(g[8], b.finGap, "fin_gap");
+    a.tubeDiameter = numberArgument(g[9], b.tubeDiameter, "tube_diameter");
+    a.emissivity = g[10] == nullptr ? b.emissivity : optionalNumberArgument(g[10], "emissivity");
     a.fluidFile = optionalTextArgument(g[11], "fluid_file");
     a.kelo = optionalTextArgument(g[12], "kelo");
     a.pressure = optionalNumberArgument(g[13], "pressure");
-    a.properties = textArgument(g[14], "builtin", "properties");
+    a.properties = optionalTextArgument(g[14], "properties");
     return a;
 }
 
@@ -467,7 +523,9 @@ PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObjec
     PyObject* given[kMainCount] = {};
     if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
         return nullptr;
-    return callPython([&] { return py::cast(steady(mainArguments(given))); });
+    return callPython([&] {
+        return py::cast(steady(mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}}))));
+    });
 }
 
 PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
@@ -477,8 +535,11 @@ PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
         return nullptr;
     return callPython([&] {
         PyObject* const* g = given + kMainCount;
-        return py::cast(sweep(mainArguments(given), numberArgument(g[0], 0, "from_"), numberArgument(g[1], 100, "to"),
-                              numberArgument(g[2], 5, "step"), optionalTextArgument(g[3], "table"),
+        const MainArguments a =
+            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kSweepParameters, 6}}));
+        const SweepRange range = a.file ? a.file->range(a.given) : SweepRange{0, 100, 5};
+        return py::cast(sweep(a, numberArgument(g[0], range.tMin, "from_"), numberArgument(g[1], range.tMax, "to"),
+                              numberArgument(g[2], range.tStep, "step"), optionalTextArgument(g[3], "table"),
                               optionalTextArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
     });
 }
@@ -490,12 +551,16 @@ PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject*
         return nullptr;
     return callPython([&] {
         PyObject* const* g = given + kMainCount;
-        return py::cast(cool(mainArguments(given), numberArgument(g[0], 1, "mass"),
-                             numberArgument(g[1], 1, "cooling_area"), numberArgument(g[2], 30, "target"),
-                             numberArgument(g[3], 10000, "steps"),
-                             textArgument(g[4], "constant:1000", "heat_capacity"), optionalTextArgument(g[5], "data"),
-                             optionalTextArgument(g[6], "picture"),
-                             textArgument(g[7], "black", "picture_background")));
+        const MainArguments a =
+            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kCoolParameters, 8}}), true);
+        const CoolingRequest base = a.file ? a.file->cooling(a.given) : CoolingRequest();
+        return py::cast(cool(a, numberArgument(g[0], base.mass, "mass"),
+                             numberArgument(g[1], base.coolingArea, "cooling_area"),
+                             numberArgument(g[2], base.targetTemperature, "target"),
+                             numberArgument(g[3], base.stepCount, "steps"),
+                             optionalTextArgument(g[4], "heat_capacity"), base.heatCapacity,
+                             optionalTextArgument(g[5], "data"), optionalTextArgument(g[6], "picture"),
+                             textArgument(g[7], base.background.c_str(), "picture_background")));
     });
 }
 

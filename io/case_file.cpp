@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "io/case_file.h"
+
+#include "core/emissivity_catalogue.h"
+#include "core/surface_shapes.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+
+namespace zav {
+
+namespace {
+
+using Type = CaseValueType;
+
+std::vector<std::string> shapeNames() {
+    std::vector<std::string> names;
+    for (const SurfaceShapeInfo& shape : kSurfaceShapes)
+        names.emplace_back(shape.commandName);
+    return names;
+}
+
+// A list of texts under `key`, one entry per item.
+void addList(std::vector<CaseKey>& keys, const std::string& key, const std::vector<const char*>& startValues) {
+    for (std::size_t i = 0; i < startValues.size(); ++i)
+        keys.push_back({key + "." + std::to_string(i), Type::Text, startValues[i], {}, 0, 0});
+}
+
+std::vector<CaseKey> makeCaseKeys() {
+    std::vector<CaseKey> keys = {
+        // The main window: the names of zav-calc's options, in snake case.
+        {"main.t_body", Type::Text, "100", {}},
+        {"main.t_fluid", Type::Text, "20", {}},
+        {"main.length", Type::Text, "0,1", {}},
+        {"main.area", Type::Text, "1", {}},
+        {"main.radiation", Type::Flag, "false", {}},
+        {"main.emissivity", Type::Text, "0,8", {}},
+        {"main.fluid", Type::Choice, "air", {"air", "water", "user"}},
+        {"main.properties", Type::Choice, "builtin", {"builtin", "reference"}},
+        {"main.shape", Type::Choice, "vertical-plate", shapeNames()},
+        {"main.angle", Type::Text, "0", {}},
+        {"main.face", Type::Choice, "upper", {"upper", "lower"}},
+        {"main.fin_gap", Type::Text, "0,005", {}},
+        {"main.tube_diameter", Type::Text, "0,1", {}},
+        // "Rozsah": the sweeps' surface temperatures.
+        {"range.from", Type::Text, "0", {}},
+        {"range.to", Type::Text, "100", {}},
+        {"range.step", Type::Text, "5", {}},
+        // "Graf": the series the next sweep fills, by their quantities' keys.
+        {"chart.alpha_total", Type::Flag, "true", {}},
+        {"chart.alpha_rad", Type::Flag, "true", {}},
+        {"chart.alpha_conv", Type::Flag, "true", {}},
+        {"chart.heat_capacity", Type::Flag, "false", {}},
+        {"chart.conductivity", Type::Flag, "false", {}},
+        {"chart.dyn_viscosity", Type::Flag, "false", {}},
+        {"chart.density", Type::Flag, "false", {}},
+        {"chart.prandtl", Type::Flag, "false", {}},
+        // "Dynamika - ochladzovanie": the emissivity catalogue's item (-1: none chosen yet).
+        {"cooling.mass", Type::Text, "1", {}},
+        {"cooling.cooling_area", Type::Text, "1", {}},
+        {"cooling.target", Type::Text, "30", {}},
+        {"cooling.steps", Type::Text, "10000", {}},
+        {"cooling.radiation", Type::Flag, "true", {}},
+        {"cooling.emissivity_material", Type::Index, "-1", {}, -1, kEmissivityEntries - 1},
+        {"cooling.emissivity", Type::Text, "1", {}},
+        {"cooling.material_conductivity", Type::Text, "20", {}},
+        {"cooling.thickness", Type::Text, "0,1", {}},
+        {"cooling.picture_background", Type::Choice, "black", {"black", "white"}},
+        // "Tepelná kapacita materiálu".
+        {"heat_capacity.model", Type::Choice, "constant", {"constant", "cubic", "carbon-steel", "17246"}},
+        {"heat_capacity.constant", Type::Text, "1000", {}},
+    };
+    addList(keys, "heat_capacity.cubic", {"1000", "0", "0", "0"});
+    // "Vlastný materiál": the approximation in force and every tab's fields, by the keys of
+    // zav-calc's fluid files.
+    keys.push_back({"fluid.kind", Type::Choice, "kelo", {"constant", "linear", "quadratic", "kelo"}});
+    keys.push_back({"fluid.constant.dyn_viscosity", Type::Text, "1,7e-5", {}});
+    keys.push_back({"fluid.constant.density", Type::Text, "1,2", {}});
+    keys.push_back({"fluid.constant.conductivity", Type::Text, "0,024", {}});
+    keys.push_back({"fluid.constant.heat_capacity", Type::Text, "1004", {}});
+    keys.push_back({"fluid.constant.expansion_coeff", Type::Text, "3,4e-3", {}});
+    // The polynomial tabs: a0, a1 (and a2) of each row, then the range of temperatures.
+    const char* const rows[4] = {"dyn_viscosity", "density", "conductivity", "heat_capacity"};
+    const char* const a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
+    const char* const a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
+    for (const std::string tab : {"linear", "quadratic"}) {
+        for (int i = 0; i < 4; ++i) {
+            std::vector<const char*> start = {a0[i], a1[i]};
+            if (tab == "quadratic")
+                start.push_back("0");
+            addList(keys, "fluid." + tab + "." + rows[i], start);
+        }
+        keys.push_back({"fluid." + tab + ".t_min", Type::Text, "0", {}});
+        keys.push_back({"fluid." + tab + ".t_max", Type::Text, "100", {}});
+    }
+    for (const char* row : {"dyn_viscosity", "compressibility", "conductivity", "heat_capacity"})
+        addList(keys, std::string("fluid.kelo.") + row, {"xxx", "xxx", "xxx", "xxx", "xxx", "xxx"});
+    keys.push_back({"fluid.kelo.pressure", Type::Text, "5", {}});
+    keys.push_back({"fluid.kelo.t_min", Type::Text, "xxx", {}});
+    keys.push_back({"fluid.kelo.t_max", Type::Text, "xxx", {}});
+    keys.push_back({"fluid.kelo.p_min", Type::Text, "xxx", {}});
+    keys.push_back({"fluid.kelo.p_max", Type::Text, "xxx", {}});
+    keys.push_back({"fluid.kelo.gas_constant", Type::Text, "xxx", {}});
+    keys.push_back({"fluid.kelo.name", Type::Text, "Názov zmesi plynov", {}});
+    return keys;
+}
+
+std::string quoted(const std::string& text) { return "„" + text + "“"; }
+
+bool isDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A text or a flag, a choice, an index that `entry` allows, or why not.
+std::string refusal(const CaseKey& entry, const std::string& value) {
+    switch (entry.type) {
+    case Type::Text:
+        return {};
+    case Type::Flag:
+        return value == "true" || value == "false" ? std::string() : "pole " + quoted(entry.key) + " musí byť true alebo false.";
+    case Type::Choice: {
+        if (std::find(entry.choices.begin(), entry.choices.end(), value) != entry.choices.end())
+            return {};
+        std::string list;
+        for (const std::string& c : entry.choices)
+            list += (list.empty() ? "" : ", ") + c;
+        return "pole " + quoted(entry.key) + " má neznámu hodnotu " + quoted(value) + "; možnosti: " + list + ".";
+    }
+    case Type::Index: {
+        const std::string bounds = "pole " + quoted(entry.key) + " musí byť celé číslo od " +
+                                   std::to_string(entry.minimum) + " do " + std::to_string(entry.maximum) + ".";
+        const bool negative = !value.empty() && value[0] == '-';
+        const std::string digits = negative ? value.substr(1) : value;
+        if (!isDigits(digits) || digits.size() > 9)
+            return bounds;
+        const long number = std::stol(value);
+        return number < entry.minimum || number > entry.maximum ? bounds : std::string();
+    }
+    }
+    return {};
+}
+
+// The sections and lists of the table: the objects and arrays a case may hold, each array with
+// its length.
+struct Shape {
+    std::set<std::string> objects;                 // "" (the whole case), "main", "fluid.linear" …
+    std::map<std::string, std::size_t> arrays;     // "fluid.linear.dyn_viscosity" → 2
+    std::map<std::string, const CaseKey*> leaves; // every key
+};
+
+const Shape& caseShape() {
+    static const Shape shape = [] {
+        Shape s;
+        s.objects.insert("");
+        for (const CaseKey& entry : caseKeys()) {
+            const std::string& key = entry.key;
+            s.leaves[key] = &entry;
+            std::size_t dot = key.rfind('.');
+            std::string parent = key.substr(0, dot);
+            if (isDigits(key.substr(dot + 1))) {
+                ++s.arrays[parent];
+                dot = parent.rfind('.');
+                parent = parent.substr(0, dot);
+            }
+            for (std::size_t at = parent.find('.'); at != std::string::npos; at = parent.find('.', at + 1))
+                s.objects.insert(parent.substr(0, at));
+            s.objects.insert(parent);
+        }
+        return s;
+    }();
+    return shape;
+}
+
+using Json = nlohmann::json;
+
+// Reads the document's values into the record by the table, refusing what the table does not hold.
+class CaseReader {
+public:
+    CaseReader(CaseRecord& record, const std::string& name) : m_record(record), m_name(name) {}
+
+    [[noreturn]] void damaged(const std::string& what) const {
+        throw CaseFileError(CaseFileError::Reason::Damaged, "Súbor " + quoted(m_name) + " je poškodený: " + what);
+    }
+
+    void read(const Json& node, const std::string& path) {
+        const Shape& shape = caseShape();
+        if (const auto leaf = shape.leaves.find(path); leaf != shape.leaves.end()) {
+            readValue(node, *leaf->second);
+        } else if (const auto list = shape.arrays.find(path); list != shape.arrays.end()) {
+            if (!node.is_array() || node.size() != list->second)
+                damaged("pole " + quoted(path) + " musí byť zoznam " + std::to_string(list->second) + " textov.");
+            for (std::size_t i = 0; i < node.size(); ++i)
+                read(node[i], path + "." + std::to_string(i));
+        } else if (shape.objects.count(path) > 0) {
+            if (!node.is_object())
+                damaged("pole " + quoted(path) + " musí byť objekt.");
+            for (const auto& item : node.items()) {
+                if (path.empty() && (item.key() == "format" || item.key() == "version"))
+                    continue;
+                read(item.value(), path.empty() ? item.key() : path + "." + item.key());
+            }
+        } else {
+            damaged("neznáme pole " + quoted(path) + ".");
+        }
+    }
+
+private:
+    void readValue(const Json& node, const CaseKey& entry) {
+        std::string value;
+        switch (entry.type) {
+        case Type::Text:
+        case Type::Choice:
+            if (!node.is_string())
+                damaged("pole " + quoted(entry.key) + " musí byť text.");
+            value = node.get<std::string>();
+            break;
+        case Type::Flag:
+            if (!node.is_boolean())
+                damaged("pole " + quoted(entry.key) + " musí byť true alebo false.");
+            value = node.get<bool>() ? "true" : "false";
+            break;
+        case Type::Index:
+            if (!node.is_number_integer())
+                damaged(refusal(entry, "x"));
+            value = node.dump();
+            break;
+        }
+        const std::string why = refusal(entry, value);
+        if (!why.empty())
+            damaged(why);
+        m_record.set(entry.key, value);
+    }
+
+    CaseRecord& m_record;
+    const std::string& m_name;
+};
+
+// The deepest nesting of arrays and objects in the bytes, counted outside strings: the parser
+// recurses once per level.
+std::size_t nesting(const std::string& bytes) {
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+constexpr std::size_t kMaximumNesting = 16;
+
+} // namespace
+
+const std::vector<CaseKey>& caseKeys() {
+    static const std::vector<CaseKey> keys = makeCaseKeys();
+    return keys;
+}
+
+const CaseKey& caseKey(const std::string& key) {
+    const auto& leaves = caseShape().leaves;
+    const auto found = leaves.find(key);
+    if (found == leaves.end())
+        throw std::out_of_range("unknown case key " + key);
+    return *found->second;
+}
+
+CaseRecord::CaseRecord() {
+    for (const CaseKey& entry : caseKeys())
+        m_values[entry.key] = entry.startValue;
+}
+
+const std::string& CaseRecord::text(const std::string& key) const {
+    const auto found = m_values.find(key);
+    if (found == m_values.end())
+        throw std::out_of_range("unknown case key " + key);
+    return found->second;
+}
+
+void CaseRecord::set(const std::string& key, const std::string& value) {
+    const CaseKey& entry = caseKey(key);
+    const std::string why = refusal(entry, value);
+    if (!why.empty())
+        throw std::invalid_argument(why);
+    m_values[key] = value;
+}
+
+CaseRecord readCase(const std::string& bytes, const std::string& name) {
+    const std::string notCase = "Súbor " + quoted(name) + " nie je zadanie programu ZAV.";
+    // A file that names the format is a case, however damaged; any other is something else.
+    const bool namesFormat = bytes.find("\"zav-case\"") != std::string::npos;
+    const auto refuse = [&](const std::string& what) -> CaseFileError {
+        if (!namesFormat)
+            return CaseFileError(CaseFileError::Reason::NotCase, notCase);
+        return CaseFileError(CaseFileError::Reason::Damaged, "Súbor " + quoted(name) + " je poškodený: " + what);
+    };
+    if (bytes.size() > kMaximumCaseBytes)
+        throw refuse("je väčší ako " + std::to_string(kMaximumCaseBytes / 1024) + " kB.");
+    if (nesting(bytes) > kMaximumNesting)
+        throw refuse("nie je platný JSON (príliš veľa vnorených úrovní).");
+    Json document;
+    try {
+        document = Json::parse(bytes);
+    } catch (const Json::parse_error& e) {
+        throw refuse("nie je platný JSON (chyba na bajte " + std::to_string(e.byte) + ").");
+    } catch (const Json::exception&) {
+        throw refuse("nie je platný JSON.");
+    }
+    if (!document.is_object() || !document.contains("format") || document.at("format") != "zav-case")
+        throw CaseFileError(CaseFileError::Reason::NotCase, notCase);
+
+    CaseRecord record;
+    CaseReader reader(record, name);
+    if (!document.contains("version"))
+        reader.damaged("chýba pole „version“.");
+    const Json& version = document.at("version");
+    if (!version.is_number_integer())
+        reader.damaged("pole „version“ musí byť celé číslo.");
+    if (version.is_number_unsigned() ? version.get<std::uint64_t>() > static_cast<std::uint64_t>(kCaseVersion)
+                                     : version.get<std::int64_t>() > kCaseVersion)
+        throw CaseFileError(CaseFileError::Reason::Newer,
+                            "Súbor " + quoted(name) + " je z novšej verzie programu (verzia " + version.dump() +
+                                "); tento program otvára zadania verzie " + std::to_string(kCaseVersion) + ".");
+    if (version.get<std::int64_t>() < 1)
+        reader.damaged("neznáma verzia " + version.dump() + ".");
+    reader.read(document, "");
+    return record;
+}
+
+CaseRecord readCaseFile(const std::string& path, const std::string& name) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw CaseFileError(CaseFileError::Reason::CannotRead, "Súbor " + quoted(name) + " sa nepodarilo otvoriť.",
+                            errno);
+    std::string bytes;
+    int failure = 0;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        failure = errno;
+    } else if (S_ISDIR(st.st_mode)) {
+        failure = EISDIR;
+    } else {
+        char buffer[1 << 14];
+        for (;;) {
+            const ssize_t count = ::read(fd, buffer, sizeof buffer);
+            if (count == 0)
+                break;
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0) {
+                failure = errno;
+                break;
+            }
+            bytes.append(buffer, static_cast<std::size_t>(count));
+            // Enough to know it is too large.
+            if (bytes.size() > kMaximumCaseBytes)
+                break;
+        }
+    }
+    ::close(fd);
+    if (failure != 0)
+        throw CaseFileError(CaseFileError::Reason::CannotRead, "Súbor " + quoted(name) + " sa nepodarilo prečítať.",
+                            failure);
+    return readCase(bytes, name);
+}
+
+std::string writeCase(const CaseRecord& record) {
+    nlohmann::ordered_json document;
+    document["format"] = "zav-case";
+    document["version"] = kCaseVersion;
+    for (const CaseKey& entry : caseKeys()) {
+        std::string pointer;
+        const std::string& key = entry.key;
+        for (std::size_t start = 0;;) {
+            const std::size_t dot = key.find('.', start);
+            pointer += "/" + key.substr(start, dot - start);
+            if (dot == std::string::npos)
+                break;
+            start = dot + 1;
+        }
+        auto& slot = document[nlohmann::ordered_json::json_pointer(pointer)];
+        const std::string& value = record.text(key);
+        switch (entry.type) {
+        case Type::Text:
+        case Type::Choice:
+            slot = value;
+            break;
+        case Type::Flag:
+            slot = value == "true";
+            break;
+        case Type::Index:
+            slot = std::stoi(value);
+            break;
+        }
+    }
+    // A text that is not valid UTF-8 (it cannot come from a window) is written with U+FFFD.
+    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+} // namespace zav

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Case files (".zav"): every input of every window as the user typed it, in a UTF-8 JSON object
+// with "format": "zav-case" and "version": 1, grouped by window ("main", "range", "chart",
+// "cooling", "heat_capacity", "fluid"). One table, kCaseKeys, names each value, its type and its
+// start-up value; the reader, the writer, the windows and zav-calc all go by it.
+#pragma once
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zav {
+
+/// The version of the case format this program writes and the newest it reads.
+constexpr int kCaseVersion = 1;
+
+/// What a value of a case is, and how the file writes it.
+enum class CaseValueType {
+    Text,   // a field's text exactly as typed: a JSON string
+    Flag,   // a check box: true or false
+    Choice, // a group of radio buttons or a fixed list: a JSON string, one of the names
+    Index,  // a catalogue item: a JSON integer within the bounds
+};
+
+/// One value of a case. Its key is the path of sections and a name, joined by dots
+/// ("main.t_body"); a name of digits is a position in a JSON array of texts
+/// ("fluid.linear.dyn_viscosity.1" is the second item of that list).
+struct CaseKey {
+    std::string key;
+    CaseValueType type;
+    const char* startValue; // as the freshly started program shows it; "true"/"false", an integer
+    std::vector<std::string> choices; // the names of a Choice
+    int minimum = 0;                  // the bounds of an Index
+    int maximum = 0;
+};
+
+/// Every value of a case, in the order the file lists them.
+const std::vector<CaseKey>& caseKeys();
+/// The entry of `key`; throws std::out_of_range for a key that is not one.
+const CaseKey& caseKey(const std::string& key);
+
+/// A case: every key of caseKeys() with its value as a text (a flag "true" or "false", an index
+/// in decimal). A new record holds the start-up values.
+class CaseRecord {
+public:
+    CaseRecord();
+
+    const std::string& text(const std::string& key) const;
+    bool flag(const std::string& key) const { return text(key) == "true"; }
+    int index(const std::string& key) const { return std::stoi(text(key)); }
+    /// Sets a value; throws std::out_of_range for an unknown key and std::invalid_argument for a
+    /// flag, choice or index that its key does not allow.
+    void set(const std::string& key, const std::string& value);
+    void setFlag(const std::string& key, bool on) { set(key, on ? "true" : "false"); }
+
+    bool operator==(const CaseRecord& other) const { return m_values == other.m_values; }
+    bool operator!=(const CaseRecord& other) const { return !(*this == other); }
+
+private:
+    std::map<std::string, std::string> m_values;
+};
+
+/// A file that is not a case this program can open; what() is the Slovak message, which names the
+/// file.
+class CaseFileError : public std::runtime_error {
+public:
+    enum class Reason { CannotRead, NotCase, Newer, Damaged };
+    CaseFileError(Reason reason, const std::string& message, int errorNumber = 0)
+        : std::runtime_error(message), m_reason(reason), m_errorNumber(errorNumber) {}
+    Reason reason() const { return m_reason; }
+    /// The system's error number of a file that cannot be read; 0 for the others.
+    int errorNumber() const { return m_errorNumber; }
+
+private:
+    Reason m_reason;
+    int m_errorNumber;
+};
+
+/// Reads a case from the bytes of a file that messages call `name`. A key left out keeps its
+/// start-up value; an unknown key, a value of the wrong type, a choice that is not one of its
+/// names, an index out of its bounds is refused. Throws CaseFileError; never anything else for
+/// any bytes (a file of more than kMaximumCaseBytes is refused as damaged).
+CaseRecord readCase(const std::string& bytes, const std::string& name);
+
+/// Reads the case file at `path` (a file name as the system takes it; `name` for the messages).
+CaseRecord readCaseFile(const std::string& path, const std::string& name);
+
+/// The bytes of the case file of `record`: UTF-8 JSON, two spaces of indentation, the keys in the
+/// order of caseKeys(), a line break at the end.
+std::string writeCase(const CaseRecord& record);
+
+/// The largest case file read; an honest case is about 4 kB.
+constexpr std::size_t kMaximumCaseBytes = 1 << 20;
+
+} // namespace zav

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The case file: what is written reads back the same, what may be left out keeps the start-up
+// value, and every kind of file that is not a usable case is refused with its Slovak message.
+#include "io/case_file.h"
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+
+namespace zav {
+namespace {
+
+// A value for `entry` unlike its start-up value: another choice, the other flag, another index,
+// a text with what JSON must escape.
+std::string otherValue(const CaseKey& entry, std::size_t i) {
+    switch (entry.type) {
+    case CaseValueType::Text:
+        return "„" + std::to_string(i) + "\" \\ č\n" + entry.startValue;
+    case CaseValueType::Flag:
+        return std::string(entry.startValue) == "true" ? "false" : "true";
+    case CaseValueType::Choice:
+        return entry.choices.back() == entry.startValue ? entry.choices.front() : entry.choices.back();
+    case CaseValueType::Index:
+        return std::to_string(entry.maximum);
+    }
+    return {};
+}
+
+TEST(CaseFile, WrittenCasesReadBackTheSame) {
+    CaseRecord changed;
+    for (std::size_t i = 0; i < caseKeys().size(); ++i)
+        changed.set(caseKeys()[i].key, otherValue(caseKeys()[i], i));
+    for (const CaseRecord& record : {CaseRecord(), changed}) {
+        const std::string bytes = writeCase(record);
+        EXPECT_EQ(bytes.rfind("{\n  \"format\": \"zav-case\",\n  \"version\": 1,\n  \"main\": {\n", 0), 0u) << bytes;
+        EXPECT_EQ(readCase(bytes, "a.zav"), record);
+    }
+    EXPECT_NE(changed, CaseRecord());
+    for (const CaseKey& entry : caseKeys())
+        EXPECT_NE(changed.text(entry.key), CaseRecord().text(entry.key)) << entry.key;
+}
+
+TEST(CaseFile, KeysLeftOutKeepTheirStartValues) {
+    const CaseRecord record = readCase(R"({"format": "zav-case", "version": 1,
+        "main": {"t_body": "80", "shape": "cube", "radiation": true},
+        "fluid": {"linear": {"density": ["1", "2"]}}, "cooling": {"emissivity_material": 5}})",
+                                       "a.zav");
+    CaseRecord expected;
+    expected.set("main.t_body", "80");
+    expected.set("main.shape", "cube");
+    expected.setFlag("main.radiation", true);
+    expected.set("fluid.linear.density.0", "1");
+    expected.set("fluid.linear.density.1", "2");
+    expected.set("cooling.emissivity_material", "5");
+    EXPECT_EQ(record, expected);
+    EXPECT_EQ(readCase(R"({"version": 1, "format": "zav-case"})", "a.zav"), CaseRecord());
+}
+
+struct Refusal {
+    const char* bytes;
+    CaseFileError::Reason reason;
+    const char* message;
+};
+
+const std::string kHead = R"({"format": "zav-case", "version": 1, )";
+
+class CaseFileRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(CaseFileRefusal, SaysWhatIsWrong) {
+    const Refusal& r = GetParam();
+    std::string bytes = r.bytes;
+    if (bytes.rfind("HEAD", 0) == 0)
+        bytes = kHead + bytes.substr(4);
+    try {
+        readCase(bytes, "x.zav");
+        FAIL() << "read: " << bytes;
+    } catch (const CaseFileError& e) {
+        EXPECT_EQ(e.reason(), r.reason) << bytes;
+        EXPECT_EQ(std::string(e.what()), r.message);
+    }
+}
+
+using Reason = CaseFileError::Reason;
+const char kNotCase[] = "Súbor „x.zav“ nie je zadanie programu ZAV.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CaseFileRefusal,
+    ::testing::Values(
+        Refusal{"", Reason::NotCase, kNotCase}, Refusal{"\x89PNG\r\n\x1a\n", Reason::NotCase, kNotCase},
+        Refusal{"[1, 2]", Reason::NotCase, kNotCase}, Refusal{R"({"kind": "constant"})", Reason::NotCase, kNotCase},
+        Refusal{R"({"format": "zav-fluid", "version": 1})", Reason::NotCase, kNotCase},
+        Refusal{R"({"format": 1})", Reason::NotCase, kNotCase},
+        Refusal{R"({"format": "zav-case", "version": 1, "main": {"t_body": "8)", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: nie je platný JSON (chyba na bajte 59)."},
+        Refusal{R"({"format": "zav-case", "main": {}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: chýba pole „version“."},
+        Refusal{R"({"format": "zav-case", "version": "1"})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „version“ musí byť celé číslo."},
+        Refusal{R"({"format": "zav-case", "version": 0})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: neznáma verzia 0."},
+        Refusal{R"({"format": "zav-case", "version": 2, "new": {}})", Reason::Newer,
+                "Súbor „x.zav“ je z novšej verzie programu (verzia 2); tento program otvára zadania verzie 1."},
+        Refusal{R"({"format": "zav-case", "version": 18446744073709551615})", Reason::Newer,
+                "Súbor „x.zav“ je z novšej verzie programu (verzia 18446744073709551615); tento program otvára "
+                "zadania verzie 1."},
+        Refusal{R"(HEAD"main": {"t_body": 80}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „main.t_body“ musí byť text."},
+        Refusal{R"(HEAD"main": {"radiation": "true"}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „main.radiation“ musí byť true alebo false."},
+        Refusal{R"(HEAD"main": {"shape": "cone"}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „main.shape“ má neznámu hodnotu „cone“; možnosti: "
+                "vertical-plate, inclined-plate, horizontal-plate, cube, vertical-cylinder, horizontal-cylinder, "
+                "sphere, finned-tube."},
+        Refusal{R"(HEAD"cooling": {"emissivity_material": 33}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „cooling.emissivity_material“ musí byť celé číslo od -1 do 32."},
+        Refusal{R"(HEAD"cooling": {"emissivity_material": 1.5}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „cooling.emissivity_material“ musí byť celé číslo od -1 do 32."},
+        Refusal{R"(HEAD"main": {"t_bodi": "80"}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: neznáme pole „main.t_bodi“."},
+        Refusal{R"(HEAD"table": "a.txt"})", Reason::Damaged, "Súbor „x.zav“ je poškodený: neznáme pole „table“."},
+        Refusal{R"(HEAD"main": ["100"]})", Reason::Damaged, "Súbor „x.zav“ je poškodený: pole „main“ musí byť objekt."},
+        Refusal{R"(HEAD"fluid": {"linear": {"density": ["1", "2", "3"]}}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „fluid.linear.density“ musí byť zoznam 2 textov."},
+        Refusal{R"(HEAD"fluid": {"kelo": {"name": "\udc00"}}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: nie je platný JSON (chyba na bajte 71)."},
+        Refusal{"HEAD\"main\": [[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]}", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: nie je platný JSON (príliš veľa vnorených úrovní)."}));
+
+TEST(CaseFile, FilesThatCannotBeReadAreNamed) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("a.zav");
+    std::ofstream(path) << writeCase(CaseRecord());
+    EXPECT_EQ(readCaseFile(path, "a.zav"), CaseRecord());
+    const struct {
+        std::string path;
+        const char* message;
+    } cases[] = {{folder.file("none.zav"), "Súbor „N“ sa nepodarilo otvoriť."},
+                 {folder.path().string(), "Súbor „N“ sa nepodarilo prečítať."}};
+    for (const auto& c : cases) {
+        try {
+            readCaseFile(c.path, "N");
+            FAIL() << c.path;
+        } catch (const CaseFileError& e) {
+            EXPECT_EQ(e.reason(), CaseFileError::Reason::CannotRead);
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+}
+
+} // namespace
+} // namespace zav

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A case saved by the real windows ("Súbor → Uložiť zadanie…" in zav-scenario) and computed by
+// zav-calc --case gives the windows' numbers: the main window's thirteen results, the cooling
+// time, and the sweep's table byte for byte.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "core/number_format.h"
+#include "temp_folder.h"
+
+namespace zav::test {
+
+namespace {
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int runIn(const TempFolder& folder, const std::string& command) {
+    const int status = std::system(("cd '" + folder.path().string() + "' && " + command).c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The main window's result fields: the key of zav-calc and the window's format.
+struct ResultField {
+    const char* control;
+    const char* key;
+    int precision;
+    int decimals;
+    double scale;
+    const char* suffix;
+};
+const ResultField kResults[] = {
+    {"Form1.Edit15", "t_mean", 10, 2, 1, ""},          {"Form1.Edit3", "density", 10, 3, 1, ""},
+    {"Form1.Edit4", "conductivity", 10, 4, 1, ""},     {"Form1.Edit5", "dyn_viscosity", 10, 2, 1e6, " e-6"},
+    {"Form1.Edit6", "kin_viscosity", 10, 2, 1e6, " e-6"}, {"Form1.Edit7", "heat_capacity", 10, 1, 1, ""},
+    {"Form1.Edit21", "expansion_coeff", 5, 3, 1000, " e-3"}, {"Form1.Edit8", "prandtl", 10, 3, 1, ""},
+    {"Form1.Edit9", "grashof", 6, 2, 1, ""},           {"Form1.Edit14", "rayleigh", 6, 2, 1, ""},
+    {"Form1.Edit12", "nusselt", 10, 4, 1, ""},         {"Form1.Edit13", "alpha_total", 6, 3, 1, ""},
+    {"Form1.Edit18", "heat_flow", 6, 2, 1, ""},
+};
+
+struct SavedCase {
+    const char* what;
+    const char* inputs;   // script lines that set the windows' inputs away from their defaults
+    bool cooling;         // the cooling window computes too
+    bool table;           // the main window writes its table (window.txt)
+};
+
+// Each script computes, then saves the case; the windows' results are printed after both.
+const SavedCase kCases[] = {
+    {"water, lower face, radiation, reference properties, range",
+     "set Form1.Edit1 60\nset Form1.Edit2 15,5\nset Form1.Edit10 0,02\nset Form1.Edit17 2,5\n"
+     "click Form1.CheckBox1\nset Form1.Edit20 0,85\nclick Form1.RadioButton10\nclick Form1.CheckBoxRef\n"
+     "click Form1.RadioButton4\nclick Form1.RadioButton12\nset Form6.Edit1 20\nset Form6.Edit2 80\n"
+     "set Form6.Edit3 7,5\nanswer save window.txt\nmenu Form1.Ulodosboru1\n",
+     false, true},
+    {"constant fluid, inclined plate, cooling with a cubic heat capacity and a catalogue emissivity",
+     "set Form1.Edit1 120\nset Form1.Edit2 25\nclick Form1.RadioButton3\nset Form1.Edit16 30\n"
+     "click Form8.RadioButton1\nset Form8.Edit2 1,1\nset Form8.Edit3 0,03\nclick Form1.RadioButton13\n"
+     "set Form2.Edit1 2,5\nset Form2.Edit3 0,3\nset Form2.Edit4 45\nset Form2.Edit6 500\nselect Form2.ComboBox2 5\n"
+     "click Form5.RadioButton4\nset Form5.Edit2 450\nset Form5.Edit3 0,5\n",
+     true, false},
+    {"quadratic fluid, finned tube, cooling without radiation",
+     "set Form1.Edit1 90\nclick Form1.RadioButton9\nset Form1.Edit11 0,008\nset Form1.Edit19 0,05\n"
+     "click Form8.RadioButton3\nset Form8.Edit17 1,3\nset Form8.Edit27 -1e-6\nclick Form1.RadioButton13\n"
+     "click Form2.CheckBox1\nset Form2.Edit6 200\nclick Form5.RadioButton3\n",
+     true, false},
+};
+
+void PrintTo(const SavedCase& c, std::ostream* os) { *os << c.what; }
+
+class CalcCaseTest : public ::testing::TestWithParam<SavedCase> {};
+
+TEST_P(CalcCaseTest, SavedCaseGivesTheWindowsNumbers) {
+    const SavedCase& c = GetParam();
+    TempFolder folder;
+    std::string script = c.inputs;
+    script += "click Form1.Button1\n";
+    if (c.cooling)
+        script += "click Form2.Button1\nprint Form2.Edit7\n";
+    for (const ResultField& field : kResults)
+        script += std::string("print ") + field.control + "\n";
+    script += "answer save case.zav\nmenu Form1.UlozitZadanie1\n";
+    std::ofstream(folder.file("case.zs")) << script;
+    ASSERT_EQ(runIn(folder, std::string("QT_QPA_PLATFORM=offscreen '") + ZAV_SCENARIO + "' case.zs > window.out"), 0);
+    std::map<std::string, std::string> window;
+    std::istringstream lines(fileText(folder.file("window.out")));
+    for (std::string line; std::getline(lines, line);) {
+        ASSERT_EQ(line.find("message:"), std::string::npos) << line;
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos)
+            window[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+
+    ASSERT_EQ(runIn(folder, std::string("'") + ZAV_CALC + "' steady --case case.zav > steady.json"), 0);
+    const nlohmann::json steady = nlohmann::json::parse(fileText(folder.file("steady.json")));
+    for (const ResultField& field : kResults) {
+        EXPECT_EQ(formatFixed(steady[field.key].get<double>() * field.scale, field.precision, field.decimals) +
+                      field.suffix,
+                  window[field.control])
+            << field.key;
+    }
+    if (c.cooling) {
+        ASSERT_EQ(runIn(folder, std::string("'") + ZAV_CALC + "' cool --case case.zav > cool.json"), 0);
+        const nlohmann::json cool = nlohmann::json::parse(fileText(folder.file("cool.json")));
+        EXPECT_EQ(formatFixed(cool["cooling_time"].get<double>(), 8, 1), window["Form2.Edit7"]);
+    }
+    if (c.table) {
+        ASSERT_EQ(runIn(folder, std::string("'") + ZAV_CALC + "' sweep --case case.zav --table calc.txt > /dev/null"),
+                  0);
+        const std::string table = fileText(folder.file("window.txt"));
+        EXPECT_FALSE(table.empty());
+        EXPECT_TRUE(fileText(folder.file("calc.txt")) == table);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, CalcCaseTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<SavedCase>& param) {
+                             return "case" + std::to_string(param.index);
+                         });
+
+} // namespace
+
+} // namespace zav::test

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A case file (".zav", io/case_file.h) as the front ends without a window take it: the requests of
+// the main window, the range and the cooling window that the windows would compute with its
+// texts. A text is read as the window reads its field (the decimal comma) and only when the
+// calculation needs it; one that is not a number is refused with a message that names the file
+// and the key. What the front end gives itself (an option, a keyword) is not read from the case:
+// `given` holds those names in snake case (t_body, emissivity, heat_capacity …).
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "export/sweep_range.h"
+#include "tools/calc/calc_request.h"
+
+namespace zav {
+class CaseRecord;
+}
+
+namespace zav::calc {
+
+class CaseFileInputs {
+public:
+    /// Reads the case file `path`: one that cannot be read throws InputFileError, one that is not
+    /// a case or is damaged InputError.
+    explicit CaseFileInputs(const std::string& path);
+    ~CaseFileInputs();
+
+    /// The main window's request: its emissivity given when its radiation is on, its fluid the
+    /// one chosen, with the fluid window's description for the fluid "user".
+    SteadyRequest steady(const std::set<std::string>& given) const;
+    /// The cooling window's emissivity when its radiation is on (the emissivity of `cool`).
+    std::optional<double> coolingEmissivity(const std::set<std::string>& given) const;
+    /// The range window's surface temperatures (from, to, step).
+    SweepRange range(const std::set<std::string>& given) const;
+    /// The cooling window's inputs, its heat capacity and its picture's background; no files.
+    CoolingRequest cooling(const std::set<std::string>& given) const;
+
+private:
+    class Texts;
+    std::shared_ptr<const Texts> m_texts;
+};
+
+} // namespace zav::calc
