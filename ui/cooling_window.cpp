@@ -192,6 +192,12 @@ CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(pa
 
 CoolingWindow::~CoolingWindow() = default;
 
+void CoolingWindow::setLinks(const CoolingWindowLinks& links) {
+    m_links = links;
+    if (m_links.mainWindow != nullptr)
+        connect(m_links.mainWindow, &MainWindow::programEnded, this, [this] { m_programEnded = true; });
+}
+
 void CoolingWindow::handle(void (CoolingWindow::*handler)()) {
     runHandler(m_dialogs, this, [this, handler] { (this->*handler)(); });
 }
@@ -487,6 +493,8 @@ double CoolingWindow::materialHeatCapacity(double t) const {
 }
 
 bool CoolingWindow::keepRunning(long long done, double count) {
+    if (m_programEnded)
+        return false;
     if (m_runProgress == nullptr)
         return true;
     const double whole = std::min(std::ceil(count), 9.0e18);

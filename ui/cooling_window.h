@@ -41,7 +41,8 @@ public:
     explicit CoolingWindow(Dialogs& dialogs, QWidget* parent = nullptr);
     ~CoolingWindow() override;
 
-    void setLinks(const CoolingWindowLinks& links) { m_links = links; }
+    /// Also stops a run going on when the program ends.
+    void setLinks(const CoolingWindowLinks& links);
     const CoolingState& state() const { return m_state; }
     const CoolingPicture& picture() const { return *m_picture; }
 
@@ -88,6 +89,8 @@ private:
     CoolingState m_state;
     // The progress dialog of the run going on, if any.
     std::unique_ptr<Progress> m_runProgress;
+    // The program ended during a run (its windows stay open to the user meanwhile): the run stops.
+    bool m_programEnded = false;
 
     // The data file switch of the menu "Údaje" and its file, for the whole run of the program.
     bool m_dataFileOn = false;

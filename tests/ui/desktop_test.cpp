@@ -306,6 +306,16 @@ TEST_F(DesktopTest, ACancelledCoolingRunKeepsThePictureAndTheTime) {
     ASSERT_EQ(m_transcript, QStringList{QStringLiteral("dialog: progress -> cancel after 20480")});
     EXPECT_EQ(control(cooling(), "Edit7")->text(), time);
     EXPECT_EQ(m_windows.coolingWindow->picture().image(), picture);
+
+    // Ending the program from the main window, which stays open to the user, stops the run too.
+    int questions = 0;
+    m_dialogs.duringRun = [this, &questions](long long) {
+        if (++questions == 2)
+            main()->close();
+    };
+    click(cooling(), "Button1");
+    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(control(cooling(), "Edit7")->text(), time);
 }
 
 } // namespace
