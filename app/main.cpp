@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zav: the natural-convection calculator. `zav --help` and `zav --version` answer on standard
-// output without opening a window (and without a display).
+// output without opening a window (and without a display); `zav FILE.zav` opens the case file
+// once the windows are there.
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <memory>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QStyleFactory>
 #include <QTextStream>
+#include <QTimer>
 
 #include "ui/application.h"
+#include "ui/case_files.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
@@ -33,10 +38,12 @@ void readCommandLine(int argc, char* argv[]) {
     QTextStream out(stdout);
     if (parser.isSet(help)) {
         out << QStringLiteral(
-                   "Použitie: zav [VOĽBY]\n\n"
+                   "Použitie: zav [VOĽBY] [ZADANIE.zav]\n\n"
                    "ZAV - voľná konvekcia: súčiniteľ prestupu tepla voľnou konvekciou medzi povrchom telesa a "
                    "vzduchom, vodou alebo vlastnou tekutinou, rozsah teplôt povrchu a ochladzovanie telesa. Bez "
-                   "volieb otvorí hlavné okno; výpočty bez okien robí zav-calc.\n\n"
+                   "volieb otvorí hlavné okno; so súborom zadania (uloženým cez „Súbor → Uložiť zadanie…“) doň "
+                   "vyplní jeho vstupy. Výpočty bez okien robí zav-calc (aj zo zadania: zav-calc steady --case "
+                   "ZADANIE.zav).\n\n"
                    "Voľby:\n"
                    "  -h, --help     vypíše túto pomoc a skončí\n"
                    "  -v, --version  vypíše verziu programu a skončí\n\n"
@@ -50,6 +57,37 @@ void readCommandLine(int argc, char* argv[]) {
         std::exit(out.status() == QTextStream::Ok ? 0 : 1);
     }
 }
+
+// The case file named on the command line, once Qt has taken its own options from it (empty
+// when none is named; of several, the first).
+QString caseArgument() {
+    QCommandLineParser parser;
+    parser.parse(QCoreApplication::arguments());
+    const QStringList files = parser.positionalArguments();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+// Runs an action once, after the main window's first paint, when the other windows are made.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> action)
+        : QObject(window), m_window(window), m_action(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::Paint) {
+            m_window->removeEventFilter(this);
+            QTimer::singleShot(0, m_window, m_action);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    std::function<void()> m_action;
+};
 
 } // namespace
 
@@ -73,6 +111,15 @@ int main(int argc, char* argv[]) {
     }
     dialogs.setParent(windows->mainWindow.get());
     app.setDialogs(&dialogs);
+    // The last cases live in the user's settings; a case named on the command line opens as soon as
+    // every window is there.
+    const QString caseFile = caseArgument();
+    new AfterFirstPaint(windows->mainWindow.get(), [&windows, &dialogs, caseFile] {
+        zav::createRemainingWindows(*windows, dialogs);
+        windows->caseFiles->rememberRecentFiles(true);
+        if (!caseFile.isEmpty())
+            windows->caseFiles->openFile(caseFile);
+    });
     QObject::connect(windows->mainWindow.get(), &zav::MainWindow::programEnded, &app, [&windows] {
         for (QWidget* window : windows->all())
             window->hide();

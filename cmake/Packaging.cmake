@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation of everything beside the program (desktop entry, icons, AppStream metainfo,
-# manual page, copyright and changelog) and the Debian package made from it by `cpack -G DEB`.
+# manual pages, copyright, changelog, README and the program's manual in HTML) and the Debian
+# package made from it by `cpack -G DEB`.
 # scripts/package builds the package; scripts/check-package checks what it holds.
 include(GNUInstallDirs)
 
@@ -49,7 +50,8 @@ install(FILES "${_zav_packaging}/copyright" DESTINATION "${_zav_docdir}")
 
 find_program(ZAV_GZIP gzip REQUIRED)
 set(_zav_compressed)
-foreach(pair IN ITEMS "changelog|changelog.gz" "zav.1|zav.1.gz" "zav-calc.1|zav-calc.1.gz")
+foreach(pair IN ITEMS "packaging/changelog|changelog.gz" "packaging/zav.1|zav.1.gz"
+                      "packaging/zav-calc.1|zav-calc.1.gz" "README.md|README.md.gz")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 _zav_source)
   list(GET pair 1 _zav_target)
@@ -57,14 +59,19 @@ foreach(pair IN ITEMS "changelog|changelog.gz" "zav.1|zav.1.gz" "zav-calc.1|zav-
     OUTPUT "${PROJECT_BINARY_DIR}/packaging/${_zav_target}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${PROJECT_BINARY_DIR}/packaging"
     COMMAND sh -c "\"$1\" -9nc \"$2\" > \"$3\"" sh "${ZAV_GZIP}"
-            "${_zav_packaging}/${_zav_source}" "${PROJECT_BINARY_DIR}/packaging/${_zav_target}"
-    DEPENDS "${_zav_packaging}/${_zav_source}"
-    COMMENT "Compressing packaging/${_zav_source}"
+            "${PROJECT_SOURCE_DIR}/${_zav_source}" "${PROJECT_BINARY_DIR}/packaging/${_zav_target}"
+    DEPENDS "${PROJECT_SOURCE_DIR}/${_zav_source}"
+    COMMENT "Compressing ${_zav_source}"
     VERBATIM)
   list(APPEND _zav_compressed "${PROJECT_BINARY_DIR}/packaging/${_zav_target}")
 endforeach()
 add_custom_target(zav_packaging_files ALL DEPENDS ${_zav_compressed})
-install(FILES "${PROJECT_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${_zav_docdir}")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/changelog.gz" "${PROJECT_BINARY_DIR}/packaging/README.md.gz"
+        DESTINATION "${_zav_docdir}")
+# The manual that the program's "Pomocník" shows (assets/help/, with the icon it names), to read
+# in a web browser.
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/assets/help/" DESTINATION "${_zav_docdir}/html")
+install(FILES "${ZAV_ASSETS_DIR}/zav-64.png" DESTINATION "${_zav_docdir}/html")
 install(FILES "${PROJECT_BINARY_DIR}/packaging/zav.1.gz" "${PROJECT_BINARY_DIR}/packaging/zav-calc.1.gz"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 

@@ -130,7 +130,7 @@ void addMainOptions(CLI::App* command, MainOptions& o, const char* emissivityHel
     command->add_option("--case", o.caseFile,
                         "vstupy zo zadania programu ZAV (súbor .zav z „Súbor → Uložiť zadanie…“); voľby zadané "
                         "popri ňom majú prednosť")
-        ->type_name("SÚBOR.zav");
+        ->type_name("CESTA");
 }
 
 // The options given on the command line, in snake case (t_body, heat_capacity …): a case file

@@ -269,7 +269,8 @@ QImage ChartWindow::chartImage() const {
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_view->render(&painter);
+    // In device-independent pixels: the image's own size would be `ratio` times too large.
+    m_view->render(&painter, QRectF(QPointF(0, 0), m_view->size()));
     return image;
 }
 

@@ -4,6 +4,7 @@
 // Escape hides it again.
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;

@@ -140,6 +140,24 @@ WINDOWS1250_SEEDS = [
     ("nul", b"a\0b"),
 ]
 
+# Case files: the one the windows saved in the scenario "case_files", cut, and by hand.
+with open(os.path.join(HERE, "..", "scenarios", "golden", "case_files_zadanie.zav"), "rb") as saved:
+    CASE_SAVED = saved.read()
+CASE_SEEDS = [
+    ("saved", CASE_SAVED),
+    ("cut", CASE_SAVED[:500]),
+    ("partial", b'{"format": "zav-case", "version": 1, "main": {"t_body": "80", "shape": "cube", '
+                b'"radiation": true}, "cooling": {"emissivity_material": 5}, '
+                b'"fluid": {"linear": {"density": ["1,1", "-2e-3"]}}}'),
+    ("newer", b'{"format": "zav-case", "version": 2, "main": {}}'),
+    ("wrong_type", b'{"format": "zav-case", "version": 1, "main": {"t_body": 80}}'),
+    ("unknown_key", b'{"format": "zav-case", "version": 1, "main": {"t_bodi": "80"}}'),
+    ("escapes", b'{"format": "zav-case", "version": 1, "fluid": {"kelo": {"name": "a\\u010d\\"\\n\\ud83d\\ude00"}}}'),
+    ("not_case", b'{"kind": "constant"}'),
+    ("nested", b'{"format": "zav-case", "version": 1, "main": ' + b"[" * 40 + b"]" * 40 + b"}"),
+    ("empty", b""),
+]
+
 
 def main():
     write_corpus("number_parser", NUMBER_TEXTS)
@@ -147,6 +165,7 @@ def main():
     write_corpus("kelo_bytes", KELO_SEEDS)
     write_corpus("kelo_file", KELO_SEEDS)
     write_corpus("windows1250", WINDOWS1250_SEEDS)
+    write_corpus("case_file", CASE_SEEDS)
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 // value, and every kind of file that is not a usable case is refused with its Slovak message.
 #include "io/case_file.h"
 
+#include <cerrno>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -135,15 +136,17 @@ TEST(CaseFile, FilesThatCannotBeReadAreNamed) {
     EXPECT_EQ(readCaseFile(path, "a.zav"), CaseRecord());
     const struct {
         std::string path;
+        int errorNumber;
         const char* message;
-    } cases[] = {{folder.file("none.zav"), "Súbor „N“ sa nepodarilo otvoriť."},
-                 {folder.path().string(), "Súbor „N“ sa nepodarilo prečítať."}};
+    } cases[] = {{folder.file("none.zav"), ENOENT, "Súbor „N“ sa nepodarilo otvoriť."},
+                 {folder.path().string(), EISDIR, "Súbor „N“ sa nepodarilo prečítať."}};
     for (const auto& c : cases) {
         try {
             readCaseFile(c.path, "N");
             FAIL() << c.path;
         } catch (const CaseFileError& e) {
             EXPECT_EQ(e.reason(), CaseFileError::Reason::CannotRead);
+            EXPECT_EQ(e.errorNumber(), c.errorNumber);
             EXPECT_EQ(std::string(e.what()), c.message);
         }
     }

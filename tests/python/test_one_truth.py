@@ -50,6 +50,10 @@ def comma(value):
     return repr(float(value)).replace(".", ",")
 
 
+# After the windows computed, their inputs are saved as a case file, which the module computes too.
+SAVE_CASE = ["answer save saved.zav", "menu Form1.UlozitZadanie1"]
+
+
 def window_script(case, kind):
     """The windows' steps of a case: what a user would type and click."""
     lines = []
@@ -90,17 +94,17 @@ def window_script(case, kind):
             lines.append("click Form5.RadioButton4")
             for edit, value in zip(range(2, 6), case["heat_capacity"][6:].split(",")):
                 lines.append(f"set Form5.Edit{edit} {comma(value)}")
-        lines += ["click Form2.Button1", "print Form2.Edit7", "print Form1.StatusBar1[2]"]
+        lines += ["click Form2.Button1", "print Form2.Edit7", "print Form1.StatusBar1[2]"] + SAVE_CASE
         return "\n".join(lines) + "\n"
     if "emissivity" in case:
         lines += ["click Form1.CheckBox1", f"set Form1.Edit20 {comma(case['emissivity'])}"]
     if kind == "sweep":
         lines += ["answer save table.txt", "menu Form1.Ulodosboru1", "click Form1.Button1",
-                  "print Form7.Series1", "print Form7.Series2", "print Form7.Series3"]
+                  "print Form7.Series1", "print Form7.Series2", "print Form7.Series3"] + SAVE_CASE
         return "\n".join(lines) + "\n"
     lines.append("click Form1.Button1")
     lines += [f"print Form1.{edit}" for edit, *_ in RESULT_FIELDS]
-    lines += ["print Form1.StatusBar1[2]", "print Form1.Presnost1"]
+    lines += ["print Form1.StatusBar1[2]", "print Form1.Presnost1"] + SAVE_CASE
     return "\n".join(lines) + "\n"
 
 
@@ -158,9 +162,27 @@ def run_all(tmp_path, case, kind):
             error = None
         except zav.CheckError as e:
             module, error = e.result, str(e)
+        # The case file the windows saved gives the same, from its texts alone.
+        try:
+            saved, saved_error = function(case="saved.zav"), None
+        except zav.CheckError as e:
+            saved, saved_error = e.result, str(e)
     finally:
         os.chdir(cwd)
+    assert saved_error == error
+    assert values(saved) == values(module)
     return texts, calc, module, error
+
+
+def values(result):
+    """A result's numbers, to compare two results."""
+    if result is None:
+        return None
+    if isinstance(result, zav.Cooling):
+        return [result.cooling_time, result.steps, list(result.t_body)]
+    if isinstance(result, zav.Sweep):
+        return [list(getattr(result, key)) for key in ("t_body", "alpha_total", "alpha_rad", "alpha_conv")]
+    return result.as_dict()
 
 
 STEADY_CASES = [

@@ -269,3 +269,65 @@ def test_help_explains_every_argument():
                  "table", "ccl", "name", "mass", "cooling_area", "target", "steps", "heat_capacity", "data",
                  "picture", "picture_background"]:
         assert f"\n    {name}" in text, name
+
+
+# A case file (.zav) as the windows save it, with some keys left out (they keep the windows' start
+# values): case= gives what the same keywords give, and keywords passed beside it win.
+CASE = {"format": "zav-case", "version": 1,
+        "main": {"t_body": "80", "shape": "cube", "radiation": True, "emissivity": "0,9"},
+        "range": {"to": "30", "step": "10"},
+        "cooling": {"mass": "2,5", "steps": "300", "emissivity": "0,5"},
+        "heat_capacity": {"model": "carbon-steel"},
+        "fluid": {"kind": "constant", "constant": {"density": "1,1"}}}
+MAIN = {"t_body": 80, "shape": "cube", "emissivity": 0.9}
+CASE_CALLS = [
+    (zav.steady, {}, MAIN),
+    (zav.steady, {"t_body": 60, "emissivity": None}, {"t_body": 60, "shape": "cube"}),
+    (zav.steady, {"fluid": "user"}, dict(MAIN, fluid_file="fluid.json")),
+    (zav.sweep, {}, dict(MAIN, to=30, step=10)),
+    (zav.cool, {}, {"t_body": 80, "shape": "cube", "mass": 2.5, "steps": 300, "emissivity": 0.5,
+                    "heat_capacity": "carbon-steel"}),
+    (zav.cool, {"steps": 200, "heat_capacity": "17246"}, {"t_body": 80, "shape": "cube", "mass": 2.5, "steps": 200,
+                                                          "emissivity": 0.5, "heat_capacity": "17246"}),
+]
+
+
+def values(result):
+    if isinstance(result, zav.Cooling):
+        return [result.cooling_time, list(result.t_body)]
+    if isinstance(result, zav.Sweep):
+        return [list(result.t_body), list(result.alpha_total)]
+    return result.as_dict()
+
+
+@pytest.mark.parametrize("function, arguments, same", CASE_CALLS)
+def test_case_file_gives_its_windows_inputs(tmp_path, monkeypatch, function, arguments, same):
+    monkeypatch.chdir(tmp_path)
+    (tmp_path / "c.zav").write_text(json.dumps(CASE), encoding="utf-8")
+    (tmp_path / "fluid.json").write_text('{"kind": "constant", "density": "1,1"}')
+    assert values(function(case="c.zav", **arguments)) == values(function(**same))
+    assert "\n    case=None" in function.__doc__
+
+
+# Case files that cannot be used: (the file's bytes or None for none, exception, errno, message).
+CASE_ERRORS = [
+    (None, FileNotFoundError, errno.ENOENT, "Súbor „c.zav“ sa nepodarilo otvoriť."),
+    (b'{"kind": "constant"}', ValueError, None, "Súbor „c.zav“ nie je zadanie programu ZAV."),
+    (b'{"format": "zav-case", "version": 1, "main": {"t_body": "80.5"}}', ValueError, None,
+     "Súbor „c.zav“: pole „main.t_body“: "),
+    (b'{"format": "zav-case", "version": 3}', ValueError, None,
+     "Súbor „c.zav“ je z novšej verzie programu (verzia 3); tento program otvára zadania verzie 1."),
+]
+
+
+@pytest.mark.parametrize("content, error, number, message", CASE_ERRORS)
+def test_case_file_errors(tmp_path, monkeypatch, content, error, number, message):
+    monkeypatch.chdir(tmp_path)
+    if content is not None:
+        (tmp_path / "c.zav").write_bytes(content)
+    with pytest.raises(error) as raised:
+        zav.steady(case="c.zav")
+    if number is not None:
+        assert (raised.value.errno, raised.value.strerror, raised.value.filename) == (number, message, "c.zav")
+    else:
+        assert str(raised.value).startswith(message)

@@ -4,6 +4,7 @@
 // read-only old file kept, and the picture on the clipboard.
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -48,6 +49,8 @@ struct SaveCase {
     const char* message;   // "" when none; %1 stands for the file's name
     bool readOnlyOldFile;
 };
+
+void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.what; }
 
 class ChartSaveTest : public ::testing::TestWithParam<SaveCase> {};
 

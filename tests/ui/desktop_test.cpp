@@ -26,6 +26,7 @@
 #include "ui/cooling_window.h"
 #include "ui/fluid_window.h"
 #include "ui/heat_capacity_window.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/windows.h"
@@ -140,6 +141,7 @@ TEST_F(DesktopTest, TabWalksInputsFluidShapesButtonThenResults) {
 // a shape says which length l is.
 TEST_F(DesktopTest, EveryFocusableControlIsNamed) {
     QList<QWidget*> windows = m_windows.all();
+    windows << m_windows.helpWindow.get();
     int seen = 0;
     for (QWidget* window : windows) {
         window->show();
@@ -184,6 +186,19 @@ TEST_F(DesktopTest, EveryFocusableControlIsNamed) {
         const QByteArray picture = "Image" + QByteArray::number(i);
         EXPECT_TRUE(control<QLabel>(main(), picture.constData())->accessibleDescription().contains(QStringLiteral(": l ")))
             << picture.constData();
+    }
+}
+
+TEST_F(DesktopTest, EscapeHidesEveryWindowButTheMainOne) {
+    QList<QWidget*> tools = m_windows.all();
+    tools.removeOne(main());
+    tools << m_windows.helpWindow.get();
+    for (QWidget* window : tools) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
     }
 }
 

@@ -41,6 +41,8 @@ struct PrintCase {
     const char* message; // "" when none; %1 stands for the file's name
 };
 
+void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.what; }
+
 class PrintWindowTest : public ::testing::TestWithParam<PrintCase> {};
 
 TEST_P(PrintWindowTest, TheOldPdfStaysUnlessAWholePageReplacesIt) {

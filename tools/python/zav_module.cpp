@@ -629,8 +629,9 @@ PYBIND11_MODULE(zav, m) {
               "the program ZAV (\"ZAV - voľná konvekcia\") without its windows.\n\n"
               "steady() is the main window's calculation, sweep() its sweep over a range of surface "
               "temperatures (with the table and CEL files), cool() the cooling window's run (with its data "
-              "file and picture). A case the program's checks refuse raises CheckError with the window's "
-              "Slovak message; an argument that cannot be used raises ValueError, a file the system cannot read or "
+              "file and picture). case=\"FILE.zav\" takes the inputs from a case file saved by the windows, the "
+              "keywords passed overriding it. A case the program's checks refuse raises CheckError with the "
+              "window's Slovak message; an argument that cannot be used raises ValueError, a file the system cannot read or "
               "write OSError (errno, the Slovak message, the file's name); the range warnings of a user-defined "
               "fluid are issued as RangeWarning. "
               "Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists of floats.";

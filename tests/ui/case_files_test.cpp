@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The case files against the real windows: a freshly started program holds the case's start
+// values, and every value of a case reaches its control and back, the looks that follow the
+// switches included.
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include "io/case_file.h"
+#include "ui/case_files.h"
+#include "ui/cooling_window.h"
+#include "ui/main_window.h"
+#include "ui/scripted_dialogs.h"
+#include "ui/window_util.h"
+#include "ui/windows.h"
+
+namespace zav {
+namespace {
+
+// The keys whose values differ, for a readable failure.
+std::string differences(const CaseRecord& actual, const CaseRecord& expected) {
+    std::string keys;
+    for (const CaseKey& entry : caseKeys()) {
+        if (actual.text(entry.key) != expected.text(entry.key))
+            keys += entry.key + "=" + actual.text(entry.key) + " (" + expected.text(entry.key) + ") ";
+    }
+    return keys;
+}
+
+// Every value unlike the start value: texts of their own, the other flag, the last choice (the
+// first where the last is the start), catalogue item 12.
+CaseRecord changedRecord() {
+    CaseRecord record;
+    for (std::size_t i = 0; i < caseKeys().size(); ++i) {
+        const CaseKey& entry = caseKeys()[i];
+        switch (entry.type) {
+        case CaseValueType::Text:
+            record.set(entry.key, "t" + std::to_string(i) + " č");
+            break;
+        case CaseValueType::Flag:
+            record.setFlag(entry.key, std::string(entry.startValue) != "true");
+            break;
+        case CaseValueType::Choice:
+            record.set(entry.key, entry.choices.back() != entry.startValue ? entry.choices.back() : entry.choices.front());
+            break;
+        case CaseValueType::Index:
+            record.set(entry.key, "12");
+            break;
+        }
+    }
+    return record;
+}
+
+QString look(QWidget* window, const char* name) {
+    const auto* edit = window->findChild<QLineEdit*>(QLatin1String(name));
+    return QStringLiteral("%1 %2").arg(edit->isReadOnly() ? "read-only" : "editable", background(edit).name());
+}
+
+TEST(CaseFiles, FreshWindowsHoldTheStartValues) {
+    ScriptedDialogs dialogs([](const QString&) {});
+    Windows windows = createWindows(dialogs);
+    const CaseRecord gathered = windows.caseFiles->gather();
+    EXPECT_EQ(gathered, CaseRecord()) << differences(gathered, CaseRecord());
+}
+
+TEST(CaseFiles, EveryValueReachesItsControlAndBack) {
+    ScriptedDialogs dialogs([](const QString&) {});
+    Windows windows = createWindows(dialogs);
+    QWidget* main = windows.mainWindow.get();
+    QWidget* cooling = windows.coolingWindow.get();
+    const struct {
+        CaseRecord record;
+        QString emissivityLook;        // the main window's, which follows its radiation box
+        QString coolingEmissivityLook; // the cooling window's, which follows its catalogue
+    } steps[] = {
+        {changedRecord(), "editable #ffffff", "read-only #ffffe1"},
+        {CaseRecord(), "read-only #c0c0c0", "editable #ffffff"},
+    };
+    for (const auto& step : steps) {
+        windows.caseFiles->apply(step.record);
+        const CaseRecord gathered = windows.caseFiles->gather();
+        EXPECT_EQ(gathered, step.record) << differences(gathered, step.record);
+        EXPECT_EQ(look(main, "Edit20"), step.emissivityLook);
+        EXPECT_EQ(look(cooling, "Edit10"), step.coolingEmissivityLook);
+    }
+}
+
+} // namespace
+} // namespace zav
