@@ -10,6 +10,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QResizeEvent>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
@@ -262,7 +264,21 @@ const QList<QPointF>& ChartWindow::allPoints(const QAbstractSeries* series) cons
     return none;
 }
 
+void ChartWindow::layOutChart() const {
+    // A window never shown (a script saving the chart) has not yet laid out its view, so the chart
+    // would be drawn at its default size: it is laid out by showing it where nobody sees it.
+    if (m_laidOut || isVisible())
+        return;
+    auto* window = const_cast<ChartWindow*>(this);
+    window->setAttribute(Qt::WA_DontShowOnScreen, true);
+    window->show();
+    window->hide();
+    window->setAttribute(Qt::WA_DontShowOnScreen, false);
+    m_laidOut = true;
+}
+
 QImage ChartWindow::chartImage() const {
+    layOutChart();
     const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
     QImage image(m_view->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -275,6 +291,7 @@ QImage ChartWindow::chartImage() const {
 }
 
 QByteArray ChartWindow::chartFile(const QString& suffix) const {
+    layOutChart();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -41,6 +41,8 @@ public:
 
     /// The chart as the window shows it, on white, at the window's device pixel ratio.
     QImage chartImage() const;
+    /// Lays the view out once, also when the window was never shown.
+    void layOutChart() const;
 
 private:
     // Event handlers.
@@ -66,6 +68,7 @@ private:
     QList<QPointF> m_points[8];  // the points of the chart shown
     QString m_pendingAxisTitle;
     QRectF m_drawnArea;
+    mutable bool m_laidOut = false; // once shown, the view keeps its layout
 };
 
 /// The points of a line that a plot, `width` pixels wide from `left`, showing x from `xLow` to

@@ -133,3 +133,30 @@ TEST(ChartCopyTest, PutsThePictureOnTheClipboard) {
 
 } // namespace
 } // namespace zav
+
+namespace zav {
+namespace {
+
+// A window never shown (a script saving the chart) draws the chart as the shown window does.
+TEST(ChartCopyTest, ANeverShownWindowDrawsTheChartAsShown) {
+    ScriptedDialogs dialogs([](const QString&) {});
+    ChartWindow chart(dialogs);
+    chart.prepareChart(3);
+    for (int i = 0; i < 3; ++i) {
+        ConvectionState state;
+        state.tBody = 50.0 * i;
+        state.alphaTotal = 2 + i;
+        state.alphaConv = 2;
+        state.alphaRad = i;
+        chart.setChartPoint(i, state);
+    }
+    chart.finishChart();
+    const QImage unseen = chart.chartImage();
+    EXPECT_FALSE(chart.isVisible());
+    chart.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(unseen, chart.chartImage());
+}
+
+} // namespace
+} // namespace zav
