@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cooling window's picture as a run leaves it, pixel by pixel, in both colour schemes, and the
-// bitmap that "Ulož graf" writes.
+// bitmap or PNG that "Ulož graf" writes.
 #include <filesystem>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,16 +100,21 @@ INSTANTIATE_TEST_SUITE_P(Schemes, CoolingPictureTest,
                          ::testing::Values(SchemeCase{0, qRgb(0, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0)},
                                            SchemeCase{1, qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(0, 0, 0)}));
 
-TEST_F(CoolingPictureTest, SavedBitmapHoldsThePicture) {
+// A Windows bitmap, or PNG when the name ends in ".png" (in any case of letters).
+TEST_F(CoolingPictureTest, SavedFileHoldsThePicture) {
     const QImage& image = runDefaults(0);
     const test::TempFolder folder;
-    const QString path = QString::fromStdString(folder.file("krivka.bmp"));
-    m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path);
-    m_windows.coolingWindow->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
-    EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: save -> ") + path});
-    QImage saved(path, "BMP");
-    ASSERT_FALSE(saved.isNull());
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), image);
+    for (const char* name : {"krivka.bmp", "krivka", "krivka.png", "KRIVKA.PNG"}) {
+        m_transcript.clear();
+        const QString path = QString::fromStdString(folder.file(name));
+        m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, path);
+        m_windows.coolingWindow->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+        EXPECT_EQ(m_transcript, QStringList{QStringLiteral("dialog: save -> ") + path});
+        const char* format = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
+        QImage saved(path, format);
+        ASSERT_FALSE(saved.isNull()) << name;
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), image) << name;
+    }
 }
 
 // Picking a material writes the emissivity its list item shows, and locks the field.
@@ -128,6 +135,13 @@ TEST_F(CoolingPictureTest, EveryCatalogueEntryWritesTheEmissivityItsItemShows) {
     catalogue->setCurrentIndex(0);
     EXPECT_EQ(field->text(), QStringLiteral("1"));
     EXPECT_FALSE(field->isReadOnly());
+    // The open list shows every name whole; the closed box its start, the tool tip all of it.
+    const QFontMetrics metrics(catalogue->view()->font());
+    for (int i = 0; i < catalogue->count(); ++i)
+        EXPECT_GT(catalogue->view()->minimumWidth(), metrics.horizontalAdvance(catalogue->itemText(i))) << i;
+    catalogue->setCurrentIndex(10);
+    EXPECT_EQ(catalogue->toolTip(), catalogue->itemText(10));
+    EXPECT_EQ(catalogue->lineEdit()->cursorPosition(), 0);
     EXPECT_TRUE(m_transcript.isEmpty());
 }
 
