@@ -109,6 +109,9 @@ std::vector<CaseKey> makeCaseKeys() {
     keys.push_back({"fluid.kelo.p_max", Type::Text, "xxx", {}});
     keys.push_back({"fluid.kelo.gas_constant", Type::Text, "xxx", {}});
     keys.push_back({"fluid.kelo.name", Type::Text, "Názov zmesi plynov", {}});
+    // "Návrh": the heat flow and the unknown sought.
+    keys.push_back({"design.heat_flow", Type::Text, "100", {}});
+    keys.push_back({"design.unknown", Type::Choice, "t-body", {"t-body", "t-fluid", "area", "length"}});
     return keys;
 }
 

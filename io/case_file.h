@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Case files (".zav"): every input of every window as the user typed it, in a UTF-8 JSON object
 // with "format": "zav-case" and "version": 1, grouped by window ("main", "range", "chart",
-// "cooling", "heat_capacity", "fluid"). One table, kCaseKeys, names each value, its type and its
+// "cooling", "heat_capacity", "fluid", "design"). One table, kCaseKeys, names each value, its type and its
 // start-up value; the reader, the writer, the windows and zav-calc all go by it.
 #pragma once
 

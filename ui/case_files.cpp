@@ -13,6 +13,7 @@
 #include "export/replacing_file.h"
 #include "io/case_file.h"
 #include "ui/chart_window.h"
+#include "ui/design_window.h"
 #include "ui/cooling_window.h"
 #include "ui/dialogs.h"
 #include "ui/fluid_window.h"
@@ -36,7 +37,7 @@ const char kCatalogueField[] = "cooling.emissivity";
 QSettings settings() { return QSettings(QStringLiteral("zav"), QStringLiteral("zav")); }
 
 // The windows whose inputs a case holds.
-enum class Window { Main, Range, Chart, Cooling, HeatCapacity, Fluid };
+enum class Window { Main, Range, Chart, Cooling, HeatCapacity, Fluid, Design };
 
 // The object names of the controls of each case key (several: the radio buttons of a choice, in
 // the order of its names), as the windows' layouts name them.
@@ -92,6 +93,8 @@ const std::vector<ControlNames>& fixedControls() {
         {"heat_capacity.cubic.2", Window::HeatCapacity, {"Edit4"}},
         {"heat_capacity.cubic.3", Window::HeatCapacity, {"Edit5"}},
         {"fluid.kind", Window::Fluid, {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"}},
+        {"design.heat_flow", Window::Design, {"Edit1"}},
+        {"design.unknown", Window::Design, {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"}},
     };
     return controls;
 }
@@ -150,6 +153,8 @@ QWidget* windowOf(const Windows& windows, Window window) {
         return windows.heatCapacityWindow.get();
     case Window::Fluid:
         return windows.fluidWindow.get();
+    case Window::Design:
+        return windows.designWindow.get();
     }
     return nullptr;
 }

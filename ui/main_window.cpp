@@ -63,6 +63,7 @@ constexpr char kAboutItem[] = "Oprograme1";
 constexpr char kAuthorItem[] = "Oautorovi1";
 constexpr char kPeltierItem[] = "Peltier1";
 constexpr char kHelpItem[] = "Pomocnik1";
+constexpr char kDesignItem[] = "Navrh1";
 // The inputs of the left column.
 constexpr char kBodyTemperature[] = "Edit1";
 constexpr char kFluidTemperature[] = "Edit2";
@@ -280,6 +281,7 @@ void MainWindow::buildMenu() {
     QMenu* dynamics = bar->addMenu(QStringLiteral("&Dynamika"));
     dynamics->setObjectName(QLatin1String(names::kDynamicsMenu));
     action(dynamics, names::kCoolingItem, QStringLiteral("&Ochladzovanie"), &MainWindow::showCooling);
+    action(bar, names::kDesignItem, QStringLiteral("&Návrh…"), &MainWindow::showDesign);
     QMenu* chart = bar->addMenu(QStringLiteral("&Graf"));
     chart->setObjectName(QLatin1String(names::kChartMenu));
     action(chart, names::kChartItem, QStringLiteral("&Graf"), &MainWindow::showChart);
@@ -624,6 +626,11 @@ void MainWindow::showAbout() { showWindow(m_links.aboutWindow); }
 void MainWindow::showAuthor() { showWindow(m_links.authorWindow); }
 
 void MainWindow::showPeltier() { showWindow(m_links.peltierWindow); }
+
+void MainWindow::showDesign() {
+    if (m_links.designWindow != nullptr)
+        showWindow(m_links.designWindow);
+}
 
 void MainWindow::showHelp() {
     if (m_links.helpWindow != nullptr)

@@ -50,6 +50,7 @@ struct MainWindowLinks {
     QWidget* peltierWindow = nullptr;       // the empty window of the menu "Peltier"
     CaseFiles* caseFiles = nullptr;         // "Otvoriť zadanie…", "Uložiť zadanie…", the last cases
     QWidget* helpWindow = nullptr;          // "Pomocník", the manual
+    QWidget* designWindow = nullptr;        // "Návrh…", the design calculation
 };
 
 class MainWindow : public QMainWindow, private EvaluationInputs, private Reporter {
@@ -103,6 +104,7 @@ private:
     void showAuthor();        // "O autorovi"
     void showPeltier();       // "Peltier"
     void showHelp();          // "Pomocník" (F1)
+    void showDesign();        // "Návrh…"
     void openCase();          // "Súbor → Otvoriť zadanie…" (Ctrl+O)
     void saveCase();          // "Súbor → Uložiť zadanie…" (Ctrl+S)
     void openRecentCase(int index); // "Súbor → Posledné zadania → …"

@@ -17,6 +17,7 @@ class AuthorWindow;
 class CaseFiles;
 class ChartWindow;
 class CoolingWindow;
+class DesignWindow;
 class Dialogs;
 class FluidWindow;
 class HeatCapacityWindow;
@@ -25,7 +26,7 @@ class MainWindow;
 class PeltierWindow;
 class RangeWindow;
 
-/// The nine windows in their order of creation.
+/// The windows in their order of creation: the nine of the first release, then the design window.
 struct Windows {
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<CoolingWindow> coolingWindow;
@@ -36,6 +37,7 @@ struct Windows {
     std::unique_ptr<ChartWindow> chartWindow;
     std::unique_ptr<FluidWindow> fluidWindow;
     std::unique_ptr<PeltierWindow> peltierWindow;
+    std::unique_ptr<DesignWindow> designWindow; // "Návrh" (Form10), created after the nine
     /// "Pomocník - ZAV", the manual; made after the nine, and not one of all().
     std::unique_ptr<HelpWindow> helpWindow;
     /// "Otvoriť zadanie…", "Uložiť zadanie…" and the last cases: every window's inputs in a file;

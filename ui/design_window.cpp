@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/design_window.h"
+
+#include <cmath>
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/number_format.h"
+#include "ui/dialogs.h"
+#include "ui/handler.h"
+#include "ui/main_window.h"
+#include "ui/window_util.h"
+
+namespace zav {
+
+namespace {
+
+// The object names of the window and its controls, as scenario scripts and transcripts know them.
+namespace names {
+constexpr char kWindow[] = "Form10";
+constexpr char kHeatFlow[] = "Edit1";
+constexpr char kResult[] = "Edit2";
+constexpr char kUnknownFrame[] = "GroupBox1";
+constexpr const char* kUnknowns[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+constexpr char kCalculateButton[] = "Button1";
+constexpr char kTransferButton[] = "Button2";
+} // namespace names
+
+// Each unknown: its choice's caption and the main window's field that holds it.
+struct UnknownCell {
+    DesignUnknown unknown;
+    const char* caption;
+    const char* mainField;
+};
+constexpr UnknownCell kUnknownCells[4] = {
+    {DesignUnknown::BodyTemperature, "teplota telesa (°C)", "Edit1"},
+    {DesignUnknown::FluidTemperature, "teplota tekutiny (°C)", "Edit2"},
+    {DesignUnknown::Area, "plocha povrchu (m2)", "Edit17"},
+    {DesignUnknown::CharLength, "charakteristický rozmer l (m)", "Edit10"},
+};
+
+const QString kNoResult = QStringLiteral("------------");
+
+QLineEdit* mainField(MainWindow* window, DesignUnknown unknown) {
+    return window->findChild<QLineEdit*>(QLatin1String(kUnknownCells[static_cast<int>(unknown)].mainField));
+}
+
+} // namespace
+
+QString designValueText(double value) { return QString::fromStdString(formatGeneral(value)); }
+
+QString designResultText(DesignUnknown unknown, double value) {
+    if (unknown == DesignUnknown::BodyTemperature || unknown == DesignUnknown::FluidTemperature)
+        return QString::fromStdString(formatFixed(value, 10, 2));
+    if (!std::isfinite(value) || value == 0)
+        return designValueText(value);
+    const double digits = std::pow(10.0, 5 - std::floor(std::log10(std::fabs(value))));
+    return designValueText(std::round(value * digits) / digits);
+}
+
+DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
+    setObjectName(QLatin1String(names::kWindow));
+    setWindowTitle(QStringLiteral("Návrh"));
+    setWindowFont(this);
+
+    addLabel(this, QStringLiteral("Ostatné vstupy, tvar, tekutina a sálanie sa berú z hlavného okna."),
+             QRect(12, 10, 400, 19));
+    QLabel* heatFlowLabel = addLabel(this, QStringLiteral("Tepelný tok (W) :"), QRect(12, 40, 180, 19), true);
+    m_heatFlow = addEdit(this, names::kHeatFlow, QStringLiteral("100"), QRect(200, 38, 110, 21));
+    describeField(m_heatFlow, heatFlowLabel, QStringLiteral("Tepelný tok (W)"),
+                  QStringLiteral("Tepelný tok z povrchu do tekutiny vo W (záporný z tekutiny do telesa), napr. 40,5"));
+
+    auto* frame = new QGroupBox(QStringLiteral("Neznáma"), this);
+    frame->setObjectName(QLatin1String(names::kUnknownFrame));
+    frame->setGeometry(12, 68, 300, 110);
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        m_unknowns[i] = addRadioButton(frame, names::kUnknowns[i], QString::fromUtf8(kUnknownCells[i].caption),
+                                       QRect(10, 20 + i * 21, 280, 19));
+        group->addButton(m_unknowns[i]);
+    }
+    m_unknowns[0]->setChecked(true);
+
+    auto* calculateButton =
+        addButton(this, names::kCalculateButton, QStringLiteral("&Vypočítaj"), QRect(320, 76, 110, 28));
+    QFont bold = calculateButton->font();
+    bold.setBold(true);
+    calculateButton->setFont(bold);
+    connect(calculateButton, &QPushButton::clicked, this, [this] { handle(&DesignWindow::calculate); });
+
+    QLabel* resultLabel = addLabel(this, QStringLiteral("Výsledok :"), QRect(12, 192, 180, 19), true);
+    m_result = addEdit(this, names::kResult, kNoResult, QRect(200, 190, 110, 21));
+    m_result->setReadOnly(true);
+    setBackground(m_result, kInfoBackground);
+    describeField(m_result, resultLabel, QStringLiteral("Výsledok"), QString());
+
+    auto* transferButton = addButton(this, names::kTransferButton, QStringLiteral("&Prenes do hlavného okna"),
+                                     QRect(200, 222, 230, 26));
+    connect(transferButton, &QPushButton::clicked, this, [this] { handle(&DesignWindow::transfer); });
+
+    clickOnReturn(calculateButton, {m_heatFlow, m_result});
+    resize(442, 262);
+    centreOnScreen(this);
+}
+
+void DesignWindow::handle(void (DesignWindow::*handler)()) {
+    runHandler(m_dialogs, this, [this, handler] { (this->*handler)(); });
+}
+
+DesignUnknown DesignWindow::unknown() const {
+    for (int i = 0; i < 4; ++i) {
+        if (m_unknowns[i]->isChecked())
+            return kUnknownCells[i].unknown;
+    }
+    return DesignUnknown::BodyTemperature;
+}
+
+void DesignWindow::calculate() {
+    const double heatFlow = readNumber(m_heatFlow);
+    const DesignUnknown sought = unknown();
+    // The main window's inputs as "Vypočítaj" reads them, less the one sought.
+    ConvectionState inputs;
+    for (const UnknownCell& cell : kUnknownCells) {
+        if (cell.unknown == sought)
+            continue;
+        const double value = readNumber(mainField(m_mainWindow, cell.unknown));
+        switch (cell.unknown) {
+        case DesignUnknown::BodyTemperature:
+            inputs.tBody = value;
+            break;
+        case DesignUnknown::FluidTemperature:
+            inputs.tFluid = value;
+            break;
+        case DesignUnknown::Area:
+            inputs.area = value;
+            break;
+        case DesignUnknown::CharLength:
+            inputs.charLength = value;
+            break;
+        }
+    }
+    if (sought == DesignUnknown::CharLength) {
+        // Of several dimensions, the one nearest to the dimension typed; any other text means none.
+        try {
+            inputs.charLength = readNumber(mainField(m_mainWindow, sought));
+        } catch (const ConversionError&) {
+            inputs.charLength = 0;
+        }
+    }
+    m_solved.reset();
+    m_result->setText(kNoResult);
+    const DesignSolution solution = solveSteadyState(inputs, m_mainWindow->evaluationInputs(), sought, heatFlow);
+    if (!solution.solved) {
+        m_dialogs.showMessage(QString::fromStdString(solution.message));
+        m_mainWindow->reporter().setStatusText(solution.statusText);
+        return;
+    }
+    m_solved = solution.value;
+    m_solvedUnknown = sought;
+    m_result->setText(designResultText(sought, solution.value));
+    m_result->setCursorPosition(0);
+    for (const std::string& warning : solution.warnings)
+        m_dialogs.showMessage(QString::fromStdString(warning));
+}
+
+void DesignWindow::transfer() {
+    if (!m_solved) {
+        m_dialogs.showMessage(QStringLiteral("Najprv vypočítajte návrh (Vypočítaj)."));
+        return;
+    }
+    QLineEdit* field = mainField(m_mainWindow, m_solvedUnknown);
+    field->setText(designValueText(*m_solved));
+    field->setCursorPosition(0);
+    showWindow(m_mainWindow);
+    m_mainWindow->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+}
+
+} // namespace zav
