@@ -24,6 +24,7 @@
 
 #include "ui/cooling_picture.h"
 #include "ui/cooling_window.h"
+#include "ui/design_window.h"
 #include "ui/fluid_window.h"
 #include "ui/heat_capacity_window.h"
 #include "ui/help_window.h"
@@ -91,7 +92,7 @@ protected:
 
 TEST_F(DesktopTest, ReturnAndEnterRunTheirWindowsCalculation) {
     struct Case {
-        const char* window; // "main" or "cooling"
+        const char* window; // "main", "cooling" or "design"
         const char* target; // where the key is pressed
         Qt::Key key;
         const char* result;
@@ -100,13 +101,14 @@ TEST_F(DesktopTest, ReturnAndEnterRunTheirWindowsCalculation) {
         {"main", "Edit1", Qt::Key_Return, "Edit13"},   {"main", "Edit17", Qt::Key_Enter, "Edit13"},
         {"main", "Edit19", Qt::Key_Return, "Edit13"},  {"main", "Button1", Qt::Key_Return, "Edit13"},
         {"cooling", "Edit6", Qt::Key_Return, "Edit7"}, {"cooling", "Button1", Qt::Key_Enter, "Edit7"},
-        {"cooling", "Edit8", Qt::Key_Return, "Edit9"},
+        {"cooling", "Edit8", Qt::Key_Return, "Edit9"}, {"design", "Edit1", Qt::Key_Enter, "Edit2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " " + c.target);
         // A fresh result each time: the fields are cleared, then the key must fill them again.
         click(main(), "Button1");
-        QWidget* window = std::string(c.window) == "main" ? main() : cooling();
+        const std::string name = c.window;
+        QWidget* window = name == "main" ? main() : name == "cooling" ? cooling() : m_windows.designWindow.get();
         control(window, c.result)->setText(QStringLiteral("?"));
         const Qt::KeyboardModifiers modifiers = c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
         QTest::keyClick(control<QWidget>(window, c.target), c.key, modifiers);
