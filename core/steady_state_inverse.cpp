@@ -20,18 +20,21 @@ constexpr double kAbsoluteZero = -273.15;
 // The span searched around the other temperature for a user-defined fluid, whose model names no
 // range of its own that the steady state enforces.
 constexpr double kUserFluidSpan = 1000;
-// Grid of the bracket search: points from kGridLow of the searched span to all of it.
-constexpr int kGridPoints = 18;
+// The bracket search: the temperature grid starts at kGridLow of the searched span; the
+// dimension grid has kLengthPoints in equal ratios.
+constexpr int kLengthPoints = 15;
 constexpr double kGridLow = 1e-7;
 // The temperature grid: equal ratios up to a tenth of the span, then equal steps.
-constexpr int kGeometricPoints = 12;
-constexpr int kLinearPoints = 10;
+constexpr int kGeometricPoints = 8;
+constexpr int kLinearPoints = 8;
 // The characteristic dimensions searched (m).
 constexpr double kLengthLow = 1e-5;
 constexpr double kLengthHigh = 1e3;
 // The unknown is refined until it is known to this relative precision.
 constexpr double kRelativeTolerance = 1e-12;
 constexpr int kMaxRefinements = 200;
+// Halvings that find the edge of the valid steady states (only when there is no solution).
+constexpr int kEdgeSteps = 40;
 // A refinement that ends with the heat flow further than this from the target sits on a jump.
 constexpr double kJumpTolerance = 1e-8;
 
@@ -262,8 +265,8 @@ private:
         if (const std::optional<DesignSolution> refused = refuseDirection(" žiadny charakteristický rozmer"))
             return *refused;
         std::vector<Point> grid;
-        const double ratio = std::pow(kLengthHigh / kLengthLow, 1.0 / (kGridPoints - 1));
-        for (int k = 0; k < kGridPoints; ++k)
+        const double ratio = std::pow(kLengthHigh / kLengthLow, 1.0 / (kLengthPoints - 1));
+        for (int k = 0; k < kLengthPoints; ++k)
             grid.push_back(at(kLengthLow * std::pow(ratio, k)));
         return finish(grid, [](double x) { return std::log(x); }, std::nullopt);
     }
@@ -320,11 +323,12 @@ private:
     template <class Distance>
     DesignSolution finish(const std::vector<Point>& grid, Distance distance, const std::optional<Point>& beyond) {
         std::vector<std::size_t> crossings;
-        std::optional<Point> farthest;
+        const Point* farthest = nullptr; // the valid point of the largest heat flow
         for (std::size_t i = 0; i < grid.size(); ++i) {
             const Point& p = grid[i];
-            if (p.valid && std::isfinite(p.heatFlow) && (!farthest || direction() * p.heatFlow > direction() * farthest->heatFlow))
-                farthest = p;
+            if (p.valid && std::isfinite(p.heatFlow) &&
+                (farthest == nullptr || direction() * p.heatFlow > direction() * farthest->heatFlow))
+                farthest = &p;
             if (i + 1 < grid.size() && p.valid && grid[i + 1].valid &&
                 (p.heatFlow - m_target) * (grid[i + 1].heatFlow - m_target) <= 0)
                 crossings.push_back(i);
@@ -338,7 +342,8 @@ private:
                     nearest = p;
             }
             if (nearest && direction() * m_target < direction() * nearest->heatFlow) {
-                // Too small a heat flow: the failure just before the smallest valid one.
+                // Too small a heat flow: the failure just before the smallest valid one, and the
+                // edge between them found.
                 const Point* failed = nullptr;
                 for (const Point& p : grid) {
                     if (p.x == nearest->x)
@@ -346,11 +351,16 @@ private:
                     if (p.evaluated && !p.valid)
                         failed = &p;
                 }
-                return refuse(failed != nullptr ? *failed : *nearest, nearest, false);
+                if (failed == nullptr)
+                    return refuse(*nearest, nearest, false);
+                Point invalid = *failed;
+                const Point reach = edge(*nearest, invalid);
+                return refuse(invalid, direction() * reach.heatFlow < direction() * nearest->heatFlow ? reach : *nearest,
+                              false);
             }
             // Too large: the failure just after the largest valid one, or beyond the range.
             const Point* failed = nullptr;
-            bool passed = !farthest;
+            bool passed = farthest == nullptr;
             for (const Point& p : grid) {
                 if (farthest && p.x == farthest->x)
                     passed = true;
@@ -359,7 +369,14 @@ private:
             }
             if (failed == nullptr && beyond)
                 failed = &*beyond;
-            return refuse(failed != nullptr ? *failed : grid.back(), farthest);
+            if (failed != nullptr && farthest != nullptr && !(beyond && failed == &*beyond)) {
+                Point invalid = *failed;
+                const Point reach = edge(*farthest, invalid);
+                return refuse(invalid,
+                              direction() * reach.heatFlow > direction() * farthest->heatFlow ? reach : *farthest);
+            }
+            return refuse(failed != nullptr ? *failed : grid.back(),
+                          farthest != nullptr ? std::optional<Point>(*farthest) : std::nullopt);
         }
         if (m_unknown == DesignUnknown::CharLength) {
             // Of several dimensions, the one nearest to the dimension typed first.
@@ -394,7 +411,22 @@ private:
         const std::string message = "Tepelný tok " + number(m_target) + " W leží v skoku výsledku pri hodnote " +
                                     designUnknownName(m_unknown) + " " + withUnit(m_unknown, jump->x) +
                                     ", kde sa mení tvar kriteriálnej rovnice; žiadna hodnota ho nedáva presne.";
-        return refuse(message, std::string(), farthest ? farthest->heatFlow : kNaN);
+        return refuse(message, std::string(), farthest != nullptr ? farthest->heatFlow : kNaN);
+    }
+
+    // The last valid steady state before `invalid`, from `valid` on, found by halving the step;
+    // `invalid` becomes the first invalid one after it.
+    Point edge(Point valid, Point& invalid) {
+        for (int step = 0; step < kEdgeSteps; ++step) {
+            if (std::fabs(invalid.x - valid.x) <= kRelativeTolerance * std::max(scale(valid.x), 1e-300))
+                break;
+            Point middle = at(0.5 * (valid.x + invalid.x));
+            if (middle.valid)
+                valid = std::move(middle);
+            else
+                invalid = std::move(middle);
+        }
+        return valid;
     }
 
     // Another of the crossings is a root rather than a jump of the heat flow (refined to see).
