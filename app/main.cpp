@@ -4,15 +4,12 @@
 // once the windows are there.
 #include <cstdlib>
 #include <exception>
-#include <functional>
 #include <memory>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QStyleFactory>
 #include <QTextStream>
-#include <QTimer>
 
 #include "ui/application.h"
 #include "ui/case_files.h"
@@ -67,28 +64,6 @@ QString caseArgument() {
     return files.isEmpty() ? QString() : files.first();
 }
 
-// Runs an action once, after the main window's first paint, when the other windows are made.
-class AfterFirstPaint : public QObject {
-public:
-    AfterFirstPaint(QWidget* window, std::function<void()> action)
-        : QObject(window), m_window(window), m_action(std::move(action)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_window && event->type() == QEvent::Paint) {
-            m_window->removeEventFilter(this);
-            QTimer::singleShot(0, m_window, m_action);
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    std::function<void()> m_action;
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -101,9 +76,16 @@ int main(int argc, char* argv[]) {
     zav::installSlovakTranslation(app);
 
     zav::QtDialogs dialogs;
+    // The last cases live in the user's settings; a case named on the command line opens as soon as
+    // every window is there.
+    const QString caseFile = caseArgument();
     std::unique_ptr<zav::Windows> windows;
     try {
-        windows = zav::startWindows(dialogs);
+        windows = zav::startWindows(dialogs, [caseFile](zav::Windows& created) {
+            created.caseFiles->rememberRecentFiles(true);
+            if (!caseFile.isEmpty())
+                created.caseFiles->openFile(caseFile);
+        });
     } catch (const std::exception& error) {
         // An error of the start-up itself is shown before the program ends.
         dialogs.showError(QString::fromUtf8(error.what()));
@@ -111,15 +93,6 @@ int main(int argc, char* argv[]) {
     }
     dialogs.setParent(windows->mainWindow.get());
     app.setDialogs(&dialogs);
-    // The last cases live in the user's settings; a case named on the command line opens as soon as
-    // every window is there.
-    const QString caseFile = caseArgument();
-    new AfterFirstPaint(windows->mainWindow.get(), [&windows, &dialogs, caseFile] {
-        zav::createRemainingWindows(*windows, dialogs);
-        windows->caseFiles->rememberRecentFiles(true);
-        if (!caseFile.isEmpty())
-            windows->caseFiles->openFile(caseFile);
-    });
     QObject::connect(windows->mainWindow.get(), &zav::MainWindow::programEnded, &app, [&windows] {
         for (QWidget* window : windows->all())
             window->hide();

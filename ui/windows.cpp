@@ -106,11 +106,17 @@ private:
 
 } // namespace
 
-std::unique_ptr<Windows> startWindows(Dialogs& dialogs) {
+std::unique_ptr<Windows> startWindows(Dialogs& dialogs, std::function<void(Windows&)> whenCreated) {
     auto windows = std::make_unique<Windows>();
     windows->mainWindow = std::make_unique<MainWindow>(dialogs);
     Windows* created = windows.get();
-    auto createRest = [created, &dialogs] { createRemainingWindows(*created, dialogs); };
+    auto createRest = [created, &dialogs, whenCreated = std::move(whenCreated)] {
+        if (created->coolingWindow != nullptr)
+            return;
+        createRemainingWindows(*created, dialogs);
+        if (whenCreated)
+            whenCreated(*created);
+    };
     // A handler of the main window needs them all: one that runs before they were made makes them.
     windows->mainWindow->setBeforeHandler(createRest);
     new AfterFirstPaint(windows->mainWindow.get(), createRest);

@@ -62,6 +62,7 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs);
 /// zav's start-up: the main window is created and shown; the other windows are created, in their
 /// order, as soon as it has been painted for the first time, or sooner when one of its handlers
 /// runs. Nothing the user can do reaches a window before it exists.
-std::unique_ptr<Windows> startWindows(Dialogs& dialogs);
+/// `whenCreated` runs once, right after the other windows were made.
+std::unique_ptr<Windows> startWindows(Dialogs& dialogs, std::function<void(Windows&)> whenCreated = {});
 
 } // namespace zav
