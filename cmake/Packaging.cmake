@@ -17,7 +17,8 @@ set(_zav_packaging "${PROJECT_SOURCE_DIR}/packaging")
 foreach(pair IN ITEMS "${ZAV_APP_ID}.metainfo.xml|<release version=\"${PROJECT_VERSION}\""
                       "changelog|zav (${PROJECT_VERSION})"
                       "zav.1|\"zav ${PROJECT_VERSION}\""
-                      "zav-calc.1|\"zav ${PROJECT_VERSION}\"")
+                      "zav-calc.1|\"zav ${PROJECT_VERSION}\""
+                      "zav-calc.en.1|\"zav ${PROJECT_VERSION}\"")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 _zav_file)
   list(GET pair 1 _zav_text)
@@ -51,7 +52,8 @@ install(FILES "${_zav_packaging}/copyright" DESTINATION "${_zav_docdir}")
 find_program(ZAV_GZIP gzip REQUIRED)
 set(_zav_compressed)
 foreach(pair IN ITEMS "packaging/changelog|changelog.gz" "packaging/zav.1|zav.1.gz"
-                      "packaging/zav-calc.1|zav-calc.1.gz" "README.md|README.md.gz")
+                      "packaging/zav-calc.1|zav-calc.1.gz" "packaging/zav-calc.en.1|zav-calc.en.1.gz"
+                      "README.md|README.md.gz")
   string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 _zav_source)
   list(GET pair 1 _zav_target)
@@ -74,6 +76,9 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/assets/help/" DESTINATION "${_zav_docdi
 install(FILES "${ZAV_ASSETS_DIR}/zav-64.png" DESTINATION "${_zav_docdir}/html")
 install(FILES "${PROJECT_BINARY_DIR}/packaging/zav.1.gz" "${PROJECT_BINARY_DIR}/packaging/zav-calc.1.gz"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+# zav-calc's page is Slovak, as its messages and --help; the English one is `man -L en zav-calc`.
+install(FILES "${PROJECT_BINARY_DIR}/packaging/zav-calc.en.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/en/man1"
+        RENAME "zav-calc.1.gz")
 
 # The Debian package.
 set(CPACK_GENERATOR "DEB")
@@ -113,10 +118,11 @@ notebooks.")
 # the Slovak translation of its own dialogs at run time, which no library dependency brings.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The Python module zav is built for the Python of its build (Debian 12: 3.11); the rest of the
-# package works without Python. NumPy makes its sweeps and curves arrays.
+# package works without Python. The module's results are NumPy arrays: it does not import without
+# NumPy.
 if(ZAV_PYTHON_VERSION)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", python3-numpy")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3 (>= ${ZAV_PYTHON_VERSION}), python3 (<< ${ZAV_PYTHON_NEXT_VERSION})")
-  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-numpy")
 endif()
 find_program(ZAV_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(ZAV_DPKG_SHLIBDEPS)

@@ -8,6 +8,7 @@ cooling window's time is the module's cooling time in its format.
 """
 import json
 import os
+import re
 import struct
 import subprocess
 
@@ -84,9 +85,10 @@ def window_script(case, kind):
         lines += ["click Form1.Button2", "click Form8.RadioButton4", "answer open gas.kelo", "click Form8.Button3"]
     if kind == "cool":
         lines.insert(0, "menu Form1.Ochladzovanie1")
+        # The cooling window starts with its radiation on and emissivity 1.
         if "emissivity" in case:
             lines.append(f"set Form2.Edit10 {comma(case['emissivity'])}")
-        else:
+        if case.get("radiation") is False:
             lines.append("click Form2.CheckBox1")
         if case.get("heat_capacity") in HEAT_CAPACITY:
             lines.append(f"click Form5.{HEAT_CAPACITY[case['heat_capacity']]}")
@@ -115,6 +117,8 @@ def calc_options(case):
             options += ["--fluid-file", "fluid_file.json"]
         elif key == "kelo":
             options += ["--kelo", "gas.kelo"]
+        elif key == "radiation":
+            options += [] if value else ["--no-radiation"]
         else:
             option = "--from" if key == "from_" else "--" + key.replace("_", "-")
             options += [option, str(value)]
@@ -262,15 +266,18 @@ def test_sweep_is_one_truth(tmp_path, case):
 
 
 COOLING_CASES = [
+    {},
     {"steps": 200, "emissivity": 1},
+    {"steps": 100, "target": 40, "heat_capacity": "carbon-steel", "mass": 5, "cooling_area": 0.3, "radiation": False},
     {"steps": 100, "target": 40, "heat_capacity": "carbon-steel", "mass": 5, "cooling_area": 0.3},
     {"steps": 50, "t_body": 10, "t_fluid": 60, "target": 50, "heat_capacity": "17246", "emissivity": 0.6},
-    {"steps": 80, "fluid": "water", "t_body": 90, "target": 30, "shape": "sphere"},
+    {"steps": 80, "fluid": "water", "t_body": 90, "target": 30, "shape": "sphere", "radiation": False},
+    {"steps": 2.5, "radiation": False},
     {"steps": 2.5},
-    {"steps": 100, "properties": "reference", "emissivity": 1},
-    {"steps": 60, "fluid": "water", "t_body": 95, "target": 25, "properties": "reference"},
+    {"steps": 100, "properties": "reference"},
+    {"steps": 60, "fluid": "water", "t_body": 95, "target": 25, "properties": "reference", "radiation": False},
     # Refused: the field and its value, before the run or at the step that needs it.
-    {"steps": 100, "mass": -1},
+    {"steps": 100, "mass": -1, "radiation": False},
     {"steps": 100, "cooling_area": 0, "emissivity": 1},
     {"steps": 100, "emissivity": -0.5},
     {"steps": 100, "heat_capacity": "cubic:-1000,20,0,0"},
@@ -296,3 +303,43 @@ def test_cooling_is_one_truth(tmp_path, case):
         assert texts["Form1.StatusBar1[2]"] in (error, "")
     else:
         assert calc.returncode == 0 and "error" not in record
+
+
+# The windows' untouched defaults through the three front ends, each writing every file it can:
+# (kind, the window's steps, zav-calc's options, the module's keywords, the files). The CEL
+# library's time line is the time of writing.
+DEFAULT_FILES = [
+    ("sweep", ["answer save table.txt", "menu Form1.Ulodosboru1", "answer save library.ccl", "menu Form1.Ansys1",
+               "answer input Q1", "click Form1.Button1"],
+     ["--table", "table.txt", "--ccl", "library.ccl", "--name", "Q1"],
+     {"table": "table.txt", "ccl": "library.ccl", "name": "Q1"}, ["table.txt", "library.ccl"]),
+    ("cool", ["menu Form1.Ochladzovanie1", "answer save data.txt", "menu Form2.Uloz", "click Form2.Button1"],
+     ["--data", "data.txt"], {"data": "data.txt"}, ["data.txt"]),
+]
+
+
+def without_time(content):
+    return re.sub(rb"\n[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\d \d\d:\d\d:\d\d \d{4}\n", b"\nTIME\n", content)
+
+
+@pytest.mark.parametrize("kind, window, options, keywords, files", DEFAULT_FILES, ids=[c[0] for c in DEFAULT_FILES])
+def test_untouched_defaults_give_the_same_files(tmp_path, kind, window, options, keywords, files):
+    folders = {name: tmp_path / name for name in ("window", "calc", "module")}
+    for folder in folders.values():
+        folder.mkdir()
+    (folders["window"] / "defaults.zs").write_text("\n".join(window) + "\n")
+    done = subprocess.run([SCENARIO, "defaults.zs"], cwd=folders["window"], capture_output=True, text=True,
+                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    assert done.returncode == 0, done.stderr
+    calc = subprocess.run([CALC, kind] + options, cwd=folders["calc"], capture_output=True, text=True)
+    assert calc.returncode == 0, calc.stderr
+    cwd = os.getcwd()
+    os.chdir(folders["module"])
+    try:
+        result = getattr(zav, kind)(**keywords)
+    finally:
+        os.chdir(cwd)
+    assert values(result) == values(getattr(zav, kind)())
+    for name in files:
+        contents = [without_time((folder / name).read_bytes()) for folder in folders.values()]
+        assert contents[0] == contents[1] == contents[2], name

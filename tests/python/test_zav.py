@@ -1,19 +1,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The module zav on its own: its keywords give the windows' results (tests/scenarios/*.out) and
-files, warnings go through the warnings module, refused cases raise CheckError, bad arguments
-ValueError with the module's spelling of its keywords, files the system refuses OSError, Ctrl-C
-KeyboardInterrupt; sweeps and curves are NumPy arrays or, without NumPy, lists. The checks the
+files, warnings go through the warnings module at the caller's line, refused cases raise
+CheckError, bad arguments ValueError with the module's spelling of its keywords, files the system
+refuses OSError, Ctrl-C KeyboardInterrupt; sweeps, curves and steady() over arrays are NumPy
+arrays; results have a repr, pickle and compare by value. The checks the
 module shares with zav-calc (tools/calc) are reached here once each, with the module's arguments;
 their details are tested through zav-calc (tests/tools), the fluid file's through the module."""
 import errno
+import importlib.metadata
 import json
 import os
+import pickle
+import re
 import signal
 import subprocess
 import sys
 import time
 import warnings
 
+import numpy
 import pytest
 import zav
 
@@ -27,8 +32,13 @@ RESULTS = [
     (zav.steady, {"shape": "finned-tube", "length": 0.01}, "alpha_total", 6, 3, "4,347"),
     (zav.steady, {"emissivity": 0.8}, "alpha_total", 6, 3, "14,168"),
     (zav.steady, {"t_body": -100, "t_fluid": -46}, "t_mean", 10, 2, "-73,00"),
+    # The cooling window starts with its radiation on, emissivity 1.
+    (zav.cool, {}, "cooling_time", 8, 1, "169,1"),
     (zav.cool, {"emissivity": 1}, "cooling_time", 8, 1, "169,1"),
-    (zav.cool, {}, "cooling_time", 8, 1, "375,4"),
+    (zav.cool, {"radiation": False}, "cooling_time", 8, 1, "375,4"),
+    (zav.cool, {"emissivity": None}, "cooling_time", 8, 1, "375,4"),
+    (zav.steady, {"radiation": True}, "alpha_total", 6, 3, "14,168"),
+    (zav.steady, {"radiation": False, "emissivity": 0.8}, "alpha_total", 6, 3, "7,362"),
     (zav.cool, {"emissivity": 1, "steps": 3, "target": 60}, "cooling_time", 8, 1, "46,8"),
 ]
 
@@ -157,7 +167,8 @@ GOLDEN = os.path.join(os.path.dirname(__file__), "..", "scenarios", "golden")
 # window's emissivity 1's, so the start row is the one with radiation.
 FILES = [
     ({"data": "m", "emissivity": 1, "steps": 3, "target": 60}, "cooling_three_steps.txt", None),
-    ({"data": "m", "steps": 3, "target": 60}, "cooling_three_steps.txt", 2),
+    ({"data": "m", "steps": 3, "target": 60}, "cooling_three_steps.txt", None),
+    ({"data": "m", "steps": 3, "target": 60, "radiation": False}, "cooling_three_steps.txt", 2),
     ({"picture": "m", "steps": 300, "picture_background": "white"},
      ["--picture", "c", "--steps", "300", "--picture-background", "white"], None),
 ]
@@ -249,23 +260,127 @@ def test_arguments_are_keywords_only():
         zav.steady(t_bdy=100)
 
 
-def test_columns_are_numpy_arrays_or_lists():
-    numpy = pytest.importorskip("numpy")
+def test_columns_are_numpy_arrays():
     sweep = zav.sweep(to=30, step=10)
     assert isinstance(sweep.alpha_total, numpy.ndarray) and sweep.alpha_total.dtype == numpy.float64
     assert list(sweep.t_body) == [0, 10, 20, 30]
     assert isinstance(zav.cool(steps=3, target=60).t_body, numpy.ndarray)
-    # Without NumPy the same values come as lists of floats.
-    script = ("import sys; sys.modules['numpy'] = None; import zav; s = zav.sweep(to=30, step=10); "
-              "print(zav.numpy, type(s.alpha_total).__name__, s.alpha_total == %r)" % list(sweep.alpha_total))
+    # Without NumPy the module does not import, and says what it needs.
+    script = "import sys; sys.modules['numpy'] = None; import zav"
     out = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, env=os.environ)
-    assert out.stdout.split() == ["False", "list", "True"], out.stderr
+    assert out.returncode != 0 and "zav needs NumPy (Debian: python3-numpy)" in out.stderr
+
+
+def test_version_is_the_programs():
+    cmake = open(os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")).read()
+    assert zav.__version__ == re.search(r"project\(zav VERSION ([0-9.]+)", cmake).group(1)
+    assert f"__version__ is the program's version" in zav.__doc__
+    try:  # installed by pip: the distribution's metadata says the same
+        assert importlib.metadata.version("zav") == zav.__version__
+    except importlib.metadata.PackageNotFoundError:
+        assert "site-packages" not in zav.__file__
+
+
+# steady() over arrays: each point is steady() of its values, broadcast as NumPy broadcasts;
+# (arguments, the arrays' shape).
+POINTS = [
+    ({"t_body": numpy.linspace(30, 200, 7)}, (7,)),
+    ({"t_body": [40, 80], "t_fluid": [[10], [20], [30]]}, (3, 2)),
+    ({"t_body": (60.0, 90.0), "emissivity": numpy.array([0.2, 0.9]), "shape": "sphere"}, (2,)),
+    ({"length": numpy.array([0.05, 0.1, 0.2]), "area": 2, "angle": [10, 20, 30], "shape": "inclined-plate"}, (3,)),
+    ({"fin_gap": [0.004, 0.006], "tube_diameter": [[0.05], [0.1]], "shape": "finned-tube", "length": 0.01}, (2, 2)),
+    ({"t_body": numpy.array(70.0)}, ()),
+    ({"t_body": []}, (0,)),
+]
+
+
+@pytest.mark.parametrize("arguments, shape", POINTS)
+def test_steady_broadcasts_arrays(arguments, shape):
+    result = zav.steady(**arguments)
+    assert result.alpha_total.shape == shape and result.errors == [] and result.reference_deviation is None
+    arrays = numpy.broadcast_arrays(*[numpy.asarray(v, dtype=float) for v in arguments.values()
+                                      if not isinstance(v, str)])
+    names = [k for k, v in arguments.items() if not isinstance(v, str)]
+    texts = {k: v for k, v in arguments.items() if isinstance(v, str)}
+    for index in numpy.ndindex(shape):
+        one = zav.steady(**texts, **{k: float(a[index]) for k, a in zip(names, arrays)})
+        for key, value in one.as_dict().items():
+            if not key.startswith("reference"):
+                assert getattr(result, key)[index] == value, (key, index)
+
+
+def test_refused_points_are_nan_with_their_messages():
+    with warnings.catch_warnings():
+        warnings.simplefilter("error")
+        result = zav.steady(t_body=[20, 80, 20], shape="horizontal-plate")
+    with pytest.raises(zav.CheckError) as plate:
+        zav.steady(t_body=20, shape="horizontal-plate")
+    assert result.errors == [(0, str(plate.value)), (2, str(plate.value))]
+    assert numpy.isnan(result.alpha_total[[0, 2]]).all()
+    assert result.alpha_total[1] == zav.steady(t_body=80, shape="horizontal-plate").alpha_total
+    assert list(result.t_body) == [20, 80, 20] and list(result.t_fluid) == [20, 20, 20]
+    grid = zav.steady(t_body=[[20], [80]], t_fluid=[20, 30])
+    assert grid.errors == [((0, 0), "Pre dané parametre nie je možný výpočet! 0,1<Ra<10^12 !!!")]
+
+
+BAD_POINTS = [({"t_body": ["a", 1]}, TypeError, "t_body must be a number or an array of numbers"),
+              ({"t_body": [1, 2], "t_fluid": [1, 2, 3]}, ValueError, "shape mismatch"),
+              ({"from_": [1, 2]}, TypeError, "from_ must be a number")]
+
+
+@pytest.mark.parametrize("arguments, error, text", BAD_POINTS)
+def test_arrays_that_cannot_be_used(arguments, error, text):
+    function = zav.sweep if "from_" in arguments else zav.steady
+    with pytest.raises(error, match=text):
+        function(**arguments)
+
+
+def test_warnings_point_at_the_calling_line(tmp_path):
+    (tmp_path / "fluid.json").write_text(LINEAR)
+    with warnings.catch_warnings(record=True) as caught:
+        warnings.simplefilter("always")
+        line = sys._getframe().f_lineno + 1
+        zav.steady(t_body=25, t_fluid=-5, fluid_file=str(tmp_path / "fluid.json"))
+    assert [(w.filename, w.lineno) for w in caught] == [(__file__, line)]
+
+
+def results():
+    """One result of each kind, and another of it."""
+    return [(zav.steady(), zav.steady(t_body=90)),
+            (zav.steady(t_body=[20, 50, 80]), zav.steady(t_body=[20, 50, 81])),
+            (zav.sweep(to=30, step=10), zav.sweep(to=30, step=5)),
+            (zav.cool(steps=3, target=60), zav.cool(steps=4, target=60))]
+
+
+@pytest.mark.parametrize("index", range(4))
+def test_results_pickle_and_compare_by_value(index):
+    first, other = results()[index]
+    again = results()[index][0]
+    assert first == again and first is not again and not first != again
+    assert first != other and first != 1
+    copy = pickle.loads(pickle.dumps(first))
+    assert copy == first and type(copy) is type(first) and repr(copy) == repr(first)
+
+
+REPRS = [
+    (lambda: zav.steady(), r"zav\.Result\(t_body=100\.0, t_fluid=20\.0, t_mean=60\.0, .*alpha_total=7\.3624887471\d*, "),
+    (lambda: zav.steady(t_body=[20, 80]), r"zav\.Result\(t_body=array\(\[20\., 80\.\]\),\n .*"
+                                          r"errors=\[\(0, 'Pre dané parametre"),
+    (lambda: zav.sweep(to=10), r"zav\.Sweep\(3 points,\n +t_body=array\(\[ 0\.,  5\., 10\.\]\),\n +alpha_conv="),
+    (lambda: zav.cool(steps=2, target=60), r"zav\.Cooling\(cooling_time=\d+\.\d+, scale_time=\d+\.\d+, steps=2,\n"
+                                            r" +time=array\(\[ *0\."),
+]
+
+
+@pytest.mark.parametrize("make, pattern", REPRS)
+def test_repr_is_readable(make, pattern):
+    assert re.match(pattern, repr(make()), re.S), repr(make())
 
 
 def test_help_explains_every_argument():
     text = zav.steady.__doc__ + zav.sweep.__doc__ + zav.cool.__doc__
     for name in ["t_body", "t_fluid", "length", "area", "fluid", "shape", "angle", "face", "fin_gap",
-                 "tube_diameter", "emissivity", "fluid_file", "kelo", "pressure", "properties", "from_", "to", "step",
+                 "tube_diameter", "radiation", "emissivity", "fluid_file", "kelo", "pressure", "properties", "from_", "to", "step",
                  "table", "ccl", "name", "mass", "cooling_area", "target", "steps", "heat_capacity", "data",
                  "picture", "picture_background"]:
         assert f"\n    {name}" in text, name
@@ -331,3 +446,32 @@ def test_case_file_errors(tmp_path, monkeypatch, content, error, number, message
         assert (raised.value.errno, raised.value.strerror, raised.value.filename) == (number, message, "c.zav")
     else:
         assert str(raised.value).startswith(message)
+
+
+README = os.path.join(os.path.dirname(__file__), "..", "..", "README.md")
+
+
+def test_readme_examples_run(tmp_path, monkeypatch):
+    """The README's Python section: the install command is setup.py's, its examples run (the plot
+    on matplotlib's Agg backend) and the plot holds steady()'s coefficients of the three shapes."""
+    section = open(README, encoding="utf-8").read().split("## The Python module `zav`\n")[1].split("\n## ")[0]
+    install = "-m pip install --no-build-isolation --no-index ./tools/python"
+    setup = open(os.path.join(os.path.dirname(__file__), "..", "..", "tools", "python", "setup.py")).read()
+    assert install in section and install in setup
+    monkeypatch.chdir(tmp_path)
+    monkeypatch.setenv("MPLBACKEND", "Agg")
+    (tmp_path / "olej.json").write_text(LINEAR)
+    plot, example = re.findall(r"```python\n(.*?)```", section, re.S)
+    import matplotlib.pyplot as plt
+    try:
+        with warnings.catch_warnings():
+            warnings.simplefilter("ignore")  # Agg cannot show the figure
+            exec(plot, {})
+        lines = plt.gca().get_lines()
+        assert [line.get_label() for line in lines] == ["vertical-plate", "horizontal-cylinder", "sphere"]
+        for line in lines:
+            t = line.get_xdata()
+            assert (line.get_ydata() == zav.steady(t_body=t, shape=line.get_label(), emissivity=0.9).alpha_total).all()
+    finally:
+        plt.close("all")
+    exec(example, {})

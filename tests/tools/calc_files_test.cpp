@@ -70,7 +70,14 @@ const std::vector<FileCase> kCases = {
     {"cooling data without radiation, stopped",
      "menu Form1.Ochladzovanie1\nclick Form2.CheckBox1\nset Form2.Edit6 2,5\nanswer save window.txt\nmenu Form2.Uloz\n"
      "click Form2.Button1\n",
-     "cool --steps 2,5 --data calc.txt", "window.txt", "calc.txt", Compare::Bytes},
+     "cool --no-radiation --steps 2,5 --data calc.txt", "window.txt", "calc.txt", Compare::Bytes},
+    {"cooling data of the cooling window's defaults",
+     "menu Form1.Ochladzovanie1\nset Form2.Edit6 50\nanswer save window.txt\nmenu Form2.Uloz\nclick Form2.Button1\n",
+     "cool --steps 50 --data calc.txt", "window.txt", "calc.txt", Compare::Bytes},
+    {"cooling data without radiation, emissivity in the radiation column",
+     "menu Form1.Ochladzovanie1\nclick Form2.CheckBox1\nset Form2.Edit10 0,4\nset Form2.Edit6 50\n"
+     "answer save window.txt\nmenu Form2.Uloz\nclick Form2.Button1\n",
+     "cool --no-radiation --emissivity 0,4 --steps 50 --data calc.txt", "window.txt", "calc.txt", Compare::Bytes},
     {"picture on black",
      "menu Form1.Ochladzovanie1\nset Form2.Edit6 300\nclick Form2.Button1\nanswer save window.bmp\n"
      "click Form2.Button3\n",

@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -103,6 +105,7 @@ const char* const kQuadraticFluid =
     "Teplota tekutiny je mimo rozsah platnosti aproximačnej rovnice kvadratickej regresie!";
 const char* const kNotFinite = "Výsledok nie je konečné číslo: skontrolujte charakteristický rozmer, plochu, údaje "
                                "geometrie (uhol, rozostup rebier, priemer rúrky) a vlastnosti tekutiny !!!";
+const char* const kLengthZero = "Varovanie: charakteristický rozmer 0 m nie je väčší ako nula.";
 const char* const kTargetMessage = "Teplota ochladenia musí ležať medzi teplotou tekutiny a teplotou telesa !!!";
 const char* const kInvalidName = "Názov okrajovej podmienky „alfa stena“ nie je platný: musí začínať písmenom bez "
                                  "diakritiky a obsahovať iba písmená bez diakritiky, číslice a znak „_“; súbor pre "
@@ -171,10 +174,13 @@ const std::vector<CalcCase> kCases = {
     {"reference water, fluid below 0 °C", {"steady", "--properties", "reference", "--fluid", "water", "--t-body", "60", "--t-fluid", "-1"}, 1, {}, {}, "Teplota tekutiny musí byť v rozsahu 0 až 100°C (referenčné vlastnosti vody) !!!"},
     // Sweeps (sweeps.out): the last point of the default range is the main window's default case.
     {"sweep", {"sweep"}, 0, {{"t_body", 10, 2, 1, "100,00"}, alpha("7,362")}, {}, nullptr},
-    {"sweep of length 0", {"sweep", "--length", "0", "--from", "20", "--to", "20"}, 0, {notFinite("alpha_conv"), notFinite("heat_flow")}, {}, nullptr},
-    {"sweep step 0", {"sweep", "--step", "0"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
-    {"sweep step -5", {"sweep", "--step", "-5"}, 1, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
-    {"sweep too long", {"sweep", "--from", "-1000000", "--to", "1000000", "--step", "1"}, 1, {}, {}, "Rozsah teplôt povrchu by mal viac ako 1 000 000 bodov; rozsah sa nevypočíta."},
+    {"sweep of length 0", {"sweep", "--length", "0", "--from", "20", "--to", "20"}, 0, {notFinite("alpha_conv"), notFinite("heat_flow")}, {kLengthZero}, nullptr},
+    // A range that cannot be swept, or has no point, is a usage error with the window's words.
+    {"sweep step 0", {"sweep", "--step", "0"}, 2, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
+    {"sweep step -5", {"sweep", "--step", "-5"}, 2, {}, {}, "Krok teploty povrchu musí byť väčší ako nula; rozsah sa nevypočíta."},
+    {"sweep too long", {"sweep", "--from", "-1000000", "--to", "1000000", "--step", "1"}, 2, {}, {}, "Rozsah teplôt povrchu by mal viac ako 1 000 000 bodov; rozsah sa nevypočíta."},
+    {"sweep backwards", {"sweep", "--from", "100", "--to", "0"}, 2, {}, {}, "Rozsah teplôt povrchu nemá ani jeden bod: najvyššia teplota 0 je nižšia ako najnižšia 100; rozsah sa nevypočíta."},
+    {"sweep without a point", {"sweep", "--from", "20", "--to", "19,5"}, 2, {}, {}, "Rozsah teplôt povrchu nemá ani jeden bod: najvyššia teplota 19,5 je nižšia ako najnižšia 20; rozsah sa nevypočíta."},
     {"sweep step x", {"sweep", "--step", "x"}, 2, {}, {}, "--step: 'x' nie je platné číslo."},
     {"sweep empty name", {"sweep", "--ccl", "k.ccl", "--name", ""}, 2, {}, {}, "Názov okrajovej podmienky je prázdny; súbor pre Ansys sa nezapíše."},
     {"sweep invalid name", {"sweep", "--ccl", "k.ccl", "--name", "alfa stena"}, 2, {}, {}, kInvalidName},
@@ -185,7 +191,9 @@ const std::vector<CalcCase> kCases = {
     {"sweep table not writable", {"sweep", "--table", "priecinok-ktory-nie-je/tabulka.txt"}, 1, {}, {}, "Súbor „priecinok-ktory-nie-je/tabulka.txt“ sa nepodarilo otvoriť na zápis."},
     // The cooling window (cooling.out).
     {"cooling", {"cool", "--emissivity", "1"}, 0, {coolingTime("169,1")}, {}, nullptr},
-    {"cooling without radiation", {"cool"}, 0, {coolingTime("375,4")}, {}, nullptr},
+    {"cooling defaults: radiation on, emissivity 1", {"cool"}, 0, {coolingTime("169,1")}, {}, nullptr},
+    {"cooling without radiation", {"cool", "--no-radiation"}, 0, {coolingTime("375,4")}, {}, nullptr},
+    {"cooling without radiation, emissivity unused", {"cool", "--no-radiation", "--emissivity", "0,3"}, 0, {coolingTime("375,4")}, {}, nullptr},
     {"cooling three steps", {"cool", "--emissivity", "1", "--steps", "3", "--target", "60"}, 0, {coolingTime("46,8")}, {}, nullptr},
     {"target at the start", {"cool", "--target", "100"}, 1, {}, {}, kTargetMessage},
     {"target below the fluid", {"cool", "--target", "10"}, 1, {}, {}, kTargetMessage},
@@ -203,6 +211,17 @@ const std::vector<CalcCase> kCases = {
     {"empty data file", {"cool", "--data", ""}, 2, {}, {}, "--data: názov súboru je prázdny."},
     {"empty picture", {"cool", "--picture", ""}, 2, {}, {}, "--picture: názov súboru je prázdny."},
     {"data file is the picture", {"cool", "--data", "k.bmp", "--picture", "k.bmp"}, 2, {}, {}, "--data a --picture určujú ten istý súbor „k.bmp“: jeden by prepísal druhý."},
+    // Options given twice, options a subcommand does not use, standard output asked for twice.
+    {"option twice", {"steady", "--t-body", "80", "--t-body", "90"}, 2, {}, {}, "voľba --t-body je zadaná viac ráz; zadajte ju raz."},
+    {"flag twice", {"cool", "--no-radiation", "--no-radiation"}, 2, {}, {}, "voľba --no-radiation je zadaná viac ráz; zadajte ju raz."},
+    {"sweep with a body temperature", {"sweep", "--t-body", "80"}, 2, {}, {}, "podpríkaz sweep voľbu --t-body nepoužíva: teploty povrchu dávajú --from, --to a --step."},
+    {"steady without radiation", {"steady", "--no-radiation"}, 2, {}, {}, "podpríkaz steady voľbu --no-radiation nepoužíva."},
+    {"steady with a mass", {"steady", "--mass=2"}, 2, {}, {}, "podpríkaz steady voľbu --mass nepoužíva."},
+    {"cool with a table", {"cool", "--table", "t.txt"}, 2, {}, {}, "podpríkaz cool voľbu --table nepoužíva."},
+    {"unknown option", {"steady", "--color"}, 2, {}, {}, "nečakaný argument: --color."},
+    {"two outputs to standard output", {"sweep", "--table", "-", "--ccl", "-", "--name", "Q1"}, 2, {}, {}, "--table - a --ccl -: na štandardný výstup môže ísť len jeden súbor."},
+    {"a file and the results on standard output", {"cool", "--data", "-", "--format", "csv"}, 2, {}, {}, "--data - zapíše súbor na štandardný výstup: výsledky --format csv tam ísť nemôžu (vynechajte --format alebo zadajte --format none)."},
+    {"case and fluid from standard input", {"steady", "--case", "-", "--fluid-file", "-"}, 2, {}, {}, "--case - a --fluid-file - nemôžu čítať oba štandardný vstup."},
 };
 
 // gtest names a case by its description.
@@ -297,23 +316,34 @@ std::vector<std::vector<std::string>> csvRows(const std::string& text) {
     return rows;
 }
 
-class ZavCalcCsvTest : public ::testing::TestWithParam<CsvCase> {};
+// csv: "," and the decimal point; csv-sk: ";" and the decimal comma, read back here as csv.
+struct CsvFormat {
+    const char* name;
+    char separator;
+    char decimal;
+};
+const CsvFormat kCsvFormats[] = {{"csv", ',', '.'}, {"csv-sk", ';', ','}};
 
-TEST_P(ZavCalcCsvTest, RowsHoldTheJsonValues) {
+void checkCsvRows(const CsvCase& c, const CsvFormat& format) {
     TempFolder folder;
-    const CalcRun json = runCalc(folder, GetParam().args);
-    std::vector<std::string> csvArgs = GetParam().args;
-    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
-    const CalcRun csv = runCalc(folder, csvArgs);
+    const CalcRun json = runCalc(folder, c.args);
+    std::vector<std::string> csvArgs = c.args;
+    csvArgs.insert(csvArgs.end(), {"--format", format.name});
+    CalcRun csv = runCalc(folder, csvArgs);
     ASSERT_EQ(json.status, 0);
     ASSERT_EQ(csv.status, 0);
+    if (format.separator != ',') {
+        EXPECT_EQ(csv.out.find('.'), std::string::npos);
+        for (char& ch : csv.out)
+            ch = ch == format.separator ? ',' : ch == format.decimal ? '.' : ch;
+    }
     nlohmann::json records = nlohmann::json::parse(json.out);
     if (records.contains("curve")) // a cooling run: its curve, point by point
         records = {{{"time", records["curve"]["time"]}, {"t_body", records["curve"]["t_body"]}}};
     else if (!records.is_array())
         records = nlohmann::json::array({records});
     const std::vector<std::vector<std::string>> rows = csvRows(csv.out);
-    ASSERT_EQ(rows.size(), GetParam().rows + 1);
+    ASSERT_EQ(rows.size(), c.rows + 1);
     const std::vector<std::string>& header = rows[0];
     for (std::size_t r = 1; r < rows.size(); ++r) {
         ASSERT_EQ(rows[r].size(), header.size());
@@ -326,11 +356,329 @@ TEST_P(ZavCalcCsvTest, RowsHoldTheJsonValues) {
     }
 }
 
+class ZavCalcCsvTest : public ::testing::TestWithParam<CsvCase> {};
+
+TEST_P(ZavCalcCsvTest, RowsHoldTheJsonValues) {
+    for (const CsvFormat& format : kCsvFormats) {
+        SCOPED_TRACE(format.name);
+        checkCsvRows(GetParam(), format);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, ZavCalcCsvTest, ::testing::ValuesIn(kCsvCases),
                          [](const ::testing::TestParamInfo<CsvCase>& param) {
                              std::string name = param.param.what;
                              std::replace(name.begin(), name.end(), ' ', '_');
                              return name;
+                         });
+
+// --format jsonl: one JSON object a line, the same objects as --format json gives (a sweep's
+// array element by element).
+struct JsonLinesCase {
+    const char* what;
+    std::vector<std::string> args;
+    std::size_t lines;
+};
+
+const JsonLinesCase kJsonLinesCases[] = {
+    {"steady", {"steady", "--shape", "cube", "--emissivity", "0,9"}, 1},
+    {"sweep", {"sweep", "--from", "20", "--to", "60", "--step", "10"}, 5},
+    {"sweep with warnings", {"sweep", "--fluid-file", "{dir}/linear.json", "--t-fluid", "-5", "--to", "10"}, 3},
+    {"cool", {"cool", "--steps", "20", "--target", "50"}, 1},
+};
+
+void PrintTo(const JsonLinesCase& c, std::ostream* os) { *os << c.what; }
+
+class ZavCalcJsonLinesTest : public ::testing::TestWithParam<JsonLinesCase> {};
+
+TEST_P(ZavCalcJsonLinesTest, OneObjectALine) {
+    TempFolder folder;
+    std::ofstream(folder.file("linear.json")) << R"({"kind": "linear"})";
+    const CalcRun json = runCalc(folder, GetParam().args);
+    std::vector<std::string> args = GetParam().args;
+    args.insert(args.end(), {"--format", "jsonl"});
+    const CalcRun lines = runCalc(folder, args);
+    ASSERT_EQ(json.status, 0);
+    ASSERT_EQ(lines.status, 0);
+    nlohmann::json records = nlohmann::json::parse(json.out);
+    if (!records.is_array())
+        records = nlohmann::json::array({records});
+    ASSERT_EQ(records.size(), GetParam().lines);
+    std::istringstream text(lines.out);
+    std::size_t count = 0;
+    for (std::string line; std::getline(text, line); ++count) {
+        ASSERT_LT(count, records.size());
+        EXPECT_EQ(nlohmann::json::parse(line), records[count]) << "line " << count;
+    }
+    EXPECT_EQ(count, GetParam().lines);
+    EXPECT_EQ(lines.out.back(), '\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ZavCalcJsonLinesTest, ::testing::ValuesIn(kJsonLinesCases),
+                         [](const ::testing::TestParamInfo<JsonLinesCase>& param) {
+                             std::string name = param.param.what;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
+
+// Values outside their physical range are computed as the windows compute them and reported on
+// standard error and in the warnings; --strict refuses them (status 1, nothing computed). What a
+// window's own check refuses is refused as before, without such a warning.
+struct LimitCase {
+    const char* what;
+    std::vector<std::string> args;
+    int status; // without --strict
+    std::vector<const char*> warnings;
+};
+
+const char* const kBelowZero = "Varovanie: teplota telesa -300 °C leží pod absolútnou nulou (-273,15 °C).";
+
+const LimitCase kLimitCases[] = {
+    {"defaults", {"steady"}, 0, {}},
+    {"emissivity above 1", {"steady", "--emissivity", "2"}, 0, {"Varovanie: emisivita 2 leží mimo rozsahu 0 až 1."}},
+    {"emissivity below 0", {"steady", "--emissivity", "-0,5"}, 0, {"Varovanie: emisivita -0,5 leží mimo rozsahu 0 až 1."}},
+    {"emissivity without radiation", {"steady", "--shape", "sphere"}, 0, {}},
+    {"area 0", {"steady", "--area", "0"}, 0, {"Varovanie: plocha povrchu 0 m² nie je väčšia ako nula."}},
+    {"negative length, refused by a check", {"steady", "--length", "-0,1"}, 1, {"Varovanie: charakteristický rozmer -0,1 m nie je väčší ako nula."}},
+    {"body below absolute zero", {"steady", "--t-body", "-300"}, 1, {kBelowZero}},
+    {"two values", {"steady", "--t-body", "-300", "--area", "-1"}, 1, {kBelowZero, "Varovanie: plocha povrchu -1 m² nie je väčšia ako nula."}},
+    {"sweep below absolute zero", {"sweep", "--from", "-300", "--to", "-250", "--step", "25"}, 0, {"Varovanie: najnižšia teplota povrchu -300 °C leží pod absolútnou nulou (-273,15 °C)."}},
+    {"sweep of length 0", {"sweep", "--length", "0", "--to", "10"}, 0, {kLengthZero}},
+    {"cooling emissivity above 1", {"cool", "--emissivity", "1,5"}, 0, {"Varovanie: emisivita 1,5 leží mimo rozsahu 0 až 1."}},
+    {"cooling emissivity without radiation", {"cool", "--no-radiation", "--emissivity", "-1"}, 0, {"Varovanie: emisivita -1 leží mimo rozsahu 0 až 1."}},
+    {"cooling emissivity refused by the window", {"cool", "--emissivity", "-1"}, 1, {}},
+    {"mass refused by the window", {"cool", "--mass", "0"}, 1, {}},
+    {"steps refused by the window", {"cool", "--steps", "-3"}, 1, {}},
+};
+
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.what; }
+
+class ZavCalcLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(ZavCalcLimitTest, WarnedOrRefusedUnderStrict) {
+    const LimitCase& c = GetParam();
+    TempFolder folder;
+    const CalcRun run = runCalc(folder, c.args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    std::string lines;
+    for (const char* warning : c.warnings)
+        lines += std::string("zav-calc: ") + warning + "\n";
+    EXPECT_EQ(run.err.substr(0, lines.size()), lines);
+    nlohmann::json record = nlohmann::json::parse(run.out);
+    if (record.is_array())
+        record = record.back();
+    const std::vector<std::string> warnings = record["warnings"];
+    ASSERT_GE(warnings.size(), c.warnings.size());
+    for (std::size_t i = 0; i < c.warnings.size(); ++i)
+        EXPECT_EQ(warnings[i], c.warnings[i]);
+    if (c.warnings.empty() && c.status == 0) {
+        EXPECT_EQ(run.err, "");
+    }
+
+    std::vector<std::string> strictArgs = c.args;
+    strictArgs.push_back("--strict");
+    const CalcRun strict = runCalc(folder, strictArgs);
+    if (c.warnings.empty()) {
+        EXPECT_EQ(strict.status, run.status);
+        EXPECT_EQ(strict.out, run.out);
+        return;
+    }
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_EQ(strict.out, "");
+    EXPECT_EQ(strict.err, lines + "zav-calc: --strict: hodnota mimo fyzikálneho rozsahu; prípad sa nevypočíta.\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, ZavCalcLimitTest, ::testing::ValuesIn(kLimitCases),
+                         [](const ::testing::TestParamInfo<LimitCase>& param) {
+                             std::string name;
+                             for (char ch : std::string(param.param.what))
+                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return name;
+                         });
+
+// --version and the subcommand version: the program's name and version, nothing else.
+TEST(ZavCalcVersionTest, NamesTheVersion) {
+    TempFolder folder;
+    const CalcRun flag = runCalc(folder, {"--version"});
+    const CalcRun command = runCalc(folder, {"version"});
+    EXPECT_EQ(flag.status, 0);
+    EXPECT_EQ(flag.err, "");
+    EXPECT_TRUE(std::regex_match(flag.out, std::regex("zav-calc [0-9]+\\.[0-9]+(\\.[0-9]+)?\n"))) << flag.out;
+    EXPECT_EQ(command.status, 0);
+    EXPECT_EQ(command.out, flag.out);
+    EXPECT_EQ(command.err, "");
+}
+
+// "-" names standard output for an output file and standard input for an input file: the same
+// bytes as the named file gives or gets. The folder for the bytes on their way ($TMPDIR) is left
+// empty.
+struct StreamCase {
+    const char* what;
+    const char* toFile;   // writes f; {calc} stands for zav-calc
+    const char* toStream; // writes g
+};
+
+const StreamCase kStreamCases[] = {
+    {"table", "{calc} sweep --step 10 --table f > out.txt", "{calc} sweep --step 10 --table - > g"},
+    {"table, no results", "{calc} sweep --table f --format none > out.txt", "{calc} sweep --table - --format none > g"},
+    {"cooling data", "{calc} cool --steps 50 --target 40 --data f > out.txt", "{calc} cool --steps 50 --target 40 --data - > g"},
+    {"picture", "{calc} cool --steps 300 --picture f > out.txt", "{calc} cool --steps 300 --picture - --data d.txt > g"},
+    {"fluid file", "{calc} steady --fluid-file constant.json > f", "{calc} steady --fluid-file - < constant.json > g"},
+    {"case file", "{calc} cool --case case.zav > f", "{calc} cool --case - < case.zav > g"},
+};
+
+void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.what; }
+
+class ZavCalcStreamTest : public ::testing::TestWithParam<StreamCase> {};
+
+TEST_P(ZavCalcStreamTest, SameBytesAsTheFile) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "tmp");
+    std::ofstream(folder.file("constant.json")) << R"({"kind": "constant", "density": "1,5"})";
+    // A case of the windows: a hot body whose cooling runs without radiation.
+    std::ofstream(folder.file("case.zs")) << "set Form1.Edit1 80\nmenu Form1.Ochladzovanie1\nclick Form2.CheckBox1\n"
+                                             "answer save case.zav\nmenu Form1.UlozitZadanie1\n";
+    const std::string cd = "cd " + shellQuoted(folder.path().string()) + " && ";
+    ASSERT_EQ(std::system((cd + "QT_QPA_PLATFORM=offscreen " + shellQuoted(ZAV_SCENARIO) + " case.zs > window.out").c_str()), 0);
+    for (const char* command : {GetParam().toFile, GetParam().toStream}) {
+        std::string line = command;
+        line.replace(line.find("{calc}"), 6, "TMPDIR=tmp " + shellQuoted(ZAV_CALC));
+        const int status = std::system((cd + line + " 2> err.txt").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << line << ": " << readAll(folder.file("err.txt"));
+        EXPECT_EQ(readAll(folder.file("err.txt")), "");
+    }
+    const std::string file = readAll(folder.file("f"));
+    EXPECT_FALSE(file.empty());
+    EXPECT_TRUE(readAll(folder.file("g")) == file);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "tmp"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, ZavCalcStreamTest, ::testing::ValuesIn(kStreamCases),
+                         [](const ::testing::TestParamInfo<StreamCase>& param) {
+                             std::string name = param.param.what;
+                             for (char& ch : name)
+                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return name;
+                         });
+
+// The cells of each row of a flat OpenDocument spreadsheet: their value types and values, with
+// repeated cells expanded.
+std::vector<std::vector<std::pair<std::string, std::string>>> spreadsheetRows(const std::string& document) {
+    const auto attribute = [](const std::string& element, const std::string& name) {
+        const std::string key = name + "=\"";
+        const std::size_t at = element.find(key);
+        if (at == std::string::npos)
+            return std::string();
+        const std::size_t begin = at + key.size();
+        return element.substr(begin, element.find('"', begin) - begin);
+    };
+    std::vector<std::vector<std::pair<std::string, std::string>>> result;
+    std::size_t at = 0;
+    while ((at = document.find("<table:table-row", at)) != std::string::npos) {
+        const std::size_t end = document.find("</table:table-row>", at);
+        const std::string row = document.substr(at, end - at);
+        std::vector<std::pair<std::string, std::string>> cells;
+        for (std::size_t cell = row.find("<table:table-cell"); cell != std::string::npos;
+             cell = row.find("<table:table-cell", cell + 1)) {
+            const std::string element = row.substr(cell, row.find('>', cell) - cell);
+            const std::string repeated = attribute(element, "table:number-columns-repeated");
+            for (int n = repeated.empty() ? 1 : std::stoi(repeated); n > 0; --n)
+                cells.emplace_back(attribute(element, "office:value-type"), attribute(element, "office:value"));
+        }
+        while (!cells.empty() && cells.back().first.empty())
+            cells.pop_back();
+        if (!cells.empty())
+            result.push_back(cells);
+        at = end;
+    }
+    return result;
+}
+
+// A spreadsheet keeps about fifteen significant digits of a number it reads.
+constexpr double kSpreadsheetDigits = 1e-14;
+
+// --format csv-sk as LibreOffice Calc in the Slovak locale reads it: the keys as texts and every
+// value a number, the JSON's value. Skipped where LibreOffice is not installed.
+TEST(ZavCalcSpreadsheetTest, SlovakCsvOpensAsNumbers) {
+    if (std::system("command -v soffice > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    TempFolder folder;
+    const CalcRun json = runCalc(folder, {"sweep", "--step", "20", "--emissivity", "0,9"});
+    const CalcRun csv = runCalc(folder, {"sweep", "--step", "20", "--emissivity", "0,9", "--format", "csv-sk"});
+    ASSERT_EQ(csv.status, 0);
+    std::ofstream(folder.file("sweep.csv"), std::ios::binary) << csv.out;
+    // Separator ";", quote '"', UTF-8 (76), from line 1, standard columns, Slovak (1051).
+    const std::string command = "cd " + shellQuoted(folder.path().string()) +
+                                " && soffice --headless -env:UserInstallation=file://" +
+                                (folder.path() / "profile").string() +
+                                " --infilter='Text - txt - csv (StarCalc):59,34,76,1,,1051' --convert-to fods"
+                                " --outdir out sweep.csv > soffice.log 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const auto sheet = spreadsheetRows(readAll(folder.file("out/sweep.fods")));
+    const nlohmann::ordered_json records = nlohmann::ordered_json::parse(json.out); // the keys in the columns' order
+    ASSERT_EQ(sheet.size(), records.size() + 1);
+    const std::size_t columns = sheet[0].size();
+    ASSERT_EQ(columns, 17u);
+    for (const auto& cell : sheet[0])
+        EXPECT_EQ(cell.first, "string");
+    for (std::size_t r = 1; r < sheet.size(); ++r) {
+        ASSERT_EQ(sheet[r].size(), columns) << "row " << r;
+        std::size_t k = 0;
+        for (const auto& [key, value] : records[r - 1].items()) {
+            if (key == "warnings")
+                continue;
+            ASSERT_EQ(sheet[r][k].first, "float") << key << ", row " << r;
+            const double expected = value.get<double>();
+            EXPECT_NEAR(std::stod(sheet[r][k].second), expected, std::fabs(expected) * kSpreadsheetDigits) << key;
+            ++k;
+        }
+    }
+}
+
+// The help of the program and of each subcommand: lines of at most 80 characters, and every
+// option it lists explained in both manual pages (the Slovak `man zav-calc`, the English
+// `man -L en zav-calc`).
+class ZavCalcHelpTest : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+std::size_t characters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }));
+}
+
+TEST_P(ZavCalcHelpTest, WrappedAndInTheManualPages) {
+    TempFolder folder;
+    const CalcRun help = runCalc(folder, GetParam());
+    ASSERT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    const std::filesystem::path packaging = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "packaging";
+    const std::string pages[] = {readAll((packaging / "zav-calc.1").string()), readAll((packaging / "zav-calc.en.1").string())};
+    ASSERT_FALSE(pages[0].empty());
+    ASSERT_FALSE(pages[1].empty());
+    std::istringstream lines(help.out);
+    std::size_t options = 0;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(characters(line), 80u) << line;
+        if (line.rfind("  -", 0) != 0)
+            continue;
+        ++options;
+        std::string option = line.substr(2, line.find_first_of(" =", 2) - 2);
+        option = option.substr(option.find("--")); // "-h,--help": --help
+        std::string escaped;
+        for (char ch : option)
+            escaped += ch == '-' ? std::string("\\-") : std::string(1, ch);
+        for (const std::string& page : pages)
+            EXPECT_NE(page.find(escaped), std::string::npos) << option;
+    }
+    EXPECT_GT(options, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Help, ZavCalcHelpTest,
+                         ::testing::Values(std::vector<std::string>{"--help"}, std::vector<std::string>{"steady", "--help"},
+                                           std::vector<std::string>{"sweep", "--help"}, std::vector<std::string>{"cool", "--help"},
+                                           std::vector<std::string>{"version", "--help"}),
+                         [](const ::testing::TestParamInfo<std::vector<std::string>>& param) {
+                             return param.param.size() == 1 ? std::string("program") : param.param.front();
                          });
 
 // Standard output that does not take the results: the run fails with the system's reason.

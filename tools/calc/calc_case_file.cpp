@@ -99,7 +99,8 @@ public:
 
 CaseFileInputs::CaseFileInputs(const std::string& path) {
     try {
-        m_texts = std::make_shared<const Texts>(readCaseFile(path, path), path);
+        m_texts = std::make_shared<const Texts>(
+            path == kStandardStreamName ? readCase(readInputFile(path), path) : readCaseFile(path, path), path);
     } catch (const CaseFileError& e) {
         if (e.reason() == CaseFileError::Reason::CannotRead)
             throw InputFileError(e.what(), e.errorNumber(), path);
@@ -190,6 +191,9 @@ CoolingRequest CaseFileInputs::cooling(const std::set<std::string>& given) const
         }
     }
     k.background = c.text("cooling.picture_background");
+    k.radiation = c.flag("cooling.radiation");
+    if (!has("emissivity"))
+        k.emissivity = c.number("cooling.emissivity");
     return k;
 }
 

@@ -23,8 +23,8 @@ namespace zav::calc {
 
 class CaseFileInputs {
 public:
-    /// Reads the case file `path`: one that cannot be read throws InputFileError, one that is not
-    /// a case or is damaged InputError.
+    /// Reads the case file `path` ("-" standard input): one that cannot be read throws
+    /// InputFileError, one that is not a case or is damaged InputError.
     explicit CaseFileInputs(const std::string& path);
     ~CaseFileInputs();
 
@@ -35,7 +35,8 @@ public:
     std::optional<double> coolingEmissivity(const std::set<std::string>& given) const;
     /// The range window's surface temperatures (from, to, step).
     SweepRange range(const std::set<std::string>& given) const;
-    /// The cooling window's inputs, its heat capacity and its picture's background; no files.
+    /// The cooling window's inputs, its heat capacity, its radiation switch and emissivity (the
+    /// field's, read whether the switch is on or off) and its picture's background; no files.
     CoolingRequest cooling(const std::set<std::string>& given) const;
 
 private:

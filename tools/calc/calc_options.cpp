@@ -40,16 +40,21 @@ std::string cannotOpenMessage(const std::string& path) { return "Súbor " + inQu
 // An input file opened for reading, closed on every path.
 class InputFile {
 public:
-    explicit InputFile(const std::string& path) : m_path(path), m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    explicit InputFile(const std::string& path)
+        : m_path(path), m_fd(path == kStandardStreamName ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
         if (m_fd < 0)
             throw InputFileError(cannotOpenMessage(path), errno, path);
         struct stat st {};
         if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            ::close(m_fd);
+            if (m_fd != STDIN_FILENO)
+                ::close(m_fd);
             throw InputFileError("Súbor " + inQuotes(path) + " sa nepodarilo otvoriť: je to priečinok.", EISDIR, path);
         }
     }
-    ~InputFile() { ::close(m_fd); }
+    ~InputFile() {
+        if (m_fd != STDIN_FILENO)
+            ::close(m_fd);
+    }
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
@@ -149,6 +154,8 @@ const std::vector<const char*> kPolynomialDefaults[4] = {
 
 } // namespace
 
+std::string readInputFile(const std::string& path) { return InputFile(path).bytes(); }
+
 double parseInputNumber(const std::string& text) {
     const bool comma = text.find(',') != std::string::npos;
     return parseNumber(text, comma ? ',' : '.');
@@ -215,7 +222,7 @@ HeatCapacityModel heatCapacityModel(const std::string& text) {
 }
 
 UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
-    const std::string bytes = InputFile(path).bytes();
+    const std::string bytes = readInputFile(path);
     // The key of the top-level object whose value is being read, for a number beyond a double,
     // which the parser itself refuses.
     std::string key;

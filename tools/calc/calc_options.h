@@ -40,6 +40,13 @@ private:
     std::string m_path;
 };
 
+/// The file name that stands for standard input (an input) or standard output (an output).
+inline const std::string kStandardStreamName = "-";
+
+/// Everything the input file `path` holds; "-" is standard input, read to its end. A file that
+/// cannot be opened or read throws InputFileError.
+std::string readInputFile(const std::string& path);
+
 /// A number with the decimal point or the decimal comma ("0.1", "0,1", "1,7e-5"); anything else
 /// throws ConversionError, as a window's field does.
 double parseInputNumber(const std::string& text);
@@ -59,11 +66,11 @@ PropertyModel propertyModel(const std::string& name);
 /// "17246".
 HeatCapacityModel heatCapacityModel(const std::string& text);
 
-/// A user-defined fluid described by a JSON object of one of the four kinds of the fluid window
-/// (the keys are in the manual page and the README). A KELO description takes its gas pressure
-/// from `pressureMpa` when that is given (not NaN), else from its "pressure" key (5 MPa, as the
-/// window's field, when there is none). A value that cannot be used is refused with a message
-/// that names the file and the key.
+/// A user-defined fluid described by a JSON object (in the file `path`, "-" standard input) of one
+/// of the four kinds of the fluid window (the keys are in the manual page and the README). A KELO
+/// description takes its gas pressure from `pressureMpa` when that is given (not NaN), else from
+/// its "pressure" key (5 MPa, as the window's field, when there is none). A value that cannot be
+/// used is refused with a message that names the file and the key.
 UserFluidModel readFluidFile(const std::string& path, double pressureMpa);
 
 /// A KELO coefficient file as the fluid window loads it (its fields' texts read back as numbers)

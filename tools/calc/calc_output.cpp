@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -15,7 +16,7 @@ using Json = nlohmann::ordered_json;
 // The shortest round-trip text of `value`.
 void appendNumber(std::string& text, double value, OutputFormat format) {
     if (!std::isfinite(value)) {
-        if (format == OutputFormat::Json)
+        if (!isCsv(format))
             text += "null";
         else
             text += std::isnan(value) ? "nan" : value > 0 ? "inf" : "-inf";
@@ -23,8 +24,12 @@ void appendNumber(std::string& text, double value, OutputFormat format) {
     }
     char buffer[32];
     const std::to_chars_result end = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (format == OutputFormat::CsvSlovak)
+        std::replace(buffer, end.ptr, '.', ',');
     text.append(buffer, end.ptr);
 }
+
+char csvSeparator(OutputFormat format) { return format == OutputFormat::CsvSlovak ? ';' : ','; }
 
 // A string as nlohmann writes it: quoted, escaped, invalid UTF-8 refused. A text of printable ASCII
 // without '"' and '\' (every key, most texts) has nothing to escape and is copied as it is.
@@ -99,20 +104,36 @@ const Json& pointRecord(const ConvectionState& state, const std::vector<std::str
 
 } // namespace
 
-std::string csvHeader() {
+std::optional<OutputFormat> outputFormat(const std::string& name) {
+    static const std::pair<const char*, OutputFormat> kNames[] = {{"json", OutputFormat::Json},
+                                                                  {"jsonl", OutputFormat::JsonLines},
+                                                                  {"csv", OutputFormat::Csv},
+                                                                  {"csv-sk", OutputFormat::CsvSlovak},
+                                                                  {"none", OutputFormat::None}};
+    for (const auto& [text, format] : kNames) {
+        if (name == text)
+            return format;
+    }
+    return std::nullopt;
+}
+
+std::string csvHeader(OutputFormat format) {
     std::string header;
-    for (const QuantityInfo& q : kQuantities)
-        header += (header.empty() ? "" : ",") + std::string(q.key);
+    for (const QuantityInfo& q : kQuantities) {
+        if (!header.empty())
+            header += csvSeparator(format);
+        header += q.key;
+    }
     return header;
 }
 
-void appendCsvRow(std::string& text, const ConvectionState& state) {
+void appendCsvRow(std::string& text, const ConvectionState& state, OutputFormat format) {
     bool first = true;
     for (const QuantityInfo& q : kQuantities) {
         if (!first)
-            text += ',';
+            text += csvSeparator(format);
         first = false;
-        appendNumber(text, state.*q.field, OutputFormat::Csv);
+        appendNumber(text, state.*q.field, format);
     }
 }
 
@@ -157,12 +178,12 @@ void appendJsonCooling(std::string& text, const CoolingResult& result) {
     appendJson(text, record);
 }
 
-void appendCsvCurve(std::string& text, const CoolingResult& result) {
-    text += "time,t_body\n";
+void appendCsvCurve(std::string& text, const CoolingResult& result, OutputFormat format) {
+    text.append("time").append(1, csvSeparator(format)).append("t_body\n");
     for (std::size_t i = 0; i < result.time.size(); ++i) {
-        appendNumber(text, result.time[i], OutputFormat::Csv);
-        text += ',';
-        appendNumber(text, result.tBody[i], OutputFormat::Csv);
+        appendNumber(text, result.time[i], format);
+        text += csvSeparator(format);
+        appendNumber(text, result.tBody[i], format);
         text += '\n';
     }
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The records of zav-calc as JSON and CSV text: numbers as the shortest text that reads back to the
-// same double, with the decimal point (in JSON a value that is not finite is null, in CSV inf,
+// same double, with the decimal point (the decimal comma in the Slovak CSV; in JSON a value that is not finite is null, in CSV inf,
 // -inf or nan), texts as JSON strings. Each JSON object is built with nlohmann-json, its keys in
 // the order given, and written with std::to_chars's numbers (nlohmann's own writer would give
 // "80.0" for 80, "0.0001" for 1e-04, and now and then a longer or different last digit).
@@ -16,13 +16,22 @@
 
 namespace zav::calc {
 
-enum class OutputFormat { Json, Csv };
+/// json: a JSON object, a sweep's points in an array; jsonl: one JSON object a line (a sweep's
+/// point, or the one record); csv: "," between the cells and the decimal point; csv-sk: ";" and
+/// the decimal comma, as a spreadsheet in the Slovak locale reads them; none: no results.
+enum class OutputFormat { Json, Csv, CsvSlovak, JsonLines, None };
+
+/// The format of its name: json, jsonl, csv, csv-sk or none; nothing for any other.
+std::optional<OutputFormat> outputFormat(const std::string& name);
+
+/// Whether the records are CSV (csv or csv-sk).
+inline bool isCsv(OutputFormat format) { return format == OutputFormat::Csv || format == OutputFormat::CsvSlovak; }
 
 /// The CSV header of the records: the quantities' keys.
-std::string csvHeader();
+std::string csvHeader(OutputFormat format = OutputFormat::Csv);
 
 /// An evaluation's CSV row (the quantities, without a line end) appended to `text`.
-void appendCsvRow(std::string& text, const ConvectionState& state);
+void appendCsvRow(std::string& text, const ConvectionState& state, OutputFormat format = OutputFormat::Csv);
 
 /// An evaluation's JSON object appended to `text`: the quantities (or, when `error` is not empty,
 /// only the two temperatures), with `deviation` (a steady calculation's, not a sweep point's) its
@@ -37,6 +46,6 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
 void appendJsonCooling(std::string& text, const CoolingResult& result);
 
 /// A cooling run's curve as CSV appended to `text`: the header "time,t_body" and a row a point.
-void appendCsvCurve(std::string& text, const CoolingResult& result);
+void appendCsvCurve(std::string& text, const CoolingResult& result, OutputFormat format = OutputFormat::Csv);
 
 } // namespace zav::calc

@@ -64,8 +64,8 @@ CoolingSetup prepareCooling(SteadyCase steady, const CoolingRequest& request,
     cooling.targetTemperature = request.targetTemperature;
     cooling.stepCount = request.stepCount;
     cooling.heatCapacity = request.heatCapacity;
-    cooling.radiationOn = steady.radiationOn;
-    cooling.emissivity = steady.radiationOn ? steady.emissivity : 1;
+    cooling.radiationOn = request.radiation.value_or(steady.radiationOn);
+    cooling.emissivity = request.emissivity.value_or(steady.radiationOn ? steady.emissivity : 1);
     // Radiation of the cooling is the cooling window's; the main window's switch plays no part.
     steady.radiationOn = false;
     setup.steady = std::move(steady);

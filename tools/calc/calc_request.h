@@ -61,8 +61,8 @@ struct SweepOptionNames {
 /// only with a valid name, not both files the same. The library's time line is taken now.
 SweepFiles prepareSweepFiles(const SweepRequest& request, const SweepOptionNames& names);
 
-/// The cooling window's own inputs and outputs; its radiation is the emissivity of the main
-/// window's request (SteadyCase::radiationOn and emissivity).
+/// The cooling window's own inputs and outputs. Its radiation switch and emissivity, when not
+/// given, follow the main window's request (SteadyCase::radiationOn and emissivity).
 struct CoolingRequest {
     double mass = 1;               // kg
     double coolingArea = 1;        // m²
@@ -72,6 +72,10 @@ struct CoolingRequest {
     std::optional<std::string> data;    // the data file
     std::optional<std::string> picture; // the picture as a Windows bitmap
     std::string background = "black";   // the picture's: "black" or "white"
+    /// The cooling window's "Zahrnúť prestup tepla sálaním" (CheckBox1) and its emissivity (Edit10),
+    /// which the data file's radiation column uses even when the switch is off.
+    std::optional<bool> radiation{};
+    std::optional<double> emissivity{};
 };
 
 /// How a front end spells the cooling's file options in the messages.
@@ -91,8 +95,9 @@ struct CoolingSetup {
 int plotType(const std::string& background);
 
 /// The cooling of `request` on the main window's case `steady`. Radiation is the cooling window's:
-/// on with the main window's emissivity when one was given, else off with the window's emissivity 1,
-/// and the main window's own switch is off. The files are checked as the sweep's (no empty name,
+/// its switch and emissivity as the request gives them; where it does not, on with the main
+/// window's emissivity when one was given, else off with the window's emissivity 1. The main
+/// window's own switch is off. The files are checked as the sweep's (no empty name,
 /// not both the same), then the background.
 CoolingSetup prepareCooling(SteadyCase steady, const CoolingRequest& request,
                             const CoolingOptionNames& names);

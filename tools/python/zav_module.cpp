@@ -5,8 +5,11 @@
 // message; range warnings of a user-defined fluid go through Python's warnings module as
 // zav.RangeWarning. An argument that cannot be used raises ValueError, a file the system cannot
 // read or write OSError with its errno and name; Ctrl-C stops a long run with KeyboardInterrupt.
-// Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists.
+// Sweeps, cooling curves and steady() over arrays of inputs give NumPy arrays, written in place by
+// the runs (no Python object per value). The results pickle and compare by value.
 #include "core/number_format.h"
+#include "core/quantities.h"
+#include "core/steady_state.h"
 #include "core/surface_shapes.h"
 #include "tools/calc/calc_case_file.h"
 #include "tools/calc/calc_options.h"
@@ -17,6 +20,13 @@
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <memory>
 #include <new>
 #include <optional>
 #include <set>
@@ -31,25 +41,31 @@ namespace {
 
 PyObject* g_checkError = nullptr;
 PyObject* g_rangeWarning = nullptr;
-bool g_numpy = false;
+PyObject* g_numpyScalar = nullptr; // numpy.generic: a NumPy number is a number, not an array
+
+constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::value;
 
 // The main window's arguments, shared by the three functions: the request with the names still
 // to be read, over the case file's request when case= names one.
 struct MainArguments {
     SteadyRequest base; // the windows' defaults, or the case file's
-    bool fromCase = false;
     double tBody, tFluid, length, area;
     std::optional<std::string> fluid, shape;
     double angle;
     std::optional<std::string> face;
     double finGap, tubeDiameter;
-    std::optional<double> emissivity;
+    bool radiation = false;  // the window's radiation switch
+    double emissivity = 0.8; // the window's emissivity field
     std::optional<std::string> fluidFile, kelo;
     std::optional<double> pressure;
     std::optional<std::string> properties;
     std::optional<calc::CaseFileInputs> file;
     std::set<std::string> given; // the keywords passed, "from" for from_
 };
+
+// The windows' emissivity fields at start: the main window's "0,8", the cooling window's "1".
+constexpr double kMainEmissivity = 0.8;
+constexpr double kCoolingEmissivity = 1.0;
 
 // The keywords as the messages spell them.
 const FluidOptionNames kFluidOptions{"fluid", "fluid_file", "kelo", "pressure", "fluid_file alebo kelo"};
@@ -66,7 +82,7 @@ SteadyCase mainCase(const MainArguments& a) {
     r.angleDeg = a.angle;
     r.finGap = a.finGap;
     r.tubeDiameter = a.tubeDiameter;
-    r.emissivity = a.emissivity;
+    r.emissivity = a.radiation ? std::optional<double>(a.emissivity) : std::nullopt;
     if (a.shape)
         r.shape = surfaceGeometry(*a.shape);
     if (a.face)
@@ -78,12 +94,16 @@ SteadyCase mainCase(const MainArguments& a) {
     r.fluid.pressureMpa = a.pressure;
     if (a.fluid)
         r.fluid.name = a.fluid;
-    return steadyCase(r, kFluidOptions);
+    SteadyCase c = steadyCase(r, kFluidOptions);
+    c.emissivity = a.emissivity;
+    return c;
 }
 
+// Issues the range warnings as RangeWarning, attributed to the line that called the function (a
+// function of an extension module has no frame of its own: level 1 is its caller's).
 void warn(const std::vector<std::string>& warnings) {
     for (const std::string& text : warnings) {
-        if (PyErr_WarnEx(g_rangeWarning, text.c_str(), 2) != 0)
+        if (PyErr_WarnEx(g_rangeWarning, text.c_str(), 1) != 0)
             throw py::error_already_set();
     }
 }
@@ -113,6 +133,7 @@ void warn(const std::vector<std::string>& warnings) {
 // the run, which then replaces no file that it was writing, and its exception goes on.
 class PythonSignals : public SweepProgress {
 public:
+    static constexpr long long kStride = 4096;
     bool keepGoing(long long done, long long) override { return done % kStride != 0 || check(); }
     bool check() {
         if (!m_raised && PyErr_CheckSignals() != 0)
@@ -126,38 +147,146 @@ public:
     }
 
 private:
-    static constexpr long long kStride = 4096;
     bool m_raised = false;
 };
 
-// A column of numbers: a NumPy array that owns the vector's storage, or a list.
-py::object column(std::vector<double>&& values) {
-    if (!g_numpy)
-        return py::cast(values);
-    auto* owned = new std::vector<double>(std::move(values));
-    py::capsule free(owned, [](void* p) { delete static_cast<std::vector<double>*>(p); });
-    return py::array_t<double>(static_cast<py::ssize_t>(owned->size()), owned->data(), free);
+// The storage of a column that a NumPy array takes over. A column of 2 MiB or more lies on
+// transparent huge pages, and when its array goes its storage waits for the next run in a small
+// pool (at most kPoolBytes): a sweep of 10^6 points fills 17 columns of 8 MB, and fresh pages cost
+// the kernel's clearing of every byte, a page fault for every 4 KiB without huge pages; the
+// repeated runs of a notebook or a loop take the same columns again. Capsules are freed, and the
+// pool used, with the GIL held.
+struct ColumnStorage {
+    double* data;
+    std::size_t bytes; // a multiple of kHugePage for the pooled ones
+};
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t kPoolBytes = std::size_t(320) << 20;
+std::vector<ColumnStorage> g_pool;
+std::size_t g_pooledBytes = 0;
+
+void releaseColumn(void* p) {
+    auto* storage = static_cast<ColumnStorage*>(p);
+    if (storage->bytes >= kHugePage && g_pooledBytes + storage->bytes <= kPoolBytes) {
+        g_pool.push_back(*storage);
+        g_pooledBytes += storage->bytes;
+    } else {
+        std::free(storage->data);
+    }
+    delete storage;
 }
 
-struct Result {
-    ConvectionState state;
-    std::vector<std::string> warnings;
-    std::optional<ReferenceDeviation> deviation;
+struct ReleaseColumn {
+    std::size_t bytes = 0;
+    void operator()(double* p) const { releaseColumn(new ColumnStorage{p, bytes}); }
+};
+using ColumnBuffer = std::unique_ptr<double[], ReleaseColumn>;
 
-    // The indicator's three values, None where there is none.
-    const ReferenceDeviation* knownDeviation() const {
-        return deviation && deviation->status == ReferenceDeviation::Status::Available && deviation->property
-                   ? &*deviation
-                   : nullptr;
+ColumnBuffer allocateColumn(std::size_t count) {
+    std::size_t bytes = std::max<std::size_t>(count, 1) * sizeof(double);
+    if (bytes < kHugePage) {
+        void* p = std::malloc(bytes);
+        if (p == nullptr)
+            throw std::bad_alloc();
+        return ColumnBuffer(static_cast<double*>(p), ReleaseColumn{bytes});
     }
-    py::object referenceDeviation() const {
-        return knownDeviation() ? py::object(py::float_(knownDeviation()->deviation)) : py::none();
+    bytes = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    // A pooled column of the size, or not much larger.
+    for (std::size_t i = 0; i < g_pool.size(); ++i) {
+        if (g_pool[i].bytes >= bytes && g_pool[i].bytes <= 2 * bytes) {
+            const ColumnStorage storage = g_pool[i];
+            g_pool.erase(g_pool.begin() + static_cast<std::ptrdiff_t>(i));
+            g_pooledBytes -= storage.bytes;
+            return ColumnBuffer(storage.data, ReleaseColumn{storage.bytes});
+        }
     }
-    py::object referenceDeviationProperty() const {
-        return knownDeviation() ? py::object(py::str(quantityInfo(knownDeviation()->property->quantity).key)) : py::none();
+    void* p = std::aligned_alloc(kHugePage, bytes);
+    if (p == nullptr)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(p, bytes, MADV_HUGEPAGE);
+#endif
+    return ColumnBuffer(static_cast<double*>(p), ReleaseColumn{bytes});
+}
+
+// A NumPy array of `shape` on the buffer, which it releases.
+py::array ownedArray(ColumnBuffer buffer, const std::vector<py::ssize_t>& shape) {
+    auto storage = std::make_unique<ColumnStorage>(ColumnStorage{buffer.get(), buffer.get_deleter().bytes});
+    py::capsule owner(storage.get(), &releaseColumn);
+    storage.release();
+    double* data = buffer.release();
+    return py::array_t<double>(shape, data, owner);
+}
+
+// A NumPy array that owns the vector's storage.
+py::array vectorArray(std::vector<double>&& values) {
+    auto* owned = new std::vector<double>(std::move(values));
+    py::capsule owner(owned, [](void* p) { delete static_cast<std::vector<double>*>(p); });
+    return py::array_t<double>(static_cast<py::ssize_t>(owned->size()), owned->data(), owner);
+}
+
+// The quantities of a number of points, one column each in the order of kQuantities.
+class Columns {
+public:
+    explicit Columns(std::size_t count) : m_count(count) {
+        for (ColumnBuffer& c : m_data)
+            c = allocateColumn(count);
     }
-    py::object referenceDeviationOfProperty() const {
-        return knownDeviation() ? py::object(py::float_(knownDeviation()->propertyDeviation)) : py::none();
+    void set(std::size_t i, const ConvectionState& state) {
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            m_data[q][i] = state.*kQuantities[q].field;
+    }
+    /// A point refused by a check: its two temperatures as given, the rest NaN.
+    void setRefused(std::size_t i, double tBody, double tFluid) {
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            m_data[q][i] = std::numeric_limits<double>::quiet_NaN();
+        m_data[static_cast<std::size_t>(Quantity::TBody)][i] = tBody;
+        m_data[static_cast<std::size_t>(Quantity::TFluid)][i] = tFluid;
+    }
+    /// The columns as arrays of `shape`, which take over their storage.
+    std::vector<py::object> arrays(const std::vector<py::ssize_t>& shape) {
+        std::vector<py::object> arrays;
+        for (ColumnBuffer& c : m_data)
+            arrays.push_back(ownedArray(std::move(c), shape));
+        return arrays;
+    }
+    std::size_t count() const { return m_count; }
+
+private:
+    std::array<ColumnBuffer, kQuantityCount> m_data;
+    std::size_t m_count;
+};
+
+// Two values of a result: floats, or arrays of the same shape and values (NaN equal to NaN).
+bool sameValues(const py::object& a, const py::object& b) {
+    if (PyFloat_Check(a.ptr()) && PyFloat_Check(b.ptr())) {
+        const double x = PyFloat_AS_DOUBLE(a.ptr());
+        const double y = PyFloat_AS_DOUBLE(b.ptr());
+        return x == y || (std::isnan(x) && std::isnan(y));
+    }
+    if (a.is_none() || b.is_none())
+        return a.is_none() && b.is_none();
+    static py::object arrayEqual = py::module_::import("numpy").attr("array_equal");
+    if (py::isinstance<py::array>(a) && py::isinstance<py::array>(b))
+        return arrayEqual(a, b, py::arg("equal_nan") = true).cast<bool>();
+    return a.equal(b);
+}
+
+std::string pythonRepr(const py::handle& value) { return py::repr(value).cast<std::string>(); }
+
+// The results of steady(): the quantities of one case (floats), or of every point of its arrays
+// of inputs (arrays of their broadcast shape, NaN where a check refused the point).
+struct Result {
+    std::optional<ConvectionState> state;  // one case
+    std::vector<py::object> columns;       // points, in the order of kQuantities
+    std::vector<std::string> warnings;
+    py::object deviation = py::none();     // the reference deviation's three values, or None
+    py::object deviationProperty = py::none();
+    py::object deviationOfProperty = py::none();
+    py::list errors;                       // of points: (index, message) of each one refused
+
+    py::object value(std::size_t q) const {
+        return state ? py::object(py::float_(*state.*kQuantities[q].field)) : columns[q];
     }
 };
 
@@ -176,28 +305,29 @@ struct CoolingRun {
     std::vector<std::string> warnings;
 };
 
+// Writes every point of a sweep into its columns, as it comes.
 class ColumnSink : public SweepSink {
 public:
-    void prepare(long long count) override {
-        for (std::vector<double>& c : m_columns)
-            c.reserve(static_cast<std::size_t>(count));
-    }
-    void point(long long, const ConvectionState& state, const std::vector<std::string>& warnings) override {
-        for (std::size_t i = 0; i < kQuantities.size(); ++i)
-            m_columns[i].push_back(state.*kQuantities[i].field);
-        appendUnique(m_warnings, warnings);
+    void prepare(long long count) override { m_columns.emplace(static_cast<std::size_t>(count)); }
+    void point(long long index, const ConvectionState& state, const std::vector<std::string>& warnings) override {
+        m_columns->set(static_cast<std::size_t>(index), state);
+        m_count = index + 1;
+        if (!warnings.empty())
+            appendUnique(m_warnings, warnings);
     }
     SweepResult result() {
         SweepResult r;
-        r.count = static_cast<long long>(m_columns[0].size());
-        for (std::vector<double>& c : m_columns)
-            r.columns.push_back(column(std::move(c)));
+        r.count = m_count;
+        if (!m_columns)
+            m_columns.emplace(0);
+        r.columns = m_columns->arrays({static_cast<py::ssize_t>(m_count)});
         r.warnings = std::move(m_warnings);
         return r;
     }
 
 private:
-    std::array<std::vector<double>, std::tuple_size<decltype(kQuantities)>::value> m_columns;
+    std::optional<Columns> m_columns;
+    long long m_count = 0;
     std::vector<std::string> m_warnings;
 };
 
@@ -206,13 +336,125 @@ Result steady(const MainArguments& a) {
     warn(r.warnings);
     if (!r.ok)
         raiseCheckError(r.error);
-    return {r.state, r.warnings, r.deviation};
+    Result result;
+    result.state = r.state;
+    result.warnings = r.warnings;
+    const std::optional<ReferenceDeviation>& d = r.deviation;
+    if (d && d->status == ReferenceDeviation::Status::Available && d->property) {
+        result.deviation = py::float_(d->deviation);
+        result.deviationProperty = py::str(quantityInfo(d->property->quantity).key);
+        result.deviationOfProperty = py::float_(d->propertyDeviation);
+    }
+    return result;
+}
+
+// The numeric inputs of steady() that may be arrays, by their index among the main window's
+// parameters, and where each goes in the case.
+struct PointInput {
+    std::size_t parameter;
+    const char* name;
+};
+constexpr PointInput kPointInputs[] = {{0, "t_body"}, {1, "t_fluid"},        {2, "length"},     {3, "area"},
+                                       {6, "angle"},  {8, "fin_gap"},       {9, "tube_diameter"},
+                                       {10, "emissivity"}, {13, "pressure"}};
+
+void setPointInput(std::size_t parameter, double value, SteadyCase& c) {
+    switch (parameter) {
+    case 0: c.tBody = value; break;
+    case 1: c.tFluid = value; break;
+    case 2: c.charLength = value; break;
+    case 3: c.area = value; break;
+    case 6: c.angleDeg = value; break;
+    case 8: c.finGap = value; break;
+    case 9: c.tubeDiameter = value; break;
+    case 10: c.emissivity = value; break;
+    case 13: c.userFluid.gasPressure = value; break;
+    default: break;
+    }
+}
+
+// An argument given as an array or a sequence of numbers (a NumPy number is a number).
+bool isArrayArgument(PyObject* value) {
+    if (value == nullptr || value == Py_None || PyFloat_Check(value) || PyLong_Check(value))
+        return false;
+    if (PyList_Check(value) || PyTuple_Check(value))
+        return true;
+    if (PyObject_IsInstance(value, g_numpyScalar) == 1)
+        return false;
+    return PyObject_CheckBuffer(value) || PyObject_HasAttrString(value, "__array__");
+}
+
+// The index of flat point i in an array of `shape`: an int for one dimension, else a tuple.
+py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
+    if (shape.size() == 1)
+        return py::int_(i);
+    py::tuple index(shape.size());
+    for (std::size_t d = shape.size(); d-- > 0;) {
+        index[d] = py::int_(i % static_cast<std::size_t>(shape[d]));
+        i /= static_cast<std::size_t>(shape[d]);
+    }
+    return std::move(index);
+}
+
+// The main window's calculation of every point of the broadcast arrays among the arguments, each
+// as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
+// their kPointInputs' parameter, `c` the case of the rest.
+Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::object>>& arrays) {
+    py::list given;
+    for (const auto& [parameter, array] : arrays)
+        given.append(array);
+    const py::object broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*given);
+    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
+    std::vector<Contiguous> inputs;
+    for (const py::handle view : broadcast)
+        inputs.push_back(Contiguous::ensure(view));
+    const std::vector<py::ssize_t> shape(inputs[0].shape(), inputs[0].shape() + inputs[0].ndim());
+    const std::size_t count = static_cast<std::size_t>(inputs[0].size());
+    std::vector<std::pair<std::size_t, const double*>> sources;
+    for (std::size_t k = 0; k < arrays.size(); ++k)
+        sources.emplace_back(arrays[k].first, inputs[k].data());
+
+    Result result;
+    Columns columns(count);
+    const CaseInputs caseInputs(c);
+    MessageLog log;
+    PythonSignals signals;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i % PythonSignals::kStride == 0 && !signals.check())
+            signals.raisePending();
+        for (const auto& [parameter, values] : sources)
+            setPointInput(parameter, values[i], c);
+        ConvectionState state;
+        state.emissivity = c.emissivity;
+        state.tBody = c.tBody;
+        state.tFluid = c.tFluid;
+        state.charLength = c.charLength;
+        state.area = c.area;
+        const bool ok = calculateSteadyState(state, caseInputs, log);
+        if (ok) {
+            columns.set(i, state);
+        } else {
+            columns.setRefused(i, c.tBody, c.tFluid);
+            result.errors.append(py::make_tuple(pointIndex(i, shape), log.failure()));
+        }
+        if (!log.empty()) {
+            appendUnique(result.warnings, log.warnings(!ok));
+            log.clear();
+        }
+    }
+    result.columns = columns.arrays(shape);
+    warn(result.warnings);
+    return result;
 }
 
 SweepResult sweep(const MainArguments& a, double from, double to, double step, const std::optional<std::string>& table,
                   const std::optional<std::string>& ccl, const std::optional<std::string>& name) {
     const SteadyCase c = mainCase(a);
-    const SweepRequest request{{from, to, step}, table, ccl, name};
+    SweepRequest request;
+    request.range = {from, to, step};
+    request.table = table;
+    request.ccl = ccl;
+    request.name = name;
     const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
     PythonSignals signals;
     ColumnSink sink;
@@ -232,18 +474,24 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
                 const std::optional<std::string>& data, const std::optional<std::string>& picture,
                 const std::string& background) {
     const SteadyCase c = mainCase(a);
-    const CoolingRequest request{mass,
-                                 coolingArea,
-                                 target,
-                                 steps,
-                                 heatCapacity ? heatCapacityModel(*heatCapacity) : caseHeatCapacity,
-                                 data,
-                                 picture,
-                                 background};
+    CoolingRequest request;
+    request.mass = mass;
+    request.coolingArea = coolingArea;
+    request.targetTemperature = target;
+    request.stepCount = steps;
+    request.heatCapacity = heatCapacity ? heatCapacityModel(*heatCapacity) : caseHeatCapacity;
+    request.data = data;
+    request.picture = picture;
+    request.background = background;
     // The module refuses an unknown background before an empty or doubled file name (zav-calc
     // after them).
     plotType(background);
-    const CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
+    CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
+    // The cooling window's radiation switch and emissivity field; the main window's switch plays
+    // no part.
+    setup.cooling.radiationOn = a.radiation;
+    setup.cooling.emissivity = a.emissivity;
+    setup.steady.radiationOn = false;
     PythonSignals signals;
     CoolingResult r =
         runCoolingCase(setup.steady, setup.cooling, setup.files, [&signals] { return signals.check(); });
@@ -252,8 +500,8 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
     run.coolingTime = r.coolingTime;
     run.scaleTime = r.scaleTime;
     run.steps = r.steps;
-    run.time = column(std::move(r.time));
-    run.tBody = column(std::move(r.tBody));
+    run.time = vectorArray(std::move(r.time));
+    run.tBody = vectorArray(std::move(r.tBody));
     run.warnings = r.warnings;
     warn(r.warnings);
     if (r.fileProblem)
@@ -264,14 +512,36 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
 }
 
 std::string resultRepr(const Result& r) {
+    // One case on a line; the arrays of points one quantity a line.
+    const char* separator = r.state ? ", " : ",\n           ";
     std::string text = "zav.Result(";
-    for (std::size_t i = 0; i < kQuantities.size(); ++i) {
-        text += (i > 0 ? ", " : "") + std::string(kQuantities[i].key) + "=" +
-                py::repr(py::float_(r.state.*kQuantities[i].field)).cast<std::string>();
-    }
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        text += (i > 0 ? separator : "") + std::string(kQuantities[i].key) + "=" + pythonRepr(r.value(i));
+    if (!r.state)
+        text += separator + std::string("errors=") + pythonRepr(r.errors);
+    if (!r.warnings.empty())
+        text += separator + std::string("warnings=") + pythonRepr(py::cast(r.warnings));
     return text + ")";
 }
 
+std::string sweepRepr(const SweepResult& r) {
+    std::string text = "zav.Sweep(" + std::to_string(r.count) + " points";
+    for (const Quantity q : {Quantity::TBody, Quantity::AlphaConv, Quantity::AlphaRad, Quantity::AlphaTotal})
+        text += ",\n          " + std::string(quantityInfo(q).key) + "=" +
+                pythonRepr(r.columns[static_cast<std::size_t>(q)]);
+    if (!r.warnings.empty())
+        text += ",\n          warnings=" + pythonRepr(py::cast(r.warnings));
+    return text + ")";
+}
+
+std::string coolingRepr(const CoolingRun& r) {
+    std::string text = "zav.Cooling(cooling_time=" + pythonRepr(py::float_(r.coolingTime)) +
+                       ", scale_time=" + pythonRepr(py::float_(r.scaleTime)) + ", steps=" + std::to_string(r.steps) +
+                       ",\n            time=" + pythonRepr(r.time) + ",\n            t_body=" + pythonRepr(r.tBody);
+    if (!r.warnings.empty())
+        text += ",\n            warnings=" + pythonRepr(py::cast(r.warnings));
+    return text + ")";
+}
 // The shapes' names from their table, wrapped as the other lines of the help.
 std::string shapeHelp() {
     constexpr std::size_t kIndent = 24;
@@ -311,7 +581,11 @@ const char* const kArgumentsAfterShape = R"(    angle=0             the inclined
     face="upper"        the horizontal plate's face: "upper" or "lower"
     fin_gap=0.005       clear gap between the fins of the finned tube, m
     tube_diameter=0.1   the finned tube's diameter d, m
-    emissivity=None     the surface's emissivity; radiation is on when given
+    radiation=False     radiation to surroundings at t_fluid ("Zahrnúť sálanie");
+                        for cool True, as the cooling window starts
+    emissivity=0.8      the surface's emissivity (for cool 1.0, the cooling
+                        window's); a number given switches radiation on and None
+                        off, unless radiation is given too
     fluid_file=None     a user-defined fluid from a JSON file (kind "constant",
                         "linear", "quadratic" or "kelo"; see the README)
     kelo=None           a user-defined fluid from a KELO coefficient file
@@ -338,9 +612,12 @@ struct Parameter {
 const Parameter kMainParameters[] = {
     {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
     {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
-    {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "None"}, {"fluid_file", "None"},
+    {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "0.8"}, {"fluid_file", "None"},
     {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"}, {"case", "None"},
+    {"radiation", "False"},
 };
+// The cooling window's own defaults of the main window's parameters.
+const Parameter kCoolingDefaults[] = {{"radiation", "True"}, {"emissivity", "1.0"}};
 constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
 const Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
                                       {"table", "None"}, {"ccl", "None"},  {"name", "None"}};
@@ -400,7 +677,7 @@ private:
 double numberArgument(PyObject* value, double fallback, const char* name) {
     if (value == nullptr)
         return fallback;
-    if (!PyFloat_Check(value) && !PyLong_Check(value) && !PyNumber_Check(value))
+    if (!PyFloat_Check(value) && !PyLong_Check(value) && (!PyNumber_Check(value) || isArrayArgument(value)))
         throw py::type_error(std::string(name) + " must be a number");
     const double number = PyFloat_AsDouble(value);
     if (number == -1 && PyErr_Occurred())
@@ -454,10 +731,23 @@ std::set<std::string> givenNames(PyObject* const* given,
     return names;
 }
 
+// True or False (a NumPy bool too).
+bool flagArgument(PyObject* value, const char* name) {
+    if (PyBool_Check(value) || PyObject_IsInstance(value, g_numpyScalar) == 1) {
+        const int truth = PyObject_IsTrue(value);
+        if (truth < 0)
+            throw py::error_already_set();
+        return truth == 1;
+    }
+    throw py::type_error(std::string(name) + " must be True or False");
+}
+
 // The main window's arguments `g` over the case file of case=, if any; `given` names every
-// keyword passed. For cool (`cooling`) the case's emissivity is the cooling window's.
+// keyword passed. For cool (`cooling`) the radiation and emissivity are the cooling window's: on
+// with 1.0 as it starts, or as the case's cooling window has them.
 MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling = false) {
     MainArguments a;
+    std::optional<double> caseEmissivity; // the case's, when its radiation is on
     if (const std::optional<std::string> path = optionalTextArgument(g[15], "case")) {
         requireFileName("case", *path);
         a.file.emplace(*path);
@@ -465,8 +755,7 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
         if (cooling)
             given.insert("emissivity"); // not the main window's
         a.base = a.file->steady(given);
-        if (cooling)
-            a.base.emissivity = a.file->coolingEmissivity(a.given);
+        caseEmissivity = cooling ? a.file->coolingEmissivity(a.given) : a.base.emissivity;
     }
     const SteadyRequest& b = a.base;
     a.tBody = numberArgument(g[0], b.tBody, "t_body");
@@ -481,7 +770,16 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
     a.face = optionalTextArgument(g[7], "face");
     a.finGap = numberArgument(g[8], b.finGap, "fin_gap");
     a.tubeDiameter = numberArgument(g[9], b.tubeDiameter, "tube_diameter");
-    a.emissivity = g[10] == nullptr ? b.emissivity : optionalNumberArgument(g[10], "emissivity");
+    // Radiation: radiation= when given; else on with an emissivity= number and off with None;
+    // else the window's switch (the case's).
+    const std::optional<double> emissivity = g[10] == nullptr ? std::nullopt : optionalNumberArgument(g[10], "emissivity");
+    a.emissivity = emissivity.value_or(caseEmissivity.value_or(cooling ? kCoolingEmissivity : kMainEmissivity));
+    if (g[16] != nullptr)
+        a.radiation = flagArgument(g[16], "radiation");
+    else if (g[10] != nullptr)
+        a.radiation = emissivity.has_value();
+    else
+        a.radiation = a.file ? caseEmissivity.has_value() : cooling;
     a.fluidFile = optionalTextArgument(g[11], "fluid_file");
     a.kelo = optionalTextArgument(g[12], "kelo");
     a.pressure = optionalNumberArgument(g[13], "pressure");
@@ -524,7 +822,27 @@ PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObjec
     if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
         return nullptr;
     return callPython([&] {
-        return py::cast(steady(mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}}))));
+        const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
+        // Inputs given as arrays: the case takes each one's first value (its checks of the
+        // arguments), the points all of them.
+        using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
+        std::vector<std::pair<std::size_t, py::object>> arrays;
+        std::vector<py::object> firstValues;
+        for (const PointInput& input : kPointInputs) {
+            PyObject*& value = given[input.parameter];
+            if (!isArrayArgument(value))
+                continue;
+            Contiguous array = Contiguous::ensure(value);
+            if (!array)
+                throw py::type_error(std::string(input.name) + " must be a number or an array of numbers");
+            firstValues.push_back(py::float_(array.size() > 0 ? array.data()[0] : 1.0));
+            value = firstValues.back().ptr();
+            arrays.emplace_back(input.parameter, std::move(array));
+        }
+        const MainArguments a = mainArguments(given, names);
+        if (arrays.empty())
+            return py::cast(steady(a));
+        return py::cast(steadyPoints(mainCase(a), arrays));
     });
 }
 
@@ -551,9 +869,12 @@ PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject*
         return nullptr;
     return callPython([&] {
         PyObject* const* g = given + kMainCount;
-        const MainArguments a =
+        MainArguments a =
             mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kCoolParameters, 8}}), true);
         const CoolingRequest base = a.file ? a.file->cooling(a.given) : CoolingRequest();
+        // The case's cooling window: its emissivity field counts even with its radiation off.
+        if (given[10] == nullptr && base.emissivity)
+            a.emissivity = *base.emissivity;
         return py::cast(cool(a, numberArgument(g[0], base.mass, "mass"),
                              numberArgument(g[1], base.coolingArea, "cooling_area"),
                              numberArgument(g[2], base.targetTemperature, "target"),
@@ -564,12 +885,20 @@ PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject*
     });
 }
 
-// "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show.
-std::string signature(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups) {
+// "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show; `defaults`
+// replace the groups' own.
+std::string signature(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups,
+                      std::initializer_list<Parameter> defaults = {}) {
     std::string text = std::string(function) + "($module, /, *";
     for (const auto& [parameters, count] : groups) {
-        for (std::size_t i = 0; i < count; ++i)
-            text += std::string(", ") + parameters[i].name + "=" + parameters[i].pythonDefault;
+        for (std::size_t i = 0; i < count; ++i) {
+            const char* value = parameters[i].pythonDefault;
+            for (const Parameter& other : defaults) {
+                if (std::string(other.name) == parameters[i].name)
+                    value = other.pythonDefault;
+            }
+            text += std::string(", ") + parameters[i].name + "=" + value;
+        }
     }
     return text + ")\n--\n\n";
 }
@@ -583,17 +912,22 @@ std::string steadyDoc() {
            "deviation from the reference properties' result, (built-in - reference) / reference), "
            "reference_deviation_property (the key of the property that deviates most) and "
            "reference_deviation_of_property (its relative deviation), else None. Raises CheckError when a check "
-           "refuses the case.\n" +
+           "refuses the case.\n\n"
+           "Any of t_body, t_fluid, length, area, angle, fin_gap, tube_diameter, emissivity and pressure may be a "
+           "NumPy array or a list: the arrays broadcast against each other, every point is computed as one case "
+           "with its checks, and the Result's quantities are arrays of the broadcast shape. A point a check "
+           "refuses is NaN (its t_body and t_fluid as given) and its (index, message) is in the Result's errors; "
+           "nothing is raised for it. The reference deviation of such a Result is None.\n" +
            mainArgumentsHelp();
 }
 
 std::string sweepDoc() {
     return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
            "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
-           "table. Returns a Sweep whose attributes are the quantities of steady() as arrays over the points. "
-           "Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a file "
-           "cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was (t_body "
-           "plays no part: the range gives the surface temperatures).\n"
+           "table. Returns a Sweep whose attributes are the quantities of steady() as NumPy arrays over the "
+           "points. Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a "
+           "file cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was "
+           "(t_body plays no part: the range gives the surface temperatures).\n"
            "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
            "    to=100              the highest surface temperature, °C\n"
            "    step=5              the step, °C\n"
@@ -604,22 +938,78 @@ std::string sweepDoc() {
 }
 
 std::string coolDoc() {
-    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}}) +
+    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}},
+                     {kCoolingDefaults[0], kCoolingDefaults[1]}) +
            "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
-           "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body) and warnings. Raises "
-           "CheckError when the run is refused or stops (its .result holds the run so far), OSError (with errno "
-           "and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file written.\n"
+           "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body: NumPy arrays) and "
+           "warnings. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
+           "off). Raises CheckError when the run is refused or stops (its .result holds the run so far), OSError "
+           "(with errno and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file "
+           "written.\n"
            "    mass=1              kg\n"
            "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
            "    target=30           the target temperature, °C\n"
            "    steps=10000         the number of temperature steps\n"
            "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
            "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"
-           "    emissivity=None     radiation to the fluid's temperature is on when given\n"
            "    data=None           writes the window's data file\n"
            "    picture=None        saves the window's picture of the curve as BMP\n"
            "    picture_background  \"black\" (default) or \"white\"\n" +
            mainArgumentsHelp();
+}
+
+bool sameColumns(const std::vector<py::object>& a, const std::vector<py::object>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!sameValues(a[i], b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool sameResults(const Result& a, const Result& b) {
+    if (a.state.has_value() != b.state.has_value() || a.warnings != b.warnings)
+        return false;
+    for (std::size_t q = 0; q < kQuantityCount; ++q) {
+        if (!sameValues(a.value(q), b.value(q)))
+            return false;
+    }
+    return sameValues(a.deviation, b.deviation) && sameValues(a.deviationProperty, b.deviationProperty) &&
+           sameValues(a.deviationOfProperty, b.deviationOfProperty) && a.errors.equal(b.errors);
+}
+
+// Pickling: a Result as its values; one case as the 17 floats, points as the 17 arrays.
+py::tuple resultState(const Result& r) {
+    py::list values;
+    for (std::size_t q = 0; q < kQuantityCount; ++q)
+        values.append(r.value(q));
+    return py::make_tuple(r.state.has_value(), values, r.warnings, r.deviation, r.deviationProperty,
+                          r.deviationOfProperty, r.errors);
+}
+
+Result resultFromState(const py::tuple& t) {
+    if (t.size() != 7)
+        throw std::runtime_error("zav.Result: invalid state");
+    Result r;
+    const py::list values = t[1];
+    if (values.size() != kQuantityCount)
+        throw std::runtime_error("zav.Result: invalid state");
+    if (t[0].cast<bool>()) {
+        ConvectionState state;
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            state.*kQuantities[q].field = values[q].cast<double>();
+        r.state = state;
+    } else {
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            r.columns.push_back(values[q]);
+    }
+    r.warnings = t[2].cast<std::vector<std::string>>();
+    r.deviation = t[3];
+    r.deviationProperty = t[4];
+    r.deviationOfProperty = t[5];
+    r.errors = t[6];
+    return r;
 }
 
 } // namespace
@@ -629,12 +1019,25 @@ PYBIND11_MODULE(zav, m) {
               "the program ZAV (\"ZAV - voľná konvekcia\") without its windows.\n\n"
               "steady() is the main window's calculation, sweep() its sweep over a range of surface "
               "temperatures (with the table and CEL files), cool() the cooling window's run (with its data "
-              "file and picture). case=\"FILE.zav\" takes the inputs from a case file saved by the windows, the "
-              "keywords passed overriding it. A case the program's checks refuse raises CheckError with the "
-              "window's Slovak message; an argument that cannot be used raises ValueError, a file the system cannot read or "
-              "write OSError (errno, the Slovak message, the file's name); the range warnings of a user-defined "
-              "fluid are issued as RangeWarning. "
-              "Sweeps and cooling curves are NumPy arrays when NumPy is installed, else lists of floats.";
+              "file and picture). Every default is the freshly started windows' (cool() with radiation on "
+              "and emissivity 1.0, as the cooling window). case=\"FILE.zav\" takes the inputs from a case file "
+              "saved by the windows, the keywords passed overriding it. A case the program's checks refuse "
+              "raises CheckError with the window's Slovak message; an argument that cannot be used raises "
+              "ValueError, a file the system cannot read or write OSError (errno, the Slovak message, the file's "
+              "name); the range warnings of a user-defined fluid are issued as RangeWarning, pointing at the "
+              "line that called. Sweeps, cooling curves and steady() over arrays of inputs (NumPy arrays or "
+              "lists, broadcast) give NumPy arrays. Results have a readable repr, pickle and compare equal by "
+              "value. __version__ is the program's version.";
+    m.attr("__version__") = ZAV_VERSION;
+
+    py::module_ numpy;
+    try {
+        numpy = py::module_::import("numpy");
+    } catch (py::error_already_set& e) {
+        py::raise_from(e, PyExc_ImportError, "zav needs NumPy (Debian: python3-numpy)");
+        throw py::error_already_set();
+    }
+    g_numpyScalar = py::object(numpy.attr("generic")).release().ptr();
 
     g_checkError = PyErr_NewExceptionWithDoc(
         "zav.CheckError",
@@ -650,47 +1053,61 @@ PYBIND11_MODULE(zav, m) {
         PyExc_UserWarning, nullptr);
     m.add_object("RangeWarning", py::handle(g_rangeWarning));
 
-    try {
-        py::module_::import("numpy");
-        g_numpy = true;
-    } catch (const py::error_already_set&) {
-        g_numpy = false;
-    }
-    m.attr("numpy") = g_numpy;
-
-    auto result = py::class_<Result>(m, "Result", "The main window's results of one case: the quantities "
-                                                  "in SI units, temperatures in °C, and the warnings' texts.");
-    for (const QuantityInfo& q : kQuantities) {
-        const auto member = q.field;
-        result.def_property_readonly(q.key, [member](const Result& r) { return r.state.*member; }, q.meaning);
-    }
-    result.def_readonly("warnings", &Result::warnings, "the range warnings' texts")
-        .def_property_readonly("reference_deviation", &Result::referenceDeviation,
+    auto result = py::class_<Result>(m, "Result", "The main window's results: the quantities in SI units, "
+                                                  "temperatures in °C (floats of one case, NumPy arrays of "
+                                                  "steady() over arrays), and the warnings' texts.");
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        result.def_property_readonly(kQuantities[i].key, [i](const Result& r) { return r.value(i); },
+                                     kQuantities[i].meaning);
+    result.def_readonly("warnings", &Result::warnings, "the range warnings' texts, each once")
+        .def_property_readonly("errors", [](const Result& r) { return r.errors; },
+                               "of steady() over arrays: (index, message) of every point a check refused "
+                               "(its values are NaN); empty for one case")
+        .def_property_readonly("reference_deviation", [](const Result& r) { return r.deviation; },
                                "the total coefficient's relative deviation from the reference properties' result, "
                                "(built-in - reference) / reference; None in reference mode, for a user-defined "
-                               "fluid or when the reference cannot be evaluated")
-        .def_property_readonly("reference_deviation_property", &Result::referenceDeviationProperty,
+                               "fluid, when the reference cannot be evaluated and of steady() over arrays")
+        .def_property_readonly("reference_deviation_property", [](const Result& r) { return r.deviationProperty; },
                                "the key of the property that deviates most from its reference value, or None")
-        .def_property_readonly("reference_deviation_of_property", &Result::referenceDeviationOfProperty,
+        .def_property_readonly("reference_deviation_of_property",
+                               [](const Result& r) { return r.deviationOfProperty; },
                                "that property's relative deviation, or None")
         .def("__repr__", &resultRepr)
+        .def("__eq__", &sameResults, py::is_operator())
+        .def(py::pickle(&resultState, &resultFromState))
         .def("as_dict", [](const Result& r) {
             py::dict d;
-            for (const QuantityInfo& q : kQuantities)
-                d[q.key] = r.state.*q.field;
-            d["reference_deviation"] = r.referenceDeviation();
-            d["reference_deviation_property"] = r.referenceDeviationProperty();
-            d["reference_deviation_of_property"] = r.referenceDeviationOfProperty();
+            for (std::size_t q = 0; q < kQuantityCount; ++q)
+                d[kQuantities[q].key] = r.value(q);
+            d["reference_deviation"] = r.deviation;
+            d["reference_deviation_property"] = r.deviationProperty;
+            d["reference_deviation_of_property"] = r.deviationOfProperty;
             return d;
         }, "The quantities as a dict, with the reference deviation's three values.");
 
     auto sweepResult = py::class_<SweepResult>(
-        m, "Sweep", "The points of a sweep: every quantity as an array (or list) over the surface temperatures.");
-    for (std::size_t i = 0; i < kQuantities.size(); ++i)
+        m, "Sweep", "The points of a sweep: every quantity as a NumPy array over the surface temperatures.");
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
         sweepResult.def_property_readonly(kQuantities[i].key, [i](const SweepResult& r) { return r.columns[i]; },
                                           kQuantities[i].meaning);
     sweepResult.def_readonly("warnings", &SweepResult::warnings, "the range warnings' texts, each once")
-        .def("__len__", [](const SweepResult& r) { return r.count; });
+        .def("__len__", [](const SweepResult& r) { return r.count; })
+        .def("__repr__", &sweepRepr)
+        .def("__eq__",
+             [](const SweepResult& a, const SweepResult& b) {
+                 return a.count == b.count && a.warnings == b.warnings && sameColumns(a.columns, b.columns);
+             },
+             py::is_operator())
+        .def(py::pickle([](const SweepResult& r) { return py::make_tuple(r.count, r.columns, r.warnings); },
+                        [](const py::tuple& t) {
+                            if (t.size() != 3)
+                                throw std::runtime_error("zav.Sweep: invalid state");
+                            SweepResult r;
+                            r.count = t[0].cast<long long>();
+                            r.columns = t[1].cast<std::vector<py::object>>();
+                            r.warnings = t[2].cast<std::vector<std::string>>();
+                            return r;
+                        }));
 
     py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.")
         .def_readonly("cooling_time", &CoolingRun::coolingTime, "s, to the target (or as far as the run got)")
@@ -698,7 +1115,30 @@ PYBIND11_MODULE(zav, m) {
         .def_readonly("steps", &CoolingRun::steps, "simulation steps done")
         .def_readonly("time", &CoolingRun::time, "the curve's times, s: 0 and the end of every step")
         .def_readonly("t_body", &CoolingRun::tBody, "the curve's body temperatures, °C")
-        .def_readonly("warnings", &CoolingRun::warnings, "the range warnings' texts, each once");
+        .def_readonly("warnings", &CoolingRun::warnings, "the range warnings' texts, each once")
+        .def("__repr__", &coolingRepr)
+        .def("__eq__",
+             [](const CoolingRun& a, const CoolingRun& b) {
+                 return a.coolingTime == b.coolingTime && a.scaleTime == b.scaleTime && a.steps == b.steps &&
+                        a.warnings == b.warnings && sameValues(a.time, b.time) && sameValues(a.tBody, b.tBody);
+             },
+             py::is_operator())
+        .def(py::pickle(
+            [](const CoolingRun& r) {
+                return py::make_tuple(r.coolingTime, r.scaleTime, r.steps, r.time, r.tBody, r.warnings);
+            },
+            [](const py::tuple& t) {
+                if (t.size() != 6)
+                    throw std::runtime_error("zav.Cooling: invalid state");
+                CoolingRun r;
+                r.coolingTime = t[0].cast<double>();
+                r.scaleTime = t[1].cast<double>();
+                r.steps = t[2].cast<long long>();
+                r.time = t[3];
+                r.tBody = t[4];
+                r.warnings = t[5].cast<std::vector<std::string>>();
+                return r;
+            }));
 
     // The three calculations take their keywords through the vectorcall protocol: a call of
     // steady() costs little more than the calculation itself.
