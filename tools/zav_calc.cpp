@@ -36,6 +36,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -90,6 +91,12 @@ struct CoolOptions {
     std::string picture;
     std::string background = "black";
     bool noRadiation = false;
+};
+
+// The design calculation's own options.
+struct SolveOptions {
+    std::string heatFlow = "100";
+    std::string unknown = "t-body";
 };
 
 // A value of an option that cannot be used: its message, for exit status 2.
@@ -511,6 +518,43 @@ int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
     return result.ok ? 0 : refuse(result.error);
 }
 
+int runSolveCommand(const CLI::App* command, const MainOptions& o, const SolveOptions& d) {
+    const std::optional<CaseFileInputs> file = caseFile(command, o);
+    const SteadyCase c = readMainOptions(command, o, file);
+    const OutputFormat format = resultFormat(command, o, nullptr);
+    std::optional<double> heatFlow;
+    std::optional<std::string> unknownName;
+    if (file)
+        std::tie(heatFlow, unknownName) = file->design(givenOptions(command));
+    if (!heatFlow)
+        heatFlow = number("--heat-flow", d.heatFlow);
+    if (!unknownName)
+        unknownName = d.unknown;
+    const std::optional<DesignUnknown> unknown = designUnknown(*unknownName);
+    if (!unknown)
+        throw UsageError("Neznámy názov neznámej „" + *unknownName + "“; možnosti: t-body, t-fluid, area, length.");
+    const std::vector<std::string> limits = steadyLimitWarnings(c);
+    if (refusedByLimits(limits, o))
+        return kRefused;
+    const SolveResult result = runSolve(c, *unknown, *heatFlow);
+    std::string text;
+    if (format == OutputFormat::Json || format == OutputFormat::JsonLines) {
+        SolveResult shown = result;
+        shown.warnings = withLimits(limits, result.warnings);
+        appendJsonSolution(text, shown, *unknown);
+        text += '\n';
+    } else {
+        printWarnings(result.warnings);
+        if (result.ok && isCsv(format)) {
+            text = csvHeader(format) + '\n';
+            appendCsvRow(text, result.state, format);
+            text += '\n';
+        }
+    }
+    write(text);
+    return result.ok ? 0 : refuse(result.error);
+}
+
 // Writes the points as they come, in pieces of about a megabyte; each point's warnings follow
 // those of the limits.
 class PrintingSink : public SweepSink {
@@ -674,7 +718,7 @@ int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOpti
     return result.error.empty() ? 0 : refuse(result.error);
 }
 
-const char* const kSubcommands[] = {"steady", "sweep", "cool", "version"};
+const char* const kSubcommands[] = {"steady", "sweep", "cool", "solve", "version"};
 
 // CLI11's own errors in Slovak, with what they name; an option of another subcommand is named as
 // such.
@@ -710,7 +754,7 @@ std::string usageMessage(const CLI::ParseError& e, const CLI::App& app) {
         return "nečakaný argument: " + list + ".";
     }
     if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr)
-        return "chýba podpríkaz: steady, sweep, cool alebo version.";
+        return "chýba podpríkaz: steady, sweep, cool, solve alebo version.";
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
         const std::string option = what.substr(0, what.find(':'));
         if (what.find("At Most") != std::string::npos)
@@ -753,6 +797,7 @@ int run(int argc, char* argv[]) {
     MainOptions main;
     SweepOptions sweep;
     CoolOptions cool;
+    SolveOptions solve;
 
     CLI::App* steadyCommand =
         app.add_subcommand("steady", "výpočet hlavného okna („Vypočítaj“): jeden objekt JSON s vlastnosťami "
@@ -801,13 +846,27 @@ int run(int argc, char* argv[]) {
     coolCommand->add_option("--picture-background", cool.background, "pozadie obrázka: black (čierne), white (biele)")->type_name("MENO")
         ->capture_default_str();
 
+    CLI::App* solveCommand = app.add_subcommand(
+        "solve", "návrh (okno „Návrh“): hodnota neznámej --unknown, pri ktorej ustálený stav prenáša tepelný tok "
+                 "--heat-flow; objekt JSON ako steady, hodnota aj pod kľúčom „solved“; bez riešenia kód 1 a dôvod");
+    solveCommand->group("Podpríkazy");
+    solveCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
+    addMainOptions(solveCommand, main, true, "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie");
+    solveCommand->add_option("--heat-flow", solve.heatFlow,
+                             "tepelný tok (W), kladný z povrchu do tekutiny")->type_name("HODNOTA")->capture_default_str();
+    solveCommand->add_option("--unknown", solve.unknown,
+                             "neznáma: t-body (teplota telesa), t-fluid (teplota tekutiny), area (plocha), length "
+                             "(charakteristický rozmer; z viacerých ten najbližší k --length)")
+        ->type_name("MENO")
+        ->capture_default_str();
+
     CLI::App* versionCommand = app.add_subcommand("version", "vypíše verziu programu a skončí");
     versionCommand->group("Podpríkazy");
     versionCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
 
     const std::string first = argc > 1 ? argv[1] : "-";
     if (first[0] != '-' && std::find(std::begin(kSubcommands), std::end(kSubcommands), first) == std::end(kSubcommands)) {
-        std::cerr << kProgram << ": neznámy podpríkaz „" << argv[1] << "“; možnosti: steady, sweep, cool, version."
+        std::cerr << kProgram << ": neznámy podpríkaz „" << argv[1] << "“; možnosti: steady, sweep, cool, solve, version."
                   << kSeeHelp << "\n";
         return kUsage;
     }
@@ -836,6 +895,10 @@ int run(int argc, char* argv[]) {
     if (sweepCommand->parsed()) {
         requireOnce(sweepCommand);
         return runSweepCommand(sweepCommand, main, sweep);
+    }
+    if (solveCommand->parsed()) {
+        requireOnce(solveCommand);
+        return runSolveCommand(solveCommand, main, solve);
     }
     requireOnce(coolCommand);
     return runCoolCommand(coolCommand, main, cool);

@@ -676,10 +676,54 @@ TEST_P(ZavCalcHelpTest, WrappedAndInTheManualPages) {
 INSTANTIATE_TEST_SUITE_P(Help, ZavCalcHelpTest,
                          ::testing::Values(std::vector<std::string>{"--help"}, std::vector<std::string>{"steady", "--help"},
                                            std::vector<std::string>{"sweep", "--help"}, std::vector<std::string>{"cool", "--help"},
+                                           std::vector<std::string>{"solve", "--help"},
                                            std::vector<std::string>{"version", "--help"}),
                          [](const ::testing::TestParamInfo<std::vector<std::string>>& param) {
                              return param.param.size() == 1 ? std::string("program") : param.param.front();
                          });
+
+// solve: the heat flow of a steady case, solved back for each unknown, gives that case's input
+// in "solved" and in its own key; a heat flow nothing carries is exit status 1 with the reason.
+TEST(ZavCalcSolveTest, SolvesBackTheSteadyStatesInputs) {
+    TempFolder folder;
+    const std::vector<std::string> steadyArgs = {"--t-body", "70", "--t-fluid", "15", "--length", "0,3",
+                                                 "--area",   "0,4", "--shape",   "sphere", "--emissivity", "0,7"};
+    std::vector<std::string> args = {"steady"};
+    args.insert(args.end(), steadyArgs.begin(), steadyArgs.end());
+    const CalcRun steady = runCalc(folder, args);
+    ASSERT_EQ(steady.status, 0) << steady.err;
+    const nlohmann::json carried = nlohmann::json::parse(steady.out);
+    const struct {
+        const char* unknown;
+        const char* key;
+        double expected;
+        double scale; // what the precision is relative to
+    } cases[] = {{"t-body", "t_body", 70, 55}, {"t-fluid", "t_fluid", 15, 55}, {"area", "area", 0.4, 0.4},
+                 {"length", "length", 0.3, 0.3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unknown);
+        std::vector<std::string> solve = {"solve", "--unknown", c.unknown, "--heat-flow",
+                                          formatGeneral(carried["heat_flow"].get<double>())};
+        solve.insert(solve.end(), steadyArgs.begin(), steadyArgs.end());
+        const CalcRun run = runCalc(folder, solve);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const nlohmann::json solved = nlohmann::json::parse(run.out);
+        EXPECT_EQ(solved["unknown"], c.unknown);
+        EXPECT_NEAR(solved["solved"].get<double>(), c.expected, 1e-9 * c.scale);
+        EXPECT_EQ(solved[c.key], solved["solved"]);
+        EXPECT_NEAR(solved["alpha_total"].get<double>(), carried["alpha_total"].get<double>(),
+                    1e-8 * carried["alpha_total"].get<double>());
+    }
+    const CalcRun none = runCalc(folder, {"solve", "--heat-flow", "1e8"});
+    EXPECT_EQ(none.status, 1);
+    const nlohmann::json refused = nlohmann::json::parse(none.out);
+    EXPECT_TRUE(refused["solved"].is_null());
+    EXPECT_GT(refused["reachable_heat_flow"].get<double>(), 0);
+    EXPECT_NE(none.err.find("Najväčší dosiahnuteľný tepelný tok je "), std::string::npos) << none.err;
+    const CalcRun badName = runCalc(folder, {"solve", "--unknown", "mass"});
+    EXPECT_EQ(badName.status, 2);
+    EXPECT_NE(badName.err.find("t-body, t-fluid, area, length"), std::string::npos) << badName.err;
+}
 
 // Standard output that does not take the results: the run fails with the system's reason.
 struct OutputCase {

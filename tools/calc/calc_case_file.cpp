@@ -162,6 +162,16 @@ SweepRange CaseFileInputs::range(const std::set<std::string>& given) const {
     return range;
 }
 
+std::pair<std::optional<double>, std::optional<std::string>>
+CaseFileInputs::design(const std::set<std::string>& given) const {
+    std::pair<std::optional<double>, std::optional<std::string>> design;
+    if (given.count("heat_flow") == 0)
+        design.first = m_texts->number("design.heat_flow");
+    if (given.count("unknown") == 0)
+        design.second = m_texts->text("design.unknown");
+    return design;
+}
+
 CoolingRequest CaseFileInputs::cooling(const std::set<std::string>& given) const {
     const Texts& c = *m_texts;
     const auto has = [&given](const char* name) { return given.count(name) > 0; };

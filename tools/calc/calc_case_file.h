@@ -38,6 +38,9 @@ public:
     /// The cooling window's inputs, its heat capacity, its radiation switch and emissivity (the
     /// field's, read whether the switch is on or off) and its picture's background; no files.
     CoolingRequest cooling(const std::set<std::string>& given) const;
+    /// The design window's heat flow (W) and the name of its unknown (t-body, t-fluid, area,
+    /// length), each unless given.
+    std::pair<std::optional<double>, std::optional<std::string>> design(const std::set<std::string>& given) const;
 
 private:
     class Texts;

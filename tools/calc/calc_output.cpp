@@ -164,6 +164,36 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
     appendJson(text, record);
 }
 
+void appendJsonSolution(std::string& text, const SolveResult& result, DesignUnknown unknown) {
+    Json record = Json::object();
+    for (const QuantityInfo& q : kQuantities) {
+        if (result.ok || q.id == Quantity::TBody || q.id == Quantity::TFluid)
+            record[q.key] = result.state.*q.field;
+    }
+    // The dimension and the area, which steady's record leaves to the options, as either may be
+    // the unknown.
+    record["length"] = result.state.charLength;
+    record["area"] = result.state.area;
+    if (result.ok) {
+        const ReferenceDeviation* known =
+            result.deviation && result.deviation->status == ReferenceDeviation::Status::Available &&
+                    result.deviation->property != nullptr
+                ? &*result.deviation
+                : nullptr;
+        record["reference_deviation"] = known ? Json(known->deviation) : Json(nullptr);
+        record["reference_deviation_property"] = known ? Json(quantityInfo(known->property->quantity).key) : Json(nullptr);
+        record["reference_deviation_of_property"] = known ? Json(known->propertyDeviation) : Json(nullptr);
+    }
+    record["unknown"] = designUnknownKey(unknown);
+    record["solved"] = result.ok ? Json(result.value) : Json(nullptr);
+    if (!result.ok)
+        record["reachable_heat_flow"] = result.reachableHeatFlow ? Json(*result.reachableHeatFlow) : Json(nullptr);
+    record["warnings"] = result.warnings;
+    if (!result.ok)
+        record["error"] = result.error;
+    appendJson(text, record);
+}
+
 void appendJsonCooling(std::string& text, const CoolingResult& result) {
     Json record = Json::object();
     record["cooling_time"] = result.coolingTime;

@@ -45,6 +45,12 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
 /// time and t_body, "warnings" and, when the run has one, "error".
 void appendJsonCooling(std::string& text, const CoolingResult& result);
 
+/// A design calculation's JSON object appended to `text`: steady's record at the solution with
+/// "length" and "area", then "unknown" (its command-line name) and "solved" (its value, also in its
+/// usual key); without a solution the inputs' t_body, t_fluid, length and area, "solved": null,
+/// "reachable_heat_flow" and "error".
+void appendJsonSolution(std::string& text, const SolveResult& result, DesignUnknown unknown);
+
 /// A cooling run's curve as CSV appended to `text`: the header "time,t_body" and a row a point.
 void appendCsvCurve(std::string& text, const CoolingResult& result, OutputFormat format = OutputFormat::Csv);
 

@@ -171,6 +171,53 @@ SteadyResult runSteady(const SteadyCase& steady) {
     return result;
 }
 
+namespace {
+
+constexpr std::pair<DesignUnknown, const char*> kDesignUnknowns[] = {
+    {DesignUnknown::BodyTemperature, "t-body"},
+    {DesignUnknown::FluidTemperature, "t-fluid"},
+    {DesignUnknown::Area, "area"},
+    {DesignUnknown::CharLength, "length"},
+};
+
+} // namespace
+
+std::optional<DesignUnknown> designUnknown(const std::string& name) {
+    for (const auto& [unknown, key] : kDesignUnknowns) {
+        if (name == key)
+            return unknown;
+    }
+    return std::nullopt;
+}
+
+const char* designUnknownKey(DesignUnknown unknown) {
+    for (const auto& [known, key] : kDesignUnknowns) {
+        if (known == unknown)
+            return key;
+    }
+    return "";
+}
+
+SolveResult runSolve(const SteadyCase& steady, DesignUnknown unknown, double heatFlow) {
+    SolveResult result;
+    const CaseInputs inputs(steady);
+    const DesignSolution solution = solveSteadyState(startState(steady), inputs, unknown, heatFlow);
+    result.ok = solution.solved;
+    result.warnings = solution.warnings;
+    if (!solution.solved) {
+        result.state = startState(steady);
+        result.error = solution.message;
+        if (std::isfinite(solution.reachableHeatFlow))
+            result.reachableHeatFlow = solution.reachableHeatFlow;
+        return result;
+    }
+    result.value = solution.value;
+    result.state = solution.state;
+    if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
+        result.deviation = referenceDeviation(result.state, inputs);
+    return result;
+}
+
 std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink,
                                     SweepProgress& progress) {
     if (std::optional<std::string> problem = rangeProblem(range))

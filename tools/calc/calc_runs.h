@@ -14,6 +14,7 @@
 #include "core/cooling.h"
 #include "core/quantities.h"
 #include "core/reference_deviation.h"
+#include "core/steady_state_inverse.h"
 #include "export/sweep_range.h"
 #include "export/sweeps.h"
 #include "tools/calc/calc_case.h"
@@ -33,6 +34,25 @@ struct SteadyResult {
 
 /// calculateSteadyState on a fresh state with the case's inputs.
 SteadyResult runSteady(const SteadyCase& steady);
+
+/// The design calculation ("Návrh") of one case: the value of `unknown` that carries `heatFlow`.
+struct SolveResult {
+    bool ok = false;
+    double value = 0;      // the unknown at the solution, when ok
+    ConvectionState state; // the steady state there, when ok; else the case's inputs
+    std::vector<std::string> warnings;
+    std::string error;     // without a solution: why, and the heat flow reachable
+    std::optional<double> reachableHeatFlow;
+    std::optional<ReferenceDeviation> deviation; // as SteadyResult's, at the solution
+};
+
+/// The unknowns by their command-line names: t-body, t-fluid, area, length.
+std::optional<DesignUnknown> designUnknown(const std::string& name);
+const char* designUnknownKey(DesignUnknown unknown);
+
+/// solveSteadyState of the case's inputs (the unknown's own value is where a dimension's search
+/// prefers its solution).
+SolveResult runSolve(const SteadyCase& steady, DesignUnknown unknown, double heatFlow);
 
 /// Receives the points of a sweep as they are evaluated.
 class SweepSink {
