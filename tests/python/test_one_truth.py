@@ -343,3 +343,52 @@ def test_untouched_defaults_give_the_same_files(tmp_path, kind, window, options,
     for name in files:
         contents = [without_time((folder / name).read_bytes()) for folder in folders.values()]
         assert contents[0] == contents[1] == contents[2], name
+
+
+# The design calculation: the window "Návrh" (its value carried into the main window), zav-calc
+# solve and zav.solve find the same value, or say the same about a heat flow nothing carries.
+SOLVE_CASES = [
+    ({"t_fluid": 35, "length": 0.4, "area": 0.6, "emissivity": 0.9}, 40, "t_body"),
+    ({"t_body": 60, "t_fluid": 25}, 200, "area"),
+    ({"t_body": 85, "shape": "cube", "length": 0.4254, "area": 0.0384, "emissivity": 0.9}, 15, "t_fluid"),
+    ({"t_body": 80, "shape": "sphere"}, 400, "length"),
+    ({"t_body": 45, "t_fluid": 15, "fluid": "water", "shape": "sphere"}, 300, "length"),
+    ({"t_body": 10, "t_fluid": 40, "shape": "horizontal-cylinder"}, -25, "t_body"),
+    ({}, 1e8, "t_body"),
+]
+UNKNOWNS = ["t_body", "t_fluid", "area", "length"]
+
+
+@pytest.mark.parametrize("case,heat_flow,unknown", SOLVE_CASES, ids=lambda c: json.dumps(c))
+def test_solve_is_one_truth(tmp_path, case, heat_flow, unknown):
+    lines = window_script(case, "steady").splitlines()
+    lines = lines[:lines.index("click Form1.Button1")]
+    lines += ["menu Form1.Navrh1", f"set Form10.Edit1 {comma(heat_flow)}",
+              f"click Form10.RadioButton{1 + UNKNOWNS.index(unknown)}", "click Form10.Button1",
+              "click Form10.Button2", f"print {EDITS[unknown]}", "print Form1.Edit18", "print Form1.StatusBar1[2]"]
+    (tmp_path / "solve.zs").write_text("\n".join(lines) + "\n")
+    window = subprocess.run([SCENARIO, "solve.zs"], cwd=tmp_path, capture_output=True, text=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    assert window.returncode == 0, window.stderr
+    texts = dict(line.split("=", 1) for line in window.stdout.splitlines() if "=" in line)
+    messages = [line[len("message: "):] for line in window.stdout.splitlines() if line.startswith("message: ")]
+    calc = subprocess.run([CALC, "solve", "--heat-flow", repr(float(heat_flow)), "--unknown",
+                           unknown.replace("_", "-")] + calc_options(case),
+                          cwd=tmp_path, capture_output=True, text=True)
+    record = json.loads(calc.stdout)
+    try:
+        module, error = zav.solve(heat_flow=heat_flow, unknown=unknown, **module_arguments(case)), None
+    except zav.CheckError as e:
+        module, error = None, str(e)
+    if error is not None:
+        assert calc.returncode == 1 and record["solved"] is None
+        assert record["error"] == error
+        # The window's message box shows the same lines (line breaks written \n).
+        assert messages[0] == error.replace("\n", "\\n")
+        return
+    assert calc.returncode == 0, calc.stderr
+    assert record["solved"] == module.solved == record[unknown]
+    # The window carried the value into its field with 15 significant digits and computed there.
+    assert float(texts[EDITS[unknown]].replace(",", ".")) == pytest.approx(module.solved, rel=1e-14)
+    assert texts["Form1.Edit18"] == zav.format_fixed(abs(heat_flow), 6, 2)
+    assert record["heat_flow"] == pytest.approx(abs(heat_flow), rel=1e-9)

@@ -2,13 +2,14 @@
 """The module zav on its own: its keywords give the windows' results (tests/scenarios/*.out) and
 files, warnings go through the warnings module at the caller's line, refused cases raise
 CheckError, bad arguments ValueError with the module's spelling of its keywords, files the system
-refuses OSError, Ctrl-C KeyboardInterrupt; sweeps, curves and steady() over arrays are NumPy
-arrays; results have a repr, pickle and compare by value. The checks the
+refuses OSError, Ctrl-C KeyboardInterrupt; sweeps, curves, steady() and solve() over arrays are
+NumPy arrays; solve() inverts steady(); results have a repr, pickle and compare by value. The checks the
 module shares with zav-calc (tools/calc) are reached here once each, with the module's arguments;
 their details are tested through zav-calc (tests/tools), the fluid file's through the module."""
 import errno
 import importlib.metadata
 import json
+import math
 import os
 import pickle
 import re
@@ -335,13 +336,94 @@ def test_arrays_that_cannot_be_used(arguments, error, text):
         function(**arguments)
 
 
-def test_warnings_point_at_the_calling_line(tmp_path):
+# solve() inverts steady(): the heat flow of each case (signed: positive from the surface into the
+# fluid) gives each unknown back, and the Result is steady()'s at the value found.
+ROUND_TRIPS = [
+    {"t_body": 80, "length": 0.3, "area": 0.5},
+    {"t_body": 80, "shape": "sphere", "length": 0.2, "emissivity": 0.9},
+    {"t_body": 45, "t_fluid": 15, "fluid": "water", "shape": "horizontal-cylinder", "length": 0.05},
+    {"t_body": 10, "t_fluid": 30, "fluid": "water", "length": 0.2, "area": 0.3},
+    {"t_body": 150, "shape": "horizontal-cylinder", "emissivity": 0.5, "length": 0.05},
+]
+UNKNOWNS = ["t_body", "t_fluid", "area", "length"]
+SOLVE_TOLERANCE = 1e-9
+
+
+@pytest.mark.parametrize("unknown", UNKNOWNS)
+@pytest.mark.parametrize("case", ROUND_TRIPS)
+def test_solve_gives_the_input_back(case, unknown):
+    case = dict({"t_fluid": 20.0, "length": 0.1, "area": 1.0}, **case)
+    steady = zav.steady(**case)
+    difference = case["t_body"] - case["t_fluid"]
+    heat_flow = math.copysign(steady.heat_flow, difference)
+    result = zav.solve(heat_flow=heat_flow, unknown=unknown, **dict(case, **{unknown: 1.0}))
+    scale = abs(difference) if unknown.startswith("t_") else case[unknown]
+    assert abs(result.solved - case[unknown]) <= SOLVE_TOLERANCE * scale
+    at_solution = zav.steady(**dict(case, **{unknown: result.solved}))
+    assert result.as_dict() == dict(at_solution.as_dict(), solved=result.solved)
+    assert result.warnings == [] and result.errors == []
+
+
+# solve() over arrays: each point is solve() of its values; 1e9 W no air reaches.
+SOLVE_POINTS = [
+    ({"heat_flow": [5, 40, 1e9, -5], "t_fluid": 35, "length": 0.4, "area": 0.6, "emissivity": 0.9}, (4,)),
+    ({"heat_flow": [[10], [1e9]], "t_body": [25, 60], "unknown": "t_fluid"}, (2, 2)),
+    ({"heat_flow": numpy.array([50.0, 200.0]), "area": [0.5, 1e-6], "unknown": "length"}, (2,)),
+]
+
+
+@pytest.mark.parametrize("arguments, shape", SOLVE_POINTS)
+def test_solve_broadcasts_arrays(arguments, shape):
+    result = zav.solve(**arguments)
+    assert result.solved.shape == result.alpha_total.shape == shape
+    arrays = {k: v for k, v in arguments.items() if not isinstance(v, (str, int, float))}
+    broadcast = dict(zip(arrays, numpy.broadcast_arrays(*[numpy.asarray(v, dtype=float) for v in arrays.values()])))
+    errors = []
+    for index in numpy.ndindex(shape):
+        point = dict(arguments, **{k: float(a[index]) for k, a in broadcast.items()})
+        try:
+            one = zav.solve(**point)
+        except zav.CheckError as error:
+            errors.append((index[0] if len(shape) == 1 else index, str(error)))
+            assert numpy.isnan(result.solved[index]) and numpy.isnan(result.alpha_total[index])
+            continue
+        for key, value in one.as_dict().items():
+            if not key.startswith("reference"):
+                assert getattr(result, key)[index] == value, (key, index)
+    assert result.errors == errors and errors, "each table entry has a point without a solution"
+
+
+def test_solve_without_a_solution_raises_check_error():
+    with pytest.raises(zav.CheckError) as raised:
+        zav.solve(heat_flow=1e9)
+    assert "\nNajväčší dosiahnuteľný tepelný tok je " in str(raised.value)
+    assert str(raised.value).startswith("Stredná teplota musí byť v rozsahu")
+
+
+def test_solve_refuses_an_unknown_name():
+    with pytest.raises(ValueError, match="^Neznámy názov neznámej „area_m2“; možnosti: t_body, t_fluid, area, length.$"):
+        zav.solve(heat_flow=40, unknown="area_m2")
+
+
+def test_solve_answers_the_enclosure_question():
+    """An enclosure dissipates 40 W: its wall in 35 °C air (the README's design example)."""
+    result = zav.solve(heat_flow=40, t_fluid=35, length=0.4, area=0.6, emissivity=0.9)
+    assert result.solved == result.t_body and abs(result.t_body - 42.22) <= 0.005
+
+
+# steady() and solve() of a case whose fluid temperature lies outside the fluid's range.
+WARNING_CALLS = [(zav.steady, {"t_body": 25}), (zav.solve, {"heat_flow": 5.0})]
+
+
+@pytest.mark.parametrize("function, arguments", WARNING_CALLS)
+def test_warnings_point_at_the_calling_line(tmp_path, function, arguments):
     (tmp_path / "fluid.json").write_text(LINEAR)
     with warnings.catch_warnings(record=True) as caught:
         warnings.simplefilter("always")
         line = sys._getframe().f_lineno + 1
-        zav.steady(t_body=25, t_fluid=-5, fluid_file=str(tmp_path / "fluid.json"))
-    assert [(w.filename, w.lineno) for w in caught] == [(__file__, line)]
+        result = function(t_fluid=-5, fluid_file=str(tmp_path / "fluid.json"), **arguments)
+    assert {(w.filename, w.lineno) for w in caught} == {(__file__, line)}
+    assert [str(w.message) for w in caught] == result.warnings and LINEAR_FLUID in result.warnings
 
 
 def results():
@@ -349,10 +431,12 @@ def results():
     return [(zav.steady(), zav.steady(t_body=90)),
             (zav.steady(t_body=[20, 50, 80]), zav.steady(t_body=[20, 50, 81])),
             (zav.sweep(to=30, step=10), zav.sweep(to=30, step=5)),
-            (zav.cool(steps=3, target=60), zav.cool(steps=4, target=60))]
+            (zav.cool(steps=3, target=60), zav.cool(steps=4, target=60)),
+            (zav.solve(heat_flow=40), zav.solve(heat_flow=40, unknown="t_fluid")),
+            (zav.solve(heat_flow=[40, 1e9]), zav.solve(heat_flow=[41, 1e9]))]
 
 
-@pytest.mark.parametrize("index", range(4))
+@pytest.mark.parametrize("index", range(6))
 def test_results_pickle_and_compare_by_value(index):
     first, other = results()[index]
     again = results()[index][0]
@@ -369,6 +453,8 @@ REPRS = [
     (lambda: zav.sweep(to=10), r"zav\.Sweep\(3 points,\n +t_body=array\(\[ 0\.,  5\., 10\.\]\),\n +alpha_conv="),
     (lambda: zav.cool(steps=2, target=60), r"zav\.Cooling\(cooling_time=\d+\.\d+, scale_time=\d+\.\d+, steps=2,\n"
                                             r" +time=array\(\[ *0\."),
+    (lambda: zav.solve(heat_flow=40, unknown="area"), r"zav\.Result\(t_body=100\.0, .*heat_flow=40\.0\d*, solved=0\.0679"),
+    (lambda: zav.solve(heat_flow=[40]), r"zav\.Result\(t_body=array\(\[.*,\n +solved=array\(\[.*\]\),\n +errors=\[\]\)"),
 ]
 
 
@@ -378,8 +464,8 @@ def test_repr_is_readable(make, pattern):
 
 
 def test_help_explains_every_argument():
-    text = zav.steady.__doc__ + zav.sweep.__doc__ + zav.cool.__doc__
-    for name in ["t_body", "t_fluid", "length", "area", "fluid", "shape", "angle", "face", "fin_gap",
+    text = zav.steady.__doc__ + zav.sweep.__doc__ + zav.cool.__doc__ + zav.solve.__doc__
+    for name in ["heat_flow", "unknown", "t_body", "t_fluid", "length", "area", "fluid", "shape", "angle", "face", "fin_gap",
                  "tube_diameter", "radiation", "emissivity", "fluid_file", "kelo", "pressure", "properties", "from_", "to", "step",
                  "table", "ccl", "name", "mass", "cooling_area", "target", "steps", "heat_capacity", "data",
                  "picture", "picture_background"]:
@@ -399,6 +485,7 @@ CASE_CALLS = [
     (zav.steady, {}, MAIN),
     (zav.steady, {"t_body": 60, "emissivity": None}, {"t_body": 60, "shape": "cube"}),
     (zav.steady, {"fluid": "user"}, dict(MAIN, fluid_file="fluid.json")),
+    (zav.solve, {"heat_flow": 40, "unknown": "area"}, dict(MAIN, heat_flow=40, unknown="area")),
     (zav.sweep, {}, dict(MAIN, to=30, step=10)),
     (zav.cool, {}, {"t_body": 80, "shape": "cube", "mass": 2.5, "steps": 300, "emissivity": 0.5,
                     "heat_capacity": "carbon-steel"}),
@@ -461,7 +548,7 @@ def test_readme_examples_run(tmp_path, monkeypatch):
     monkeypatch.chdir(tmp_path)
     monkeypatch.setenv("MPLBACKEND", "Agg")
     (tmp_path / "olej.json").write_text(LINEAR)
-    plot, example = re.findall(r"```python\n(.*?)```", section, re.S)
+    plot, *examples = re.findall(r"```python\n(.*?)```", section, re.S)
     import matplotlib.pyplot as plt
     try:
         with warnings.catch_warnings():
@@ -474,4 +561,6 @@ def test_readme_examples_run(tmp_path, monkeypatch):
             assert (line.get_ydata() == zav.steady(t_body=t, shape=line.get_label(), emissivity=0.9).alpha_total).all()
     finally:
         plt.close("all")
-    exec(example, {})
+    assert len(examples) == 2
+    for example in examples:
+        exec(example, {})

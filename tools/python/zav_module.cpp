@@ -5,11 +5,15 @@
 // message; range warnings of a user-defined fluid go through Python's warnings module as
 // zav.RangeWarning. An argument that cannot be used raises ValueError, a file the system cannot
 // read or write OSError with its errno and name; Ctrl-C stops a long run with KeyboardInterrupt.
-// Sweeps, cooling curves and steady() over arrays of inputs give NumPy arrays, written in place by
-// the runs (no Python object per value). The results pickle and compare by value.
+// solve() is the design calculation ("Návrh"): the input that carries a given heat flow, with the
+// steady state there. Sweeps, cooling curves, steady() and solve() over arrays of inputs give NumPy
+// arrays, written in place by the runs (no Python object per value). The results pickle and
+// compare by value.
 #include "core/number_format.h"
 #include "core/quantities.h"
+#include "core/reference_deviation.h"
 #include "core/steady_state.h"
+#include "core/steady_state_inverse.h"
 #include "core/surface_shapes.h"
 #include "tools/calc/calc_case_file.h"
 #include "tools/calc/calc_options.h"
@@ -274,8 +278,9 @@ bool sameValues(const py::object& a, const py::object& b) {
 
 std::string pythonRepr(const py::handle& value) { return py::repr(value).cast<std::string>(); }
 
-// The results of steady(): the quantities of one case (floats), or of every point of its arrays
-// of inputs (arrays of their broadcast shape, NaN where a check refused the point).
+// The results of steady() and solve(): the quantities of one case (floats), or of every point of
+// its arrays of inputs (arrays of their broadcast shape, NaN where a check refused the point or no
+// value carries the heat flow).
 struct Result {
     std::optional<ConvectionState> state;  // one case
     std::vector<py::object> columns;       // points, in the order of kQuantities
@@ -284,6 +289,7 @@ struct Result {
     py::object deviationProperty = py::none();
     py::object deviationOfProperty = py::none();
     py::list errors;                       // of points: (index, message) of each one refused
+    py::object solved = py::none();        // solve()'s unknown at the solution; None of steady()
 
     py::object value(std::size_t q) const {
         return state ? py::object(py::float_(*state.*kQuantities[q].field)) : columns[q];
@@ -331,6 +337,15 @@ private:
     std::vector<std::string> m_warnings;
 };
 
+// The reference deviation's three values of one case, when it has them.
+void setDeviation(Result& result, const std::optional<ReferenceDeviation>& d) {
+    if (d && d->status == ReferenceDeviation::Status::Available && d->property) {
+        result.deviation = py::float_(d->deviation);
+        result.deviationProperty = py::str(quantityInfo(d->property->quantity).key);
+        result.deviationOfProperty = py::float_(d->propertyDeviation);
+    }
+}
+
 Result steady(const MainArguments& a) {
     const SteadyResult r = runSteady(mainCase(a));
     warn(r.warnings);
@@ -339,12 +354,52 @@ Result steady(const MainArguments& a) {
     Result result;
     result.state = r.state;
     result.warnings = r.warnings;
-    const std::optional<ReferenceDeviation>& d = r.deviation;
-    if (d && d->status == ReferenceDeviation::Status::Available && d->property) {
-        result.deviation = py::float_(d->deviation);
-        result.deviationProperty = py::str(quantityInfo(d->property->quantity).key);
-        result.deviationOfProperty = py::float_(d->propertyDeviation);
+    setDeviation(result, r.deviation);
+    return result;
+}
+
+// The main window's inputs of a case as the steady state starts from them.
+ConvectionState startState(const SteadyCase& c) {
+    ConvectionState state;
+    state.emissivity = c.emissivity;
+    state.tBody = c.tBody;
+    state.tFluid = c.tFluid;
+    state.charLength = c.charLength;
+    state.area = c.area;
+    return state;
+}
+
+// The unknowns of solve() by their names, in the order the messages list them.
+constexpr std::pair<const char*, DesignUnknown> kUnknowns[] = {{"t_body", DesignUnknown::BodyTemperature},
+                                                               {"t_fluid", DesignUnknown::FluidTemperature},
+                                                               {"area", DesignUnknown::Area},
+                                                               {"length", DesignUnknown::CharLength}};
+
+DesignUnknown designUnknownNamed(const std::string& name) {
+    std::string list;
+    for (const auto& [key, unknown] : kUnknowns) {
+        if (name == key)
+            return unknown;
+        list += (list.empty() ? "" : ", ") + std::string(key);
     }
+    throw InputError("Neznámy názov neznámej „" + name + "“; možnosti: " + list + ".");
+}
+
+// The design calculation ("Návrh") of one case: the unknown that carries `heatFlow` W, with the
+// full steady state there; without a solution CheckError with the solution's message.
+Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
+    const SteadyCase c = mainCase(a);
+    const CaseInputs inputs(c);
+    const DesignSolution solution = solveSteadyState(startState(c), inputs, unknown, heatFlow);
+    Result result;
+    appendUnique(result.warnings, solution.warnings);
+    warn(result.warnings);
+    if (!solution.solved)
+        raiseCheckError(solution.message);
+    result.state = solution.state;
+    result.solved = py::float_(solution.value);
+    if (c.fluid != FluidKind::UserDefined && c.properties == PropertyModel::Builtin)
+        setDeviation(result, referenceDeviation(solution.state, inputs));
     return result;
 }
 
@@ -354,6 +409,8 @@ struct PointInput {
     std::size_t parameter;
     const char* name;
 };
+// solve()'s heat_flow, after the main window's parameters.
+constexpr std::size_t kHeatFlowParameter = 17;
 constexpr PointInput kPointInputs[] = {{0, "t_body"}, {1, "t_fluid"},        {2, "length"},     {3, "area"},
                                        {6, "angle"},  {8, "fin_gap"},       {9, "tube_diameter"},
                                        {10, "emissivity"}, {13, "pressure"}};
@@ -396,23 +453,36 @@ py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
     return std::move(index);
 }
 
+// The inputs given as arrays (by their parameter), broadcast against each other as NumPy
+// broadcasts: the shape, the number of points and each input's values over the points.
+struct BroadcastInputs {
+    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
+    std::vector<Contiguous> arrays; // own the values
+    std::vector<std::pair<std::size_t, const double*>> sources;
+    std::vector<py::ssize_t> shape;
+    std::size_t count = 0;
+
+    explicit BroadcastInputs(const std::vector<std::pair<std::size_t, py::object>>& given) {
+        py::list views;
+        for (const auto& [parameter, array] : given)
+            views.append(array);
+        const py::object broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*views);
+        for (const py::handle view : broadcast)
+            arrays.push_back(Contiguous::ensure(view));
+        shape.assign(arrays[0].shape(), arrays[0].shape() + arrays[0].ndim());
+        count = static_cast<std::size_t>(arrays[0].size());
+        for (std::size_t k = 0; k < given.size(); ++k)
+            sources.emplace_back(given[k].first, arrays[k].data());
+    }
+};
+
 // The main window's calculation of every point of the broadcast arrays among the arguments, each
 // as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
 // their kPointInputs' parameter, `c` the case of the rest.
 Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::object>>& arrays) {
-    py::list given;
-    for (const auto& [parameter, array] : arrays)
-        given.append(array);
-    const py::object broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*given);
-    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
-    std::vector<Contiguous> inputs;
-    for (const py::handle view : broadcast)
-        inputs.push_back(Contiguous::ensure(view));
-    const std::vector<py::ssize_t> shape(inputs[0].shape(), inputs[0].shape() + inputs[0].ndim());
-    const std::size_t count = static_cast<std::size_t>(inputs[0].size());
-    std::vector<std::pair<std::size_t, const double*>> sources;
-    for (std::size_t k = 0; k < arrays.size(); ++k)
-        sources.emplace_back(arrays[k].first, inputs[k].data());
+    const BroadcastInputs points(arrays);
+    const std::vector<py::ssize_t>& shape = points.shape;
+    const std::size_t count = points.count;
 
     Result result;
     Columns columns(count);
@@ -422,14 +492,9 @@ Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::o
     for (std::size_t i = 0; i < count; ++i) {
         if (i % PythonSignals::kStride == 0 && !signals.check())
             signals.raisePending();
-        for (const auto& [parameter, values] : sources)
+        for (const auto& [parameter, values] : points.sources)
             setPointInput(parameter, values[i], c);
-        ConvectionState state;
-        state.emissivity = c.emissivity;
-        state.tBody = c.tBody;
-        state.tFluid = c.tFluid;
-        state.charLength = c.charLength;
-        state.area = c.area;
+        ConvectionState state = startState(c);
         const bool ok = calculateSteadyState(state, caseInputs, log);
         if (ok) {
             columns.set(i, state);
@@ -443,6 +508,50 @@ Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::o
         }
     }
     result.columns = columns.arrays(shape);
+    warn(result.warnings);
+    return result;
+}
+
+// The design calculation of every point of the broadcast arrays among the arguments (heat_flow
+// among them, as kHeatFlowParameter), each as solve() computes one case. A point without a
+// solution is NaN (the unknown's temperature too, the other as given) with its (index, message)
+// in the errors.
+Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
+                   const std::vector<std::pair<std::size_t, py::object>>& arrays) {
+    // A point takes some sixteen steady states: Ctrl-C is looked for more often than in steady().
+    constexpr std::size_t kStride = 64;
+    const BroadcastInputs points(arrays);
+    const std::size_t count = points.count;
+
+    Result result;
+    Columns columns(count);
+    ColumnBuffer solved = allocateColumn(count);
+    const CaseInputs caseInputs(c);
+    PythonSignals signals;
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i % kStride == 0 && !signals.check())
+            signals.raisePending();
+        for (const auto& [parameter, values] : points.sources) {
+            if (parameter == kHeatFlowParameter)
+                heatFlow = values[i];
+            else
+                setPointInput(parameter, values[i], c);
+        }
+        const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
+        if (solution.solved) {
+            columns.set(i, solution.state);
+            solved[i] = solution.value;
+        } else {
+            columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
+                               unknown == DesignUnknown::FluidTemperature ? kNaN : c.tFluid);
+            solved[i] = kNaN;
+            result.errors.append(py::make_tuple(pointIndex(i, points.shape), solution.message));
+        }
+        appendUnique(result.warnings, solution.warnings);
+    }
+    result.columns = columns.arrays(points.shape);
+    result.solved = ownedArray(std::move(solved), points.shape);
     warn(result.warnings);
     return result;
 }
@@ -517,6 +626,8 @@ std::string resultRepr(const Result& r) {
     std::string text = "zav.Result(";
     for (std::size_t i = 0; i < kQuantityCount; ++i)
         text += (i > 0 ? separator : "") + std::string(kQuantities[i].key) + "=" + pythonRepr(r.value(i));
+    if (!r.solved.is_none())
+        text += separator + std::string("solved=") + pythonRepr(r.solved);
     if (!r.state)
         text += separator + std::string("errors=") + pythonRepr(r.errors);
     if (!r.warnings.empty())
@@ -621,6 +732,9 @@ const Parameter kCoolingDefaults[] = {{"radiation", "True"}, {"emissivity", "1.0
 constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
 const Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
                                       {"table", "None"}, {"ccl", "None"},  {"name", "None"}};
+// solve()'s own parameters; heat_flow has no default.
+const Parameter kSolveParameters[] = {{"heat_flow", nullptr}, {"unknown", "'t_body'"}};
+static_assert(kHeatFlowParameter == kMainCount, "heat_flow follows the main window's parameters");
 const Parameter kCoolParameters[] = {
     {"mass", "1.0"},  {"cooling_area", "1.0"}, {"target", "30.0"}, {"steps", "10000.0"},
     {"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}, {"picture_background", "'black'"}};
@@ -816,6 +930,28 @@ PyObject* callPython(Calculation calculation) {
     return nullptr;
 }
 
+// The inputs given as arrays or lists among `inputs`: each is replaced in `given` by its first value
+// (kept alive in `firstValues`), so that the checks of the arguments see a number, and returned
+// with its parameter.
+template <std::size_t N>
+std::vector<std::pair<std::size_t, py::object>> arrayInputs(PyObject** given, const PointInput (&inputs)[N],
+                                                            std::vector<py::object>& firstValues) {
+    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
+    std::vector<std::pair<std::size_t, py::object>> arrays;
+    for (const PointInput& input : inputs) {
+        PyObject*& value = given[input.parameter];
+        if (!isArrayArgument(value))
+            continue;
+        Contiguous array = Contiguous::ensure(value);
+        if (!array)
+            throw py::type_error(std::string(input.name) + " must be a number or an array of numbers");
+        firstValues.push_back(py::float_(array.size() > 0 ? array.data()[0] : 1.0));
+        value = firstValues.back().ptr();
+        arrays.emplace_back(input.parameter, std::move(array));
+    }
+    return arrays;
+}
+
 PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
     static const KeywordParser parser("steady", {{kMainParameters, kMainCount}});
     PyObject* given[kMainCount] = {};
@@ -825,20 +961,8 @@ PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObjec
         const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
         // Inputs given as arrays: the case takes each one's first value (its checks of the
         // arguments), the points all of them.
-        using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
-        std::vector<std::pair<std::size_t, py::object>> arrays;
         std::vector<py::object> firstValues;
-        for (const PointInput& input : kPointInputs) {
-            PyObject*& value = given[input.parameter];
-            if (!isArrayArgument(value))
-                continue;
-            Contiguous array = Contiguous::ensure(value);
-            if (!array)
-                throw py::type_error(std::string(input.name) + " must be a number or an array of numbers");
-            firstValues.push_back(py::float_(array.size() > 0 ? array.data()[0] : 1.0));
-            value = firstValues.back().ptr();
-            arrays.emplace_back(input.parameter, std::move(array));
-        }
+        const std::vector<std::pair<std::size_t, py::object>> arrays = arrayInputs(given, kPointInputs, firstValues);
         const MainArguments a = mainArguments(given, names);
         if (arrays.empty())
             return py::cast(steady(a));
@@ -885,6 +1009,31 @@ PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject*
     });
 }
 
+PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("solve", {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
+    PyObject* given[kMainCount + 2] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    if (given[kHeatFlowParameter] == nullptr) {
+        PyErr_SetString(PyExc_TypeError, "solve() missing required keyword argument: 'heat_flow'");
+        return nullptr;
+    }
+    return callPython([&] {
+        const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
+        static constexpr PointInput kHeatFlow[] = {{kHeatFlowParameter, "heat_flow"}};
+        std::vector<py::object> firstValues;
+        std::vector<std::pair<std::size_t, py::object>> arrays = arrayInputs(given, kPointInputs, firstValues);
+        for (auto& heatFlow : arrayInputs(given, kHeatFlow, firstValues))
+            arrays.push_back(std::move(heatFlow));
+        const double heatFlow = numberArgument(given[kHeatFlowParameter], 0, "heat_flow");
+        const DesignUnknown unknown = designUnknownNamed(textArgument(given[kMainCount + 1], "t_body", "unknown"));
+        const MainArguments a = mainArguments(given, names);
+        if (arrays.empty())
+            return py::cast(solve(a, unknown, heatFlow));
+        return py::cast(solvePoints(mainCase(a), unknown, heatFlow, arrays));
+    });
+}
+
 // "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show; `defaults`
 // replace the groups' own.
 std::string signature(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups,
@@ -897,7 +1046,7 @@ std::string signature(const char* function, std::initializer_list<std::pair<cons
                 if (std::string(other.name) == parameters[i].name)
                     value = other.pythonDefault;
             }
-            text += std::string(", ") + parameters[i].name + "=" + value;
+            text += std::string(", ") + parameters[i].name + (value != nullptr ? std::string("=") + value : "");
         }
     }
     return text + ")\n--\n\n";
@@ -918,6 +1067,27 @@ std::string steadyDoc() {
            "with its checks, and the Result's quantities are arrays of the broadcast shape. A point a check "
            "refuses is NaN (its t_body and t_fluid as given) and its (index, message) is in the Result's errors; "
            "nothing is raised for it. The reference deviation of such a Result is None.\n" +
+           mainArgumentsHelp();
+}
+
+std::string solveDoc() {
+    return signature("solve", {{kSolveParameters, 2}, {kMainParameters, kMainCount}}) +
+           "The design calculation (\"Návrh\"): the value of one of the main window's inputs at which the steady "
+           "state of steady() carries heat_flow, found inside the range where the fluid model holds, with the same "
+           "checks (radiation included when it is on). Returns a Result like steady()'s, of the full steady state "
+           "at the solution (every quantity, warnings, the reference deviation), with the unknown's value also in "
+           "solved. Where several values carry the heat flow, the one nearest to the other temperature (or to the "
+           "length given) comes with a warning. Raises CheckError when no value carries the heat flow: its text is "
+           "the steady state's message, then the largest (or smallest) heat flow reachable.\n"
+           "    heat_flow           W, positive from the surface into the fluid (a body warmer than\n"
+           "                        the fluid), negative from the fluid into the surface\n"
+           "    unknown=\"t_body\"    the input found: \"t_body\" (°C), \"t_fluid\" (°C), \"area\" (m²) or\n"
+           "                        \"length\" (the characteristic dimension, m); the value given for\n"
+           "                        it is not used (of length: of several solutions, the nearest)\n\n"
+           "heat_flow and any of the arguments that steady() takes as arrays may be NumPy arrays or lists: they "
+           "broadcast, every point is solved as one case, and the Result's quantities and solved are arrays of the "
+           "broadcast shape. A point without a solution is NaN (the unknown temperature too, the other as given) "
+           "and its (index, message) is in the Result's errors; nothing is raised for it.\n" +
            mainArgumentsHelp();
 }
 
@@ -976,20 +1146,22 @@ bool sameResults(const Result& a, const Result& b) {
             return false;
     }
     return sameValues(a.deviation, b.deviation) && sameValues(a.deviationProperty, b.deviationProperty) &&
-           sameValues(a.deviationOfProperty, b.deviationOfProperty) && a.errors.equal(b.errors);
+           sameValues(a.deviationOfProperty, b.deviationOfProperty) && a.errors.equal(b.errors) &&
+           sameValues(a.solved, b.solved);
 }
 
-// Pickling: a Result as its values; one case as the 17 floats, points as the 17 arrays.
+// Pickling: a Result as its values; one case as the 17 floats, points as the 17 arrays; then the
+// solved value (a result pickled before solve() existed has none).
 py::tuple resultState(const Result& r) {
     py::list values;
     for (std::size_t q = 0; q < kQuantityCount; ++q)
         values.append(r.value(q));
     return py::make_tuple(r.state.has_value(), values, r.warnings, r.deviation, r.deviationProperty,
-                          r.deviationOfProperty, r.errors);
+                          r.deviationOfProperty, r.errors, r.solved);
 }
 
 Result resultFromState(const py::tuple& t) {
-    if (t.size() != 7)
+    if (t.size() != 7 && t.size() != 8)
         throw std::runtime_error("zav.Result: invalid state");
     Result r;
     const py::list values = t[1];
@@ -1009,6 +1181,8 @@ Result resultFromState(const py::tuple& t) {
     r.deviationProperty = t[4];
     r.deviationOfProperty = t[5];
     r.errors = t[6];
+    if (t.size() == 8)
+        r.solved = t[7];
     return r;
 }
 
@@ -1019,13 +1193,15 @@ PYBIND11_MODULE(zav, m) {
               "the program ZAV (\"ZAV - voľná konvekcia\") without its windows.\n\n"
               "steady() is the main window's calculation, sweep() its sweep over a range of surface "
               "temperatures (with the table and CEL files), cool() the cooling window's run (with its data "
-              "file and picture). Every default is the freshly started windows' (cool() with radiation on "
-              "and emissivity 1.0, as the cooling window). case=\"FILE.zav\" takes the inputs from a case file "
+              "file and picture), solve() the design calculation (\"Návrh\": the body or fluid temperature, "
+              "the area or the characteristic dimension that carries a heat flow). Every default is the "
+              "freshly started windows' (cool() with radiation on and emissivity 1.0, as the cooling "
+              "window). case=\"FILE.zav\" takes the inputs from a case file "
               "saved by the windows, the keywords passed overriding it. A case the program's checks refuse "
               "raises CheckError with the window's Slovak message; an argument that cannot be used raises "
               "ValueError, a file the system cannot read or write OSError (errno, the Slovak message, the file's "
               "name); the range warnings of a user-defined fluid are issued as RangeWarning, pointing at the "
-              "line that called. Sweeps, cooling curves and steady() over arrays of inputs (NumPy arrays or "
+              "line that called. Sweeps, cooling curves, steady() and solve() over arrays of inputs (NumPy arrays or "
               "lists, broadcast) give NumPy arrays. Results have a readable repr, pickle and compare equal by "
               "value. __version__ is the program's version.";
     m.attr("__version__") = ZAV_VERSION;
@@ -1072,6 +1248,9 @@ PYBIND11_MODULE(zav, m) {
         .def_property_readonly("reference_deviation_of_property",
                                [](const Result& r) { return r.deviationOfProperty; },
                                "that property's relative deviation, or None")
+        .def_property_readonly("solved", [](const Result& r) { return r.solved; },
+                               "of solve(): the unknown at the solution (°C, m² or m; NaN at the points of arrays "
+                               "without a solution); None of steady()")
         .def("__repr__", &resultRepr)
         .def("__eq__", &sameResults, py::is_operator())
         .def(py::pickle(&resultState, &resultFromState))
@@ -1082,8 +1261,10 @@ PYBIND11_MODULE(zav, m) {
             d["reference_deviation"] = r.deviation;
             d["reference_deviation_property"] = r.deviationProperty;
             d["reference_deviation_of_property"] = r.deviationOfProperty;
+            if (!r.solved.is_none())
+                d["solved"] = r.solved;
             return d;
-        }, "The quantities as a dict, with the reference deviation's three values.");
+        }, "The quantities as a dict, with the reference deviation's three values (and solve()'s solved).");
 
     auto sweepResult = py::class_<SweepResult>(
         m, "Sweep", "The points of a sweep: every quantity as a NumPy array over the surface temperatures.");
@@ -1140,7 +1321,7 @@ PYBIND11_MODULE(zav, m) {
                 return r;
             }));
 
-    // The three calculations take their keywords through the vectorcall protocol: a call of
+    // The four calculations take their keywords through the vectorcall protocol: a call of
     // steady() costs little more than the calculation itself.
     static PyMethodDef methods[] = {
         {"steady", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&steadyCall)),
@@ -1149,9 +1330,11 @@ PYBIND11_MODULE(zav, m) {
          METH_FASTCALL | METH_KEYWORDS, nullptr},
         {"cool", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&coolCall)),
          METH_FASTCALL | METH_KEYWORDS, nullptr},
+        {"solve", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(&solveCall)),
+         METH_FASTCALL | METH_KEYWORDS, nullptr},
         {nullptr, nullptr, 0, nullptr}};
-    static const std::string docs[3] = {steadyDoc(), sweepDoc(), coolDoc()};
-    for (int i = 0; i < 3; ++i) {
+    static const std::string docs[4] = {steadyDoc(), sweepDoc(), coolDoc(), solveDoc()};
+    for (int i = 0; i < 4; ++i) {
         methods[i].ml_doc = docs[i].c_str();
         m.attr(methods[i].ml_name) = py::reinterpret_steal<py::object>(
             PyCFunction_NewEx(&methods[i], m.ptr(), m.attr("__name__").ptr()));
