@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <limits>
 #include <new>
@@ -495,6 +496,26 @@ int refuse(const std::string& message) {
     return kRefused;
 }
 
+// Prints the result of one case in `format` (`json` appends its JSON object) and gives the exit
+// status: the case's own refusal is status 1 with its message.
+int printCase(OutputFormat format, bool ok, const ConvectionState& state, const std::vector<std::string>& warnings,
+              const std::string& error, const std::function<void(std::string&)>& json) {
+    std::string text;
+    if (format == OutputFormat::Json || format == OutputFormat::JsonLines) {
+        json(text);
+        text += '\n';
+    } else {
+        printWarnings(warnings);
+        if (ok && isCsv(format)) {
+            text = csvHeader(format) + '\n';
+            appendCsvRow(text, state, format);
+            text += '\n';
+        }
+    }
+    write(text);
+    return ok ? 0 : refuse(error);
+}
+
 int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
     const SteadyCase c = readMainOptions(command, o, caseFile(command, o));
     const OutputFormat format = resultFormat(command, o, nullptr);
@@ -502,20 +523,9 @@ int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
     if (refusedByLimits(limits, o))
         return kRefused;
     const SteadyResult result = runSteady(c);
-    std::string text;
-    if (format == OutputFormat::Json || format == OutputFormat::JsonLines) {
+    return printCase(format, result.ok, result.state, result.warnings, result.error, [&](std::string& text) {
         appendJsonRecord(text, result.state, withLimits(limits, result.warnings), result.error, &result.deviation);
-        text += '\n';
-    } else {
-        printWarnings(result.warnings);
-        if (result.ok && isCsv(format)) {
-            text = csvHeader(format) + '\n';
-            appendCsvRow(text, result.state, format);
-            text += '\n';
-        }
-    }
-    write(text);
-    return result.ok ? 0 : refuse(result.error);
+    });
 }
 
 int runSolveCommand(const CLI::App* command, const MainOptions& o, const SolveOptions& d) {
@@ -537,22 +547,11 @@ int runSolveCommand(const CLI::App* command, const MainOptions& o, const SolveOp
     if (refusedByLimits(limits, o))
         return kRefused;
     const SolveResult result = runSolve(c, *unknown, *heatFlow);
-    std::string text;
-    if (format == OutputFormat::Json || format == OutputFormat::JsonLines) {
+    return printCase(format, result.ok, result.state, result.warnings, result.error, [&](std::string& text) {
         SolveResult shown = result;
         shown.warnings = withLimits(limits, result.warnings);
         appendJsonSolution(text, shown, *unknown);
-        text += '\n';
-    } else {
-        printWarnings(result.warnings);
-        if (result.ok && isCsv(format)) {
-            text = csvHeader(format) + '\n';
-            appendCsvRow(text, result.state, format);
-            text += '\n';
-        }
-    }
-    write(text);
-    return result.ok ? 0 : refuse(result.error);
+    });
 }
 
 // Writes the points as they come, in pieces of about a megabyte; each point's warnings follow

@@ -22,16 +22,6 @@ const std::string kNoTableFileMessage =
     "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.";
 const std::string kNoCelFileMessage = "Nie je zvolený súbor pre Ansys (Súbor → Ansys); súbor sa nezapíše.";
 
-// The main window's inputs as its calculation reads them into its state.
-ConvectionState startState(const SteadyCase& steady) {
-    ConvectionState state;
-    state.emissivity = steady.emissivity;
-    state.tBody = steady.tBody;
-    state.tFluid = steady.tFluid;
-    state.charLength = steady.charLength;
-    state.area = steady.area;
-    return state;
-}
 
 // The chart of the table sweep: the front ends have none, and nobody cancels their sweeps.
 class NoChart : public ChartSink {
@@ -156,6 +146,16 @@ std::string lastMessage(const MessageLog& log, const std::string& name) {
 }
 
 } // namespace
+
+ConvectionState startState(const SteadyCase& steady) {
+    ConvectionState state;
+    state.emissivity = steady.emissivity;
+    state.tBody = steady.tBody;
+    state.tFluid = steady.tFluid;
+    state.charLength = steady.charLength;
+    state.area = steady.area;
+    return state;
+}
 
 SteadyResult runSteady(const SteadyCase& steady) {
     SteadyResult result;

@@ -32,6 +32,9 @@ struct SteadyResult {
     std::optional<ReferenceDeviation> deviation;
 };
 
+/// The main window's inputs of a case as its calculation reads them into its state.
+ConvectionState startState(const SteadyCase& steady);
+
 /// calculateSteadyState on a fresh state with the case's inputs.
 SteadyResult runSteady(const SteadyCase& steady);
 

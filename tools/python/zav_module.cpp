@@ -358,17 +358,6 @@ Result steady(const MainArguments& a) {
     return result;
 }
 
-// The main window's inputs of a case as the steady state starts from them.
-ConvectionState startState(const SteadyCase& c) {
-    ConvectionState state;
-    state.emissivity = c.emissivity;
-    state.tBody = c.tBody;
-    state.tFluid = c.tFluid;
-    state.charLength = c.charLength;
-    state.area = c.area;
-    return state;
-}
-
 // The unknowns of solve() by their names, in the order the messages list them.
 constexpr std::pair<const char*, DesignUnknown> kUnknowns[] = {{"t_body", DesignUnknown::BodyTemperature},
                                                                {"t_fluid", DesignUnknown::FluidTemperature},
