@@ -179,7 +179,7 @@ bool scalePass(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter,
         if (!temperatureStep(s, drop, s.scaleTime, inputs, reporter))
             return false;
         progress.done(counter + 1);
-        if ((counter + 1) % kCancelStride == 0 && !view.keepRunning(counter + 1, kScaleSteps))
+        if ((counter + 1) % kCancelStride == 0 && !view.keepGoing(counter + 1, kScaleSteps))
             return cancelRun(s);
     }
     return true;
@@ -205,7 +205,7 @@ bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& repo
             return false;
         view.plotPoint(s);
         progress.done(counter + 1);
-        if ((counter + 1) % kCancelStride == 0 && !view.keepRunning(counter + 1, s.stepCount))
+        if ((counter + 1) % kCancelStride == 0 && !view.keepGoing(counter + 1, s.stepCount))
             return cancelRun(s);
     }
     if (data != nullptr)

@@ -88,14 +88,12 @@ public:
     virtual void setUpPlot(double tLow, double tHigh, double scaleTime) = 0;
     /// After every simulation step, with `coolingTime` and `tBody` of its end.
     virtual void plotPoint(const CoolingState& state) = 0;
-    /// Asked after every kCancelStride steps of either pass; false cancels the run.
-    virtual bool keepGoing() { return true; }
-    /// The same question with the steps `done` of the pass and its step count; asks keepGoing()
-    /// unless a view wants to know how far the run has come.
-    virtual bool keepRunning(long long done, double count) {
+    /// Asked after every kCancelStride steps of either pass, with the steps `done` of the pass and
+    /// its step count; false cancels the run.
+    virtual bool keepGoing(long long done, double count) {
         static_cast<void>(done);
         static_cast<void>(count);
-        return keepGoing();
+        return true;
     }
 };
 

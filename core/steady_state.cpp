@@ -2,6 +2,7 @@
 #include "core/steady_state.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/air_reference.h"
 #include "core/fluid_properties.h"
@@ -39,24 +40,35 @@ UserFluidSource userFluidOf(const EvaluationInputs& inputs) {
 // The message of a temperature outside the range of the chosen model, or null.
 const char* temperatureProblem(const ConvectionState& s, FluidKind kind, PropertyModel model) {
     const auto outside = [](double t, double low, double high) { return !(low <= t && t <= high); };
-    const bool reference = model == PropertyModel::Reference;
-    if (kind == FluidKind::Air) {
-        if (!reference)
-            return outside(s.tMean, -73, 2226) ? kAirMeanTemperatureMessage : nullptr;
-        if (outside(s.tMean, kAirReferenceMin, kAirReferenceMax))
-            return kAirReferenceMeanTemperatureMessage;
-        if (outside(s.tFluid, kAirReferenceMin, kAirReferenceMax))
-            return kAirReferenceFluidTemperatureMessage;
-    } else if (kind == FluidKind::Water) {
-        if (outside(s.tMean, 0, 100))
-            return kWaterMeanTemperatureMessage;
-        if (reference && outside(s.tFluid, kWaterReferenceMin, kWaterReferenceMax))
-            return kWaterReferenceFluidTemperatureMessage;
-    }
+    const FluidTemperatureRange range = fluidTemperatureRange(kind, model);
+    if (range.meanMessage != nullptr && outside(s.tMean, range.meanLow, range.meanHigh))
+        return range.meanMessage;
+    if (range.fluidMessage != nullptr && outside(s.tFluid, range.fluidLow, range.fluidHigh))
+        return range.fluidMessage;
     return nullptr;
 }
 
 } // namespace
+
+FluidTemperatureRange fluidTemperatureRange(FluidKind kind, PropertyModel model) {
+    const bool reference = model == PropertyModel::Reference;
+    constexpr double kAny = std::numeric_limits<double>::infinity();
+    switch (kind) {
+    case FluidKind::Air:
+        if (reference)
+            return {kAirReferenceMin, kAirReferenceMax, kAirReferenceMeanTemperatureMessage, kAirReferenceMin,
+                    kAirReferenceMax, kAirReferenceFluidTemperatureMessage};
+        return {-73, 2226, kAirMeanTemperatureMessage, -kAny, kAny, nullptr};
+    case FluidKind::Water:
+        if (reference)
+            return {0, 100, kWaterMeanTemperatureMessage, kWaterReferenceMin, kWaterReferenceMax,
+                    kWaterReferenceFluidTemperatureMessage};
+        return {0, 100, kWaterMeanTemperatureMessage, -kAny, kAny, nullptr};
+    case FluidKind::UserDefined:
+        break;
+    }
+    return {-kAny, kAny, nullptr, -kAny, kAny, nullptr};
+}
 
 bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, PropertyModel model, Reporter& reporter) {
     const char* message = temperatureProblem(state, kind, model);

@@ -23,6 +23,17 @@ extern const char* const kNotFiniteResultMessage;
 /// The reference properties hold for air -73..1726,85 °C and water 0..100 °C, and they need the
 /// fluid temperature in that range as well (air's β and water's λ are taken there). On failure
 /// shows the message, writes it as the status text and returns false.
+/// Where a fluid model holds: the mean temperature, and for the reference models also the fluid
+/// temperature, each with the message of a temperature outside it (null: that temperature is not
+/// checked; the user-defined fluid checks neither).
+struct FluidTemperatureRange {
+    double meanLow, meanHigh;
+    const char* meanMessage;
+    double fluidLow, fluidHigh;
+    const char* fluidMessage;
+};
+FluidTemperatureRange fluidTemperatureRange(FluidKind kind, PropertyModel model);
+
 bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, PropertyModel model, Reporter& reporter);
 
 /// Pr = ν·ρ·c_p/λ, Gr = l³·9.8066·β·|ΔT|/ν², Ra = Pr·Gr.

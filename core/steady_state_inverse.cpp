@@ -6,10 +6,8 @@
 #include <limits>
 #include <optional>
 
-#include "core/air_reference.h"
 #include "core/number_format.h"
 #include "core/steady_state.h"
-#include "core/water_reference.h"
 
 namespace zav {
 
@@ -179,36 +177,14 @@ private:
     // The target heat flow's direction: +1 when the body is warmer than the fluid.
     int direction() const { return m_target > 0 ? 1 : -1; }
 
-    // The range of the mean temperature (and of the fluid temperature) in which the fluid model
-    // holds; a user-defined fluid has none.
-    struct TemperatureRange {
-        double meanLow, meanHigh, fluidLow, fluidHigh;
-        bool bounded;
-    };
-    TemperatureRange temperatureRange() const {
-        const bool reference = m_evaluation.propertyModel() == PropertyModel::Reference;
-        switch (m_evaluation.fluidKind()) {
-        case FluidKind::Air:
-            if (reference)
-                return {kAirReferenceMin, kAirReferenceMax, kAirReferenceMin, kAirReferenceMax, true};
-            return {-73, 2226, kAbsoluteZero, std::numeric_limits<double>::infinity(), true};
-        case FluidKind::Water:
-            if (reference)
-                return {0, 100, kWaterReferenceMin, kWaterReferenceMax, true};
-            return {0, 100, kAbsoluteZero, std::numeric_limits<double>::infinity(), true};
-        case FluidKind::UserDefined:
-            break;
-        }
-        return {0, 0, kAbsoluteZero, std::numeric_limits<double>::infinity(), false};
-    }
-
     // The temperature unknown is other ± δ with δ > 0 in the target's direction: the span of δ in
     // which the model holds (at most 0 when there is none).
     double temperatureSpan(double other) const {
-        const TemperatureRange range = temperatureRange();
+        const FluidTemperatureRange range =
+            fluidTemperatureRange(m_evaluation.fluidKind(), m_evaluation.propertyModel());
         double low = std::max(kAbsoluteZero, other - kUserFluidSpan);
         double high = other + kUserFluidSpan;
-        if (range.bounded) {
+        if (range.meanMessage != nullptr) {
             low = std::max(kAbsoluteZero, 2 * range.meanLow - other);
             high = 2 * range.meanHigh - other;
             if (m_unknown == DesignUnknown::FluidTemperature) {

@@ -468,6 +468,13 @@ const char* standardOutputOption(const CLI::App* command, std::initializer_list<
     return found;
 }
 
+// Where an output option writes: standard output's temporary file when it is the option given
+// as "-" (`toOutput`), else its own name.
+std::string outputPath(const char* option, const std::string& name, const char* toOutput,
+                       const std::optional<StandardOutputFile>& output) {
+    return toOutput != nullptr && std::strcmp(option, toOutput) == 0 ? output->path() : name;
+}
+
 void printWarnings(const std::vector<std::string>& warnings) {
     for (const std::string& w : warnings)
         std::cerr << kProgram << ": varovanie: " << w << '\n';
@@ -633,13 +640,10 @@ int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOp
     std::optional<StandardOutputFile> output;
     if (toOutput != nullptr)
         output.emplace();
-    const auto path = [&](const char* option, const std::string& name) {
-        return toOutput != nullptr && std::strcmp(option, toOutput) == 0 ? output->path() : name;
-    };
     if (given(command, "--table"))
-        request.table = path("--table", s.table);
+        request.table = outputPath("--table", s.table, toOutput, output);
     if (given(command, "--ccl"))
-        request.ccl = path("--ccl", s.ccl);
+        request.ccl = outputPath("--ccl", s.ccl, toOutput, output);
     if (given(command, "--name"))
         request.name = s.name;
     const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
@@ -684,13 +688,10 @@ int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOpti
     std::optional<StandardOutputFile> output;
     if (toOutput != nullptr)
         output.emplace();
-    const auto path = [&](const char* option, const std::string& name) {
-        return toOutput != nullptr && std::strcmp(option, toOutput) == 0 ? output->path() : name;
-    };
     if (given(command, "--data"))
-        request.data = path("--data", k.data);
+        request.data = outputPath("--data", k.data, toOutput, output);
     if (given(command, "--picture"))
-        request.picture = path("--picture", k.picture);
+        request.picture = outputPath("--picture", k.picture, toOutput, output);
     if (use("--picture-background"))
         request.background = k.background;
     const CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);

@@ -25,8 +25,6 @@ QIcon programIcon() {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setWindowIcon(programIcon());
-    // The desktop entry that a Wayland compositor takes the name and icon from.
-    setDesktopFileName(QStringLiteral("sk.timzav.Zav"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -10,8 +10,6 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCoreApplication>
-#include <QResizeEvent>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
@@ -341,25 +339,15 @@ void ChartWindow::saveChart() {
                                   .arg(*name));
         return;
     }
-    ReplacingFile file;
-    if (!file.open(fileNameBytes(*name))) {
-        m_dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
-                                                         ? openFailureMessage(file.failure(), name->toStdString())
-                                                         : notCreatedMessage(name->toStdString())));
-        return;
-    }
-    const QByteArray bytes = chartFile(suffix);
-    file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (bytes.isEmpty() || !file.close())
-        m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(name->toStdString())));
+    writePictureFile(*name, chartFile(suffix), m_dialogs, notWrittenMessage);
 }
 
 void ChartWindow::copyChart() {
     // A picture for every program, and the drawing itself for those that take SVG.
-    auto* data = new QMimeData;
-    data->setImageData(chartImage());
-    data->setData(QStringLiteral("image/svg+xml"), chartFile(QStringLiteral("svg")));
-    QGuiApplication::clipboard()->setMimeData(data);
+    auto* mime = new QMimeData;
+    mime->setImageData(chartImage());
+    mime->setData(QStringLiteral("image/svg+xml"), chartFile(QStringLiteral("svg")));
+    QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void ChartWindow::updateAxes() {

@@ -20,6 +20,7 @@
 #include "ui/heat_capacity_window.h"
 #include "ui/main_window.h"
 #include "ui/print_window.h"
+#include "ui/run_inputs.h"
 #include "ui/window_util.h"
 
 #include <algorithm>
@@ -82,61 +83,8 @@ constexpr int kRowHeight = 21;
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
-// A value read from a window the first time a run asks for it, and kept for the rest of the run.
-template <class Value> class Once {
-public:
-    template <class Read> const Value& get(Read read) const {
-        if (!m_value)
-            m_value = read();
-        return *m_value;
-    }
-
-private:
-    mutable std::optional<Value> m_value;
-};
-
-// The main window's shape, fluid and their inputs as a cooling run sees them: each read when the
-// run first needs it, as before, and then kept, so that the other windows stay open to the user
-// while the run goes on and what is typed meanwhile does not reach it.
-class RunEvaluationInputs : public EvaluationInputs {
-public:
-    explicit RunEvaluationInputs(const EvaluationInputs& window) : m_window(window) {}
-
-    FluidKind fluidKind() const override { return m_fluid.get([this] { return m_window.fluidKind(); }); }
-    PropertyModel propertyModel() const override {
-        return m_model.get([this] { return m_window.propertyModel(); });
-    }
-    SurfaceGeometry geometry() const override { return m_geometry.get([this] { return m_window.geometry(); }); }
-    PlatePosition platePosition() const override {
-        return m_position.get([this] { return m_window.platePosition(); });
-    }
-    bool radiationOn() const override { return m_radiation.get([this] { return m_window.radiationOn(); }); }
-    double inclinationDeg() const override {
-        return m_inclination.get([this] { return m_window.inclinationDeg(); });
-    }
-    double finGap() const override { return m_finGap.get([this] { return m_window.finGap(); }); }
-    double tubeDiameter() const override { return m_tube.get([this] { return m_window.tubeDiameter(); }); }
-    double emissivity() const override { return m_emissivity.get([this] { return m_window.emissivity(); }); }
-    UserFluidModel userFluidModel() const override {
-        return m_userFluid.get([this] { return m_window.userFluidModel(); });
-    }
-
-private:
-    const EvaluationInputs& m_window;
-    Once<FluidKind> m_fluid;
-    Once<PropertyModel> m_model;
-    Once<SurfaceGeometry> m_geometry;
-    Once<PlatePosition> m_position;
-    Once<bool> m_radiation;
-    Once<double> m_inclination;
-    Once<double> m_finGap;
-    Once<double> m_tube;
-    Once<double> m_emissivity;
-    Once<UserFluidModel> m_userFluid;
-};
-
-// The cooling window's own inputs for one run, read the same way; the heat-capacity model is read
-// once and then evaluated at every temperature.
+// The cooling window's own inputs for one run, read as RunEvaluationInputs reads the main
+// window's; the heat-capacity model is read once and then evaluated at every temperature.
 class RunInputs : public CoolingInputs {
 public:
     RunInputs(const CoolingInputs& window, const EvaluationInputs& mainWindow,
@@ -442,16 +390,7 @@ void CoolingWindow::savePicture() {
     // A Windows bitmap unless the name asks for PNG.
     const QByteArray bytes = name->endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? m_picture->pngBytes()
                                                                                         : m_picture->bitmapBytes();
-    ReplacingFile file;
-    if (!file.open(fileNameBytes(*name))) {
-        m_dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
-                                                         ? openFailureMessage(file.failure(), name->toStdString())
-                                                         : notCreatedMessage(name->toStdString())));
-        return;
-    }
-    file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (bytes.isEmpty() || !file.close())
-        m_dialogs.showMessage(QString::fromStdString(notCreatedMessage(name->toStdString())));
+    writePictureFile(*name, bytes, m_dialogs, notCreatedMessage);
 }
 
 void CoolingWindow::showHeatCapacity() { showWindow(m_links.heatCapacityWindow); }
@@ -492,7 +431,7 @@ double CoolingWindow::materialHeatCapacity(double t) const {
     return zav::materialHeatCapacity(m_links.heatCapacityWindow->readHeatCapacityModel(), t);
 }
 
-bool CoolingWindow::keepRunning(long long done, double count) {
+bool CoolingWindow::keepGoing(long long done, double count) {
     if (m_programEnded)
         return false;
     if (m_runProgress == nullptr)

@@ -78,7 +78,7 @@ private:
     void setProgressPosition(int position) override;
     void setUpPlot(double tLow, double tHigh, double scaleTime) override;
     void plotPoint(const CoolingState& state) override;
-    bool keepRunning(long long done, double count) override;
+    bool keepGoing(long long done, double count) override;
 
     // The catalogue's open list fits its names; the closed box shows the start of the chosen one.
     void fitCatalogueList();

@@ -32,6 +32,7 @@
 #include "ui/panel_status_bar.h"
 #include "ui/print_window.h"
 #include "ui/range_window.h"
+#include "ui/run_inputs.h"
 #include "ui/window_util.h"
 
 namespace zav {
@@ -523,24 +524,6 @@ void MainWindow::showReferenceDeviation() {
 
 namespace {
 
-// Marks the window as sweeping for as long as it lives.
-class Sweeping {
-public:
-    Sweeping(bool& sweeping, std::optional<UserFluidModel>& fluid) : m_sweeping(sweeping), m_fluid(fluid) {
-        m_sweeping = true;
-    }
-    ~Sweeping() {
-        m_sweeping = false;
-        m_fluid.reset();
-    }
-    Sweeping(const Sweeping&) = delete;
-    Sweeping& operator=(const Sweeping&) = delete;
-
-private:
-    bool& m_sweeping;
-    std::optional<UserFluidModel>& m_fluid;
-};
-
 // What a sweep says when its file was never chosen: where this window chooses it.
 const std::string kNoTableFileMessage =
     "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.";
@@ -551,8 +534,9 @@ const std::string kNoCelFileMessage = "Nie je zvolený súbor pre Ansys (Súbor 
 bool MainWindow::runTableSweep() {
     const SweepRange range = m_links.rangeWindow->readRange();
     const std::unique_ptr<Progress> progress = m_dialogs.startProgress(QStringLiteral("Počíta sa tabuľka…"));
-    const Sweeping sweeping(m_sweeping, m_sweepFluid);
-    zav::runTableSweep(m_state, range, *this, *this, fileNameBytes(m_tableFileName), kNoTableFileMessage,
+    // The fluid window stays open to the user meanwhile.
+    const RunEvaluationInputs inputs(*this);
+    zav::runTableSweep(m_state, range, inputs, *this, fileNameBytes(m_tableFileName), kNoTableFileMessage,
                        *m_links.chartWindow, *progress);
     return !progress->cancelled();
 }
@@ -570,8 +554,8 @@ bool MainWindow::runCelSweep() {
     const SweepRange range = m_links.rangeWindow->readRange();
     const std::unique_ptr<Progress> progress =
         m_dialogs.startProgress(QStringLiteral("Počíta sa súbor pre Ansys…"));
-    const Sweeping sweeping(m_sweeping, m_sweepFluid);
-    zav::runCelSweep(m_state, range, *this, *this, fileNameBytes(m_celFileName), kNoCelFileMessage,
+    const RunEvaluationInputs inputs(*this);
+    zav::runCelSweep(m_state, range, inputs, *this, fileNameBytes(m_celFileName), kNoCelFileMessage,
                      m_celFunctionName.toStdString(), currentAsctime(), *progress);
     return !progress->cancelled();
 }
@@ -745,13 +729,7 @@ double MainWindow::inclinationDeg() const { return readNumber(m_inclination); }
 double MainWindow::finGap() const { return readNumber(m_finGap); }
 double MainWindow::tubeDiameter() const { return readNumber(m_tubeDiameter); }
 double MainWindow::emissivity() const { return readNumber(m_emissivity); }
-UserFluidModel MainWindow::userFluidModel() const {
-    if (!m_sweeping)
-        return m_links.fluidWindow->readUserFluidModel();
-    if (!m_sweepFluid)
-        m_sweepFluid = m_links.fluidWindow->readUserFluidModel();
-    return *m_sweepFluid;
-}
+UserFluidModel MainWindow::userFluidModel() const { return m_links.fluidWindow->readUserFluidModel(); }
 
 void MainWindow::showMessage(const std::string& text) { m_dialogs.showMessage(QString::fromStdString(text)); }
 

@@ -9,7 +9,6 @@
 // checks report goes through its Reporter to the dialogs and the status bar.
 #pragma once
 
-#include <optional>
 
 #include <functional>
 
@@ -143,10 +142,6 @@ private:
     MainWindowLinks m_links;
     std::function<void()> m_beforeHandler;
     ConvectionState m_state;
-    // While a sweep runs, the user-defined fluid as it was when the sweep first needed it: the
-    // fluid window stays open to the user meanwhile.
-    bool m_sweeping = false;
-    mutable std::optional<UserFluidModel> m_sweepFluid;
     // Drives the look of the emissivity field; flips at every click on the radiation box.
     bool m_radiationFlag = false;
 

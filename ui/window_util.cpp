@@ -2,6 +2,7 @@
 #include "ui/window_util.h"
 
 #include <QAction>
+#include <QByteArray>
 #include <QCheckBox>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QShortcut>
 
 #include "core/number_format.h"
+#include "export/replacing_file.h"
 #include "ui/dialogs.h"
 
 namespace zav {
@@ -127,6 +129,20 @@ void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, 
         return;
     if (const std::optional<QString> chosen = dialogs.saveFileName(options))
         fileName = *chosen;
+}
+
+void writePictureFile(const QString& name, const QByteArray& bytes, Dialogs& dialogs,
+                      std::string (*notWritten)(const std::string& name)) {
+    ReplacingFile file;
+    if (!file.open(fileNameBytes(name))) {
+        dialogs.showMessage(QString::fromStdString(file.failure() == ReplacingFile::Failure::ReadOnly
+                                                       ? openFailureMessage(file.failure(), name.toStdString())
+                                                       : notCreatedMessage(name.toStdString())));
+        return;
+    }
+    file.write(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (bytes.isEmpty() || !file.close())
+        dialogs.showMessage(QString::fromStdString(notWritten(name.toStdString())));
 }
 
 std::string fileNameBytes(const QString& name) { return QFile::encodeName(name).toStdString(); }

@@ -15,6 +15,7 @@
 #include "core/number_format.h"
 
 class QAction;
+class QByteArray;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,12 @@ class Dialogs;
 /// Switches an output on or off and sets the check mark of its menu item; switching it on asks
 /// for its file (Cancel keeps the switch on and the earlier name).
 void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, const FileDialogOptions& options);
+
+/// Writes a picture's `bytes` to the file `name` through the safe file replacement. A file that
+/// cannot be replaced gets its message, and so do bytes that are empty or not all written (the
+/// text of `notWritten`); the old file then stays as it was.
+void writePictureFile(const QString& name, const QByteArray& bytes, Dialogs& dialogs,
+                      std::string (*notWritten)(const std::string& name));
 
 /// A file name as the file system takes it (the bytes the core's writers open).
 std::string fileNameBytes(const QString& name);

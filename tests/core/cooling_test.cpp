@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CoolingRun, ACancelledRunEndsAtTheStepItWasAskedAt) {
     struct Cancelling : RecordingCoolingView {
-        bool keepGoing() override { return false; }
+        bool keepGoing(long long, double) override { return false; }
     };
     FakeCoolingInputs inputs;
     CoolingState state;

@@ -198,8 +198,9 @@ TEST_P(PrintFitTest, ThePictureFitsThePage) {
     EXPECT_LE(scale, screenSize * 1.0001) << c.what;
     EXPECT_NEAR(picture.height() / pixels.height(), scale, 0.001 * scale) << c.what;
     const double filled = std::max(picture.width() / printed.page.width(), picture.height() / printed.page.height());
-    if (scale < screenSize * 0.9999)
+    if (scale < screenSize * 0.9999) {
         EXPECT_GT(filled, 0.95) << c.what;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -63,7 +63,7 @@ public:
         : m_result(result), m_picture(picture), m_plotType(plotType),
           m_stride(stepCount > kMaxCurveSteps ? static_cast<long long>(std::ceil(stepCount / kMaxCurveSteps)) : 1),
           m_keepGoing(keepGoing) {}
-    bool keepGoing() override { return !m_keepGoing || m_keepGoing(); }
+    bool keepGoing(long long, double) override { return !m_keepGoing || m_keepGoing(); }
     void setProgressMaximum(int) override {}
     void setProgressPosition(int) override {}
     void setUpPlot(double tLow, double tHigh, double scaleTime) override {
