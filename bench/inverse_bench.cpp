@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the design calculation against the steady state it inverts, in the same run: one
-// "Vypočítaj" of the main window's defaults (the anchor), and one solve for each unknown of the
-// heat flow that the defaults carry. The ratios to the anchor are what counts.
+// "Vypočítaj" of the main window's defaults (the anchor), one solve for each unknown of the heat
+// flow that the defaults carry, and the questions next to the edges of the correlations' and the
+// fluids' ranges (one solve of each, on average). The ratios to the anchor are what counts.
+#include <iterator>
+
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_support.h"
@@ -43,6 +46,65 @@ void solve(benchmark::State& st, zav::DesignUnknown unknown) {
     st.counters["evaluations"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kAvgIterations);
 }
 
+// The main window's inputs with a shape and a fluid of their own.
+struct Inputs : zav::bench::MainWindowDefaults {
+    zav::SurfaceGeometry shape = zav::SurfaceGeometry::VerticalPlate;
+    bool radiation = false;
+    zav::SurfaceGeometry geometry() const override { return shape; }
+    bool radiationOn() const override { return radiation; }
+};
+
+struct Question {
+    zav::FluidKind fluid;
+    zav::SurfaceGeometry shape;
+    zav::DesignUnknown unknown;
+    double heatFlow, tBody, tFluid, length, area;
+};
+
+using F = zav::FluidKind;
+using S = zav::SurfaceGeometry;
+using U = zav::DesignUnknown;
+
+// Roots next to an edge of the valid states, several roots, jumps and refusals.
+const Question kQuestions[] = {
+    {F::Water, S::HorizontalCylinder, U::BodyTemperature, 296.547, 100, 2, 0.05, 0.1},
+    {F::Water, S::VerticalPlate, U::BodyTemperature, 18358.68, 100, 20, 1, 1},
+    {F::Water, S::VerticalPlate, U::BodyTemperature, 1e9, 100, 20, 1, 1},
+    {F::Air, S::FinnedTube, U::FluidTemperature, 435.08, 80, 20, 0.1, 1},
+    {F::Air, S::VerticalCylinder, U::CharLength, 85, 80, 20, 0.5, 0.2},
+    {F::Air, S::VerticalPlate, U::CharLength, 1e6, 60, 20, 0.1, 0.1},
+    {F::Water, S::VerticalPlate, U::BodyTemperature, -1.79, 100, 10, 0.2, 0.04},
+    {F::Air, S::InclinedPlate, U::BodyTemperature, 19.6, 100, 20, 1, 1},
+    {F::Air, S::Sphere, U::BodyTemperature, 3e-6, 100, 800, 0.1, 1},
+    {F::Air, S::HorizontalPlate, U::BodyTemperature, 40, 100, 20, 0.05, 1},
+    {F::Air, S::Cube, U::FluidTemperature, 150, 300, 20, 0.4, 0.04},
+    {F::Air, S::HorizontalCylinder, U::BodyTemperature, -80, 100, 30, 0.1, 1},
+};
+
+void questions(benchmark::State& st) {
+    long long evaluations = 0;
+    long long solves = 0;
+    for (auto _ : st) {
+        for (const Question& q : kQuestions) {
+            Inputs in;
+            in.fluid = q.fluid;
+            in.shape = q.shape;
+            zav::ConvectionState start;
+            start.tBody = q.tBody;
+            start.tFluid = q.tFluid;
+            start.charLength = q.length;
+            start.area = q.area;
+            const zav::DesignSolution solution = zav::solveSteadyState(start, in, q.unknown, q.heatFlow);
+            evaluations += solution.evaluations;
+            ++solves;
+            benchmark::DoNotOptimize(solution.value);
+        }
+    }
+    st.counters["evaluations"] = benchmark::Counter(static_cast<double>(evaluations) / static_cast<double>(solves));
+    // The time of one solve: the iteration's time over its questions.
+    st.counters["solves"] = benchmark::Counter(static_cast<double>(std::size(kQuestions)));
+}
+
 } // namespace
 
 BENCHMARK(steady)->Name("steady state (anchor)");
@@ -50,3 +112,4 @@ BENCHMARK_CAPTURE(solve, body, zav::DesignUnknown::BodyTemperature)->Name("solve
 BENCHMARK_CAPTURE(solve, fluid, zav::DesignUnknown::FluidTemperature)->Name("solve fluid temperature");
 BENCHMARK_CAPTURE(solve, area, zav::DesignUnknown::Area)->Name("solve area");
 BENCHMARK_CAPTURE(solve, length, zav::DesignUnknown::CharLength)->Name("solve dimension");
+BENCHMARK(questions)->Name("solve questions at the edges (per iteration: every question once)");

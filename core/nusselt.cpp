@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/nusselt.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zav {
 
@@ -38,6 +40,9 @@ PlateFace horizontalPlateFace(const ConvectionState& s, PlatePosition position) 
     return PlateFace::Neither;
 }
 
+// The rising face's correlation changes its form above this Ra·f.
+constexpr double kRisingFaceSwitch = 70000;
+
 double horizontalPlateFunction(double pr) { return std::pow(1 + std::pow(0.322 / pr, 0.55), -1.818181); }
 
 // The opposite faces' correlation holds only for 1000 < Ra·f < 10^10 (f of the 0.322 function).
@@ -62,7 +67,7 @@ void horizontalPlate(ConvectionState& s, PlatePosition position) {
     const double x = s.rayleigh * f;
     switch (horizontalPlateFace(s, position)) {
     case PlateFace::Rising:
-        s.nusselt = x <= 70000 ? 0.766 * std::pow(x, 0.2) : 0.15 * std::pow(x, 0.33333333);
+        s.nusselt = x <= kRisingFaceSwitch ? 0.766 * std::pow(x, 0.2) : 0.15 * std::pow(x, 0.33333333);
         break;
     case PlateFace::Opposite:
         if (oppositeFaceApplies(x)) {
@@ -78,9 +83,12 @@ void horizontalPlate(ConvectionState& s, PlatePosition position) {
 
 // Plate tilted by θ from the vertical: below the critical Rayleigh number the vertical plate's
 // correlation with g·cos θ; above it a turbulent correction.
+// The inclined plate's critical Rayleigh number at θ from the vertical.
+double criticalRayleigh(double theta) { return std::pow(10, 8.9 - 0.00178 * std::pow(theta, 1.82)); }
+
 void inclinedPlate(ConvectionState& s, double theta) {
     const double angle = theta * 3.141592 / 180;
-    const double raCritical = std::pow(10, 8.9 - 0.00178 * std::pow(theta, 1.82));
+    const double raCritical = criticalRayleigh(theta);
     if (s.rayleigh < raCritical) {
         s.rayleigh = s.rayleigh * std::cos(angle);
         s.prandtlFactor = plateFunction(0.492, s.prandtl);
@@ -140,25 +148,114 @@ void computeNusselt(ConvectionState& s, const EvaluationInputs& inputs) {
     }
 }
 
+namespace {
+
+// The ranges of the correlations that have one (inclusive).
+struct Window {
+    double low, high;
+};
+constexpr Window kFinnedTubeWindow{1000, 1e7};
+constexpr Window kPlateWindow{0.1, 1e12};
+constexpr Window kHorizontalPlateWindow{1000, 1e10};
+
+bool outside(double value, Window window) { return outside(value, window.low, window.high); }
+
+// A positive quantity on a logarithmic scale that goes on through 0 to negative values:
+// asinh(v/(2·unit)) is ln(v/unit) for v much larger than the unit, linear near 0.
+double logScale(double value, double unit) { return std::asinh(0.5 * value / unit); }
+
+// How far a value lies inside a window, in decades (natural logarithms) from its nearer end:
+// negative outside, continuous down through 0 and below.
+double windowMargin(double value, Window window) {
+    const double unit = 1e-2 * window.low;
+    const double scaled = logScale(value, unit);
+    return std::min(scaled - logScale(window.low, unit), logScale(window.high, unit) - scaled);
+}
+
+// The held-under faces of a horizontal plate, whose correlation has a range.
+bool heldUnder(const ConvectionState& s, PlatePosition position) {
+    return (s.tFluid > s.tBody && position == PlatePosition::Upper) ||
+           (s.tFluid < s.tBody && position == PlatePosition::Lower);
+}
+
+} // namespace
+
 bool checkValidity(const ConvectionState& s, const EvaluationInputs& inputs, Reporter& reporter) {
     const SurfaceGeometry geometry = inputs.geometry();
     if (geometry == SurfaceGeometry::FinnedTube && inputs.fluidKind() == FluidKind::Air &&
-        outside(s.grashof * s.prandtl, 1000, 1e7))
+        outside(s.grashof * s.prandtl, kFinnedTubeWindow))
         return refuse(reporter, kFinnedTubeMessage, kFinnedTubeStatus);
     if ((geometry == SurfaceGeometry::VerticalPlate || geometry == SurfaceGeometry::InclinedPlate) &&
-        outside(s.rayleigh, 0.1, 1e12))
+        outside(s.rayleigh, kPlateWindow))
         return refuse(reporter, kPlateMessage, kPlateStatus);
     if (geometry == SurfaceGeometry::HorizontalPlate) {
         const PlatePosition position = inputs.platePosition();
-        const bool heldUnder = (s.tFluid > s.tBody && position == PlatePosition::Upper) ||
-                               (s.tFluid < s.tBody && position == PlatePosition::Lower);
         // A plate for which no rule wrote a Nusselt number has no result to show either.
-        if ((heldUnder && outside(s.rayleigh * s.prandtlFactor, 1000, 1e10)) ||
+        if ((heldUnder(s, position) && outside(s.rayleigh * s.prandtlFactor, kHorizontalPlateWindow)) ||
             !horizontalPlateHasFormula(s, position))
             return refuse(reporter, kHorizontalPlateMessage, kHorizontalPlateStatus);
     }
     reporter.setStatusText("");
     return true;
+}
+
+double correlationMargin(const ConvectionState& s, const EvaluationInputs& inputs) {
+    // Every correlation takes a fractional power of the Rayleigh number: where no window limits
+    // it from below, it must not be negative.
+    double margin = logScale(s.rayleigh, 1);
+    switch (inputs.geometry()) {
+    case SurfaceGeometry::FinnedTube:
+        if (inputs.fluidKind() == FluidKind::Air)
+            margin = std::min(margin, windowMargin(s.grashof * s.prandtl, kFinnedTubeWindow));
+        break;
+    case SurfaceGeometry::VerticalPlate:
+    case SurfaceGeometry::InclinedPlate:
+        margin = std::min(margin, windowMargin(s.rayleigh, kPlateWindow));
+        break;
+    case SurfaceGeometry::HorizontalPlate: {
+        const PlatePosition position = inputs.platePosition();
+        switch (horizontalPlateFace(s, position)) {
+        case PlateFace::Rising:
+            break;
+        case PlateFace::Opposite:
+            margin = std::min(margin, windowMargin(s.rayleigh * horizontalPlateFunction(s.prandtl),
+                                                   kHorizontalPlateWindow));
+            break;
+        case PlateFace::Neither:
+            return -1;
+        }
+        if (heldUnder(s, position))
+            margin = std::min(margin, windowMargin(s.rayleigh * s.prandtlFactor, kHorizontalPlateWindow));
+        break;
+    }
+    case SurfaceGeometry::VerticalCylinder:
+    case SurfaceGeometry::Cube:
+    case SurfaceGeometry::HorizontalCylinder:
+    case SurfaceGeometry::Sphere:
+        break;
+    }
+    return margin;
+}
+
+double formulaSwitchMargin(const ConvectionState& s, const EvaluationInputs& inputs) {
+    switch (inputs.geometry()) {
+    case SurfaceGeometry::InclinedPlate: {
+        // The Rayleigh number before the tilt's cos θ, against the critical one.
+        return s.prandtl * s.grashof / criticalRayleigh(inputs.inclinationDeg()) - 1;
+    }
+    case SurfaceGeometry::HorizontalPlate:
+        if (horizontalPlateFace(s, inputs.platePosition()) == PlateFace::Rising)
+            return s.rayleigh * horizontalPlateFunction(s.prandtl) / kRisingFaceSwitch - 1;
+        break;
+    case SurfaceGeometry::VerticalPlate:
+    case SurfaceGeometry::VerticalCylinder:
+    case SurfaceGeometry::Cube:
+    case SurfaceGeometry::HorizontalCylinder:
+    case SurfaceGeometry::Sphere:
+    case SurfaceGeometry::FinnedTube:
+        break;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace zav

@@ -18,6 +18,18 @@ void computeNusselt(ConvectionState& state, const EvaluationInputs& inputs);
 /// returns false; on pass clears the status text and returns true.
 bool checkValidity(const ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
+/// How far the state lies inside the range of its correlation: positive inside, negative outside,
+/// 0 at an edge, and continuous in the Rayleigh number, also through 0 (the distance to a
+/// window's nearer end on a logarithmic scale; from Ra = 0 where no window limits it from below,
+/// as no correlation takes a fractional power of a negative Ra). Needs the state's similarity
+/// numbers and Nusselt number (computeNusselt).
+double correlationMargin(const ConvectionState& state, const EvaluationInputs& inputs);
+
+/// Where a correlation changes its form (the inclined plate at its critical Rayleigh number, the
+/// rising face of a horizontal plate at Ra·f = 70000): negative on the lower form's side, positive
+/// on the upper one's, continuous across; NaN for a correlation of one form.
+double formulaSwitchMargin(const ConvectionState& state, const EvaluationInputs& inputs);
+
 /// Texts of a refused correlation.
 extern const char* const kFinnedTubeMessage;
 extern const char* const kFinnedTubeStatus;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/steady_state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -108,6 +109,20 @@ void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Repor
     computeConvectiveCoefficient(state);
     applyRadiation(state, inputs.radiationOn());
     computeHeatFlow(state);
+}
+
+ValidityMargin validityMargin(const ConvectionState& state, const EvaluationInputs& inputs) {
+    const FluidTemperatureRange range = fluidTemperatureRange(inputs.fluidKind(), inputs.propertyModel());
+    ValidityMargin margin{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    if (range.meanMessage != nullptr)
+        margin.temperature = std::min({margin.temperature, state.tMean - range.meanLow, range.meanHigh - state.tMean});
+    if (range.fluidMessage != nullptr)
+        margin.temperature =
+            std::min({margin.temperature, state.tFluid - range.fluidLow, range.fluidHigh - state.tFluid});
+    // Past the temperatures' check, the similarity numbers and the Nusselt number are the state's own.
+    if (margin.temperature >= 0)
+        margin.correlation = correlationMargin(state, inputs);
+    return margin;
 }
 
 bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {

@@ -54,6 +54,19 @@ void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Repor
 /// Returns false when a check failed; the state then holds the values computed up to that point.
 bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
+/// How far a state that calculateSteadyState has computed lies inside the ranges it checks: each
+/// part negative outside one of its ranges, 0 at an edge, continuous across it.
+struct ValidityMargin {
+    /// The mean (and where checked the fluid) temperature's distance from its range, in kelvin;
+    /// infinity where no range is checked.
+    double temperature;
+    /// The correlation's (correlationMargin), once the temperatures pass; else NaN.
+    double correlation;
+};
+/// A result that is not a finite number for another reason than a negative Rayleigh number is not
+/// told by it.
+ValidityMargin validityMargin(const ConvectionState& state, const EvaluationInputs& inputs);
+
 /// The main window's calculation after its inputs have been read: as evaluatePoint, with the
 /// mean-temperature check before the properties and the validity check after the Nusselt number,
 /// and the emissivity read once more when radiation is on; a Nusselt number, coefficient or heat

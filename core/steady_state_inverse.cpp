@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/number_format.h"
+#include "core/nusselt.h"
 #include "core/steady_state.h"
 
 namespace zav {
@@ -14,27 +15,42 @@ namespace zav {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kAbsoluteZero = -273.15;
-// The span searched around the other temperature for a user-defined fluid, whose model names no
-// range of its own that the steady state enforces.
-constexpr double kUserFluidSpan = 1000;
-// The bracket search: the temperature grid starts at kGridLow of the searched span; the
-// dimension grid has kLengthPoints in equal ratios.
-constexpr int kLengthPoints = 15;
+// The span searched on each side of the other temperature for a user-defined fluid whose model
+// names no temperature range of its own (constant properties).
+constexpr double kUserFluidSpan = 5000;
+// The temperature grid: the difference from the other temperature from kGridLow of the searched
+// span in kGeometricPoints equal ratios up to a tenth of it, then kLinearPoints equal steps.
 constexpr double kGridLow = 1e-7;
-// The temperature grid: equal ratios up to a tenth of the span, then equal steps.
 constexpr int kGeometricPoints = 8;
 constexpr int kLinearPoints = 8;
-// The characteristic dimensions searched (m).
+// The characteristic dimensions searched (m), in kLengthPoints equal ratios.
 constexpr double kLengthLow = 1e-5;
 constexpr double kLengthHigh = 1e3;
-// The unknown is refined until it is known to this relative precision.
+constexpr int kLengthPoints = 15;
+// A root is refined until the unknown is known to this relative precision.
 constexpr double kRelativeTolerance = 1e-12;
 constexpr int kMaxRefinements = 200;
-// Halvings that find the edge of the valid steady states (only when there is no solution).
-constexpr int kEdgeSteps = 40;
-// A refinement that ends with the heat flow further than this from the target sits on a jump.
-constexpr double kJumpTolerance = 1e-8;
+// The edge of the valid steady states next to a valid point is found to the resolution of the
+// unknown, in at most this many steps.
+constexpr int kMaxEdgeSteps = 120;
+// Regula falsi halves the step once an end has stayed this many times in a row.
+constexpr int kMaxStays = 6;
+// Where the heat flow turns, its extremum is found to this relative precision of the unknown's
+// scale (the heat flow there to about its square).
+constexpr double kExtremumTolerance = 1e-9;
+// Heat flows closer than this (relative) do not make a turn.
+constexpr double kSignificant = 1e-10;
+// A converged bracket whose ends' heat flows differ by more than this (relative), beyond what the
+// slope across the bracket explains, sits on a jump of the heat flow.
+constexpr double kJumpTolerance = 1e-6;
+// A root's heat flow is within this of the target (relative) where the axis resolves it.
+constexpr double kRootMiss = 1e-10;
+// The search adds points step by step (edges, turns, roots) until no step adds one; these bound it.
+constexpr int kMaxSteps = 400;
+constexpr int kMaxEvaluations = 4000;
 
 // Keeps what a steady state would report instead of showing it.
 class RecordingReporter : public Reporter {
@@ -51,20 +67,35 @@ public:
     std::vector<std::string> messages;
 };
 
-// The steady state at one value of the unknown.
+// The steady state at one value of the unknown. `u` is the value on the search's axis: the
+// temperature difference from the other temperature, or the logarithm of the dimension.
 struct Point {
     double x = kNaN;
-    bool evaluated = false; // the temperature difference 0 stands in the grid unevaluated
+    double u = kNaN;
     bool valid = false;
     double heatFlow = kNaN; // signed
+    bool extremum = false;  // a turn here has been looked into
+    bool endProbed = false; // the end of a piece whose heat flow may turn back before it
+    ValidityMargin margin{kNaN, kNaN}; // how far inside the ranges checked
+    double branch = kNaN;   // which form of the correlation (formulaSwitchMargin)
     ConvectionState state;
     std::string message;
     std::string status;
     std::vector<std::string> messages;
 };
 
+// A solution found between two points of the search.
+struct Root {
+    Point point;
+    bool flat = false; // the heat flow hardly depends on the unknown here
+};
+
+// A number in a message: to thousandths, or to six significant digits below a thousandth.
 std::string number(double value) {
-    return formatGeneral(std::fabs(value) >= 1e-3 ? std::round(value * 1000) / 1000 : value);
+    if (std::fabs(value) >= 1e-3 || value == 0 || !std::isfinite(value))
+        return formatGeneral(std::fabs(value) >= 1e-3 ? std::round(value * 1000) / 1000 : value);
+    const double digits = std::pow(10.0, 5 - std::floor(std::log10(std::fabs(value))));
+    return formatGeneral(std::round(value * digits) / digits);
 }
 
 std::string withUnit(DesignUnknown unknown, double value) {
@@ -78,6 +109,17 @@ std::string withUnit(DesignUnknown unknown, double value) {
         return number(value) + " m";
     }
     return number(value);
+}
+
+// The temperature range in which the user-defined fluid's model holds (its mean temperature and
+// the fluid temperature are checked against it), or nothing for a model without one.
+std::optional<std::pair<double, double>> userFluidRange(const UserFluidModel& model) {
+    if (model.kind == ApproximationKind::Constant)
+        return std::nullopt;
+    if (!(std::isfinite(model.validTempMin) && std::isfinite(model.validTempMax) &&
+          model.validTempMin < model.validTempMax))
+        return std::nullopt;
+    return std::make_pair(model.validTempMin, model.validTempMax);
 }
 
 class Solver {
@@ -101,10 +143,36 @@ public:
     }
 
 private:
+    bool temperature() const {
+        return m_unknown == DesignUnknown::BodyTemperature || m_unknown == DesignUnknown::FluidTemperature;
+    }
+
+    // The other temperature: the one the temperature found is measured from.
+    double other() const { return m_unknown == DesignUnknown::BodyTemperature ? m_inputs.tFluid : m_inputs.tBody; }
+
+    // The search's axis: the unknown itself, a temperature signed so that the axis runs away
+    // from the other temperature (m_sign -1 downward). Every value of the unknown has its own
+    // value on the axis.
+    double xOf(double u) const { return temperature() ? m_sign * u : u; }
+    double uOf(double x) const { return temperature() ? m_sign * x : x; }
+
+    // What relative precisions of the unknown are taken of: the temperature difference, or the
+    // dimension itself.
+    double axisScale(double u) const { return temperature() ? std::fabs(xOf(u) - other()) : std::fabs(u); }
+
+    // How far a value lies from the one a solution is chosen nearest to: the other temperature,
+    // or the dimension typed (in ratio).
+    double distance(double x) const {
+        return temperature() ? std::fabs(x - other()) : std::fabs(std::log(x) - std::log(m_typedLength));
+    }
+
+    // The finest step of the axis that still changes the unknown.
+    double resolution(double u) const { return 4 * kEpsilon * std::max(std::fabs(u), 1e-300); }
+
     Point at(double x) {
         Point point;
         point.x = x;
-        point.evaluated = true;
+        point.u = uOf(x);
         point.state = m_inputs;
         value(point.state) = x;
         RecordingReporter reporter;
@@ -112,10 +180,21 @@ private:
         ++m_evaluations;
         if (point.valid)
             point.heatFlow = signedHeatFlow(point.state);
+        point.margin = validityMargin(point.state, m_evaluation);
+        if (point.valid)
+            point.branch = formulaSwitchMargin(point.state, m_evaluation);
         point.message = reporter.message;
         point.status = reporter.status;
         point.messages = reporter.messages;
         return point;
+    }
+
+    Point atAxis(double u) { return at(xOf(u)); }
+
+    // Halfway between two points on the axis; where that rounds onto one of them, halfway
+    // between their values (the axis may resolve less finely than the unknown).
+    Point middleOf(const Point& a, const Point& b) {
+        return at(0.5 * (a.x + b.x));
     }
 
     double& value(ConvectionState& state) const {
@@ -132,10 +211,7 @@ private:
         return state.charLength;
     }
 
-    DesignSolution solved(const Point& found) {
-        const Point point = found.evaluated ? found : at(found.x);
-        if (!point.valid)
-            return refuse(point, std::nullopt);
+    DesignSolution solved(const Point& point) {
         DesignSolution solution;
         solution.solved = true;
         solution.value = point.x;
@@ -147,104 +223,119 @@ private:
         return solution;
     }
 
-    DesignSolution refuse(const std::string& message, const std::string& status, double reachable) {
+    DesignSolution refuse(const std::string& message, const std::string& status, double reachable,
+                          double where = kNaN) {
         DesignSolution solution;
         solution.message = message;
         solution.statusText = status.empty() ? message : status;
         solution.reachableHeatFlow = reachable;
+        solution.reachableValue = where;
         solution.evaluations = m_evaluations;
         return solution;
     }
 
-    // The steady state's own message where it fails, and how far the heat flow can go.
-    // `reach` is the valid steady state nearest to the target: the largest heat flow when the
-    // target is beyond it, the smallest when the target falls short of every valid one.
-    DesignSolution refuse(const Point& failed, const std::optional<Point>& reach, bool largest = true) {
-        std::string message = failed.message;
-        if (failed.valid || message.empty())
-            message = "Tepelný tok " + number(m_target) + " W sa v rozsahu platnosti modelu tekutiny nedosiahne.";
-        if (reach) {
-            message += std::string(largest ? "\nNajväčší" : "\nNajmenší") + " dosiahnuteľný tepelný tok je " +
-                       number(reach->heatFlow) + " W (" + designUnknownName(m_unknown) + " " +
-                       withUnit(m_unknown, reach->x) + ").";
-            return refuse(message, failed.valid ? std::string() : failed.status, reach->heatFlow);
-        }
+    // A failed steady state's own message, and that no value of the unknown gives a valid one.
+    DesignSolution refuseEverywhere(const Point& failed) {
+        std::string message = failed.valid || failed.message.empty() ? notReached() : failed.message;
         message += "\nTepelný tok " + number(m_target) + " W sa nedá dosiahnuť: žiadna hodnota veličiny " +
                    designUnknownName(m_unknown) + " nedáva platný výsledok.";
-        return refuse(message, failed.status, kNaN);
+        return refuse(message, failed.valid ? std::string() : failed.status, kNaN);
+    }
+
+    // The target is not reached anywhere in the span searched.
+    std::string notReached() const {
+        if (m_unknown == DesignUnknown::CharLength)
+            return "Tepelný tok " + number(m_target) +
+                   " W sa v rozsahu charakteristického rozmeru 0,00001 až 1000 m nedosiahne.";
+        return "Tepelný tok " + number(m_target) + " W sa v rozsahu platnosti modelu tekutiny nedosiahne.";
     }
 
     // The target heat flow's direction: +1 when the body is warmer than the fluid.
     int direction() const { return m_target > 0 ? 1 : -1; }
 
-    // The temperature unknown is other ± δ with δ > 0 in the target's direction: the span of δ in
-    // which the model holds (at most 0 when there is none).
-    double temperatureSpan(double other) const {
-        const FluidTemperatureRange range =
-            fluidTemperatureRange(m_evaluation.fluidKind(), m_evaluation.propertyModel());
-        double low = std::max(kAbsoluteZero, other - kUserFluidSpan);
+    // ---- The temperature ------------------------------------------------------------------
+
+    // The temperatures the unknown may take: where the fluid model holds, never below absolute zero.
+    std::pair<double, double> temperatureRange(double other) const {
+        const bool fluid = m_unknown == DesignUnknown::FluidTemperature;
+        double low = other - kUserFluidSpan;
         double high = other + kUserFluidSpan;
-        if (range.meanMessage != nullptr) {
-            low = std::max(kAbsoluteZero, 2 * range.meanLow - other);
-            high = 2 * range.meanHigh - other;
-            if (m_unknown == DesignUnknown::FluidTemperature) {
+        const auto meanWithin = [&](double meanLow, double meanHigh) {
+            low = 2 * meanLow - other;
+            high = 2 * meanHigh - other;
+        };
+        if (m_evaluation.fluidKind() == FluidKind::UserDefined) {
+            if (const auto range = userFluidRange(m_evaluation.userFluidModel())) {
+                meanWithin(range->first, range->second);
+                if (fluid) {
+                    low = std::max(low, range->first);
+                    high = std::min(high, range->second);
+                }
+            }
+        } else {
+            const FluidTemperatureRange range =
+                fluidTemperatureRange(m_evaluation.fluidKind(), m_evaluation.propertyModel());
+            if (range.meanMessage != nullptr)
+                meanWithin(range.meanLow, range.meanHigh);
+            if (fluid) {
                 low = std::max(low, range.fluidLow);
                 high = std::min(high, range.fluidHigh);
             }
         }
-        // Upward for a warmer body (or a colder fluid), downward otherwise.
-        const bool upward = (m_unknown == DesignUnknown::BodyTemperature) == (direction() > 0);
-        return upward ? high - other : other - low;
+        return {std::max(low, kAbsoluteZero), high};
     }
 
     DesignSolution solveTemperature() {
         const bool body = m_unknown == DesignUnknown::BodyTemperature;
-        const double other = body ? m_inputs.tFluid : m_inputs.tBody;
+        const double from = other();
         if (m_target == 0) {
             // No heat flows exactly when the temperatures are equal, whether or not a correlation
             // holds there (it says so in a warning).
-            Point equal = at(other);
+            Point equal = at(from);
             if (!equal.valid) {
                 m_warnings.push_back(equal.message);
-                equal.valid = true;
                 equal.messages.clear();
-                equal.state.tBody = equal.state.tFluid = other;
+                equal.state.tBody = equal.state.tFluid = from;
                 equal.state.heatFlow = 0;
             }
             return solved(equal);
         }
-        const double sign = (body ? 1.0 : -1.0) * direction();
-        auto temperature = [&](double delta) { return other + sign * delta; };
-        const double span = temperatureSpan(other);
-        if (!(span > 0))
-            return refuse(at(temperature(1)), std::nullopt);
-        // δ = 0 carries no heat; grid points from a ten-millionth of the span, in equal ratios up to
-        // a tenth of it and in equal steps from there, so that a heat flow that falls and rises
-        // again far from the other temperature is seen as well.
-        std::vector<Point> grid;
+        // Upward for a warmer body (or a colder fluid), downward otherwise.
+        m_sign = (body ? 1.0 : -1.0) * direction();
+        const auto [low, high] = temperatureRange(from);
+        const double near = std::max(0.0, m_sign > 0 ? low - from : from - high);
+        const double far = m_sign > 0 ? high - from : from - low;
+        if (!(far > near))
+            return refuseEverywhere(at(from + m_sign * std::max(near, 1.0)));
+        m_spanLow = uOf(from + m_sign * near);
+        m_spanHigh = uOf(from + m_sign * far);
+        // From the near end (the other temperature, where no heat flows) in equal ratios up to a
+        // tenth of the span, then in equal steps, so that a heat flow that falls and rises again
+        // far from the other temperature is seen as well.
+        const double width = far - near;
+        std::vector<double> grid{from + m_sign * near};
         const double ratio = std::pow(kGridLow / 0.1, 1.0 / (kGeometricPoints - 1));
         for (int k = kGeometricPoints - 1; k >= 1; --k)
-            grid.push_back(at(temperature(0.1 * span * std::pow(ratio, k))));
+            grid.push_back(from + m_sign * (near + 0.1 * width * std::pow(ratio, k)));
         for (int k = 1; k <= kLinearPoints; ++k)
-            grid.push_back(at(temperature(span * k / kLinearPoints)));
-        Point zero;
-        zero.x = other;
-        zero.valid = grid.front().valid;
-        zero.heatFlow = 0;
-        grid.insert(grid.begin(), zero);
-        const std::optional<Point> beyond =
-            grid.back().valid ? std::optional<Point>(at(temperature(span * 1.000001 + 1e-6))) : std::nullopt;
-        return finish(grid, [&](double x) { return sign * (x - other); }, beyond);
+            grid.push_back(from + m_sign * (near + width * k / kLinearPoints));
+        return search(grid);
     }
+
+    // ---- The dimension ------------------------------------------------------------------
 
     DesignSolution solveLength() {
         if (const std::optional<DesignSolution> refused = refuseDirection(" žiadny charakteristický rozmer"))
             return *refused;
-        std::vector<Point> grid;
-        const double ratio = std::pow(kLengthHigh / kLengthLow, 1.0 / (kLengthPoints - 1));
+        m_spanLow = kLengthLow;
+        m_spanHigh = kLengthHigh;
+        std::vector<double> grid;
         for (int k = 0; k < kLengthPoints; ++k)
-            grid.push_back(at(kLengthLow * std::pow(ratio, k)));
-        return finish(grid, [](double x) { return std::log(x); }, std::nullopt);
+            grid.push_back(kLengthLow * std::pow(kLengthHigh / kLengthLow, double(k) / (kLengthPoints - 1)));
+        // Of several dimensions, the one nearest to the dimension typed.
+        if (m_inputs.charLength > 0 && std::isfinite(m_inputs.charLength))
+            m_typedLength = m_inputs.charLength;
+        return search(grid);
     }
 
     // A heat flow against the temperature difference, or one at equal temperatures, that no
@@ -263,15 +354,17 @@ private:
         return std::nullopt;
     }
 
-    // The area scales the heat flow (the vertical cylinder's correction adds a part that does
-    // not): secant steps from the area typed converge at once.
+    // ---- The area -----------------------------------------------------------------------
+
+    // The heat flow is affine in the area (the vertical cylinder's correction adds a part that
+    // does not scale with it): secant steps from the area typed converge at once.
     DesignSolution solveArea() {
         if (const std::optional<DesignSolution> refused = refuseDirection("žiadna plocha"))
             return *refused;
         double area = m_inputs.area > 0 && std::isfinite(m_inputs.area) ? m_inputs.area : 1.0;
         Point previous = at(area);
         if (!previous.valid)
-            return refuse(previous, std::nullopt);
+            return refuseEverywhere(previous);
         Point current = at(area * m_target / previous.heatFlow);
         for (int step = 0; step < kMaxRefinements; ++step) {
             if (!current.valid || !(current.x > 0))
@@ -280,182 +373,436 @@ private:
             if (current.heatFlow == m_target || !(slope != 0) || !std::isfinite(slope))
                 return solved(current);
             const double next = current.x + (m_target - current.heatFlow) / slope;
-            if (std::fabs(next - current.x) <= kRelativeTolerance * std::fabs(current.x))
-                return solved(at(next > 0 ? next : current.x));
+            if (std::fabs(next - current.x) <= kRelativeTolerance * std::fabs(current.x)) {
+                if (!(next > 0))
+                    return solved(current);
+                const Point last = at(next);
+                return last.valid ? solved(last) : refuseEverywhere(last);
+            }
             if (!(next > 0)) {
-                // Even the smallest area carries more than the target.
-                return refuse("Tepelný tok " + number(m_target) + " W je menší, než prenesie ľubovoľne malá "
-                                  "plocha povrchu.",
-                              std::string(), kNaN);
+                // Even the smallest area carries more than the target: the part of the heat flow
+                // that does not scale with the area.
+                const double least = current.heatFlow - slope * current.x;
+                const std::string message = "Tepelný tok " + number(m_target) +
+                                            " W je menší, než prenesie ľubovoľne malá plocha povrchu.";
+                return refuse(message + "\nNajmenší dosiahnuteľný tepelný tok je " + number(least) + " W (" +
+                                  designUnknownName(m_unknown) + " " + withUnit(m_unknown, 0) + ").",
+                              message, least, 0.0);
             }
             previous = current;
             current = at(next);
         }
-        return refuse(current, std::nullopt);
+        return refuseEverywhere(current);
     }
 
-    // The grid's valid neighbours between which the heat flow passes the target: the pair
-    // nearest to the grid's start is refined. Without one, the steady state's message says why.
-    template <class Distance>
-    DesignSolution finish(const std::vector<Point>& grid, Distance distance, const std::optional<Point>& beyond) {
-        std::vector<std::size_t> crossings;
-        const Point* farthest = nullptr; // the valid point of the largest heat flow
-        for (std::size_t i = 0; i < grid.size(); ++i) {
-            const Point& p = grid[i];
-            if (p.valid && std::isfinite(p.heatFlow) &&
-                (farthest == nullptr || direction() * p.heatFlow > direction() * farthest->heatFlow))
-                farthest = &p;
-            if (i + 1 < grid.size() && p.valid && grid[i + 1].valid &&
-                (p.heatFlow - m_target) * (grid[i + 1].heatFlow - m_target) <= 0)
-                crossings.push_back(i);
-        }
-        if (crossings.empty()) {
-            // The steady state that fails nearest to where the target lies.
-            std::optional<Point> nearest; // the valid point of the smallest heat flow
-            for (const Point& p : grid) {
-                if (p.evaluated && p.valid && std::isfinite(p.heatFlow) &&
-                    (!nearest || direction() * p.heatFlow < direction() * nearest->heatFlow))
-                    nearest = p;
-            }
-            if (nearest && direction() * m_target < direction() * nearest->heatFlow) {
-                // Too small a heat flow: the failure just before the smallest valid one, and the
-                // edge between them found.
-                const Point* failed = nullptr;
-                for (const Point& p : grid) {
-                    if (p.x == nearest->x)
-                        break;
-                    if (p.evaluated && !p.valid)
-                        failed = &p;
-                }
-                if (failed == nullptr)
-                    return refuse(*nearest, nearest, false);
-                Point invalid = *failed;
-                const Point reach = edge(*nearest, invalid);
-                return refuse(invalid, direction() * reach.heatFlow < direction() * nearest->heatFlow ? reach : *nearest,
-                              false);
-            }
-            // Too large: the failure just after the largest valid one, or beyond the range.
-            const Point* failed = nullptr;
-            bool passed = farthest == nullptr;
-            for (const Point& p : grid) {
-                if (farthest && p.x == farthest->x)
-                    passed = true;
-                else if (passed && failed == nullptr && p.evaluated && !p.valid)
-                    failed = &p;
-            }
-            if (failed == nullptr && beyond)
-                failed = &*beyond;
-            if (failed != nullptr && farthest != nullptr && !(beyond && failed == &*beyond)) {
-                Point invalid = *failed;
-                const Point reach = edge(*farthest, invalid);
-                return refuse(invalid,
-                              direction() * reach.heatFlow > direction() * farthest->heatFlow ? reach : *farthest);
-            }
-            return refuse(failed != nullptr ? *failed : grid.back(),
-                          farthest != nullptr ? std::optional<Point>(*farthest) : std::nullopt);
-        }
-        if (m_unknown == DesignUnknown::CharLength) {
-            // Of several dimensions, the one nearest to the dimension typed first.
-            const double typed = std::log(m_inputs.charLength > 0 ? m_inputs.charLength : 0.1);
-            std::stable_sort(crossings.begin(), crossings.end(), [&](std::size_t i, std::size_t j) {
-                return std::fabs(distance(grid[i].x) - typed) < std::fabs(distance(grid[j].x) - typed);
-            });
-        }
-        // A crossing may be a jump of the heat flow where a correlation changes its form: the next
-        // one is tried.
-        std::optional<Point> jump;
-        for (std::size_t i : crossings) {
-            const Point& low = grid[i];
-            const Point& high = grid[i + 1];
-            Refined refined = refine(low, high);
-            if (refined.solution && refined.solution->solved && hasOtherRoot(grid, crossings, i)) {
-                refined.solution->warnings.insert(
-                    refined.solution->warnings.begin(),
-                    std::string("Tepelný tok nie je monotónny v neznámej (") + designUnknownName(m_unknown) +
-                        "); z viacerých riešení je uvedené to najbližšie k zadanej hodnote.");
-            }
-            if (refined.solution) {
-                if (refined.point.valid && isFlat(low, high))
-                    refined.solution->warnings.push_back(
-                        std::string("Tepelný tok tu takmer nezávisí od veličiny ") + designUnknownName(m_unknown) +
-                        ": rovnaký tok dáva celý rozsah hodnôt a uvedená hodnota je len jedna z nich.");
-                return *refined.solution;
-            }
-            if (!jump)
-                jump = refined.point;
-        }
-        const std::string message = "Tepelný tok " + number(m_target) + " W leží v skoku výsledku pri hodnote " +
-                                    designUnknownName(m_unknown) + " " + withUnit(m_unknown, jump->x) +
-                                    ", kde sa mení tvar kriteriálnej rovnice; žiadna hodnota ho nedáva presne.";
-        return refuse(message, std::string(), farthest != nullptr ? farthest->heatFlow : kNaN);
+    // ---- The search on the axis ---------------------------------------------------------
+
+    // The points evaluated, in the order of the axis; every valid run of them between invalid
+    // ones (and jumps) is a piece on which the heat flow is continuous.
+    bool insert(Point point) {
+        const auto at = std::lower_bound(m_points.begin(), m_points.end(), point.u,
+                                         [](const Point& p, double u) { return p.u < u; });
+        if (at != m_points.end() && at->u == point.u)
+            return false;
+        m_points.insert(at, std::move(point));
+        return true;
     }
 
-    // The last valid steady state before `invalid`, from `valid` on, found by halving the step;
-    // `invalid` becomes the first invalid one after it.
-    Point edge(Point valid, Point& invalid) {
-        for (int step = 0; step < kEdgeSteps; ++step) {
-            if (std::fabs(invalid.x - valid.x) <= kRelativeTolerance * std::max(scale(valid.x), 1e-300))
+    bool jumpBetween(const Point& a, const Point& b) const {
+        for (const auto& [left, right] : m_jumps) {
+            if (a.u <= left && right <= b.u)
+                return true;
+        }
+        return false;
+    }
+
+    bool rootBetween(const Point& a, const Point& b) const {
+        for (const Root& root : m_roots) {
+            if (a.u <= root.point.u && root.point.u <= b.u)
+                return true;
+        }
+        return false;
+    }
+
+    // Neighbours on one continuous piece of the heat flow.
+    bool joined(std::size_t i, std::size_t j) const {
+        const Point& a = m_points[std::min(i, j)];
+        const Point& b = m_points[std::max(i, j)];
+        return a.valid && b.valid && !jumpBetween(a, b);
+    }
+
+    double miss(const Point& p) const { return p.heatFlow - m_target; }
+
+    // The search from the values of the unknown in `grid`.
+    DesignSolution search(const std::vector<double>& grid) {
+        for (double x : grid)
+            insert(at(x));
+        // One step at a time, each adding what it finds, until none finds more: the edges of the
+        // valid steady states, the turns of the heat flow, the roots.
+        for (int step = 0; step < kMaxSteps && m_evaluations < kMaxEvaluations; ++step) {
+            if (!(findBoundary() || refineTurn() || refineBracket()))
                 break;
-            Point middle = at(0.5 * (valid.x + invalid.x));
-            if (middle.valid)
-                valid = std::move(middle);
+        }
+        if (m_roots.empty())
+            return refuseNearest();
+        // Of several solutions, the one nearest to the other temperature or the dimension typed.
+        std::stable_sort(m_roots.begin(), m_roots.end(), [&](const Root& a, const Root& b) {
+            return distance(a.point.x) < distance(b.point.x);
+        });
+        const Root& chosen = m_roots.front();
+        if (chosen.flat) {
+            m_warnings.push_back(std::string("Tepelný tok tu takmer nezávisí od veličiny ") +
+                                 designUnknownName(m_unknown) +
+                                 ": rovnaký tok dáva celý rozsah hodnôt a uvedená hodnota je len jedna z nich.");
+        } else if (m_roots.size() > 1) {
+            m_warnings.insert(m_warnings.begin(), std::string("Tepelný tok nie je monotónny v neznámej (") +
+                                                      designUnknownName(m_unknown) +
+                                                      "); z viacerých riešení je uvedené to najbližšie k zadanej "
+                                                      "hodnote.");
+        }
+        DesignSolution solution = solved(chosen.point);
+        if (chosen.flat)
+            std::rotate(solution.warnings.begin(), solution.warnings.begin() + 1, solution.warnings.end());
+        return solution;
+    }
+
+    // Between each valid point and an invalid neighbour lies an edge of the valid steady states,
+    // and between two valid points whose correlation takes different forms, the change of form
+    // (where the heat flow may jump): the points on both sides of it join the search.
+    bool findBoundary() {
+        for (std::size_t i = 0; i + 1 < m_points.size(); ++i) {
+            const Point& a = m_points[i];
+            const Point& b = m_points[i + 1];
+            Boundary kind;
+            if (a.valid != b.valid)
+                kind = Boundary::Validity;
+            else if (a.valid && std::isfinite(a.branch) && std::isfinite(b.branch) &&
+                     (a.branch >= 0) != (b.branch >= 0) && !jumpBetween(a, b))
+                kind = Boundary::Formula;
             else
-                invalid = std::move(middle);
+                continue;
+            if (std::find(m_boundaries.begin(), m_boundaries.end(), std::make_pair(a.u, b.u)) != m_boundaries.end())
+                continue;
+            m_boundaries.emplace_back(a.u, b.u);
+            if (kind == Boundary::Validity)
+                kind = (a.valid ? b : a).margin.temperature < 0 ? Boundary::Temperature : Boundary::Correlation;
+            const bool aInside = inside(a, kind);
+            std::vector<Point> found = boundary(aInside ? a : b, aInside ? b : a, kind);
+            if (kind == Boundary::Formula && found.size() == 2 && found[0].valid && found[1].valid) {
+                const Point& low = found[0].u < found[1].u ? found[0] : found[1];
+                const Point& high = found[0].u < found[1].u ? found[1] : found[0];
+                m_boundaries.emplace_back(low.u, high.u);
+                if (std::fabs(low.heatFlow - high.heatFlow) >
+                    kJumpTolerance * std::max(std::fabs(low.heatFlow), std::fabs(high.heatFlow)))
+                    m_jumps.emplace_back(low.u, high.u);
+            } else if (found.size() == 2) {
+                m_boundaries.emplace_back(std::min(found[0].u, found[1].u), std::max(found[0].u, found[1].u));
+            }
+            bool added = false;
+            for (Point& p : found)
+                added = insert(std::move(p)) || added;
+            if (added)
+                return true;
         }
-        return valid;
+        return false;
     }
 
-    // Another of the crossings is a root rather than a jump of the heat flow (refined to see).
-    bool hasOtherRoot(const std::vector<Point>& grid, const std::vector<std::size_t>& crossings, std::size_t chosen) {
-        const std::vector<std::string> warnings = m_warnings;
-        bool found = false;
-        for (std::size_t i : crossings) {
-            if (i == chosen)
-                continue;
-            const Refined other = refine(grid[i], grid[i + 1]);
-            if (other.solution && other.solution->solved) {
-                found = true;
+    // An edge of the valid states where a temperature leaves its range or the correlation its
+    // own (Validity until told which), or a change of the correlation's form.
+    enum class Boundary { Validity, Temperature, Correlation, Formula };
+
+    static bool inside(const Point& p, Boundary kind) { return kind == Boundary::Formula ? p.valid && p.branch >= 0 : p.valid; }
+    static double marginOf(const Point& p, Boundary kind) {
+        switch (kind) {
+        case Boundary::Temperature:
+            return p.margin.temperature;
+        case Boundary::Correlation:
+            return p.margin.correlation;
+        case Boundary::Formula:
+            return p.branch;
+        case Boundary::Validity:
+            break;
+        }
+        return kNaN;
+    }
+
+    // The part of the validity margin that tells whether three neighbours lie outside: the
+    // temperatures' where the middle one fails them, else the correlation's.
+    static double outsideMargin(const Point& p, const Point& middle) {
+        return middle.margin.temperature < 0 ? p.margin.temperature : p.margin.correlation;
+    }
+
+    // The boundary between a point inside and one outside, to the resolution of the unknown: the
+    // root of the margin (the steady state's validity margin, or the correlation's distance from
+    // its change of form) by regula falsi (Illinois), or halving where the margin does not tell
+    // the side (a result that is not a finite number). The last points on both sides, and an
+    // invalid point met on the way to a change of form.
+    std::vector<Point> boundary(Point in, Point out, Boundary kind) {
+        bool margins = std::isfinite(marginOf(in, kind)) && std::isfinite(marginOf(out, kind)) &&
+                       marginOf(in, kind) >= 0 && marginOf(out, kind) < 0;
+        double mIn = marginOf(in, kind);
+        double mOut = marginOf(out, kind);
+        int kept = 0;  // the end that stayed in the last step: +1 the inside one, -1 the outside one
+        int staid = 0; // steps in a row that it stayed
+        double gallop = 1; // steps of the unknown's last digit from an inside end on the margin's zero
+        for (int step = 0; step < kMaxEdgeSteps; ++step) {
+            std::optional<double> u;
+            if (margins && mIn == 0 && gallop > 0) {
+                // The inside end sits on the margin's zero (to its rounding): the edge is near,
+                // so the steps from it double until one is outside.
+                const double x = in.x + gallop * (std::nextafter(in.x, out.x) - in.x);
+                gallop *= 2;
+                if (std::min(in.x, out.x) < x && x < std::max(in.x, out.x))
+                    u = uOf(x);
+                else
+                    gallop = 0;
+            } else if (margins && staid < kMaxStays) {
+                const double t = in.u + (out.u - in.u) * (mIn / (mIn - mOut));
+                // Not onto an end: the step then halves.
+                if (std::min(in.u, out.u) < t && t < std::max(in.u, out.u) && xOf(t) != in.x && xOf(t) != out.x)
+                    u = t;
+            }
+            if (!u)
+                staid = 0;
+            Point trial = u ? atAxis(*u) : middleOf(in, out);
+            if (trial.x == in.x || trial.x == out.x)
                 break;
+            if (kind == Boundary::Formula && !trial.valid)
+                return {std::move(in), std::move(out), std::move(trial)};
+            const double m = marginOf(trial, kind);
+            if (!(inside(trial, kind) == (m >= 0)) || !std::isfinite(m))
+                margins = false;
+            // Illinois: an end that stays twice in a row counts half its margin.
+            const int stays = inside(trial, kind) ? -1 : 1;
+            staid = stays == kept ? staid + 1 : 0;
+            if (stays == kept) {
+                if (kept < 0)
+                    mOut *= 0.5;
+                else
+                    mIn *= 0.5;
+            }
+            kept = stays;
+            if (stays < 0) {
+                in = std::move(trial);
+                mIn = m;
+            } else {
+                out = std::move(trial);
+                mOut = m;
+                gallop = 0; // outside found: halving from here
             }
         }
-        m_warnings = warnings;
+        return {std::move(in), std::move(out)};
+    }
+
+    // Where the heat flow turns between three neighbours and the extremum may pass the target,
+    // the extremum is found; once a point passes the target, two roots are bracketed and the
+    // search there ends. Where the validity margin of three invalid neighbours turns, an island
+    // of valid steady states may lie between them: a valid point found there joins the search.
+    // At the end of a piece, a heat flow that turns back just before it is seen by one more
+    // point.
+    bool refineTurn() {
+        for (std::size_t i = 1; i + 1 < m_points.size(); ++i) {
+            const Point& p = m_points[i];
+            if (p.extremum)
+                continue;
+            const Point& before = m_points[i - 1];
+            const Point& after = m_points[i + 1];
+            if (joined(i - 1, i) && joined(i, i + 1)) {
+                const double turn = turnAt(before.heatFlow, p.heatFlow, after.heatFlow);
+                if (turn == 0 || turn * (m_target - p.heatFlow) <= 0)
+                    continue;
+                m_points[i].extremum = true;
+                insert(heatFlowExtremum(before.u, m_points[i], after.u, turn));
+                return true;
+            }
+            const double marginBefore = outsideMargin(before, p);
+            const double marginAfter = outsideMargin(after, p);
+            if (!before.valid && !p.valid && !after.valid && std::isfinite(marginBefore) &&
+                std::isfinite(marginAfter) && turnAt(marginBefore, outsideMargin(p, p), marginAfter) > 0) {
+                m_points[i].extremum = true;
+                const Point middle = m_points[i];
+                Point found = extremum(
+                    before.u, m_points[i], after.u,
+                    [middle](const Point& q) {
+                        const double m = outsideMargin(q, middle);
+                        return q.valid ? kInfinity : std::isnan(m) ? -kInfinity : m;
+                    },
+                    [](const Point& q) { return q.valid; });
+                found.extremum = !found.valid;
+                insert(std::move(found));
+                return true;
+            }
+        }
+        for (std::size_t i = 0; i < m_points.size(); ++i) {
+            if (m_points[i].endProbed || !m_points[i].valid)
+                continue;
+            // A piece's end: a valid point whose neighbour on one side is on the same piece and
+            // on the other is not.
+            const bool left = i > 0 && joined(i - 1, i);
+            const bool right = i + 1 < m_points.size() && joined(i, i + 1);
+            if (left == right)
+                continue;
+            const Point& p = m_points[i];
+            const Point& inner = m_points[left ? i - 1 : i + 1];
+            const double turn = m_target > std::max(p.heatFlow, inner.heatFlow)   ? 1
+                                : m_target < std::min(p.heatFlow, inner.heatFlow) ? -1
+                                                                                  : 0;
+            if (turn == 0)
+                continue;
+            // A point just inside the end: where the heat flow turns back before the end, it
+            // makes a turn with the end and the inner neighbour.
+            m_points[i].endProbed = true;
+            insert(atAxis(p.u + 1e-4 * (inner.u - p.u)));
+            return true;
+        }
+        return false;
+    }
+
+    // +1 where the middle value is above both neighbours, -1 below both, else 0.
+    static double turnAt(double before, double middle, double after) {
+        const double noise = kSignificant * std::fabs(middle);
+        if (middle - before > noise && middle - after > noise)
+            return 1;
+        if (before - middle > noise && after - middle > noise)
+            return -1;
+        return 0;
+    }
+
+    // The heat flow's maximum (turn +1) or minimum (-1) on [low, high], or the first point that
+    // passes the target.
+    Point heatFlowExtremum(double low, Point start, double high, double turn) {
+        Point found = extremum(
+            low, std::move(start), high, [turn](const Point& q) { return q.valid ? turn * q.heatFlow : -kInfinity; },
+            [&](const Point& q) { return q.valid && turn * (q.heatFlow - m_target) >= 0; });
+        found.extremum = true;
         return found;
     }
 
-    // The heat flow hardly changes between two neighbours of the grid: the unknown is not
-    // determined by it (a turbulent correlation in which the dimension cancels).
-    bool isFlat(const Point& a, const Point& b) const {
-        if (!a.evaluated || !b.evaluated || !(a.heatFlow != 0) || !(b.heatFlow != 0))
-            return false;
-        const double change = std::fabs(std::log(b.heatFlow / a.heatFlow));
-        const double step = std::fabs(std::log(std::fabs(b.x / a.x)));
-        return m_unknown == DesignUnknown::CharLength && change < 1e-6 * step;
+    // Brent's minimisation of -value on [low, high] from `start`, until the maximum is known to
+    // kExtremumTolerance or a point is `enough`.
+    template <class Value, class Enough>
+    Point extremum(double low, Point start, double high, Value value, Enough enough) {
+        const double golden = 0.5 * (3 - std::sqrt(5.0));
+        const auto g = [&](const Point& p) { return -value(p); };
+        const double tolerance = std::max(kExtremumTolerance * axisScale(start.u), resolution(start.u));
+        Point best = std::move(start);
+        double a = low;
+        double b = high;
+        double v = best.u;
+        double w = best.u;
+        double fx = g(best);
+        double fv = fx;
+        double fw = fx;
+        double d = 0;
+        double e = 0;
+        for (int step = 0; step < kMaxRefinements; ++step) {
+            const double middle = 0.5 * (a + b);
+            const double tol = tolerance + kEpsilon * std::fabs(best.u);
+            const double tol2 = 2 * tol;
+            if (std::fabs(best.u - middle) <= tol2 - 0.5 * (b - a))
+                break;
+            double p = 0;
+            double q = 0;
+            double r = 0;
+            if (std::fabs(e) > tol) {
+                r = (best.u - w) * (fx - fv);
+                q = (best.u - v) * (fx - fw);
+                p = (best.u - v) * q - (best.u - w) * r;
+                q = 2 * (q - r);
+                if (q > 0)
+                    p = -p;
+                else
+                    q = -q;
+                r = e;
+                e = d;
+            }
+            if (std::fabs(p) < std::fabs(0.5 * q * r) && p > q * (a - best.u) && p < q * (b - best.u)) {
+                d = p / q;
+                const double u = best.u + d;
+                if (u - a < tol2 || b - u < tol2)
+                    d = best.u < middle ? tol : -tol;
+            } else {
+                e = (best.u < middle ? b : a) - best.u;
+                d = golden * e;
+            }
+            const double u = best.u + (std::fabs(d) >= tol ? d : (d > 0 ? tol : -tol));
+            Point trial = atAxis(u);
+            if (trial.u <= a || trial.u >= b || trial.u == best.u)
+                break; // the axis cannot be resolved further
+            if (enough(trial))
+                return trial;
+            const double fu = g(trial);
+            if (fu <= fx) {
+                if (trial.u < best.u)
+                    b = best.u;
+                else
+                    a = best.u;
+                v = w;
+                fv = fw;
+                w = best.u;
+                fw = fx;
+                best = std::move(trial);
+                fx = fu;
+            } else {
+                if (trial.u < best.u)
+                    a = trial.u;
+                else
+                    b = trial.u;
+                if (fu <= fw || w == best.u) {
+                    v = w;
+                    fv = fw;
+                    w = trial.u;
+                    fw = fu;
+                } else if (fu <= fv || v == best.u || v == w) {
+                    v = trial.u;
+                    fv = fu;
+                }
+            }
+        }
+        return best;
     }
 
-    // A refined crossing: the solution, or nothing when the heat flow jumps over the target at
-    // `point`.
-    struct Refined {
-        std::optional<DesignSolution> solution;
-        Point point;
-    };
+    // Every pair of valid neighbours between which the heat flow passes the target, and that no
+    // root or jump found so far explains, is refined.
+    bool refineBracket() {
+        for (std::size_t i = 0; i + 1 < m_points.size(); ++i) {
+            const Point& a = m_points[i];
+            const Point& b = m_points[i + 1];
+            if (!joined(i, i + 1) || miss(a) * miss(b) > 0 || rootBetween(a, b))
+                continue;
+            refine(a, b);
+            return true;
+        }
+        return false;
+    }
 
-    // Brent's method between two points whose heat flows lie on both sides of the target.
-    Refined refine(Point a, Point b) {
-        if (a.heatFlow == m_target)
-            return {solved(a), a};
-        if (b.heatFlow == m_target)
-            return {solved(b), b};
-        double fa = a.heatFlow - m_target;
-        double fb = b.heatFlow - m_target;
+    // The heat flow hardly changes between two points: the unknown is not determined by it (a
+    // turbulent correlation in which the dimension cancels).
+    bool isFlat(const Point& a, const Point& b) const {
+        if (m_unknown != DesignUnknown::CharLength || !(a.heatFlow != 0) || !(b.heatFlow != 0))
+            return false;
+        return std::fabs(std::log(b.heatFlow / a.heatFlow)) < 1e-6 * std::fabs(b.u - a.u);
+    }
+
+    // Brent's method between two points whose heat flows lie on both sides of the target: a root,
+    // a jump of the heat flow (both sides join the points), or an invalid point inside.
+    void refine(Point a, Point b) {
+        const bool flat = isFlat(a, b);
+        if (miss(a) == 0 || miss(b) == 0) {
+            m_roots.push_back({miss(a) == 0 ? a : b, flat});
+            return;
+        }
+        double fa = miss(a);
+        double fb = miss(b);
         Point c = a;
         double fc = fa;
-        double d = b.x - a.x;
+        double d = b.u - a.u;
         double e = d;
         for (int step = 0; step < kMaxRefinements; ++step) {
             if ((fb > 0) == (fc > 0)) {
                 c = a;
                 fc = fa;
-                d = e = b.x - a.x;
+                d = e = b.u - a.u;
             }
             if (std::fabs(fc) < std::fabs(fb)) {
                 a = b;
@@ -465,27 +812,25 @@ private:
                 fb = fc;
                 fc = fa;
             }
-            const double tolerance = 2 * std::numeric_limits<double>::epsilon() * std::fabs(b.x) +
-                                     0.5 * kRelativeTolerance * scale(b.x);
-            const double middle = 0.5 * (c.x - b.x);
-            if (std::fabs(middle) <= tolerance || fb == 0) {
-                // Converged on a jump rather than a root when the heat flow still misses.
-                if (std::fabs(fb) > kJumpTolerance * std::fabs(m_target))
-                    return {std::nullopt, b};
-                return {solved(b), b};
+            const double tolerance = std::max(2 * kEpsilon * std::fabs(b.u) + 0.5 * kRelativeTolerance * axisScale(b.u),
+                                              0.5 * resolution(b.u));
+            const double middle = 0.5 * (c.u - b.u);
+            if (std::fabs(middle) <= tolerance || fb == 0 || b.x == c.x) {
+                finishBracket(b, c, flat);
+                return;
             }
             if (std::fabs(e) >= tolerance && std::fabs(fa) > std::fabs(fb)) {
                 // Inverse quadratic interpolation, or the secant when only two points differ.
                 double p;
                 double q;
                 const double s = fb / fa;
-                if (a.x == c.x) {
+                if (a.u == c.u) {
                     p = 2 * middle * s;
                     q = 1 - s;
                 } else {
                     const double qa = fa / fc;
                     const double r = fb / fc;
-                    p = s * (2 * middle * qa * (qa - r) - (b.x - a.x) * (r - 1));
+                    p = s * (2 * middle * qa * (qa - r) - (b.u - a.u) * (r - 1));
                     q = (qa - 1) * (r - 1) * (s - 1);
                 }
                 if (p > 0)
@@ -504,28 +849,128 @@ private:
             }
             a = b;
             fa = fb;
-            const double next = std::fabs(d) > tolerance ? b.x + d : b.x + (middle > 0 ? tolerance : -tolerance);
-            b = at(next);
-            if (!b.valid)
-                return {refuse(b, std::nullopt), b};
-            fb = b.heatFlow - m_target;
+            const double next = std::fabs(d) > tolerance ? b.u + d : b.u + (middle > 0 ? tolerance : -tolerance);
+            Point trial = atAxis(next);
+            if (!trial.valid || trial.x == b.x) {
+                if (!trial.valid) {
+                    insert(std::move(trial)); // an invalid island: its edges are searched next
+                    return;
+                }
+                finishBracket(b, c, flat);
+                return;
+            }
+            b = std::move(trial);
+            fb = miss(b);
         }
-        return {solved(b), b};
+        finishBracket(b, c, flat);
     }
 
-    // What the relative tolerance is taken of: the temperature difference for a temperature, the
-    // value itself for an area or a dimension.
-    double scale(double x) const {
-        switch (m_unknown) {
-        case DesignUnknown::BodyTemperature:
-            return std::fabs(x - m_inputs.tFluid);
-        case DesignUnknown::FluidTemperature:
-            return std::fabs(m_inputs.tBody - x);
-        case DesignUnknown::Area:
-        case DesignUnknown::CharLength:
-            break;
+    // The converged bracket: a root where the heat flows of its ends differ no more than its width
+    // explains, else a jump of the heat flow where a correlation changes its form. A steep heat
+    // flow (next to an edge of the valid states) is told from a jump by halving the bracket to
+    // the resolution of the unknown: only a jump keeps its difference there.
+    void finishBracket(Point best, Point other, bool flat) {
+        const auto jumps = [&] {
+            const double difference = std::fabs(best.heatFlow - other.heatFlow);
+            const double size = std::max(std::fabs(best.heatFlow), std::fabs(other.heatFlow));
+            const double width = std::fabs(best.u - other.u) / std::max(axisScale(best.u), axisScale(other.u));
+            // No heat flows at no driving force (equal temperatures, or no expansion): the heat
+            // flow is continuous where it is 0, however steeply it leaves it.
+            return miss(best) != 0 && miss(other) != 0 && best.heatFlow != 0 && other.heatFlow != 0 &&
+                   difference > (kJumpTolerance + 100 * width) * size;
+        };
+        // A root is halved on to the resolution where the heat flow is too steep for Brent's
+        // tolerance to give it to 1e-10.
+        const auto unresolved = [&] {
+            return jumps() ||
+                   std::min(std::fabs(miss(best)), std::fabs(miss(other))) > kRootMiss * std::fabs(m_target);
+        };
+        for (int step = 0; step < kMaxEdgeSteps && unresolved(); ++step) {
+            Point middle = middleOf(best, other);
+            if (middle.x == best.x || middle.x == other.x)
+                break;
+            if (!middle.valid) {
+                insert(std::move(middle)); // an invalid island: its edges are searched next
+                return;
+            }
+            if (miss(middle) * miss(best) > 0)
+                best = std::move(middle);
+            else
+                other = std::move(middle);
         }
-        return std::fabs(x);
+        if (!jumps()) {
+            // Of the two ends, the one whose heat flow is nearer to the target.
+            m_roots.push_back({std::fabs(miss(other)) < std::fabs(miss(best)) ? other : best, flat});
+            return;
+        }
+        m_jumps.emplace_back(std::min(best.u, other.u), std::max(best.u, other.u));
+        insert(best);
+        insert(other);
+    }
+
+    // Without a root: the heat flow reachable nearest to the target over every continuous piece,
+    // with the message of what fails (or jumps) there.
+    DesignSolution refuseNearest() {
+        const Point* nearest = nullptr;
+        std::size_t index = 0;
+        double lowest = std::numeric_limits<double>::infinity();
+        double highest = -lowest;
+        for (std::size_t i = 0; i < m_points.size(); ++i) {
+            const Point& p = m_points[i];
+            if (!p.valid || !std::isfinite(p.heatFlow))
+                continue;
+            lowest = std::min(lowest, direction() * p.heatFlow);
+            highest = std::max(highest, direction() * p.heatFlow);
+            if (nearest == nullptr || std::fabs(miss(p)) < std::fabs(miss(*nearest))) {
+                nearest = &p;
+                index = i;
+            }
+        }
+        if (nearest == nullptr) {
+            // The failure nearest to where no heat flows (or to the dimension typed).
+            return refuseEverywhere(m_points.front());
+        }
+        const Point reach = *nearest;
+        const char* which = direction() * m_target > highest   ? "\nNajväčší"
+                            : direction() * m_target < lowest ? "\nNajmenší"
+                                                               : "\nNajbližší";
+        const std::string reached = std::string(which) + " dosiahnuteľný tepelný tok je " + number(reach.heatFlow) +
+                                    " W (" + designUnknownName(m_unknown) + " " + withUnit(m_unknown, reach.x) + ").";
+        // A jump of the heat flow across the target.
+        for (const auto& [left, right] : m_jumps) {
+            if (reach.u != left && reach.u != right)
+                continue;
+            const Point& l = *std::find_if(m_points.begin(), m_points.end(), [&](const Point& p) { return p.u == left; });
+            const Point& r = *std::find_if(m_points.begin(), m_points.end(), [&](const Point& p) { return p.u == right; });
+            if (miss(l) * miss(r) < 0) {
+                const std::string message = "Tepelný tok " + number(m_target) +
+                                            " W leží v skoku výsledku pri hodnote " + designUnknownName(m_unknown) +
+                                            " " + withUnit(m_unknown, reach.x) +
+                                            ", kde sa mení tvar kriteriálnej rovnice; žiadna hodnota ho nedáva presne.";
+                return refuse(message + reached, message, reach.heatFlow, reach.x);
+            }
+        }
+        // The steady state that fails next to it, or just beyond the span searched.
+        const Point* failed = nullptr;
+        if (index > 0 && !m_points[index - 1].valid)
+            failed = &m_points[index - 1];
+        if (index + 1 < m_points.size() && !m_points[index + 1].valid &&
+            (failed == nullptr || m_points[index + 1].u - reach.u < reach.u - failed->u))
+            failed = &m_points[index + 1];
+        std::optional<Point> beyond;
+        if (failed == nullptr && temperature() && (index == 0 || index + 1 == m_points.size())) {
+            // A millionth of the span (and a millionth of a kelvin) beyond its end.
+            const double step = 1e-6 * (m_spanHigh - m_spanLow) + 1e-6;
+            const double end = index == 0 ? m_spanLow - step : m_spanHigh + step;
+            if (index != 0 || xOf(m_spanLow) != other()) {
+                beyond = atAxis(end);
+                if (!beyond->valid)
+                    failed = &*beyond;
+            }
+        }
+        if (failed == nullptr || failed->message.empty())
+            return refuse(notReached() + reached, std::string(), reach.heatFlow, reach.x);
+        return refuse(failed->message + reached, failed->status, reach.heatFlow, reach.x);
     }
 
     const ConvectionState& m_inputs;
@@ -534,6 +979,14 @@ private:
     double m_target;
     int m_evaluations = 0;
     std::vector<std::string> m_warnings;
+
+    double m_sign = 1;                      // the temperature's direction from the other one
+    double m_spanLow = 0, m_spanHigh = 0;   // the span searched, on the axis
+    double m_typedLength = 0.1;             // the dimension typed (m), or 0,1 m without one
+    std::vector<Point> m_points;            // in the order of the axis
+    std::vector<Root> m_roots;
+    std::vector<std::pair<double, double>> m_jumps; // the ends of each jump, on the axis
+    std::vector<std::pair<double, double>> m_boundaries; // neighbours whose boundary is found
 };
 
 } // namespace

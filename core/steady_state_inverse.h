@@ -30,9 +30,11 @@ struct DesignSolution {
     /// go, and the steady state's own status text.
     std::string message;
     std::string statusText;
-    /// Without a solution: the largest heat flow reachable in the target's direction (W, signed), or
-    /// NaN when no value of the unknown gives a valid steady state.
+    /// Without a solution: the heat flow reachable nearest to the target (W, signed; the largest or
+    /// the smallest where the target lies beyond every one), or NaN when no value of the unknown
+    /// gives a valid steady state; and the value of the unknown where it is reached.
     double reachableHeatFlow = 0;
+    double reachableValue = 0;
     /// Steady-state evaluations spent.
     int evaluations = 0;
 };

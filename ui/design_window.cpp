@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +51,29 @@ QLineEdit* mainField(MainWindow* window, DesignUnknown unknown) {
     return window->findChild<QLineEdit*>(QLatin1String(kUnknownCells[static_cast<int>(unknown)].mainField));
 }
 
+// The user-defined fluid as an evaluation reads it (only the approximation chosen is converted), a
+// number a line; a field that is not a number reads as "?".
+QStringList userFluidState(const EvaluationInputs& inputs) {
+    QStringList state;
+    try {
+        const UserFluidModel m = inputs.userFluidModel();
+        auto add = [&state](double value) { state << QString::number(value, 'g', 17); };
+        state << QString::number(static_cast<int>(m.kind));
+        for (double value : {m.dynViscosity, m.density, m.conductivity, m.heatCapacity, m.expansionCoeff,
+                             m.validTempMin, m.validTempMax, m.gasPressure, m.validPressureMin,
+                             m.validPressureMax, m.gasConstant})
+            add(value);
+        for (const auto* coeffs : {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
+                                   &m.heatCapacityCoeffs, &m.compressibilityCoeffs}) {
+            for (double value : *coeffs)
+                add(value);
+        }
+    } catch (const ConversionError&) {
+        state << QStringLiteral("?");
+    }
+    return state;
+}
+
 } // namespace
 
 QString designValueText(double value) { return QString::fromStdString(formatGeneral(value)); }
@@ -85,6 +109,10 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, 
         group->addButton(m_unknowns[i]);
     }
     m_unknowns[0]->setChecked(true);
+    // A value found answers one heat flow and one unknown only.
+    connect(m_heatFlow, &QLineEdit::textChanged, this, &DesignWindow::clearResult);
+    for (QRadioButton* choice : m_unknowns)
+        connect(choice, &QRadioButton::toggled, this, &DesignWindow::clearResult);
 
     auto* calculateButton =
         addButton(this, names::kCalculateButton, QStringLiteral("&Vypočítaj"), QRect(320, 76, 110, 28));
@@ -103,7 +131,10 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, 
                                      QRect(200, 222, 230, 26));
     connect(transferButton, &QPushButton::clicked, this, [this] { handle(&DesignWindow::transfer); });
 
-    clickOnReturn(calculateButton, {m_heatFlow, m_result});
+    // Return computes from every control but "Prenes", which it presses.
+    clickOnReturn(calculateButton, {m_heatFlow, m_result},
+                  {m_unknowns[0], m_unknowns[1], m_unknowns[2], m_unknowns[3]});
+    clickOnReturn(transferButton, {});
     resize(442, 262);
     centreOnScreen(this);
 }
@@ -120,7 +151,33 @@ DesignUnknown DesignWindow::unknown() const {
     return DesignUnknown::BodyTemperature;
 }
 
+QStringList DesignWindow::inputState() const {
+    QStringList state{m_heatFlow->text(), QString::number(static_cast<int>(unknown()))};
+    // The main window's inputs: its editable fields (the results are read-only, and so is the
+    // emissivity while the radiation is off), its check boxes and its radio buttons.
+    for (const QWidget* control : m_mainWindow->findChildren<QWidget*>()) {
+        if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+            if (!edit->isReadOnly())
+                state << edit->objectName() + QLatin1Char('=') + edit->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            if (button->isCheckable())
+                state << button->objectName() + QLatin1String(button->isChecked() ? "=1" : "=0");
+        }
+    }
+    const EvaluationInputs& inputs = m_mainWindow->evaluationInputs();
+    if (inputs.fluidKind() == FluidKind::UserDefined)
+        state << userFluidState(inputs);
+    return state;
+}
+
+void DesignWindow::clearResult() {
+    m_solved.reset();
+    m_solvedFrom.clear();
+    m_result->setText(kNoResult);
+}
+
 void DesignWindow::calculate() {
+    clearResult();
     const double heatFlow = readNumber(m_heatFlow);
     const DesignUnknown sought = unknown();
     // The main window's inputs as "Vypočítaj" reads them, less the one sought.
@@ -152,8 +209,7 @@ void DesignWindow::calculate() {
             inputs.charLength = 0;
         }
     }
-    m_solved.reset();
-    m_result->setText(kNoResult);
+    const QStringList from = inputState();
     const DesignSolution solution = solveSteadyState(inputs, m_mainWindow->evaluationInputs(), sought, heatFlow);
     if (!solution.solved) {
         m_dialogs.showMessage(QString::fromStdString(solution.message));
@@ -162,6 +218,7 @@ void DesignWindow::calculate() {
     }
     m_solved = solution.value;
     m_solvedUnknown = sought;
+    m_solvedFrom = from;
     m_result->setText(designResultText(sought, solution.value));
     m_result->setCursorPosition(0);
     for (const std::string& warning : solution.warnings)
@@ -173,11 +230,19 @@ void DesignWindow::transfer() {
         m_dialogs.showMessage(QStringLiteral("Najprv vypočítajte návrh (Vypočítaj)."));
         return;
     }
+    if (inputState() != m_solvedFrom) {
+        clearResult();
+        m_dialogs.showMessage(
+            QStringLiteral("Vstupy sa od výpočtu zmenili; vypočítajte návrh znova (Vypočítaj)."));
+        return;
+    }
     QLineEdit* field = mainField(m_mainWindow, m_solvedUnknown);
     field->setText(designValueText(*m_solved));
     field->setCursorPosition(0);
     showWindow(m_mainWindow);
     m_mainWindow->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    // The main window now holds the value found: carrying it over again changes nothing.
+    m_solvedFrom = inputState();
 }
 
 } // namespace zav

@@ -3,11 +3,14 @@
 // temperature, the fluid temperature, the area or the characteristic dimension that carries it,
 // with every other input read from the main window at that moment; "Prenes do hlavného okna"
 // writes the value found into the main window's field and computes there, so that the main window
-// shows every property and number of the solution.
+// shows every property and number of the solution. A value found belongs to the inputs it was found
+// from: once the heat flow, the unknown or an input of the main window differs, it is no longer
+// shown and "Prenes" refuses it.
 #pragma once
 
 #include <optional>
 
+#include <QStringList>
 #include <QWidget>
 
 #include "core/steady_state_inverse.h"
@@ -30,6 +33,11 @@ public:
 private:
     void handle(void (DesignWindow::*handler)());
     DesignUnknown unknown() const;
+    // Everything a calculation reads, as texts: the heat flow, the unknown, the main window's
+    // inputs and choices, and the user-defined fluid when it is the fluid chosen.
+    QStringList inputState() const;
+    // Back to "no result": the value found is forgotten.
+    void clearResult();
 
     // Event handlers.
     void calculate(); // "Vypočítaj"
@@ -40,9 +48,11 @@ private:
     QLineEdit* m_heatFlow = nullptr; // W
     QRadioButton* m_unknowns[4] = {}; // in DesignUnknown order
     QLineEdit* m_result = nullptr;
-    // The last value found and the unknown it is, until the next calculation.
+    // The last value found, the unknown it is and the inputs it was found from, until the next
+    // calculation or until the heat flow or the unknown changes.
     std::optional<double> m_solved;
     DesignUnknown m_solvedUnknown = DesignUnknown::BodyTemperature;
+    QStringList m_solvedFrom;
 };
 
 /// The text of a value found, as the main window's field takes it: the decimal comma and enough

@@ -170,10 +170,13 @@ void focusField(QLineEdit* field) {
     field->selectAll();
 }
 
-void clickOnReturn(QPushButton* button, const QList<QLineEdit*>& fields) {
+void clickOnReturn(QPushButton* button, const QList<QLineEdit*>& fields, const QList<QWidget*>& controls) {
     for (QLineEdit* field : fields)
         QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
-    button->installEventFilter(new ReturnClicks(button));
+    auto* clicks = new ReturnClicks(button);
+    button->installEventFilter(clicks);
+    for (QWidget* control : controls)
+        control->installEventFilter(clicks);
 }
 
 void closeOnEscape(QWidget* window) {

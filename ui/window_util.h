@@ -88,8 +88,10 @@ double readNumber(const QLineEdit* edit);
 /// it is shown).
 void focusField(QLineEdit* field);
 
-/// Return and keypad Enter in any of `fields`, or on `button` itself, click `button`.
-void clickOnReturn(QPushButton* button, const QList<QLineEdit*>& fields);
+/// Return and keypad Enter in any of `fields`, on any of `controls` (check boxes, radio buttons)
+/// or on `button` itself, click `button`.
+void clickOnReturn(QPushButton* button, const QList<QLineEdit*>& fields,
+                   const QList<QWidget*>& controls = {});
 
 /// Escape closes (hides) the tool window `window`.
 void closeOnEscape(QWidget* window);

@@ -361,7 +361,9 @@ def test_solve_gives_the_input_back(case, unknown):
     assert abs(result.solved - case[unknown]) <= SOLVE_TOLERANCE * scale
     at_solution = zav.steady(**dict(case, **{unknown: result.solved}))
     assert result.as_dict() == dict(at_solution.as_dict(), solved=result.solved)
-    assert result.warnings == [] and result.errors == []
+    # Water's heat flow falls again where its mean temperature nears 4 °C: a second root there is
+    # said, and nothing else.
+    assert all("nie je monotónny" in w for w in result.warnings) and result.errors == []
 
 
 # solve() over arrays: each point is solve() of its values; 1e9 W no air reaches.
@@ -412,7 +414,7 @@ def test_solve_answers_the_enclosure_question():
 
 
 # steady() and solve() of a case whose fluid temperature lies outside the fluid's range.
-WARNING_CALLS = [(zav.steady, {"t_body": 25}), (zav.solve, {"heat_flow": 5.0})]
+WARNING_CALLS = [(zav.steady, {"t_body": 25}), (zav.solve, {"heat_flow": 100.0})]
 
 
 @pytest.mark.parametrize("function, arguments", WARNING_CALLS)

@@ -68,3 +68,37 @@ click Form10.Button2
 echo "a heat flow that is not a number"
 set Form10.Edit1 sto
 click Form10.Button1
+
+echo "a body at 30 °C typed, its temperature found, then the unknown changed to the area: no result, nothing carried over"
+set Form1.Edit1 30
+set Form10.Edit1 -25
+click Form10.Button1
+print Form10.Edit2
+click Form10.RadioButton3
+print Form10.Edit2
+click Form10.Button2
+print Form1.Edit1
+echo "the area computed: the water changed to 45 °C before Prenes, which refuses"
+click Form10.Button1
+print Form10.Edit2
+set Form1.Edit2 45
+click Form10.Button2
+print Form10.Edit2
+print Form1.Edit17
+echo "computed again from 45 °C: carried over, the body's 30 °C kept"
+click Form10.Button1
+click Form10.Button2
+print Form1.Edit17
+print Form1.Edit1
+print Form1.Edit18
+echo "the heat flow edited after a result: no result"
+click Form10.Button1
+print Form10.Edit2
+set Form10.Edit1 -20
+print Form10.Edit2
+echo "the radiation switched on after a result: Prenes refuses"
+click Form10.Button1
+print Form10.Edit2
+click Form1.CheckBox1
+click Form10.Button2
+print Form1.Edit17

@@ -102,6 +102,7 @@ TEST_F(DesktopTest, ReturnAndEnterRunTheirWindowsCalculation) {
         {"main", "Edit19", Qt::Key_Return, "Edit13"},  {"main", "Button1", Qt::Key_Return, "Edit13"},
         {"cooling", "Edit6", Qt::Key_Return, "Edit7"}, {"cooling", "Button1", Qt::Key_Enter, "Edit7"},
         {"cooling", "Edit8", Qt::Key_Return, "Edit9"}, {"design", "Edit1", Qt::Key_Enter, "Edit2"},
+        {"design", "RadioButton3", Qt::Key_Return, "Edit2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " " + c.target);
