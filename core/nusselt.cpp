@@ -206,28 +206,26 @@ double correlationMargin(const ConvectionState& s, const EvaluationInputs& input
     switch (inputs.geometry()) {
     case SurfaceGeometry::FinnedTube:
         if (inputs.fluidKind() == FluidKind::Air)
-            margin = std::min(margin, windowMargin(s.grashof * s.prandtl, kFinnedTubeWindow));
+            margin = windowMargin(s.grashof * s.prandtl, kFinnedTubeWindow);
         break;
     case SurfaceGeometry::VerticalPlate:
     case SurfaceGeometry::InclinedPlate:
-        margin = std::min(margin, windowMargin(s.rayleigh, kPlateWindow));
+        margin = windowMargin(s.rayleigh, kPlateWindow);
         break;
-    case SurfaceGeometry::HorizontalPlate: {
-        const PlatePosition position = inputs.platePosition();
-        switch (horizontalPlateFace(s, position)) {
+    case SurfaceGeometry::HorizontalPlate:
+        switch (horizontalPlateFace(s, inputs.platePosition())) {
         case PlateFace::Rising:
             break;
         case PlateFace::Opposite:
-            margin = std::min(margin, windowMargin(s.rayleigh * horizontalPlateFunction(s.prandtl),
-                                                   kHorizontalPlateWindow));
+            // The face that holds the fluid under the plate: the window of its formula and of
+            // its check.
+            margin = std::min(windowMargin(s.rayleigh * horizontalPlateFunction(s.prandtl), kHorizontalPlateWindow),
+                              windowMargin(s.rayleigh * s.prandtlFactor, kHorizontalPlateWindow));
             break;
         case PlateFace::Neither:
             return -1;
         }
-        if (heldUnder(s, position))
-            margin = std::min(margin, windowMargin(s.rayleigh * s.prandtlFactor, kHorizontalPlateWindow));
         break;
-    }
     case SurfaceGeometry::VerticalCylinder:
     case SurfaceGeometry::Cube:
     case SurfaceGeometry::HorizontalCylinder:

@@ -67,8 +67,15 @@ public:
     std::vector<std::string> messages;
 };
 
-// The steady state at one value of the unknown. `u` is the value on the search's axis: the
-// temperature difference from the other temperature, or the logarithm of the dimension.
+// Says nothing: the search needs only whether a steady state holds and its heat flow.
+class SilentReporter : public Reporter {
+public:
+    void showMessage(const std::string&) override {}
+    void setStatusText(const std::string&) override {}
+};
+
+// The steady state at one value of the unknown, as the search sees it. `u` is the value on the
+// search's axis.
 struct Point {
     double x = kNaN;
     double u = kNaN;
@@ -78,6 +85,11 @@ struct Point {
     bool endProbed = false; // the end of a piece whose heat flow may turn back before it
     ValidityMargin margin{kNaN, kNaN}; // how far inside the ranges checked
     double branch = kNaN;   // which form of the correlation (formulaSwitchMargin)
+};
+
+// The steady state at a point in full, with what it reports.
+struct Report {
+    bool valid = false;
     ConvectionState state;
     std::string message;
     std::string status;
@@ -173,20 +185,31 @@ private:
         Point point;
         point.x = x;
         point.u = uOf(x);
-        point.state = m_inputs;
-        value(point.state) = x;
-        RecordingReporter reporter;
-        point.valid = calculateSteadyState(point.state, m_evaluation, reporter);
+        ConvectionState state = m_inputs;
+        value(state) = x;
+        SilentReporter reporter;
+        point.valid = calculateSteadyState(state, m_evaluation, reporter);
         ++m_evaluations;
         if (point.valid)
-            point.heatFlow = signedHeatFlow(point.state);
-        point.margin = validityMargin(point.state, m_evaluation);
+            point.heatFlow = signedHeatFlow(state);
+        point.margin = validityMargin(state, m_evaluation);
         if (point.valid)
-            point.branch = formulaSwitchMargin(point.state, m_evaluation);
-        point.message = reporter.message;
-        point.status = reporter.status;
-        point.messages = reporter.messages;
+            point.branch = formulaSwitchMargin(state, m_evaluation);
         return point;
+    }
+
+    // The steady state of a point that is reported: the solution, or where it fails.
+    Report report(const Point& point) {
+        Report report;
+        report.state = m_inputs;
+        value(report.state) = point.x;
+        RecordingReporter reporter;
+        report.valid = calculateSteadyState(report.state, m_evaluation, reporter);
+        ++m_evaluations;
+        report.message = reporter.message;
+        report.status = reporter.status;
+        report.messages = reporter.messages;
+        return report;
     }
 
     Point atAxis(double u) { return at(xOf(u)); }
@@ -211,13 +234,15 @@ private:
         return state.charLength;
     }
 
-    DesignSolution solved(const Point& point) {
+    DesignSolution solved(const Point& point) { return solved(point.x, report(point)); }
+
+    DesignSolution solved(double x, const Report& report) {
         DesignSolution solution;
         solution.solved = true;
-        solution.value = point.x;
-        solution.state = point.state;
+        solution.value = x;
+        solution.state = report.state;
         solution.warnings = m_warnings;
-        for (const std::string& message : point.messages)
+        for (const std::string& message : report.messages)
             solution.warnings.push_back(message);
         solution.evaluations = m_evaluations;
         return solution;
@@ -235,7 +260,8 @@ private:
     }
 
     // A failed steady state's own message, and that no value of the unknown gives a valid one.
-    DesignSolution refuseEverywhere(const Point& failed) {
+    DesignSolution refuseEverywhere(const Point& point) {
+        const Report failed = report(point);
         std::string message = failed.valid || failed.message.empty() ? notReached() : failed.message;
         message += "\nTepelný tok " + number(m_target) + " W sa nedá dosiahnuť: žiadna hodnota veličiny " +
                    designUnknownName(m_unknown) + " nedáva platný výsledok.";
@@ -291,14 +317,16 @@ private:
         if (m_target == 0) {
             // No heat flows exactly when the temperatures are equal, whether or not a correlation
             // holds there (it says so in a warning).
-            Point equal = at(from);
+            Point point;
+            point.x = from;
+            Report equal = report(point);
             if (!equal.valid) {
                 m_warnings.push_back(equal.message);
                 equal.messages.clear();
                 equal.state.tBody = equal.state.tFluid = from;
                 equal.state.heatFlow = 0;
             }
-            return solved(equal);
+            return solved(from, equal);
         }
         // Upward for a warmer body (or a colder fluid), downward otherwise.
         m_sign = (body ? 1.0 : -1.0) * direction();
@@ -545,6 +573,16 @@ private:
         int kept = 0;  // the end that stayed in the last step: +1 the inside one, -1 the outside one
         int staid = 0; // steps in a row that it stayed
         double gallop = 1; // steps of the unknown's last digit from an inside end on the margin's zero
+        if (temperature() && out.x == other() && kind != Boundary::Formula) {
+            // Nothing flows at the other temperature: a correlation that holds for every
+            // difference holds from the next value on.
+            Point next = at(std::nextafter(out.x, in.x));
+            if (next.valid)
+                return {std::move(next), std::move(out)};
+            out = std::move(next);
+            mOut = marginOf(out, kind);
+            margins = margins && std::isfinite(mOut) && mOut < 0;
+        }
         for (int step = 0; step < kMaxEdgeSteps; ++step) {
             std::optional<double> u;
             if (margins && mIn == 0 && gallop > 0) {
@@ -557,10 +595,23 @@ private:
                 else
                     gallop = 0;
             } else if (margins && staid < kMaxStays) {
-                const double t = in.u + (out.u - in.u) * (mIn / (mIn - mOut));
+                // Interpolated in the logarithm of the distance from where no heat flows (the
+                // other temperature, or no dimension), in which the correlations' margins are
+                // nearly straight.
+                const double from = temperature() ? other() : 0.0;
+                const double dIn = std::fabs(in.x - from);
+                const double dOut = std::fabs(out.x - from);
+                const double share = mIn / (mIn - mOut);
+                double x = in.x + (out.x - in.x) * share;
+                if (dIn > 0 && dOut > 0)
+                    x = from + std::copysign(dIn * std::pow(dOut / dIn, share), in.x - from);
+                else if (dIn > 0 && kind == Boundary::Correlation)
+                    // From where no heat flows, the Rayleigh number grows as the distance: its
+                    // margin's logarithm falls to 0 at dIn·e^-margin.
+                    x = from + std::copysign(dIn * std::exp(-mIn), in.x - from);
                 // Not onto an end: the step then halves.
-                if (std::min(in.u, out.u) < t && t < std::max(in.u, out.u) && xOf(t) != in.x && xOf(t) != out.x)
-                    u = t;
+                if (std::min(in.x, out.x) < x && x < std::max(in.x, out.x))
+                    u = uOf(x);
             }
             if (!u)
                 staid = 0;
@@ -583,12 +634,16 @@ private:
             }
             kept = stays;
             if (stays < 0) {
+                // An inside end that reaches the margin's zero gallops from there.
+                if (m == 0 && mIn != 0)
+                    gallop = 1;
                 in = std::move(trial);
                 mIn = m;
             } else {
                 out = std::move(trial);
                 mOut = m;
-                gallop = 0; // outside found: halving from here
+                if (mIn == 0)
+                    gallop = 0; // outside found: halving from here
             }
         }
         return {std::move(in), std::move(out)};
@@ -968,9 +1023,10 @@ private:
                     failed = &*beyond;
             }
         }
-        if (failed == nullptr || failed->message.empty())
+        const Report failure = failed != nullptr ? report(*failed) : Report{};
+        if (failure.message.empty())
             return refuse(notReached() + reached, std::string(), reach.heatFlow, reach.x);
-        return refuse(failed->message + reached, failed->status, reach.heatFlow, reach.x);
+        return refuse(failure.message + reached, failure.status, reach.heatFlow, reach.x);
     }
 
     const ConvectionState& m_inputs;
