@@ -402,6 +402,17 @@ def test_solve_without_a_solution_raises_check_error():
     assert str(raised.value).startswith("Stredná teplota musí byť v rozsahu")
 
 
+def test_solve_finds_the_root_next_to_an_edge_and_the_exact_reach():
+    """A heater in 2 °C water carries 296,547 W at 12 °C, between the edge where water's expansion
+    changes sign and the next point searched; a plate's dimension reaches at most 377,256 W, at the
+    smallest dimension its correlation holds for."""
+    heater = zav.solve(heat_flow=296.547, fluid="water", shape="horizontal-cylinder", t_fluid=2, length=0.05, area=0.1)
+    assert abs(heater.solved - 12) <= 1e-4
+    with pytest.raises(zav.CheckError) as raised:
+        zav.solve(heat_flow=1e6, unknown="length", t_body=60, area=0.1)
+    assert "\nNajväčší dosiahnuteľný tepelný tok je 377,256 W (charakteristický rozmer 0,000310511 m)." in str(raised.value)
+
+
 def test_solve_refuses_an_unknown_name():
     with pytest.raises(ValueError, match="^Neznámy názov neznámej „area_m2“; možnosti: t_body, t_fluid, area, length.$"):
         zav.solve(heat_flow=40, unknown="area_m2")

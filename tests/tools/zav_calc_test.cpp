@@ -720,6 +720,20 @@ TEST(ZavCalcSolveTest, SolvesBackTheSteadyStatesInputs) {
     EXPECT_TRUE(refused["solved"].is_null());
     EXPECT_GT(refused["reachable_heat_flow"].get<double>(), 0);
     EXPECT_NE(none.err.find("Najväčší dosiahnuteľný tepelný tok je "), std::string::npos) << none.err;
+    // A root next to an edge of the valid states (a heater in 2 °C water), and the largest heat flow
+    // of a plate's dimension, at the smallest dimension its correlation holds for (both checked
+    // against a dense scan in the core's tests).
+    const CalcRun heater = runCalc(folder, {"solve", "--fluid", "water", "--shape", "horizontal-cylinder", "--t-fluid",
+                                            "2", "--length", "0.05", "--area", "0.1", "--heat-flow", "296.547"});
+    ASSERT_EQ(heater.status, 0) << heater.err;
+    EXPECT_NEAR(nlohmann::json::parse(heater.out)["solved"].get<double>(), 12, 1e-4);
+    const CalcRun plate =
+        runCalc(folder, {"solve", "--t-body", "60", "--area", "0.1", "--unknown", "length", "--heat-flow", "1e6"});
+    EXPECT_EQ(plate.status, 1);
+    EXPECT_NEAR(nlohmann::json::parse(plate.out)["reachable_heat_flow"].get<double>(), 377.25585, 1e-5);
+    EXPECT_NE(plate.err.find("Najväčší dosiahnuteľný tepelný tok je 377,256 W (charakteristický rozmer 0,000310511 m)."),
+              std::string::npos)
+        << plate.err;
     const CalcRun badName = runCalc(folder, {"solve", "--unknown", "mass"});
     EXPECT_EQ(badName.status, 2);
     EXPECT_NE(badName.err.find("t-body, t-fluid, area, length"), std::string::npos) << badName.err;
