@@ -151,6 +151,25 @@ DesignUnknown DesignWindow::unknown() const {
     return DesignUnknown::BodyTemperature;
 }
 
+void DesignWindow::setMainWindow(MainWindow* mainWindow) {
+    m_mainWindow = mainWindow;
+    const auto changed = [this] {
+        if (!m_transferring)
+            clearResult();
+    };
+    // The results are read-only; the emissivity only while the radiation is off.
+    for (QLineEdit* edit : m_mainWindow->findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textChanged, this, [edit, changed] {
+            if (!edit->isReadOnly())
+                changed();
+        });
+    }
+    for (QAbstractButton* button : m_mainWindow->findChildren<QAbstractButton*>()) {
+        if (button->isCheckable())
+            connect(button, &QAbstractButton::toggled, this, changed);
+    }
+}
+
 QStringList DesignWindow::inputState() const {
     QStringList state{m_heatFlow->text(), QString::number(static_cast<int>(unknown()))};
     // The main window's inputs: its editable fields (the results are read-only, and so is the
@@ -171,6 +190,8 @@ QStringList DesignWindow::inputState() const {
 }
 
 void DesignWindow::clearResult() {
+    // A result taken away by a change is said so when "Prenes" asks for it.
+    m_stale = m_stale || m_solved.has_value();
     m_solved.reset();
     m_solvedFrom.clear();
     m_result->setText(kNoResult);
@@ -178,6 +199,7 @@ void DesignWindow::clearResult() {
 
 void DesignWindow::calculate() {
     clearResult();
+    m_stale = false;
     const double heatFlow = readNumber(m_heatFlow);
     const DesignUnknown sought = unknown();
     // The main window's inputs as "Vypočítaj" reads them, less the one sought.
@@ -226,18 +248,17 @@ void DesignWindow::calculate() {
 }
 
 void DesignWindow::transfer() {
-    if (!m_solved) {
-        m_dialogs.showMessage(QStringLiteral("Najprv vypočítajte návrh (Vypočítaj)."));
-        return;
-    }
-    if (inputState() != m_solvedFrom) {
+    if (m_solved && inputState() != m_solvedFrom)
         clearResult();
-        m_dialogs.showMessage(
-            QStringLiteral("Vstupy sa od výpočtu zmenili; vypočítajte návrh znova (Vypočítaj)."));
+    if (!m_solved) {
+        m_dialogs.showMessage(m_stale ? QStringLiteral("Vstupy sa od výpočtu zmenili; vypočítajte návrh znova (Vypočítaj).")
+                                      : QStringLiteral("Najprv vypočítajte návrh (Vypočítaj)."));
         return;
     }
     QLineEdit* field = mainField(m_mainWindow, m_solvedUnknown);
+    m_transferring = true;
     field->setText(designValueText(*m_solved));
+    m_transferring = false;
     field->setCursorPosition(0);
     showWindow(m_mainWindow);
     m_mainWindow->findChild<QPushButton*>(QStringLiteral("Button1"))->click();

@@ -28,7 +28,9 @@ class DesignWindow : public QWidget {
 public:
     explicit DesignWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void setMainWindow(MainWindow* mainWindow) { m_mainWindow = mainWindow; }
+    /// The main window whose inputs the calculation reads: a change of any of them empties the
+    /// result.
+    void setMainWindow(MainWindow* mainWindow);
 
 private:
     void handle(void (DesignWindow::*handler)());
@@ -53,6 +55,8 @@ private:
     std::optional<double> m_solved;
     DesignUnknown m_solvedUnknown = DesignUnknown::BodyTemperature;
     QStringList m_solvedFrom;
+    bool m_transferring = false; // "Prenes" is writing the value found into the main window
+    bool m_stale = false;        // a result was taken away by a change since the last calculation
 };
 
 /// The text of a value found, as the main window's field takes it: the decimal comma and enough

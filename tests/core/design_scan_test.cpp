@@ -45,16 +45,9 @@ struct Question {
 };
 
 UserFluidModel userFluid(int which) {
+    if (which == 1)
+        return test::constantFluid();
     UserFluidModel model;
-    if (which == 1) {
-        model.kind = ApproximationKind::Constant;
-        model.dynViscosity = 1e-3;
-        model.density = 1000;
-        model.conductivity = 0.6;
-        model.heatCapacity = 4180;
-        model.expansionCoeff = 2e-4;
-        return model;
-    }
     model.kind = ApproximationKind::Quadratic;
     model.viscosityCoeffs = {1e-3};
     model.densityCoeffs = {1000, -0.4, 0.002};

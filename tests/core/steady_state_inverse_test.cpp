@@ -23,18 +23,6 @@ struct Base {
     double tBody, tFluid;
 };
 
-// A liquid of constant properties, water-like.
-UserFluidModel constantFluid() {
-    UserFluidModel model;
-    model.kind = ApproximationKind::Constant;
-    model.dynViscosity = 1e-3;
-    model.density = 1000;
-    model.conductivity = 0.6;
-    model.heatCapacity = 4180;
-    model.expansionCoeff = 2e-4;
-    return model;
-}
-
 const Base kBases[] = {
     {"air", FluidKind::Air, PropertyModel::Builtin, 100, 20},
     {"air, body colder", FluidKind::Air, PropertyModel::Builtin, 5, 30},
@@ -72,7 +60,7 @@ TEST(SteadyStateInverseTest, EverySteadyStateSolvedBackGivesItsInput) {
                 test::FakeInputs inputs;
                 inputs.fluid = base.fluid;
                 inputs.properties = base.properties;
-                inputs.userFluid = constantFluid();
+                inputs.userFluid = test::constantFluid();
                 inputs.shape = shape.id;
                 inputs.radiation = radiation;
                 inputs.angle = 30;

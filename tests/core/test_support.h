@@ -45,6 +45,18 @@ inline ::testing::AssertionResult relativelyNear(double actual, double expected,
                                          << tolerance << " relative";
 }
 
+/// A liquid of constant properties, water-like.
+inline UserFluidModel constantFluid() {
+    UserFluidModel model;
+    model.kind = ApproximationKind::Constant;
+    model.dynViscosity = 1e-3;
+    model.density = 1000;
+    model.conductivity = 0.6;
+    model.heatCapacity = 4180;
+    model.expansionCoeff = 2e-4;
+    return model;
+}
+
 struct FakeInputs : EvaluationInputs {
     FluidKind fluid = FluidKind::Air;
     PropertyModel properties = PropertyModel::Builtin;

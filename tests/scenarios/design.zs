@@ -102,3 +102,9 @@ print Form10.Edit2
 click Form1.CheckBox1
 click Form10.Button2
 print Form1.Edit17
+echo "a main-window input changed after a result: no result at once"
+click Form1.CheckBox1
+click Form10.Button1
+print Form10.Edit2
+set Form1.Edit10 0,2
+print Form10.Edit2
