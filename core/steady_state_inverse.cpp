@@ -466,9 +466,12 @@ private:
         for (double x : grid)
             insert(at(x));
         // One step at a time, each adding what it finds, until none finds more: the edges of the
-        // valid steady states, the turns of the heat flow, the roots.
+        // valid steady states, the turns of the heat flow, the roots. The edge next to the other
+        // temperature comes last, and only while nothing carries the target: the heat flow rises
+        // from there without a turn (the first grid point lies a ten-millionth of the span away),
+        // so only a target below every heat flow found can lie there.
         for (int step = 0; step < kMaxSteps && m_evaluations < kMaxEvaluations; ++step) {
-            if (!(findBoundary() || refineTurn() || refineBracket()))
+            if (!(findBoundary(false) || refineTurn() || refineBracket() || (m_roots.empty() && findBoundary(true))))
                 break;
         }
         if (m_roots.empty())
@@ -497,10 +500,12 @@ private:
     // Between each valid point and an invalid neighbour lies an edge of the valid steady states,
     // and between two valid points whose correlation takes different forms, the change of form
     // (where the heat flow may jump): the points on both sides of it join the search.
-    bool findBoundary() {
+    bool findBoundary(bool nearEnd) {
         for (std::size_t i = 0; i + 1 < m_points.size(); ++i) {
             const Point& a = m_points[i];
             const Point& b = m_points[i + 1];
+            if (nearEnd != (temperature() && a.valid != b.valid && (a.u == m_spanLow || b.u == m_spanLow)))
+                continue;
             Boundary kind;
             if (a.valid != b.valid)
                 kind = Boundary::Validity;
@@ -609,7 +614,10 @@ private:
                     // From where no heat flows, the Rayleigh number grows as the distance: its
                     // margin's logarithm falls to 0 at dIn·e^-margin.
                     x = from + std::copysign(dIn * std::exp(-mIn), in.x - from);
-                // Not onto an end: the step then halves.
+                // Onto an end (the edge lies next to it, to the rounding of the interpolation):
+                // the next value from that end; outside the bracket, the step halves.
+                if (x == in.x || x == out.x)
+                    x = std::nextafter(x, x == in.x ? out.x : in.x);
                 if (std::min(in.x, out.x) < x && x < std::max(in.x, out.x))
                     u = uOf(x);
             }

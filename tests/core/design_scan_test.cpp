@@ -85,6 +85,7 @@ public:
         double x;
         bool valid;
         double heatFlow;
+        int piece = 0; // the run of valid samples it belongs to
     };
 
     Sample at(double x) const {
@@ -196,6 +197,9 @@ public:
         std::sort(samples.begin(), samples.end(), [](const Sample& a, const Sample& b) { return a.x < b.x; });
         Result result;
         const double t = m_q.heatFlow;
+        int piece = 0;
+        for (Sample& sample : samples)
+            sample.piece = sample.valid ? piece : ++piece;
         for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
             const Sample& a = samples[i];
             const Sample& b = samples[i + 1];
@@ -279,11 +283,24 @@ int check(const Question& q) {
     start.area = q.area;
     const test::FakeInputs inputs = inputsOf(q);
     const DesignSolution solution = solveSteadyState(start, inputs, q.unknown, q.heatFlow);
-    EXPECT_EQ(solution.solved, !found.roots.empty())
+    // A root the scan passes over lies where the heat flow just reaches the target (at a maximum
+    // or an edge): the solution's own heat flow is checked there.
+    const auto nearestValid = [&] {
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const Scan::Sample& s : found.valid)
+            nearest = std::min(nearest, std::fabs(s.heatFlow - q.heatFlow));
+        return nearest;
+    };
+    const bool passedOver = solution.solved && found.roots.empty() && nearestValid() <= 1e-3 * std::fabs(q.heatFlow);
+    EXPECT_TRUE(solution.solved == !found.roots.empty() || passedOver)
         << (solution.solved ? "solved where the scan finds no root: " + std::to_string(solution.value)
                             : "refused where the scan finds a root at " +
                                   std::to_string(found.roots.empty() ? 0.0 : found.roots.front()) + ": " +
                                   solution.message);
+    if (passedOver) {
+        const Scan::Sample there = scan.at(solution.value);
+        EXPECT_TRUE(there.valid && test::relativelyNear(there.heatFlow, q.heatFlow, 1e-9)) << there.heatFlow;
+    }
     if (solution.solved && !found.roots.empty()) {
         const double nearest = *std::min_element(found.roots.begin(), found.roots.end(), [&](double a, double b) {
             return scan.distance(a) < scan.distance(b);
@@ -316,7 +333,8 @@ int check(const Question& q) {
                     k = i;
             }
             double reach = found.valid[k].heatFlow;
-            if (k > 0 && k + 1 < found.valid.size())
+            if (k > 0 && k + 1 < found.valid.size() && found.valid[k - 1].piece == found.valid[k].piece &&
+                found.valid[k + 1].piece == found.valid[k].piece)
                 reach = scan.refinedExtremum(found.valid, k, q.heatFlow > reach);
             // The scan's value, or one nearer to the target that the steady state gives where the
             // solution says (the scan's grid may pass over it).
@@ -413,8 +431,8 @@ TEST(DesignScanTest, EveryQuestionAgreesWithADenseScan) {
     EXPECT_LE(average, 60);
 }
 
-// Random questions over every shape, fluid, unknown and direction, targets near the reachable
-// heat flow included (a fixed seed: the same questions every run).
+// Random questions over every shape, fluid, unknown and direction, targets just short of the
+// largest reachable heat flow included (a fixed seed: the same questions every run).
 TEST(DesignScanTest, RandomQuestionsAgreeWithADenseScan) {
     std::mt19937 random(setting("ZAV_DESIGN_SEED", 20261208));
     const auto uniform = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(random); };
@@ -442,8 +460,22 @@ TEST(DesignScanTest, RandomQuestionsAgreeWithADenseScan) {
         steady.unknown = U::Area;
         const Scan::Sample s = Scan(steady).at(q.area);
         const double base = s.valid && s.heatFlow != 0 ? s.heatFlow : (q.tBody > q.tFluid ? 50.0 : -50.0);
-        const double factors[] = {1, uniform(0.2, 5), uniform(0.99, 1.01), 1e3, 1e-4};
-        q.heatFlow = base * factors[pick(5)];
+        const double factors[] = {1, uniform(0.2, 5), uniform(0.99, 1.01), 1e3, 1e-4, 0};
+        q.heatFlow = base * factors[pick(6)];
+        if (q.heatFlow == 0) {
+            // Just short of the largest heat flow reachable, as the solver gives it for far too much.
+            Question beyond = q;
+            beyond.heatFlow = base * 1e6;
+            ConvectionState start;
+            start.tBody = q.tBody;
+            start.tFluid = q.tFluid;
+            start.charLength = q.length;
+            start.area = q.area;
+            const DesignSolution reach = solveSteadyState(start, inputsOf(beyond), q.unknown, beyond.heatFlow);
+            q.heatFlow = std::isfinite(reach.reachableHeatFlow) && reach.reachableHeatFlow != 0
+                             ? reach.reachableHeatFlow * (1 - std::pow(10.0, uniform(-9, -3)))
+                             : base;
+        }
         char name[200];
         std::snprintf(name, sizeof name, "random %d: fluid %d/%d shape %d unknown %d radiation %d, %g W, body %g, fluid %g, "
                       "l %g, A %g, angle %g, face %d", n, fluid, int(q.properties), int(q.shape), int(q.unknown),
