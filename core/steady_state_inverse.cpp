@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <cstdio>
+#include <cstdlib>
 
 #include "core/number_format.h"
 #include "core/nusselt.h"
@@ -48,6 +50,8 @@ constexpr double kSignificant = 1e-10;
 constexpr double kJumpTolerance = 1e-6;
 // A root's heat flow is within this of the target (relative) where the axis resolves it.
 constexpr double kRootMiss = 1e-10;
+// A solution is given only where its heat flow meets the target to this (relative).
+constexpr double kSolvedMiss = 1e-6;
 // The search adds points step by step (edges, turns, roots) until no step adds one; these bound it.
 constexpr int kMaxSteps = 400;
 constexpr int kMaxEvaluations = 4000;
@@ -106,8 +110,23 @@ struct Root {
 std::string number(double value) {
     if (std::fabs(value) >= 1e-3 || value == 0 || !std::isfinite(value))
         return formatGeneral(std::fabs(value) >= 1e-3 ? std::round(value * 1000) / 1000 : value);
-    const double digits = std::pow(10.0, 5 - std::floor(std::log10(std::fabs(value))));
-    return formatGeneral(std::round(value * digits) / digits);
+    // The C library's rounding holds down to the smallest numbers (a scale factor would overflow),
+    // written as formatGeneral writes an exponent ("1,5E-7").
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    std::string written;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c == '.')
+            written += ',';
+        else if (*c == 'e')
+            written += 'E';
+        else if (*c == '+' || (*c == '0' && (written.back() == 'E' || written.back() == '-') &&
+                               written.find('E') != std::string::npos))
+            continue;
+        else
+            written += *c;
+    }
+    return written;
 }
 
 std::string withUnit(DesignUnknown unknown, double value) {
@@ -142,6 +161,11 @@ public:
     DesignSolution solve() {
         if (!std::isfinite(m_target))
             return refuse(std::string("Tepelný tok nie je konečné číslo."), std::string(), kNaN);
+        if (m_unknown != DesignUnknown::Area && !(m_inputs.area > 0 && std::isfinite(m_inputs.area)))
+            return refuse("Plocha povrchu " + formatGeneral(m_inputs.area) +
+                              " m² neprenáša tepelný tok: tepelný tok " + number(m_target) +
+                              " W nedá žiadna hodnota veličiny " + designUnknownName(m_unknown) + ".",
+                          std::string(), kNaN);
         switch (m_unknown) {
         case DesignUnknown::BodyTemperature:
         case DesignUnknown::FluidTemperature:
@@ -387,7 +411,7 @@ private:
     // The heat flow is affine in the area (the vertical cylinder's correction adds a part that
     // does not scale with it): secant steps from the area typed converge at once.
     DesignSolution solveArea() {
-        if (const std::optional<DesignSolution> refused = refuseDirection("žiadna plocha"))
+        if (const std::optional<DesignSolution> refused = refuseDirection(" žiadna plocha"))
             return *refused;
         double area = m_inputs.area > 0 && std::isfinite(m_inputs.area) ? m_inputs.area : 1.0;
         Point previous = at(area);
@@ -399,13 +423,13 @@ private:
                 break;
             const double slope = (current.heatFlow - previous.heatFlow) / (current.x - previous.x);
             if (current.heatFlow == m_target || !(slope != 0) || !std::isfinite(slope))
-                return solved(current);
+                return std::fabs(miss(current)) <= kSolvedMiss * std::fabs(m_target) ? solved(current) : unmet(current);
             const double next = current.x + (m_target - current.heatFlow) / slope;
             if (std::fabs(next - current.x) <= kRelativeTolerance * std::fabs(current.x)) {
-                if (!(next > 0))
-                    return solved(current);
-                const Point last = at(next);
-                return last.valid ? solved(last) : refuseEverywhere(last);
+                const Point last = next > 0 ? at(next) : current;
+                if (!last.valid)
+                    return refuseEverywhere(last);
+                return std::fabs(miss(last)) <= kSolvedMiss * std::fabs(m_target) ? solved(last) : unmet(last);
             }
             if (!(next > 0)) {
                 // Even the smallest area carries more than the target: the part of the heat flow
@@ -413,6 +437,8 @@ private:
                 const double least = current.heatFlow - slope * current.x;
                 const std::string message = "Tepelný tok " + number(m_target) +
                                             " W je menší, než prenesie ľubovoľne malá plocha povrchu.";
+                if (!std::isfinite(least))
+                    return refuse(message, message, kNaN);
                 return refuse(message + "\nNajmenší dosiahnuteľný tepelný tok je " + number(least) + " W (" +
                                   designUnknownName(m_unknown) + " " + withUnit(m_unknown, 0) + ").",
                               message, least, 0.0);
@@ -421,6 +447,15 @@ private:
             current = at(next);
         }
         return refuseEverywhere(current);
+    }
+
+    // An area whose heat flow misses the target by more than kSolvedMiss, the nearest there is
+    // (the area's last digit passes over the target).
+    DesignSolution unmet(const Point& nearest) {
+        const std::string message = "Tepelný tok " + number(m_target) + " W sa nedá dosiahnuť s presnosťou 10^-6.";
+        return refuse(message + "\nNajbližší dosiahnuteľný tepelný tok je " + number(nearest.heatFlow) + " W (" +
+                          designUnknownName(m_unknown) + " " + withUnit(m_unknown, nearest.x) + ").",
+                      message, nearest.heatFlow, nearest.x);
     }
 
     // ---- The search on the axis ---------------------------------------------------------
@@ -437,8 +472,8 @@ private:
     }
 
     bool jumpBetween(const Point& a, const Point& b) const {
-        for (const auto& [left, right] : m_jumps) {
-            if (a.u <= left && right <= b.u)
+        for (const Jump& jump : m_jumps) {
+            if (a.u <= jump.left && jump.right <= b.u)
                 return true;
         }
         return false;
@@ -527,7 +562,7 @@ private:
                 m_boundaries.emplace_back(low.u, high.u);
                 if (std::fabs(low.heatFlow - high.heatFlow) >
                     kJumpTolerance * std::max(std::fabs(low.heatFlow), std::fabs(high.heatFlow)))
-                    m_jumps.emplace_back(low.u, high.u);
+                    m_jumps.push_back({low.u, high.u});
             } else if (found.size() == 2) {
                 m_boundaries.emplace_back(std::min(found[0].u, found[1].u), std::max(found[0].u, found[1].u));
             }
@@ -961,12 +996,15 @@ private:
             else
                 other = std::move(middle);
         }
-        if (!jumps()) {
-            // Of the two ends, the one whose heat flow is nearer to the target.
-            m_roots.push_back({std::fabs(miss(other)) < std::fabs(miss(best)) ? other : best, flat});
+        // Of the two ends, the one whose heat flow is nearer to the target: a solution when it
+        // meets the target to kSolvedMiss; else no value of the unknown carries the target (two
+        // neighbouring values pass over it), and both ends join the search like a jump's.
+        const Point& nearer = std::fabs(miss(other)) < std::fabs(miss(best)) ? other : best;
+        if (std::fabs(miss(nearer)) <= kSolvedMiss * std::fabs(m_target)) {
+            m_roots.push_back({nearer, flat});
             return;
         }
-        m_jumps.emplace_back(std::min(best.u, other.u), std::max(best.u, other.u));
+        m_jumps.push_back({std::min(best.u, other.u), std::max(best.u, other.u), !jumps()});
         insert(best);
         insert(other);
     }
@@ -1000,18 +1038,25 @@ private:
         const std::string reached = std::string(which) + " dosiahnuteľný tepelný tok je " + number(reach.heatFlow) +
                                     " W (" + designUnknownName(m_unknown) + " " + withUnit(m_unknown, reach.x) + ").";
         // A jump of the heat flow across the target.
-        for (const auto& [left, right] : m_jumps) {
-            if (reach.u != left && reach.u != right)
+        for (const Jump& jump : m_jumps) {
+            if (reach.u != jump.left && reach.u != jump.right)
                 continue;
-            const Point& l = *std::find_if(m_points.begin(), m_points.end(), [&](const Point& p) { return p.u == left; });
-            const Point& r = *std::find_if(m_points.begin(), m_points.end(), [&](const Point& p) { return p.u == right; });
-            if (miss(l) * miss(r) < 0) {
-                const std::string message = "Tepelný tok " + number(m_target) +
-                                            " W leží v skoku výsledku pri hodnote " + designUnknownName(m_unknown) +
-                                            " " + withUnit(m_unknown, reach.x) +
-                                            ", kde sa mení tvar kriteriálnej rovnice; žiadna hodnota ho nedáva presne.";
-                return refuse(message + reached, message, reach.heatFlow, reach.x);
-            }
+            const auto atU = [&](double u) {
+                return *std::find_if(m_points.begin(), m_points.end(), [u](const Point& p) { return p.u == u; });
+            };
+            const Point& l = atU(jump.left);
+            const Point& r = atU(jump.right);
+            if (miss(l) * miss(r) >= 0)
+                continue;
+            const std::string message =
+                jump.resolution
+                    ? "Tepelný tok " + number(m_target) + " W sa nedá dosiahnuť s presnosťou 10^-6: dve susedné " +
+                          "hodnoty veličiny " + designUnknownName(m_unknown) + " pri " + withUnit(m_unknown, reach.x) +
+                          " dávajú " + number(l.heatFlow) + " W a " + number(r.heatFlow) + " W."
+                    : "Tepelný tok " + number(m_target) + " W leží v skoku výsledku pri hodnote " +
+                          designUnknownName(m_unknown) + " " + withUnit(m_unknown, reach.x) +
+                          ", kde sa mení tvar kriteriálnej rovnice; žiadna hodnota ho nedáva presne.";
+            return refuse(message + reached, message, reach.heatFlow, reach.x);
         }
         // The steady state that fails next to it, or just beyond the span searched.
         const Point* failed = nullptr;
@@ -1049,7 +1094,13 @@ private:
     double m_typedLength = 0.1;             // the dimension typed (m), or 0,1 m without one
     std::vector<Point> m_points;            // in the order of the axis
     std::vector<Root> m_roots;
-    std::vector<std::pair<double, double>> m_jumps; // the ends of each jump, on the axis
+    // A jump of the heat flow over the target, or two neighbouring values of the unknown whose heat
+    // flows pass over it (`resolution`): its ends on the axis.
+    struct Jump {
+        double left, right;
+        bool resolution = false;
+    };
+    std::vector<Jump> m_jumps;
     std::vector<std::pair<double, double>> m_boundaries; // neighbours whose boundary is found
 };
 

@@ -2,6 +2,8 @@
 #include "ui/design_window.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -83,8 +85,11 @@ QString designResultText(DesignUnknown unknown, double value) {
         return QString::fromStdString(formatFixed(value, 10, 2));
     if (!std::isfinite(value) || value == 0)
         return designValueText(value);
-    const double digits = std::pow(10.0, 5 - std::floor(std::log10(std::fabs(value))));
-    return designValueText(std::round(value * digits) / digits);
+    // Six significant digits by the C library's rounding, which holds down to the smallest
+    // numbers (a scale factor of 10^(5 - exponent) overflows below about 1e-303).
+    char text[32];
+    std::snprintf(text, sizeof text, "%.5e", value);
+    return designValueText(std::strtod(text, nullptr));
 }
 
 DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {

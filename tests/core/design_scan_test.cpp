@@ -210,13 +210,11 @@ public:
             const auto [l, r] = halve(a, b, [t](const Sample& p, const Sample& m) {
                 return m.valid && (p.heatFlow - t) * (m.heatFlow - t) > 0;
             });
-            // Continuous at adjacent values, or at the other temperature where no heat flows: a
-            // root; else the heat flow jumps over the target.
-            const bool atOther = isTemperature(m_q.unknown) && (l.heatFlow == 0 || r.heatFlow == 0);
-            if (atOther || std::fabs(l.heatFlow - r.heatFlow) <=
-                               1e-6 * std::max(std::fabs(l.heatFlow), std::fabs(r.heatFlow)) ||
-                l.heatFlow == t || r.heatFlow == t)
-                result.roots.push_back(std::fabs(l.heatFlow - t) <= std::fabs(r.heatFlow - t) ? l.x : r.x);
+            // A root where one of two adjacent values meets the target to a millionth; else the
+            // heat flow jumps over it (or passes it between two adjacent values).
+            const Sample& nearer = std::fabs(l.heatFlow - t) <= std::fabs(r.heatFlow - t) ? l : r;
+            if (std::fabs(nearer.heatFlow - t) <= 1e-6 * std::fabs(t))
+                result.roots.push_back(nearer.x);
         }
         if (!samples.empty() && samples.back().valid)
             result.valid.push_back(samples.back());
@@ -394,7 +392,8 @@ const Question kQuestions[] = {
     {"inclined plate, dimension across its jump", F::Air, S::InclinedPlate, U::CharLength, 60, 40, 20, 1, 1},
     // Next to the other temperature.
     {"sphere, 3 µW", F::Air, S::Sphere, U::BodyTemperature, 3e-6, 100, 800, 0.1, 1},
-    {"sphere, 1e-300 W", F::Air, S::Sphere, U::BodyTemperature, 1e-300, 100, 800, 0.1, 1},
+    {"sphere, 1e-300 W: between two neighbouring temperatures", F::Air, S::Sphere, U::BodyTemperature, 1e-300, 100,
+     800, 0.1, 1},
     {"plate, 1e-300 W", F::Air, S::VerticalPlate, U::BodyTemperature, 1e-300, 100, 20, 0.1, 1},
     // Two roots in one interval of the grid; the user fluid's span.
     {"water at 10 °C, two roots", F::Water, S::VerticalPlate, U::BodyTemperature, -1.79, 100, 10, 0.2, 0.04},

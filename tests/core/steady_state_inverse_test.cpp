@@ -229,5 +229,41 @@ TEST(SteadyStateInverseTest, NoAreaOrDimensionCarriesAHeatFlowAgainstTheTemperat
     }
 }
 
+// A target that no value of the unknown meets to a millionth (the last digit of the unknown passes
+// over it) is refused, with the nearest heat flow there is and where: that value's steady state
+// gives it.
+TEST(SteadyStateInverseTest, ATargetBetweenTwoNeighbouringValuesIsNotSolved) {
+    const struct {
+        const char* name;
+        SurfaceGeometry shape;
+        DesignUnknown unknown;
+        double heatFlow;
+        double tFluid;
+    } cases[] = {
+        {"an area for 1e-320 W", SurfaceGeometry::VerticalPlate, DesignUnknown::Area, 1e-320, 20},
+        {"a sphere's temperature for 1e-300 W", SurfaceGeometry::Sphere, DesignUnknown::BodyTemperature, 1e-300, 800},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::FakeInputs inputs;
+        inputs.shape = c.shape;
+        ConvectionState start;
+        start.tBody = 100;
+        start.tFluid = c.tFluid;
+        start.charLength = 0.1;
+        start.area = 1;
+        const DesignSolution solution = solveSteadyState(start, inputs, c.unknown, c.heatFlow);
+        ASSERT_FALSE(solution.solved) << solution.value;
+        EXPECT_NE(solution.message.find("s presnosťou 10^-6"), std::string::npos) << solution.message;
+        EXPECT_EQ(solution.message.find("NAN"), std::string::npos) << solution.message;
+        EXPECT_GT(std::fabs(solution.reachableHeatFlow - c.heatFlow), 1e-6 * c.heatFlow);
+        ConvectionState there = start;
+        (c.unknown == DesignUnknown::Area ? there.area : there.tBody) = solution.reachableValue;
+        test::RecordingReporter reporter;
+        ASSERT_TRUE(calculateSteadyState(there, inputs, reporter));
+        EXPECT_EQ(signedHeatFlow(there), solution.reachableHeatFlow);
+    }
+}
+
 }  // namespace
 }  // namespace zav

@@ -108,3 +108,8 @@ click Form10.Button1
 print Form10.Edit2
 set Form1.Edit10 0,2
 print Form10.Edit2
+echo "an area for -1E-305 W: a number, not NAN"
+click Form10.RadioButton3
+set Form10.Edit1 -1E-305
+click Form10.Button1
+print Form10.Edit2
