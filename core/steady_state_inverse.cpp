@@ -115,16 +115,17 @@ std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.6g", value);
     std::string written;
+    bool exponent = false; // within the exponent, before its first significant digit
     for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '.')
-            written += ',';
-        else if (*c == 'e')
+        if (*c == 'e') {
             written += 'E';
-        else if (*c == '+' || (*c == '0' && (written.back() == 'E' || written.back() == '-') &&
-                               written.find('E') != std::string::npos))
-            continue;
-        else
-            written += *c;
+            exponent = true;
+        } else if (exponent && (*c == '+' || *c == '0')) {
+            continue; // "e-07" is written "E-7", "e+20" "E20"
+        } else {
+            written += *c == '.' ? ',' : *c;
+            exponent = exponent && *c == '-';
+        }
     }
     return written;
 }
