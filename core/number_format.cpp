@@ -585,11 +585,17 @@ std::string formatFixed(double value, int precision, int decimals, char decimalS
 }
 
 std::string formatGeneral(double value, char decimalSeparator) {
+    return formatSignificant(value, 15, decimalSeparator);
+}
+
+std::string formatSignificant(double value, int significantDigits, char decimalSeparator) {
     if (!std::isfinite(value))
         return nonFiniteText(value);
+    // The layout of the general format: fixed notation up to its 15 digits.
     constexpr int kGeneralDigits = 15;
     const Digits probe = probeDigits(value);
-    Digits rounded = withinDoubleRange(probe, roundSignificant(value, probe, kGeneralDigits), kGeneralDigits);
+    Digits rounded =
+        withinDoubleRange(probe, roundSignificant(value, probe, significantDigits), significantDigits);
     if (rounded.zero)
         return "0";
     const std::size_t last = rounded.digits.find_last_not_of('0');

@@ -51,6 +51,10 @@ char* writeExponent(char* out, double value, int precision, char decimalSeparato
 /// without padding ("1,5E-7", "1E20").
 std::string formatGeneral(double value, char decimalSeparator = ',');
 
+/// formatGeneral rounded to at most `significantDigits` (1 to 15) significant digits, down to the
+/// smallest numbers ("0,000310511", "9,99989E-321").
+std::string formatSignificant(double value, int significantDigits, char decimalSeparator = ',');
+
 /// The number as the pattern "#,##0.#########" writes it: rounded to at most `maxDecimals`
 /// decimals, trailing zeros dropped, thousands grouped with `groupSeparator`.
 std::string formatGrouped(double value, int maxDecimals, const std::string& groupSeparator,

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <cstdio>
-#include <cstdlib>
 
 #include "core/number_format.h"
 #include "core/nusselt.h"
@@ -110,24 +108,7 @@ struct Root {
 std::string number(double value) {
     if (std::fabs(value) >= 1e-3 || value == 0 || !std::isfinite(value))
         return formatGeneral(std::fabs(value) >= 1e-3 ? std::round(value * 1000) / 1000 : value);
-    // The C library's rounding holds down to the smallest numbers (a scale factor would overflow),
-    // written as formatGeneral writes an exponent ("1,5E-7").
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    std::string written;
-    bool exponent = false; // within the exponent, before its first significant digit
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == 'e') {
-            written += 'E';
-            exponent = true;
-        } else if (exponent && (*c == '+' || *c == '0')) {
-            continue; // "e-07" is written "E-7", "e+20" "E20"
-        } else {
-            written += *c == '.' ? ',' : *c;
-            exponent = exponent && *c == '-';
-        }
-    }
-    return written;
+    return formatSignificant(value, 6);
 }
 
 std::string withUnit(DesignUnknown unknown, double value) {
@@ -239,11 +220,8 @@ private:
 
     Point atAxis(double u) { return at(xOf(u)); }
 
-    // Halfway between two points on the axis; where that rounds onto one of them, halfway
-    // between their values (the axis may resolve less finely than the unknown).
-    Point middleOf(const Point& a, const Point& b) {
-        return at(0.5 * (a.x + b.x));
-    }
+    // Halfway between two points.
+    Point middleOf(const Point& a, const Point& b) { return at(0.5 * (a.x + b.x)); }
 
     double& value(ConvectionState& state) const {
         switch (m_unknown) {

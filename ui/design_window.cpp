@@ -2,8 +2,6 @@
 #include "ui/design_window.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -83,13 +81,7 @@ QString designValueText(double value) { return QString::fromStdString(formatGene
 QString designResultText(DesignUnknown unknown, double value) {
     if (unknown == DesignUnknown::BodyTemperature || unknown == DesignUnknown::FluidTemperature)
         return QString::fromStdString(formatFixed(value, 10, 2));
-    if (!std::isfinite(value) || value == 0)
-        return designValueText(value);
-    // Six significant digits by the C library's rounding, which holds down to the smallest
-    // numbers (a scale factor of 10^(5 - exponent) overflows below about 1e-303).
-    char text[32];
-    std::snprintf(text, sizeof text, "%.5e", value);
-    return designValueText(std::strtod(text, nullptr));
+    return QString::fromStdString(formatSignificant(value, 6));
 }
 
 DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
