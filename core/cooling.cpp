@@ -15,6 +15,7 @@ const char* const kCoolingEqualTemperaturesMessage =
 const char* const kCoolingTargetMessage =
     "Teplota ochladenia musí ležať medzi teplotou tekutiny a teplotou telesa !!!";
 const char* const kCoolingStepCountMessage = "Počet krokov musí byť kladné číslo !!!";
+const char* const kCoolingTooManyStepsMessage = "Počet krokov môže byť najviac 1 000 000 000 !!!";
 const char* const kCoolingStepUndefinedMessage =
     "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!";
 const char* const kCoolingTimeUndefinedMessage = "Čas kroku ochladzovania nie je konečné číslo: skontrolujte "
@@ -132,6 +133,8 @@ std::string inputProblem(const CoolingState& s, const CoolingInputs& inputs) {
         return kCoolingTargetMessage;
     if (!(s.stepCount > 0))
         return kCoolingStepCountMessage;
+    if (s.stepCount > kMaximumCoolingSteps)
+        return kCoolingTooManyStepsMessage;
     if (!(s.mass > 0))
         return coolingMassMessage(s.mass);
     if (!(s.coolingArea > 0))

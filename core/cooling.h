@@ -119,6 +119,10 @@ std::string coolingEmissivityMessage(double emissivity);
 std::string coolingHeatCapacityMessage(double c, double t);
 extern const char* const kCoolingTargetMessage;
 extern const char* const kCoolingStepCountMessage;
+/// The most steps a run takes: about a quarter of an hour at the slowest models (a microsecond a
+/// step), a data file of some 80 GB.
+constexpr double kMaximumCoolingSteps = 1e9;
+extern const char* const kCoolingTooManyStepsMessage;
 extern const char* const kCoolingStepUndefinedMessage;
 extern const char* const kCoolingTimeUndefinedMessage;
 

@@ -226,7 +226,7 @@ def test_fluid_file_values_are_refused(tmp_path, monkeypatch, fluid, key, length
 INTERRUPTED = [
     "sweep(from_=0, to=99.9999, step=0.0001, properties='reference', table='old.txt')",
     "sweep(from_=0, to=99.9999, step=0.0001, properties='reference')",
-    "cool(steps=1e12, data='old.txt')",
+    "cool(steps=1e9, data='old.txt')",
 ]
 
 
@@ -252,6 +252,12 @@ def test_ctrl_c_raises_keyboard_interrupt_at_once(tmp_path, call):
         child.wait()
     assert out and float(out) - sent < 0.2
     assert os.listdir(tmp_path) == ["old.txt"] and (tmp_path / "old.txt").read_text() == "old"
+
+
+def test_cooling_refuses_more_steps_than_a_working_day_holds():
+    for steps in (1e9 + 1, 10**30):
+        with pytest.raises(zav.CheckError, match="^Počet krokov môže byť najviac 1 000 000 000 !!!$"):
+            zav.cool(steps=steps)
 
 
 def test_arguments_are_keywords_only():

@@ -21,6 +21,11 @@ set Form2.Edit10 -0,5
 click Form2.Button1
 set Form2.Edit10 1
 
+echo "the step count: at most a billion"
+set Form2.Edit6 1000000001
+click Form2.Button1
+set Form2.Edit6 100
+
 echo "a heat capacity that is not positive at a step: c = 20·t - 1000"
 click Form5.RadioButton4
 set Form5.Edit2 -1000

@@ -199,6 +199,7 @@ const std::vector<CalcCase> kCases = {
     {"target below the fluid", {"cool", "--target", "10"}, 1, {}, {}, kTargetMessage},
     {"body at the fluid temperature", {"cool", "--t-fluid", "100", "--target", "60"}, 1, {}, {}, "Teplota telesa sa rovná teplote tekutiny: teleso sa neochladzuje ani neohrieva !!!"},
     {"no steps", {"cool", "--steps", "0"}, 1, {}, {}, "Počet krokov musí byť kladné číslo !!!"},
+    {"steps beyond a working day", {"cool", "--steps", "1e12"}, 1, {}, {}, "Počet krokov môže byť najviac 1 000 000 000 !!!"},
     {"step past the fluid", {"cool", "--emissivity", "1", "--steps", "2,5"}, 1, {coolingTime("82,3")}, {}, "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!"},
     {"check fails in the scale pass", {"cool", "--emissivity", "1", "--fluid", "water", "--t-body", "190", "--target", "100", "--steps", "100"}, 1, {coolingTime("0,0")}, {}, "Stredná teplota musí byť v rozsahu 0 až 100°C !!!"},
     {"cooling emissivity", {"cool", "--emissivity", "x"}, 2, {}, {}, "--emissivity: 'x' nie je platné číslo."},
@@ -785,7 +786,7 @@ TEST_P(ZavCalcSignalTest, EndsAtOnceLeavingTheOldFile) {
         const int null = ::open("/dev/null", O_WRONLY);
         if (::chdir(folder.path().c_str()) != 0 || null < 0 || ::dup2(null, 1) < 0)
             ::_exit(127);
-        ::execl(ZAV_CALC, ZAV_CALC, "cool", "--steps", "1e12", "--data", "F", static_cast<char*>(nullptr));
+        ::execl(ZAV_CALC, ZAV_CALC, "cool", "--steps", "1e9", "--data", "F", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ASSERT_GT(child, 0);

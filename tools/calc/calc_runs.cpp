@@ -9,6 +9,7 @@
 #include "export/sweeps.h"
 #include "tools/calc/cooling_bitmap.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 
@@ -61,7 +62,9 @@ public:
     CurveView(CoolingResult& result, CoolingBitmap* picture, int plotType, double stepCount,
               const std::function<bool()>& keepGoing)
         : m_result(result), m_picture(picture), m_plotType(plotType),
-          m_stride(stepCount > kMaxCurveSteps ? static_cast<long long>(std::ceil(stepCount / kMaxCurveSteps)) : 1),
+          m_stride(stepCount > kMaxCurveSteps
+                       ? static_cast<long long>(std::ceil(std::min(stepCount, kMaximumCoolingSteps) / kMaxCurveSteps))
+                       : 1),
           m_keepGoing(keepGoing) {}
     bool keepGoing(long long, double) override { return !m_keepGoing || m_keepGoing(); }
     void setProgressMaximum(int) override {}
