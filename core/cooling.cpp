@@ -42,8 +42,7 @@ std::string coolingHeatCapacityMessage(double c, double t) {
 namespace {
 
 constexpr int kScaleSteps = 1000;
-// Maximum of the progress bar when it shows the fraction done of a step count it cannot hold.
-constexpr int kFractionMaximum = 1000;
+static_assert(kMaximumCoolingSteps <= INT_MAX, "the progress bar counts the steps");
 
 // The progress bar of one pass. It is moved in steps of a thousandth of its length (a bar redrawn
 // at every one of a million steps would cost more than the steps), and to the exact count when the
@@ -51,10 +50,8 @@ constexpr int kFractionMaximum = 1000;
 // not whole) stay at the maximum.
 class Progress {
 public:
-    Progress(CoolingView& view, double steps) : m_view(view), m_steps(steps) {
-        const double whole = std::trunc(steps);
-        m_fraction = !(whole <= INT_MAX);
-        m_maximum = m_fraction ? kFractionMaximum : static_cast<int>(std::max(whole, 0.0));
+    Progress(CoolingView& view, double steps) : m_view(view) {
+        m_maximum = static_cast<int>(std::clamp(std::trunc(steps), 0.0, kMaximumCoolingSteps));
         m_stride = std::max(m_maximum / 1000, 1);
         m_view.setProgressMaximum(m_maximum);
         m_view.setProgressPosition(0);
@@ -67,9 +64,7 @@ public:
     Progress& operator=(const Progress&) = delete;
 
     void done(long long steps) {
-        const double position =
-            m_fraction ? std::floor(static_cast<double>(steps) / m_steps * kFractionMaximum) : static_cast<double>(steps);
-        m_position = static_cast<int>(std::min(position, static_cast<double>(m_maximum)));
+        m_position = static_cast<int>(std::min(steps, static_cast<long long>(m_maximum)));
         if (m_position - m_shown >= m_stride || m_position == m_maximum) {
             if (m_position != m_shown)
                 m_view.setProgressPosition(m_position);
@@ -79,8 +74,6 @@ public:
 
 private:
     CoolingView& m_view;
-    double m_steps;
-    bool m_fraction = false;
     int m_maximum = 0;
     int m_stride = 1;
     int m_position = 0; // steps done

@@ -6,10 +6,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <set>
@@ -316,7 +312,7 @@ CaseRecord readCase(const std::string& bytes, const std::string& name) {
         return CaseFileError(CaseFileError::Reason::Damaged, "Súbor " + quoted(name) + " je poškodený: " + what);
     };
     if (bytes.size() > kMaximumCaseBytes)
-        throw refuse("je väčší ako " + std::to_string(kMaximumCaseBytes / 1024) + " kB.");
+        throw CaseFileError(CaseFileError::Reason::Damaged, "Súbor " + quoted(name) + " " + inputTooLargeText());
     if (nesting(bytes) > kMaximumNesting)
         throw refuse("nie je platný JSON (príliš veľa vnorených úrovní).");
     Json document;
@@ -348,41 +344,26 @@ CaseRecord readCase(const std::string& bytes, const std::string& name) {
     return record;
 }
 
-CaseRecord readCaseFile(const std::string& path, const std::string& name) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw CaseFileError(CaseFileError::Reason::CannotRead, "Súbor " + quoted(name) + " sa nepodarilo otvoriť.",
-                            errno);
-    std::string bytes;
-    int failure = 0;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        failure = errno;
-    } else if (S_ISDIR(st.st_mode)) {
-        failure = EISDIR;
-    } else {
-        char buffer[1 << 14];
-        for (;;) {
-            const ssize_t count = ::read(fd, buffer, sizeof buffer);
-            if (count == 0)
-                break;
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0) {
-                failure = errno;
-                break;
-            }
-            bytes.append(buffer, static_cast<std::size_t>(count));
-            // Enough to know it is too large.
-            if (bytes.size() > kMaximumCaseBytes)
-                break;
-        }
+CaseRecord readCaseFile(const std::string& path, const std::string& name, InputKinds kinds,
+                        const InterruptCheck& interrupted) {
+    InputRead input = readInput(path, kinds, interrupted);
+    const std::string file = "Súbor " + quoted(name);
+    switch (input.problem) {
+    case InputRead::Problem::None:
+    case InputRead::Problem::TooLarge:
+        return readCase(input.bytes, name);
+    case InputRead::Problem::CannotOpen:
+        throw CaseFileError(CaseFileError::Reason::CannotRead, file + " sa nepodarilo otvoriť.", input.errorNumber);
+    case InputRead::Problem::NotRegular:
+        throw CaseFileError(CaseFileError::Reason::CannotRead,
+                            file + " sa nepodarilo otvoriť: nie je to obyčajný súbor (je to rúra, zariadenie alebo "
+                                   "soket).",
+                            ENODEV);
+    case InputRead::Problem::Directory:
+    case InputRead::Problem::CannotRead:
+        break;
     }
-    ::close(fd);
-    if (failure != 0)
-        throw CaseFileError(CaseFileError::Reason::CannotRead, "Súbor " + quoted(name) + " sa nepodarilo prečítať.",
-                            failure);
-    return readCase(bytes, name);
+    throw CaseFileError(CaseFileError::Reason::CannotRead, file + " sa nepodarilo prečítať.", input.errorNumber);
 }
 
 std::string writeCase(const CaseRecord& record) {

@@ -5,6 +5,8 @@
 // start-up value; the reader, the writer, the windows and zav-calc all go by it.
 #pragma once
 
+#include "io/input_file.h"
+
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -83,14 +85,16 @@ private:
 /// any bytes (a file of more than kMaximumCaseBytes is refused as damaged).
 CaseRecord readCase(const std::string& bytes, const std::string& name);
 
-/// Reads the case file at `path` (a file name as the system takes it; `name` for the messages).
-CaseRecord readCaseFile(const std::string& path, const std::string& name);
+/// Reads the case file at `path` (a file name as the system takes it; `name` for the messages). A
+/// window takes only a regular file (RegularOnly): a pipe or a device is refused as unreadable.
+CaseRecord readCaseFile(const std::string& path, const std::string& name, InputKinds kinds,
+                        const InterruptCheck& interrupted = {});
 
 /// The bytes of the case file of `record`: UTF-8 JSON, two spaces of indentation, the keys in the
 /// order of caseKeys(), a line break at the end.
 std::string writeCase(const CaseRecord& record);
 
-/// The largest case file read; an honest case is about 4 kB.
-constexpr std::size_t kMaximumCaseBytes = 1 << 20;
+/// The largest case file read: the limit of every input.
+constexpr std::size_t kMaximumCaseBytes = kMaximumInputBytes;
 
 } // namespace zav

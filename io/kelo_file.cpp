@@ -25,9 +25,6 @@ double littleEndianDouble(const unsigned char* bytes) {
     return value;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // The value at `index` (0 to 28) in file order, of the values or of their texts.
 template <typename Record>
@@ -67,16 +64,12 @@ KeloReadResult decodeKeloRecord(const unsigned char* bytes, std::size_t size) {
     return result;
 }
 
-KeloReadResult readKeloFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+KeloReadResult readKeloFile(const std::string& path, InputKinds kinds) {
+    const InputRead input = readInput(path, kinds, {}, kKeloFileBytes);
+    if (input.problem != InputRead::Problem::None && input.problem != InputRead::Problem::TooLarge)
         return KeloReadResult{};
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return KeloReadResult{};
-    unsigned char bytes[kKeloFileBytes];
-    const std::size_t size = std::fread(bytes, 1, sizeof bytes, file.get());
-    return decodeKeloRecord(bytes, size);
+    return decodeKeloRecord(reinterpret_cast<const unsigned char*>(input.bytes.data()),
+                            std::min<std::size_t>(input.bytes.size(), kKeloFileBytes));
 }
 
 std::string keloNotFiniteMessage(const std::string& path) {

@@ -4,6 +4,8 @@
 // record of little-endian IEEE doubles followed by a 20-byte Windows-1250 name.
 #pragma once
 
+#include "io/input_file.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -48,8 +50,9 @@ struct KeloReadResult {
 /// The values of `coefficients` in file order.
 std::array<double, kKeloValueCount> keloFileValues(const KeloCoefficients& coefficients);
 
-/// Reads the first 252 bytes of `path` (binary, read only) whatever the host's byte order.
-KeloReadResult readKeloFile(const std::string& path);
+/// Reads the first 252 bytes of `path` (binary, read only) whatever the host's byte order; a
+/// window takes only a regular file (RegularOnly), a pipe would stop it.
+KeloReadResult readKeloFile(const std::string& path, InputKinds kinds = InputKinds::RegularOnly);
 
 /// The loader's message of a file whose record holds a value that is not a finite number.
 std::string keloNotFiniteMessage(const std::string& path);

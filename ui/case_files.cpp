@@ -273,7 +273,7 @@ bool CaseFiles::openFile(const QString& path) {
     CaseRecord record;
     try {
         // Everything is read and checked before the first field changes.
-        record = readCaseFile(fileNameBytes(path), path.toStdString());
+        record = readCaseFile(fileNameBytes(path), path.toStdString(), InputKinds::RegularOnly);
     } catch (const CaseFileError& error) {
         m_dialogs.showMessage(QString::fromStdString(error.what()));
         return false;

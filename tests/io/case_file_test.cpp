@@ -4,6 +4,8 @@
 #include "io/case_file.h"
 
 #include <cerrno>
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -133,20 +135,35 @@ TEST(CaseFile, FilesThatCannotBeReadAreNamed) {
     const test::TempFolder folder;
     const std::string path = folder.file("a.zav");
     std::ofstream(path) << writeCase(CaseRecord());
-    EXPECT_EQ(readCaseFile(path, "a.zav"), CaseRecord());
+    EXPECT_EQ(readCaseFile(path, "a.zav", InputKinds::RegularOnly), CaseRecord());
+    // A pipe with no writer: a window must not wait for one.
+    const std::string pipe = folder.file("pipe.zav");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string notRegular =
+        "Súbor „N“ sa nepodarilo otvoriť: nie je to obyčajný súbor (je to rúra, zariadenie alebo soket).";
     const struct {
         std::string path;
+        InputKinds kinds;
+        CaseFileError::Reason reason;
         int errorNumber;
         const char* message;
-    } cases[] = {{folder.file("none.zav"), ENOENT, "Súbor „N“ sa nepodarilo otvoriť."},
-                 {folder.path().string(), EISDIR, "Súbor „N“ sa nepodarilo prečítať."}};
+    } cases[] = {
+        {folder.file("none.zav"), InputKinds::RegularOnly, CaseFileError::Reason::CannotRead, ENOENT,
+         "Súbor „N“ sa nepodarilo otvoriť."},
+        {folder.path().string(), InputKinds::RegularOnly, CaseFileError::Reason::CannotRead, EISDIR,
+         "Súbor „N“ sa nepodarilo prečítať."},
+        {pipe, InputKinds::RegularOnly, CaseFileError::Reason::CannotRead, ENODEV, notRegular.c_str()},
+        {"/dev/zero", InputKinds::RegularOnly, CaseFileError::Reason::CannotRead, ENODEV, notRegular.c_str()},
+        // A command reads a device, up to the limit of every input.
+        {"/dev/zero", InputKinds::Any, CaseFileError::Reason::Damaged, 0, "Súbor „N“ je väčší ako 1024 kB."},
+    };
     for (const auto& c : cases) {
         try {
-            readCaseFile(c.path, "N");
+            readCaseFile(c.path, "N", c.kinds);
             FAIL() << c.path;
         } catch (const CaseFileError& e) {
-            EXPECT_EQ(e.reason(), CaseFileError::Reason::CannotRead);
-            EXPECT_EQ(e.errorNumber(), c.errorNumber);
+            EXPECT_EQ(e.reason(), c.reason) << c.path;
+            EXPECT_EQ(e.errorNumber(), c.errorNumber) << c.path;
             EXPECT_EQ(std::string(e.what()), c.message);
         }
     }

@@ -254,6 +254,31 @@ def test_ctrl_c_raises_keyboard_interrupt_at_once(tmp_path, call):
     assert os.listdir(tmp_path) == ["old.txt"] and (tmp_path / "old.txt").read_text() == "old"
 
 
+def test_waiting_for_a_pipe_is_interrupted_and_a_device_is_read_to_the_limit(tmp_path):
+    with pytest.raises(ValueError, match="^Súbor „/dev/zero“ je väčší ako 1024 kB.$"):
+        zav.steady(case="/dev/zero")
+    with pytest.raises(ValueError, match="^Súbor „/dev/zero“ je väčší ako 1024 kB.$"):
+        zav.steady(fluid_file="/dev/zero")
+    os.mkfifo(tmp_path / "c.zav")
+    script = ("import signal, zav\n"
+              "signal.signal(signal.SIGINT, signal.default_int_handler)\n"
+              "print('start', flush=True)\n"
+              "try:\n"
+              "    zav.steady(case='c.zav')\n"
+              "except KeyboardInterrupt:\n"
+              "    print('interrupted', flush=True)\n")
+    child = subprocess.Popen([sys.executable, "-c", script], cwd=tmp_path, stdout=subprocess.PIPE, text=True)
+    try:
+        assert child.stdout.readline() == "start\n"
+        time.sleep(0.3)
+        child.send_signal(signal.SIGINT)
+        out, _ = child.communicate(timeout=10)
+    finally:
+        child.kill()
+        child.wait()
+    assert out == "interrupted\n"
+
+
 def test_cooling_refuses_more_steps_than_a_working_day_holds():
     for steps in (1e9 + 1, 10**30):
         with pytest.raises(zav.CheckError, match="^Počet krokov môže byť najviac 1 000 000 000 !!!$"):

@@ -61,7 +61,7 @@ look Form2.Edit10
 dump Form5
 dump Form8
 
-echo "a damaged case, a file that is not a case, a newer case and a missing file change nothing"
+echo "a damaged case, a file that is not a case, a newer case, a missing file, a pipe and a device change nothing"
 set Form1.Edit1 77
 click Form1.RadioButton2
 answer open poskodene.zav
@@ -73,6 +73,10 @@ menu Form1.OtvoritZadanie1
 answer open novsie.zav
 menu Form1.OtvoritZadanie1
 answer open chyba.zav
+menu Form1.OtvoritZadanie1
+answer open rura.zav
+menu Form1.OtvoritZadanie1
+answer open /dev/zero
 menu Form1.OtvoritZadanie1
 answer open cancel
 menu Form1.OtvoritZadanie1

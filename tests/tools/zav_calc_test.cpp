@@ -771,6 +771,45 @@ TEST_P(ZavCalcOutputTest, FailedWriteIsAnError) {
 INSTANTIATE_TEST_SUITE_P(StandardOutput, ZavCalcOutputTest, ::testing::ValuesIn(kOutputCases),
                          [](const ::testing::TestParamInfo<OutputCase>& param) { return param.param.what; });
 
+// Inputs that never end are read up to the limit of every input and refused there; a KELO record
+// is its first 252 bytes.
+struct EndlessInputCase {
+    const char* what;
+    const char* command; // {calc} stands for zav-calc
+    int status;
+    const char* error;
+};
+
+void PrintTo(const EndlessInputCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<EndlessInputCase> kEndlessInputCases = {
+    {"case_on_standard_input", "{calc} steady --case - < /dev/zero", 2, "Súbor „-“ je väčší ako 1024 kB."},
+    {"fluid_on_standard_input", "{calc} steady --fluid-file - < /dev/zero", 2, "Súbor „-“ je väčší ako 1024 kB."},
+    {"fluid_file_device", "{calc} steady --fluid-file /dev/zero", 2, "Súbor „/dev/zero“ je väčší ako 1024 kB."},
+    {"case_device", "{calc} steady --case /dev/zero", 2, "Súbor „/dev/zero“ je väčší ako 1024 kB."},
+    {"kelo_device", "{calc} steady --kelo /dev/zero --format none", 1, nullptr},
+};
+
+class ZavCalcEndlessInputTest : public ::testing::TestWithParam<EndlessInputCase> {};
+
+TEST_P(ZavCalcEndlessInputTest, RefusedAtTheLimit) {
+    TempFolder folder;
+    std::string command = GetParam().command;
+    command.replace(command.find("{calc}"), 6, shellQuoted(ZAV_CALC));
+    // An input read without a limit would run into the time limit instead.
+    const int status = std::system(("cd " + shellQuoted(folder.path().string()) + " && timeout 60 " + command +
+                                    " > out.txt 2> err.txt")
+                                       .c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), GetParam().status);
+    if (GetParam().error != nullptr) {
+        EXPECT_EQ(readAll(folder.file("err.txt")), std::string("zav-calc: ") + GetParam().error + "\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, ZavCalcEndlessInputTest, ::testing::ValuesIn(kEndlessInputCases),
+                         [](const ::testing::TestParamInfo<EndlessInputCase>& param) { return param.param.what; });
+
 // A signal ends a long cooling run at once with 128 + its number; the old data file stays as it
 // was and nothing else is left in the folder.
 class ZavCalcSignalTest : public ::testing::TestWithParam<int> {};

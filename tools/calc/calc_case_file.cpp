@@ -100,7 +100,9 @@ public:
 CaseFileInputs::CaseFileInputs(const std::string& path) {
     try {
         m_texts = std::make_shared<const Texts>(
-            path == kStandardStreamName ? readCase(readInputFile(path), path) : readCaseFile(path, path), path);
+            path == kStandardStreamName ? readCase(readInputFile(path), path)
+                                        : readCaseFile(path, path, InputKinds::Any, inputInterruptCheck()),
+            path);
     } catch (const CaseFileError& e) {
         if (e.reason() == CaseFileError::Reason::CannotRead)
             throw InputFileError(e.what(), e.errorNumber(), path);

@@ -37,48 +37,6 @@ std::string inQuotes(const std::string& name) { return "„" + name + "“"; }
 
 std::string cannotOpenMessage(const std::string& path) { return "Súbor " + inQuotes(path) + " sa nepodarilo otvoriť."; }
 
-// An input file opened for reading, closed on every path.
-class InputFile {
-public:
-    explicit InputFile(const std::string& path)
-        : m_path(path), m_fd(path == kStandardStreamName ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        if (m_fd < 0)
-            throw InputFileError(cannotOpenMessage(path), errno, path);
-        struct stat st {};
-        if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            if (m_fd != STDIN_FILENO)
-                ::close(m_fd);
-            throw InputFileError("Súbor " + inQuotes(path) + " sa nepodarilo otvoriť: je to priečinok.", EISDIR, path);
-        }
-    }
-    ~InputFile() {
-        if (m_fd != STDIN_FILENO)
-            ::close(m_fd);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    /// Everything the file holds.
-    std::string bytes() {
-        std::string text;
-        char buffer[1 << 14];
-        for (;;) {
-            const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
-            if (count == 0)
-                return text;
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0)
-                throw InputFileError("Súbor " + inQuotes(m_path) + " sa nepodarilo prečítať.", errno, m_path);
-            text.append(buffer, static_cast<std::size_t>(count));
-        }
-    }
-
-private:
-    std::string m_path;
-    int m_fd;
-};
-
 // A user-defined fluid's JSON object, read key by key; every key must be used.
 class FluidObject {
 public:
@@ -154,7 +112,41 @@ const std::vector<const char*> kPolynomialDefaults[4] = {
 
 } // namespace
 
-std::string readInputFile(const std::string& path) { return InputFile(path).bytes(); }
+InterruptCheck& inputInterruptCheck() {
+    static InterruptCheck check;
+    return check;
+}
+
+void setInputInterruptCheck(InterruptCheck check) { inputInterruptCheck() = std::move(check); }
+
+namespace {
+
+// Throws the message of an input that could not be read; returns when it was.
+void refuseUnread(const std::string& path, const InputRead& input) {
+    switch (input.problem) {
+    case InputRead::Problem::None:
+        return;
+    case InputRead::Problem::TooLarge:
+        throw InputError("Súbor " + inQuotes(path) + " " + inputTooLargeText());
+    case InputRead::Problem::Directory:
+        throw InputFileError("Súbor " + inQuotes(path) + " sa nepodarilo otvoriť: je to priečinok.", EISDIR, path);
+    case InputRead::Problem::CannotOpen:
+    case InputRead::Problem::NotRegular:
+        throw InputFileError(cannotOpenMessage(path), input.errorNumber, path);
+    case InputRead::Problem::CannotRead:
+        break;
+    }
+    throw InputFileError("Súbor " + inQuotes(path) + " sa nepodarilo prečítať.", input.errorNumber, path);
+}
+
+} // namespace
+
+std::string readInputFile(const std::string& path) {
+    const InputRead input = path == kStandardStreamName ? readDescriptor(STDIN_FILENO, inputInterruptCheck())
+                                                        : readInput(path, InputKinds::Any, inputInterruptCheck());
+    refuseUnread(path, input);
+    return input.bytes;
+}
 
 double parseInputNumber(const std::string& text) {
     const bool comma = text.find(',') != std::string::npos;
@@ -292,10 +284,12 @@ UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
 }
 
 UserFluidModel readKeloModel(const std::string& path, double pressureMpa) {
-    const InputFile readable(path); // the system's reason when it cannot be read
-    const KeloReadResult result = readKeloFile(path);
-    if (result.status == KeloReadResult::Status::CannotOpen)
-        throw InputFileError(cannotOpenMessage(path), EIO, path);
+    // Its record: the bytes beyond 252 are not read.
+    const InputRead input = readInput(path, InputKinds::Any, inputInterruptCheck(), kKeloFileBytes);
+    if (input.problem != InputRead::Problem::TooLarge)
+        refuseUnread(path, input);
+    const KeloReadResult result = decodeKeloRecord(reinterpret_cast<const unsigned char*>(input.bytes.data()),
+                                                   std::min<std::size_t>(input.bytes.size(), kKeloFileBytes));
     if (result.status == KeloReadResult::Status::NotFinite)
         throw InputError(keloNotFiniteMessage(path));
     if (result.status == KeloReadResult::Status::Short)

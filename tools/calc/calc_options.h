@@ -16,6 +16,7 @@
 #include "core/convection_state.h"
 #include "core/heat_capacity.h"
 #include "core/user_fluid.h"
+#include "io/input_file.h"
 #include "tools/calc/calc_case.h"
 
 namespace zav::calc {
@@ -44,8 +45,14 @@ private:
 inline const std::string kStandardStreamName = "-";
 
 /// Everything the input file `path` holds; "-" is standard input, read to its end. A file that
-/// cannot be opened or read throws InputFileError.
+/// cannot be opened or read throws InputFileError, one beyond kMaximumInputBytes InputError.
 std::string readInputFile(const std::string& path);
+
+/// What readInputFile() and the case files call when a wait for an input is interrupted by a
+/// signal (none by default: the wait goes on); it may throw to abandon the reading.
+void setInputInterruptCheck(InterruptCheck check);
+/// The check in force.
+InterruptCheck& inputInterruptCheck();
 
 /// A number with the decimal point or the decimal comma ("0.1", "0,1", "1,7e-5"); anything else
 /// throws ConversionError, as a window's field does.

@@ -1204,6 +1204,13 @@ PYBIND11_MODULE(zav, m) {
         throw py::error_already_set();
     }
     g_numpyScalar = py::object(numpy.attr("generic")).release().ptr();
+    // Ctrl-C while an input waits (a named pipe with no writer yet): Python's handler runs, and its
+    // KeyboardInterrupt ends the reading.
+    setInputInterruptCheck([] {
+        py::gil_scoped_acquire gil;
+        if (PyErr_CheckSignals() != 0)
+            throw py::error_already_set();
+    });
 
     g_checkError = PyErr_NewExceptionWithDoc(
         "zav.CheckError",
