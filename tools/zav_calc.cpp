@@ -447,11 +447,13 @@ void installSignalHandlers() {
             continue;
         ::sigaction(signalNumber, &action, nullptr);
     }
-    // A reader of standard output that went away is a failed write (EPIPE), reported as such.
+    // A reader of standard output that went away is a failed write (EPIPE), and a file beyond the
+    // limit of file sizes (ulimit -f) one that fails with EFBIG: each reported as such.
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     ::sigaction(SIGPIPE, &ignore, nullptr);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 // The one output option of `options` that names standard output ("-"), or null; two of them are

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 
@@ -25,6 +26,9 @@ QIcon programIcon() {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setWindowIcon(programIcon());
+    // A file that grows beyond the limit of file sizes (ulimit -f) is a write that fails (EFBIG)
+    // with the usual message, not the end of the program and of every input typed.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

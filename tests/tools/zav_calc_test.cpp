@@ -4,6 +4,7 @@
 // the JSON values must give under the window's format; the messages are the windows' own.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -809,6 +810,77 @@ TEST_P(ZavCalcEndlessInputTest, RefusedAtTheLimit) {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ZavCalcEndlessInputTest, ::testing::ValuesIn(kEndlessInputCases),
                          [](const ::testing::TestParamInfo<EndlessInputCase>& param) { return param.param.what; });
+
+// Under a limit of file sizes (ulimit -f) a write that passes it fails with the usual message; the
+// program goes on (the windows) or ends with its status, never killed by SIGXFSZ.
+struct FileSizeCase {
+    const char* what;
+    std::vector<const char*> argv; // {scenario}: zav-scenario with the script s.zs; else zav-calc
+    const char* script;
+    int status;
+    const char* output; // the transcript, or standard error
+};
+
+void PrintTo(const FileSizeCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<FileSizeCase> kFileSizeCases = {
+    {"windows", {"{scenario}"},
+     "answer save velke.zav\nmenu Form1.UlozitZadanie1\n"
+     "answer save tabulka.txt\nmenu Form1.Ulodosboru1\nclick Form1.Button1\n"
+     "answer save graf.png\nclick Form7.UlozitGraf\n"
+     "answer printer okno.pdf\nmenu Form1.Uloi1\nprint Form1.Edit13\n",
+     0,
+     "dialog: save -> velke.zav\nmessage: Súbor „velke.zav“ sa nepodarilo zapísať.\n"
+     "dialog: save -> tabulka.txt\nmessage: Súbor „tabulka.txt“ sa nepodarilo zapísať.\n"
+     "dialog: save -> graf.png\nmessage: Súbor „graf.png“ sa nepodarilo zapísať.\n"
+     "dialog: printer -> okno.pdf\nmessage: Súbor „okno.pdf“ sa nepodarilo zapísať.\nForm1.Edit13=7,362\n"},
+    {"table", {"sweep", "--table", "t.txt", "--format", "none"}, nullptr, 1,
+     "zav-calc: Súbor „t.txt“ sa nepodarilo zapísať.\n"},
+    {"data_file", {"cool", "--data", "d.txt", "--format", "none"}, nullptr, 1,
+     "zav-calc: Súbor „d.txt“ sa nepodarilo zapísať.\n"},
+    {"standard_output", {"sweep", "--step", "0,01"}, nullptr, 1,
+     "zav-calc: zápis na štandardný výstup zlyhal: File too large\n"},
+};
+
+class FileSizeLimitTest : public ::testing::TestWithParam<FileSizeCase> {};
+
+TEST_P(FileSizeLimitTest, WriteFailsWithItsMessage) {
+    const FileSizeCase& c = GetParam();
+    TempFolder folder;
+    if (c.script != nullptr)
+        std::ofstream(folder.file("s.zs")) << c.script;
+    std::vector<const char*> argv;
+    for (const char* arg : c.argv)
+        argv.push_back(std::string(arg) == "{scenario}" ? ZAV_SCENARIO : arg);
+    if (c.script != nullptr)
+        argv.push_back("s.zs");
+    else
+        argv.insert(argv.begin(), ZAV_CALC);
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The signal's default action, whatever the test was started with; a kilobyte a file.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{1024, 1024};
+        if (::chdir(folder.path().c_str()) != 0 || ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            ::_exit(127);
+        const int transcript = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int errors = ::open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (transcript < 0 || errors < 0 || ::dup2(transcript, 1) < 0 || ::dup2(errors, 2) < 0)
+            ::_exit(127);
+        ::execv(argv[0], const_cast<char* const*>(argv.data()));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), c.status);
+    EXPECT_EQ(readAll(folder.file(c.script != nullptr ? "out.txt" : "err.txt")), c.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, FileSizeLimitTest, ::testing::ValuesIn(kFileSizeCases),
+                         [](const ::testing::TestParamInfo<FileSizeCase>& param) { return param.param.what; });
 
 // A signal ends a long cooling run at once with 128 + its number; the old data file stays as it
 // was and nothing else is left in the folder.
