@@ -284,10 +284,18 @@ bool CaseFiles::openFile(const QString& path) {
 }
 
 void CaseFiles::save() {
+    // A case is saved only when it can be opened again.
+    const std::string bytes = writeCase(gather());
+    if (bytes.size() > kMaximumCaseBytes) {
+        m_dialogs.showMessage(QStringLiteral("Zadanie sa neuloží: jeho súbor by mal %1 kB a program otvorí zadanie "
+                                             "najviac %2 kB. Skráťte dlhé texty v poliach.")
+                                  .arg((bytes.size() + 1023) / 1024)
+                                  .arg(kMaximumCaseBytes / 1024));
+        return;
+    }
     const std::optional<QString> name = m_dialogs.saveFileName(kCaseDialog);
     if (!name)
         return;
-    const std::string bytes = writeCase(gather());
     ReplacingFile file;
     if (!file.open(fileNameBytes(*name))) {
         m_dialogs.showMessage(QString::fromStdString(openFailureMessage(file.failure(), name->toStdString())));

@@ -4,11 +4,16 @@
 // switches included.
 #include <QLineEdit>
 
+#include <fstream>
+#include <iterator>
+
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
 #include "io/case_file.h"
 #include "ui/case_files.h"
 #include "ui/cooling_window.h"
+#include "ui/fluid_window.h"
 #include "ui/main_window.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/window_util.h"
@@ -83,6 +88,26 @@ TEST(CaseFiles, EveryValueReachesItsControlAndBack) {
         EXPECT_EQ(look(main, "Edit20"), step.emissivityLook);
         EXPECT_EQ(look(cooling, "Edit10"), step.coolingEmissivityLook);
     }
+}
+
+// A case too large to be opened again is not saved: no file dialog, the old file stays.
+TEST(CaseFiles, CaseBeyondTheReadLimitIsNotSaved) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("a.zav");
+    std::ofstream(path) << "old";
+    QStringList transcript;
+    ScriptedDialogs dialogs([&transcript](const QString& line) { transcript.append(line); });
+    Windows windows = createWindows(dialogs);
+    // Sixty fields of the fluid window at the most a field holds, two bytes a letter.
+    const QString longText(32767, QChar(0x017E));
+    for (int number = 1; number <= 60; ++number)
+        windows.fluidWindow->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number))->setText(longText);
+    dialogs.queueAnswer(ScriptedDialogs::Kind::Save, QString::fromStdString(path));
+    windows.caseFiles->save();
+    EXPECT_EQ(transcript, QStringList{"message: Zadanie sa neuloží: jeho súbor by mal 3843 kB a program otvorí "
+                                      "zadanie najviac 1024 kB. Skráťte dlhé texty v poliach."});
+    std::ifstream in(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
 }
 
 } // namespace
