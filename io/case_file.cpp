@@ -2,6 +2,7 @@
 #include "io/case_file.h"
 
 #include "core/emissivity_catalogue.h"
+#include "core/number_format.h"
 #include "core/surface_shapes.h"
 
 #include <nlohmann/json.hpp>
@@ -179,6 +180,18 @@ const Shape& caseShape() {
 
 using Json = nlohmann::json;
 
+// The length of a UTF-8 text as a window's field counts it: in UTF-16 units.
+std::size_t utf16Length(const std::string& text) {
+    std::size_t length = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80)
+            length += byte >= 0xF0 ? 2 : 1;
+    }
+    return length;
+}
+
+
 // Reads the document's values into the record by the table, refusing what the table does not hold.
 class CaseReader {
 public:
@@ -203,7 +216,11 @@ public:
             for (const auto& item : node.items()) {
                 if (path.empty() && (item.key() == "format" || item.key() == "version"))
                     continue;
-                read(item.value(), path.empty() ? item.key() : path + "." + item.key());
+                const std::string key = path.empty() ? item.key() : path + "." + item.key();
+                // One name a level: "main.t_body" at the top is no key of the format.
+                if (item.key().empty() || item.key().find('.') != std::string::npos)
+                    damaged("neznáme pole " + quoted(key) + ".");
+                read(item.value(), key);
             }
         } else {
             damaged("neznáme pole " + quoted(path) + ".");
@@ -219,6 +236,12 @@ private:
             if (!node.is_string())
                 damaged("pole " + quoted(entry.key) + " musí byť text.");
             value = node.get<std::string>();
+            // What a window's field cannot hold is refused, not cut where the field would cut it.
+            if (value.find('\0') != std::string::npos)
+                damaged("pole " + quoted(entry.key) + " obsahuje znak NUL.");
+            if (utf16Length(value) > kMaximumFieldLength)
+                damaged("pole " + quoted(entry.key) + " je dlhšie ako " + std::to_string(kMaximumFieldLength) +
+                        " znakov.");
             break;
         case Type::Flag:
             if (!node.is_boolean())
@@ -266,6 +289,59 @@ std::size_t nesting(const std::string& bytes) {
 }
 
 constexpr std::size_t kMaximumNesting = 16;
+
+// The first key of `bytes` given twice in one object ("main" twice at the top), with the keys of
+// the objects around it; empty when there is none. The parser itself would keep the last.
+std::string repeatedKey(const std::string& bytes) {
+    std::vector<std::set<std::string>> seen; // of each open object
+    std::vector<std::string> lastKey;        // of each open object
+    std::string repeated;
+    const auto track = [&](int, Json::parse_event_t event, Json& parsed) {
+        if (event == Json::parse_event_t::object_start) {
+            seen.emplace_back();
+            lastKey.emplace_back();
+        } else if (event == Json::parse_event_t::object_end && !seen.empty()) {
+            seen.pop_back();
+            lastKey.pop_back();
+        } else if (event == Json::parse_event_t::key && !seen.empty()) {
+            const std::string key = parsed.get<std::string>();
+            lastKey.back() = key;
+            if (!seen.back().insert(key).second && repeated.empty()) {
+                for (std::size_t i = 1; i < lastKey.size(); ++i) // the top's keys name the sections
+                    repeated += lastKey[i - 1] + ".";
+                repeated += key;
+            }
+        }
+        return true;
+    };
+    try {
+        Json::parse(bytes, track);
+    } catch (const Json::exception&) {
+    }
+    return repeated;
+}
+
+// A catalogue item sets its emissivity and locks the field, as choosing it does: a case with no
+// emissivity takes the item's, a case with another is refused.
+void settleCatalogueEmissivity(CaseRecord& record, const Json& document, const CaseReader& reader) {
+    const int item = record.index("cooling.emissivity_material");
+    if (!isCatalogueMaterial(item))
+        return;
+    const EmissivityEntry& entry = emissivityCatalogue[static_cast<std::size_t>(item)];
+    const std::string text = formatGeneral(entry.emissivity);
+    const std::string& given = record.text("cooling.emissivity");
+    if (document.contains("cooling") && document.at("cooling").contains("emissivity")) {
+        bool same = given == text;
+        try {
+            same = same || parseNumber(given) == entry.emissivity;
+        } catch (const ConversionError&) {
+        }
+        if (!same)
+            reader.damaged("emisivita " + quoted(given) + " (pole „cooling.emissivity“) nesúhlasí s položkou katalógu " +
+                           entry.caption + " (pole „cooling.emissivity_material“).");
+    }
+    record.set("cooling.emissivity", text);
+}
 
 } // namespace
 
@@ -315,6 +391,9 @@ CaseRecord readCase(const std::string& bytes, const std::string& name) {
         throw CaseFileError(CaseFileError::Reason::Damaged, "Súbor " + quoted(name) + " " + inputTooLargeText());
     if (nesting(bytes) > kMaximumNesting)
         throw refuse("nie je platný JSON (príliš veľa vnorených úrovní).");
+    // The parser would stop at a NUL byte and take what stood before it.
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos)
+        throw refuse("nie je platný JSON (bajt NUL na bajte " + std::to_string(nul) + ").");
     Json document;
     try {
         document = Json::parse(bytes);
@@ -340,7 +419,10 @@ CaseRecord readCase(const std::string& bytes, const std::string& name) {
                                 "); tento program otvára zadania verzie " + std::to_string(kCaseVersion) + ".");
     if (version.get<std::int64_t>() < 1)
         reader.damaged("neznáma verzia " + version.dump() + ".");
+    if (const std::string key = repeatedKey(bytes); !key.empty())
+        reader.damaged("pole " + quoted(key) + " je v súbore dvakrát.");
     reader.read(document, "");
+    settleCatalogueEmissivity(record, document, reader);
     return record;
 }
 

@@ -80,8 +80,10 @@ private:
 };
 
 /// Reads a case from the bytes of a file that messages call `name`. A key left out keeps its
-/// start-up value; an unknown key, a value of the wrong type, a choice that is not one of its
-/// names, an index out of its bounds is refused. Throws CaseFileError; never anything else for
+/// start-up value; an unknown key, a key given twice, a value of the wrong type, a text longer
+/// than a field holds or with a NUL, a choice that is not one of its names, an index out of its
+/// bounds is refused. An emissivity catalogue item sets its emissivity: a case that gives another
+/// is refused. Throws CaseFileError; never anything else for
 /// any bytes (a file of more than kMaximumCaseBytes is refused as damaged).
 CaseRecord readCase(const std::string& bytes, const std::string& name);
 
@@ -93,6 +95,9 @@ CaseRecord readCaseFile(const std::string& path, const std::string& name, InputK
 /// The bytes of the case file of `record`: UTF-8 JSON, two spaces of indentation, the keys in the
 /// order of caseKeys(), a line break at the end.
 std::string writeCase(const CaseRecord& record);
+
+/// The longest text a window's field holds (in UTF-16 units); a longer one is refused.
+constexpr std::size_t kMaximumFieldLength = 32767;
 
 /// The largest case file read: the limit of every input.
 constexpr std::size_t kMaximumCaseBytes = kMaximumInputBytes;

@@ -57,17 +57,21 @@ TEST(CaseFile, KeysLeftOutKeepTheirStartValues) {
     expected.set("fluid.linear.density.0", "1");
     expected.set("fluid.linear.density.1", "2");
     expected.set("cooling.emissivity_material", "5");
+    expected.set("cooling.emissivity", "0,09"); // the catalogue item's, as choosing it gives
     EXPECT_EQ(record, expected);
     EXPECT_EQ(readCase(R"({"version": 1, "format": "zav-case"})", "a.zav"), CaseRecord());
 }
 
 struct Refusal {
-    const char* bytes;
+    std::string bytes;
     CaseFileError::Reason reason;
     const char* message;
 };
 
 const std::string kHead = R"({"format": "zav-case", "version": 1, )";
+
+const std::string kNulCase = kHead + "\"main\": {}}" + std::string(1, '\0') + "{\"main\": {\"t_body\": \"80\"}}";
+const std::string kLongText = "HEAD\"main\": {\"t_body\": \"" + std::string(32767, '0') + "80\"}}";
 
 class CaseFileRefusal : public ::testing::TestWithParam<Refusal> {};
 
@@ -129,7 +133,43 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"(HEAD"fluid": {"kelo": {"name": "\udc00"}}})", Reason::Damaged,
                 "Súbor „x.zav“ je poškodený: nie je platný JSON (chyba na bajte 71)."},
         Refusal{"HEAD\"main\": [[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]}", Reason::Damaged,
-                "Súbor „x.zav“ je poškodený: nie je platný JSON (príliš veľa vnorených úrovní)."}));
+                "Súbor „x.zav“ je poškodený: nie je platný JSON (príliš veľa vnorených úrovní)."},
+        // Nothing is taken silently: a key twice, a key of two levels, what stands after a NUL, a
+        // text that a field would cut.
+        Refusal{R"(HEAD"main": {"t_body": "80"}, "main": {"t_body": "90"}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „main“ je v súbore dvakrát."},
+        Refusal{R"(HEAD"fluid": {"linear": {"t_min": "1", "t_min": "2"}}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „fluid.linear.t_min“ je v súbore dvakrát."},
+        Refusal{R"(HEAD"main.t_body": "80"})", Reason::Damaged, "Súbor „x.zav“ je poškodený: neznáme pole „main.t_body“."},
+        Refusal{R"(HEAD"main": {"": "80"}})", Reason::Damaged, "Súbor „x.zav“ je poškodený: neznáme pole „main.“."},
+        Refusal{kNulCase, Reason::Damaged, "Súbor „x.zav“ je poškodený: nie je platný JSON (bajt NUL na bajte 48)."},
+        Refusal{R"(HEAD"main": {"t_body": "8\u00000"}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „main.t_body“ obsahuje znak NUL."},
+        Refusal{kLongText, Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: pole „main.t_body“ je dlhšie ako 32767 znakov."},
+        // A catalogue item's emissivity is the item's own.
+        Refusal{R"(HEAD"cooling": {"emissivity_material": 7, "emissivity": "0,9"}})", Reason::Damaged,
+                "Súbor „x.zav“ je poškodený: emisivita „0,9“ (pole „cooling.emissivity“) nesúhlasí s položkou katalógu "
+                "7: Chróm leštený (0,06) (pole „cooling.emissivity_material“)."}));
+
+// The item of the catalogue and its emissivity as choosing the item leaves them; item 0 and no item
+// leave the field to the user.
+TEST(CaseFile, CatalogueItemSetsItsEmissivity) {
+    const struct {
+        const char* cooling;
+        const char* emissivity;
+    } cases[] = {{R"("emissivity_material": 7)", "0,06"},
+                 {R"("emissivity_material": 7, "emissivity": "0,06")", "0,06"},
+                 {R"("emissivity": "0,060", "emissivity_material": 7)", "0,06"},
+                 {R"("emissivity_material": 31)", "0,11"},
+                 {R"("emissivity_material": 0, "emissivity": "0,5")", "0,5"},
+                 {R"("emissivity_material": 32, "emissivity": "0,5")", "0,5"},
+                 {R"("emissivity_material": -1, "emissivity": "x")", "x"}};
+    for (const auto& c : cases) {
+        const CaseRecord record = readCase(kHead + R"("cooling": {)" + c.cooling + "}}", "a.zav");
+        EXPECT_EQ(record.text("cooling.emissivity"), c.emissivity) << c.cooling;
+    }
+}
 
 TEST(CaseFile, FilesThatCannotBeReadAreNamed) {
     const test::TempFolder folder;

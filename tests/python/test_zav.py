@@ -279,6 +279,15 @@ def test_waiting_for_a_pipe_is_interrupted_and_a_device_is_read_to_the_limit(tmp
     assert out == "interrupted\n"
 
 
+def test_a_catalogue_item_in_a_case_is_its_emissivity(tmp_path):
+    head = '{"format": "zav-case", "version": 1, "cooling": {"emissivity_material": 7'
+    (tmp_path / "item.zav").write_text(head + "}}")
+    (tmp_path / "other.zav").write_text(head + ', "emissivity": "0,9"}}')
+    assert f"{zav.cool(case=str(tmp_path / 'item.zav')).cooling_time:.1f}" == "349.7"
+    with pytest.raises(ValueError, match="nesúhlasí s položkou katalógu 7: Chróm leštený"):
+        zav.cool(case=str(tmp_path / "other.zav"))
+
+
 def test_cooling_refuses_more_steps_than_a_working_day_holds():
     for steps in (1e9 + 1, 10**30):
         with pytest.raises(zav.CheckError, match="^Počet krokov môže byť najviac 1 000 000 000 !!!$"):

@@ -132,6 +132,31 @@ INSTANTIATE_TEST_SUITE_P(Windows, CalcCaseTest, ::testing::ValuesIn(kCases),
                              return "case" + std::to_string(param.index);
                          });
 
+// A case that names an emissivity catalogue item computes with its emissivity, as choosing the item
+// by hand does, in the window and in zav-calc; one whose emissivity disagrees is refused by both.
+TEST(CalcCaseTest, CatalogueItemIsItsEmissivityInEveryFrontEnd) {
+    TempFolder folder;
+    std::ofstream(folder.file("item.zav")) << R"({"format": "zav-case", "version": 1, "cooling": {"emissivity_material": 7}})";
+    std::ofstream(folder.file("other.zav"))
+        << R"({"format": "zav-case", "version": 1, "cooling": {"emissivity_material": 7, "emissivity": "0,9"}})";
+    std::ofstream(folder.file("case.zs")) << "menu Form1.Ochladzovanie1\nselect Form2.ComboBox2 7\nclick Form2.Button1\n"
+                                             "print Form2.Edit7\nselect Form2.ComboBox2 0\n"
+                                             "answer open item.zav\nmenu Form1.OtvoritZadanie1\nlook Form2.Edit10\n"
+                                             "click Form2.Button1\nprint Form2.Edit7\n"
+                                             "answer open other.zav\nmenu Form1.OtvoritZadanie1\n";
+    ASSERT_EQ(runIn(folder, std::string("QT_QPA_PLATFORM=offscreen '") + ZAV_SCENARIO + "' case.zs > window.out"), 0);
+    EXPECT_EQ(fileText(folder.file("window.out")),
+              "Form2.Edit7=349,7\ndialog: open -> item.zav\nForm2.Edit10: read-only, background #FFFFE1, enabled\n"
+              "Form2.Edit7=349,7\ndialog: open -> other.zav\n"
+              "message: Súbor „other.zav“ je poškodený: emisivita „0,9“ (pole „cooling.emissivity“) nesúhlasí s "
+              "položkou katalógu 7: Chróm leštený (0,06) (pole „cooling.emissivity_material“).\n");
+    ASSERT_EQ(runIn(folder, std::string("'") + ZAV_CALC + "' cool --case item.zav > cool.json"), 0);
+    EXPECT_EQ(formatFixed(nlohmann::json::parse(fileText(folder.file("cool.json")))["cooling_time"].get<double>(), 8, 1),
+              "349,7");
+    EXPECT_EQ(runIn(folder, std::string("'") + ZAV_CALC + "' cool --case other.zav 2> err.txt"), 2);
+    EXPECT_NE(fileText(folder.file("err.txt")).find("nesúhlasí s položkou katalógu 7"), std::string::npos);
+}
+
 } // namespace
 
 } // namespace zav::test
