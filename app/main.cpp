@@ -5,37 +5,34 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QStyleFactory>
 #include <QTextStream>
 
 #include "ui/application.h"
 #include "ui/case_files.h"
+#include "ui/command_line.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
+#include "ui/window_util.h"
 #include "ui/windows.h"
 
 namespace {
 
-// The command line: --help and --version, answered before any window exists. Every other
-// argument is left to Qt (-platform, -style …), as it always was.
-void readCommandLine(int argc, char* argv[]) {
-    QCoreApplication parsing(argc, argv);
-    QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("vypíše túto pomoc a skončí"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("vypíše verziu programu a skončí"));
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.parse(QCoreApplication::arguments());
+std::vector<std::string> argumentsOf(int argc, char* argv[]) { return {argv + 1, argv + argc}; }
+
+// --help and --version, answered before any window exists (Qt's own options are still among the
+// arguments: only these two are looked at).
+void answerCommandLine(int argc, char* argv[]) {
+    const zav::CommandLine line = zav::parseCommandLine(argumentsOf(argc, argv));
     QTextStream out(stdout);
-    if (parser.isSet(help)) {
+    if (line.help) {
         out << QStringLiteral(
-                   "Použitie: zav [VOĽBY] [ZADANIE.zav]\n\n"
+                   "Použitie: zav [VOĽBY] [--] [ZADANIE.zav]\n\n"
                    "ZAV - voľná konvekcia: súčiniteľ prestupu tepla voľnou konvekciou medzi povrchom telesa a "
                    "vzduchom, vodou alebo vlastnou tekutinou, rozsah teplôt povrchu a ochladzovanie telesa. Bez "
                    "volieb otvorí hlavné okno; so súborom zadania (uloženým cez „Súbor → Uložiť zadanie…“) doň "
@@ -43,31 +40,23 @@ void readCommandLine(int argc, char* argv[]) {
                    "ZADANIE.zav).\n\n"
                    "Voľby:\n"
                    "  -h, --help     vypíše túto pomoc a skončí\n"
-                   "  -v, --version  vypíše verziu programu a skončí\n\n"
+                   "  -v, --version  vypíše verziu programu a skončí\n"
+                   "  --             koniec volieb: ďalší argument je súbor zadania, aj keď sa začína „-“\n\n"
                    "Ostatné voľby patria knižnici Qt (napríklad -platform offscreen).\n");
         out.flush();
         std::exit(out.status() == QTextStream::Ok ? 0 : 1);
     }
-    if (parser.isSet(version)) {
+    if (line.version) {
         out << QStringLiteral("zav " ZAV_VERSION "\n");
         out.flush();
         std::exit(out.status() == QTextStream::Ok ? 0 : 1);
     }
 }
 
-// The case file named on the command line, once Qt has taken its own options from it (empty
-// when none is named; of several, the first).
-QString caseArgument() {
-    QCommandLineParser parser;
-    parser.parse(QCoreApplication::arguments());
-    const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : files.first();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
-    readCommandLine(argc, argv);
+    answerCommandLine(argc, argv);
     zav::Application app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setQuitOnLastWindowClosed(false);
@@ -78,7 +67,9 @@ int main(int argc, char* argv[]) {
     zav::QtDialogs dialogs;
     // The last cases live in the user's settings; a case named on the command line opens as soon as
     // every window is there.
-    const QString caseFile = caseArgument();
+    // The case file among the arguments Qt has left, by its bytes.
+    const std::optional<std::string> caseArgument = zav::parseCommandLine(argumentsOf(argc, argv)).caseFile;
+    const QString caseFile = caseArgument ? zav::fileNameFromBytes(*caseArgument) : QString();
     std::unique_ptr<zav::Windows> windows;
     try {
         windows = zav::startWindows(dialogs, [caseFile](zav::Windows& created) {

@@ -3,11 +3,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 #include "export/replacing_file.h"
@@ -30,6 +34,9 @@ namespace {
 const FileDialogOptions kCaseDialog{QStringLiteral("Zadanie ZAV|*.zav"), QStringLiteral(".zav")};
 constexpr int kRecentCount = 5;
 const QString kRecentSetting = QStringLiteral("recentCases");
+// The same names as the bytes of the file system, percent-encoded: a name that is not UTF-8 reaches
+// its file again (the texts of recentCases would hold U+FFFD for such bytes).
+const QString kRecentBytesSetting = QStringLiteral("recentCaseBytes");
 // The field that the cooling window's emissivity catalogue fills and locks.
 const char kCatalogueField[] = "cooling.emissivity";
 
@@ -323,7 +330,16 @@ void CaseFiles::rememberRecentFiles(bool on) {
     m_persistent = on;
     if (!on)
         return;
-    const QStringList stored = settings().value(kRecentSetting).toStringList();
+    QStringList stored = settings().value(kRecentSetting).toStringList();
+    // The bytes' list, where it names the same files (another program may have kept only the texts).
+    QStringList exact;
+    for (const QString& encoded : settings().value(kRecentBytesSetting).toStringList())
+        exact.append(fileNameFromBytes(QByteArray::fromPercentEncoding(encoded.toLatin1()).toStdString()));
+    bool same = exact.size() == stored.size();
+    for (qsizetype i = 0; same && i < exact.size(); ++i)
+        same = QString::fromUtf8(exact[i].toUtf8()) == stored[i];
+    if (same)
+        stored = exact;
     m_recent.clear();
     for (const QString& path : stored) {
         if (!path.isEmpty() && !m_recent.contains(path) && m_recent.size() < kRecentCount)
@@ -332,14 +348,29 @@ void CaseFiles::rememberRecentFiles(bool on) {
 }
 
 void CaseFiles::addRecent(const QString& path) {
-    // One entry per file, however it was named.
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // One entry per file, however it was named; the current folder by its bytes, which need not
+    // be UTF-8.
+    QString absolute = path;
+    if (!path.startsWith(QLatin1Char('/'))) {
+        std::string folder(4096, '\0');
+        while (::getcwd(folder.data(), folder.size()) == nullptr && errno == ERANGE)
+            folder.resize(folder.size() * 2);
+        folder.resize(std::strlen(folder.c_str()));
+        absolute = fileNameFromBytes(folder) + QLatin1Char('/') + path;
+    }
+    absolute = QDir::cleanPath(absolute);
     m_recent.removeAll(absolute);
     m_recent.prepend(absolute);
     while (m_recent.size() > kRecentCount)
         m_recent.removeLast();
-    if (m_persistent)
-        settings().setValue(kRecentSetting, m_recent);
+    if (m_persistent) {
+        QStringList bytes;
+        for (const QString& name : m_recent)
+            bytes.append(QString::fromLatin1(QByteArray::fromStdString(fileNameBytes(name)).toPercentEncoding()));
+        QSettings stored = settings();
+        stored.setValue(kRecentSetting, m_recent);
+        stored.setValue(kRecentBytesSetting, bytes);
+    }
 }
 
 } // namespace zav

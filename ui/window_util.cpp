@@ -145,7 +145,59 @@ void writePictureFile(const QString& name, const QByteArray& bytes, Dialogs& dia
         dialogs.showMessage(QString::fromStdString(notWritten(name.toStdString())));
 }
 
-std::string fileNameBytes(const QString& name) { return QFile::encodeName(name).toStdString(); }
+std::string fileNameBytes(const QString& name) {
+    std::string bytes;
+    QString run; // the characters since the last escaped byte
+    const auto flush = [&] {
+        bytes += QFile::encodeName(run).toStdString();
+        run.clear();
+    };
+    for (const QChar c : name) {
+        if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF) {
+            flush();
+            bytes += static_cast<char>(c.unicode() - 0xDC00);
+        } else {
+            run += c;
+        }
+    }
+    flush();
+    return bytes;
+}
+
+QString fileNameFromBytes(const std::string& bytes) {
+    QString name;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        // The length of a well-formed sequence starting here, or 0.
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                                                                : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                                                               : 0;
+        if (length > 1) {
+            if (i + length > bytes.size())
+                length = 0;
+            for (std::size_t k = 1; k < length; ++k) {
+                if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                    length = 0;
+            }
+            const QString decoded = length > 0 ? QString::fromUtf8(bytes.data() + i, static_cast<qsizetype>(length))
+                                               : QString();
+            // Overlong forms, surrogates and code points beyond U+10FFFF decode to U+FFFD.
+            if (length > 0 && decoded.contains(QChar::ReplacementCharacter) && bytes.compare(i, 3, "\xEF\xBF\xBD") != 0)
+                length = 0;
+            if (length > 0)
+                name += decoded;
+        } else if (length == 1) {
+            name += QChar(lead);
+        }
+        if (length == 0) {
+            name += QChar(static_cast<char16_t>(0xDC00 + lead));
+            length = 1;
+        }
+        i += length;
+    }
+    return name;
+}
 
 FieldConversionError::FieldConversionError(const ConversionError& error, QLineEdit* field)
     : ConversionError(error), m_field(field) {}

@@ -66,8 +66,13 @@ void toggleOutput(bool& on, QAction* item, QString& fileName, Dialogs& dialogs, 
 void writePictureFile(const QString& name, const QByteArray& bytes, Dialogs& dialogs,
                       std::string (*notWritten)(const std::string& name));
 
-/// A file name as the file system takes it (the bytes the core's writers open).
+/// A file name as the file system takes it (the bytes the core's writers open). A name that came
+/// from bytes that are not UTF-8 (fileNameFromBytes) gives those bytes back.
 std::string fileNameBytes(const QString& name);
+/// The name of the file at `bytes`: UTF-8 decoded, each byte that is not part of valid UTF-8 kept
+/// as the lone surrogate U+DC80 … U+DCFF (as Python's "surrogateescape"), so that the name
+/// reaches the same file again.
+QString fileNameFromBytes(const std::string& bytes);
 
 /// A field text that is not a number, with the field that holds it: once its message has been
 /// shown, the field takes the keyboard focus with its text selected, so that it can be retyped.

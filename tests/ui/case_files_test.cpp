@@ -4,6 +4,8 @@
 // switches included.
 #include <QLineEdit>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -12,6 +14,7 @@
 #include "temp_folder.h"
 #include "io/case_file.h"
 #include "ui/case_files.h"
+#include "ui/command_line.h"
 #include "ui/cooling_window.h"
 #include "ui/fluid_window.h"
 #include "ui/main_window.h"
@@ -108,6 +111,64 @@ TEST(CaseFiles, CaseBeyondTheReadLimitIsNotSaved) {
                                       "zadanie najviac 1024 kB. Skráťte dlhé texty v poliach."});
     std::ifstream in(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+}
+
+// zav's arguments: only its four options, "--" ending them; any other argument names the case.
+TEST(CommandLineTest, OptionsAndTheCaseFile) {
+    const struct {
+        std::vector<std::string> arguments;
+        bool help, version;
+        const char* caseFile; // null: none
+    } cases[] = {
+        {{}, false, false, nullptr},
+        {{"a.zav"}, false, false, "a.zav"},
+        {{"-x.zav"}, false, false, "-x.zav"},
+        {{"-v"}, false, true, nullptr},
+        {{"--help", "a.zav"}, true, false, "a.zav"},
+        {{"--", "-v"}, false, false, "-v"},
+        {{"--", "--"}, false, false, "--"},
+        {{"a.zav", "b.zav"}, false, false, "a.zav"},
+        {{"\xff.zav"}, false, false, "\xff.zav"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line = parseCommandLine(c.arguments);
+        EXPECT_EQ(line.help, c.help);
+        EXPECT_EQ(line.version, c.version);
+        EXPECT_EQ(line.caseFile.value_or("(none)"), c.caseFile != nullptr ? c.caseFile : "(none)");
+    }
+}
+
+// A name that is not UTF-8 reaches its file: typed, relative to a folder that is not UTF-8, and
+// from the last cases of the next start.
+TEST(CaseFiles, NamesThatAreNotUtf8ReachTheirFiles) {
+    for (const std::string bytes : {"a.zav", "\xc4\x8d.zav", "\xff\xfe.zav", "\xc3.zav", "\xed\xa0\x80.zav",
+                                    "\xef\xbf\xbd.zav", "\xf4\x90\x80\x80.zav"})
+        EXPECT_EQ(fileNameBytes(fileNameFromBytes(bytes)), bytes);
+    EXPECT_EQ(fileNameFromBytes("\xc4\x8d.zav"), QStringLiteral("č.zav"));
+
+    const test::TempFolder folder;
+    const std::string odd = folder.file("\xff\xfe");
+    std::filesystem::create_directory(odd);
+    ::setenv("XDG_CONFIG_HOME", folder.file("config").c_str(), 1);
+    ScriptedDialogs dialogs([](const QString&) {});
+    const std::filesystem::path before = std::filesystem::current_path();
+    {
+        Windows windows = createWindows(dialogs);
+        windows.caseFiles->rememberRecentFiles(true);
+        dialogs.queueAnswer(ScriptedDialogs::Kind::Save, fileNameFromBytes(odd + "/a.zav"));
+        windows.caseFiles->save();
+        std::filesystem::current_path(odd);
+        dialogs.queueAnswer(ScriptedDialogs::Kind::Save, QStringLiteral("b.zav"));
+        windows.caseFiles->save();
+        std::filesystem::current_path(before);
+    }
+    Windows windows = createWindows(dialogs);
+    windows.caseFiles->rememberRecentFiles(true);
+    const QStringList recent = windows.caseFiles->recentFiles();
+    ASSERT_EQ(recent.size(), 2);
+    EXPECT_EQ(fileNameBytes(recent[0]), odd + "/b.zav");
+    EXPECT_EQ(fileNameBytes(recent[1]), odd + "/a.zav");
+    EXPECT_TRUE(windows.caseFiles->openFile(recent[1]));
 }
 
 } // namespace
