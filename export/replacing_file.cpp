@@ -162,7 +162,7 @@ std::string resolveWriteTarget(const std::string& path) {
         std::string link(buffer.data(), static_cast<std::size_t>(length));
         current = link.front() == '/' ? link : folderOf(current) + "/" + link;
     }
-    return current; // a loop of links: creating the file will fail and say so
+    return current; // a loop of links: still a link, which open() refuses
 }
 
 std::string openFailureMessage(ReplacingFile::Failure failure, const std::string& name) {
@@ -193,6 +193,10 @@ bool ReplacingFile::open(const std::string& path) {
     const std::string target = resolveWriteTarget(path);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (!exists && errno == ELOOP) {
+        m_errorNumber = ELOOP; // a link in a loop stays as it is: there is no file it points to
+        return false;
+    }
     if (exists && !S_ISREG(existing.st_mode)) {
         m_errorNumber = S_ISDIR(existing.st_mode) ? EISDIR : EINVAL; // a folder or a device is no file to replace
         return false;

@@ -196,6 +196,9 @@ TEST_P(ErrorNumberTest, TheFirstFailuresErrnoAndTheOldFileAsItWas) {
     const ErrorCase& c = GetParam();
     writeFile(path("f.txt"), "old");
     std::filesystem::create_directory(path("folder"));
+    // Two links that point at each other.
+    std::filesystem::create_symlink("l2", path("folder/l1"));
+    std::filesystem::create_symlink("l1", path("folder/l2"));
     const std::string target = c.target[0] == '/' || c.target[0] == '\0' ? c.target : path(c.target);
     // A file may not grow beyond 1000 bytes: a write fails as on a full disk.
     const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
@@ -216,6 +219,7 @@ TEST_P(ErrorNumberTest, TheFirstFailuresErrnoAndTheOldFileAsItWas) {
     EXPECT_EQ(file.errorNumber(), c.errorNumber) << c.what;
     EXPECT_EQ(readAll(path("f.txt")), "old") << c.what;
     EXPECT_EQ(names(), (std::vector<std::string>{"f.txt", "folder"})) << c.what;
+    EXPECT_TRUE(std::filesystem::is_symlink(path("folder/l1"))) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, ErrorNumberTest,
@@ -223,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, ErrorNumberTest,
                                            ErrorCase{"a missing folder", "nie/je/tu.txt", ENOENT, false},
                                            ErrorCase{"a folder", "folder", EISDIR, false},
                                            ErrorCase{"a device", "/dev/null", EINVAL, false},
+                                           ErrorCase{"a link in a loop", "folder/l1", ELOOP, false},
                                            ErrorCase{"a write beyond the size limit", "f.txt", EFBIG, true}));
 
 // The finished file reaches the disk before it takes the target's place, and a failed sync

@@ -8,3 +8,6 @@ file(CHMOD ${WORKDIR}/len_na_citanie.txt PERMISSIONS OWNER_READ GROUP_READ WORLD
 file(MAKE_DIRECTORY ${WORKDIR}/ciel)
 file(WRITE ${WORKDIR}/ciel/skutocny.txt "pôvodný obsah\r\n")
 file(CREATE_LINK ciel/skutocny.txt ${WORKDIR}/odkaz.txt SYMBOLIC)
+# Two links that point at each other.
+file(CREATE_LINK kruh2.pdf ${WORKDIR}/kruh.pdf SYMBOLIC)
+file(CREATE_LINK kruh.pdf ${WORKDIR}/kruh2.pdf SYMBOLIC)

@@ -7,3 +7,6 @@ file(GLOB_RECURSE leftovers LIST_DIRECTORIES false ${WORKDIR}/.zav-* ${WORKDIR}/
 if(leftovers)
   message(FATAL_ERROR "temporary files were left behind: ${leftovers}")
 endif()
+if(NOT IS_SYMLINK ${WORKDIR}/kruh.pdf)
+  message(FATAL_ERROR "the link kruh.pdf was replaced")
+endif()

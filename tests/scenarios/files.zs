@@ -51,3 +51,14 @@ answer printer nie/je/tu/okno.pdf
 menu Form1.Uloi1
 answer printer nie/je/tu/chladnutie.pdf
 menu Form2.Vytlaioknoprogramu1
+
+echo "a link in a loop: every output refuses it and leaves it"
+answer save kruh.pdf
+menu Form1.UlozitZadanie1
+answer save kruh.pdf
+click Form7.UlozitGraf
+answer printer kruh.pdf
+menu Form1.Uloi1
+answer save kruh.pdf
+menu Form2.Uloz
+click Form2.Button1
