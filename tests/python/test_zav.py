@@ -118,6 +118,12 @@ BAD_ARGUMENTS = [
      "data a picture určujú ten istý súbor „k.bmp“: jeden by prepísal druhý."),
     # The module refuses an unknown background before an empty file name (zav-calc after it).
     (zav.cool, {"picture_background": "grey", "data": ""}, "Neznáme pozadie obrázka „grey“; možnosti: black, white."),
+    # A NUL in a file's name: the system would take the name before it.
+    *[(function, dict(arguments, **{key: "c\0.x"}), f"{key}: názov súboru „c\\0.x“ obsahuje znak NUL.")
+      for function, key, arguments in [(zav.steady, "case", {}), (zav.steady, "fluid_file", {}),
+                                       (zav.steady, "kelo", {}), (zav.sweep, "table", {}),
+                                       (zav.sweep, "ccl", {"name": "Q1"}), (zav.cool, "data", {}),
+                                       (zav.cool, "picture", {})]],
 ]
 
 

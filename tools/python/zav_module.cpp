@@ -817,6 +817,19 @@ std::string textArgument(PyObject* value, const char* fallback, const char* name
     return optionalTextArgument(value, name).value_or(fallback);
 }
 
+// A file's name. The system takes a name up to its first NUL: another file would be read or
+// written, so a NUL in it is refused (shown as \0).
+std::optional<std::string> pathArgument(PyObject* value, const char* name) {
+    std::optional<std::string> path = optionalTextArgument(value, name);
+    if (path && path->find('\0') != std::string::npos) {
+        std::string shown;
+        for (const char c : *path)
+            shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+        throw InputError(std::string(name) + ": názov súboru „" + shown + "“ obsahuje znak NUL.");
+    }
+    return path;
+}
+
 // The names of the keywords passed (from_ as "from"), which a case file does not give.
 std::set<std::string> givenNames(PyObject* const* given,
                                  std::initializer_list<std::pair<const Parameter*, std::size_t>> groups) {
@@ -851,7 +864,7 @@ bool flagArgument(PyObject* value, const char* name) {
 MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling = false) {
     MainArguments a;
     std::optional<double> caseEmissivity; // the case's, when its radiation is on
-    if (const std::optional<std::string> path = optionalTextArgument(g[15], "case")) {
+    if (const std::optional<std::string> path = pathArgument(g[15], "case")) {
         requireFileName("case", *path);
         a.file.emplace(*path);
         a.given = given;
@@ -883,8 +896,8 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
         a.radiation = emissivity.has_value();
     else
         a.radiation = a.file ? caseEmissivity.has_value() : cooling;
-    a.fluidFile = optionalTextArgument(g[11], "fluid_file");
-    a.kelo = optionalTextArgument(g[12], "kelo");
+    a.fluidFile = pathArgument(g[11], "fluid_file");
+    a.kelo = pathArgument(g[12], "kelo");
     a.pressure = optionalNumberArgument(g[13], "pressure");
     a.properties = optionalTextArgument(g[14], "properties");
     return a;
@@ -970,8 +983,8 @@ PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
             mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kSweepParameters, 6}}));
         const SweepRange range = a.file ? a.file->range(a.given) : SweepRange{0, 100, 5};
         return py::cast(sweep(a, numberArgument(g[0], range.tMin, "from_"), numberArgument(g[1], range.tMax, "to"),
-                              numberArgument(g[2], range.tStep, "step"), optionalTextArgument(g[3], "table"),
-                              optionalTextArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
+                              numberArgument(g[2], range.tStep, "step"), pathArgument(g[3], "table"),
+                              pathArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
     });
 }
 
@@ -993,7 +1006,7 @@ PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject*
                              numberArgument(g[2], base.targetTemperature, "target"),
                              numberArgument(g[3], base.stepCount, "steps"),
                              optionalTextArgument(g[4], "heat_capacity"), base.heatCapacity,
-                             optionalTextArgument(g[5], "data"), optionalTextArgument(g[6], "picture"),
+                             pathArgument(g[5], "data"), pathArgument(g[6], "picture"),
                              textArgument(g[7], base.background.c_str(), "picture_background")));
     });
 }
