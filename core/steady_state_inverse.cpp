@@ -324,7 +324,20 @@ private:
             point.x = from;
             Report equal = report(point);
             if (!equal.valid) {
-                m_warnings.push_back(equal.message);
+                std::string why; // the check's message on one line
+                for (const char c : equal.message) {
+                    if (c == ' ' || c == '\n') {
+                        if (!why.empty() && why.back() != ' ')
+                            why += ' ';
+                    } else {
+                        why += c;
+                    }
+                }
+                while (!why.empty() && why.back() == ' ')
+                    why.pop_back();
+                m_warnings.push_back(std::string("Tepelný tok 0 W: teplota ") + (body ? "telesa sa rovná teplote tekutiny" : "tekutiny sa rovná teplote telesa") +
+                                     " (" + formatSignificant(from, 15, ',') +
+                                     " °C), pri ktorej nevzniká voľná konvekcia a súčiniteľ prestupu tepla je 0; výpočet tam hlási: " + why);
                 equal.messages.clear();
                 equal.state.tBody = equal.state.tFluid = from;
                 equal.state.heatFlow = 0;

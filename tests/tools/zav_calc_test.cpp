@@ -716,6 +716,12 @@ TEST(ZavCalcSolveTest, SolvesBackTheSteadyStatesInputs) {
         EXPECT_NEAR(solved["alpha_total"].get<double>(), carried["alpha_total"].get<double>(),
                     1e-8 * carried["alpha_total"].get<double>());
     }
+    // A heat flow into the body: found below the fluid's temperature, the record's heat flow
+    // signed as the one sought.
+    const CalcRun into = runCalc(folder, {"solve", "--heat-flow", "-50"});
+    ASSERT_EQ(into.status, 0) << into.err;
+    EXPECT_LT(nlohmann::json::parse(into.out)["solved"].get<double>(), 20);
+    EXPECT_NEAR(nlohmann::json::parse(into.out)["heat_flow"].get<double>(), -50, 1e-9);
     const CalcRun none = runCalc(folder, {"solve", "--heat-flow", "1e8"});
     EXPECT_EQ(none.status, 1);
     const nlohmann::json refused = nlohmann::json::parse(none.out);

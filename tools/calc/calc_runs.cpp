@@ -216,6 +216,9 @@ SolveResult runSolve(const SteadyCase& steady, DesignUnknown unknown, double hea
     }
     result.value = solution.value;
     result.state = solution.state;
+    // The heat flow found with the sign of the one sought (negative: into the body), as the design
+    // window shows it; the steady state gives its size.
+    result.state.heatFlow = std::copysign(result.state.heatFlow, heatFlow);
     if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
         result.deviation = referenceDeviation(result.state, inputs);
     return result;

@@ -42,7 +42,8 @@ SteadyResult runSteady(const SteadyCase& steady);
 struct SolveResult {
     bool ok = false;
     double value = 0;      // the unknown at the solution, when ok
-    ConvectionState state; // the steady state there, when ok; else the case's inputs
+    ConvectionState state; // the steady state there (its heatFlow signed as the one sought), when ok;
+                           // else the case's inputs
     std::vector<std::string> warnings;
     std::string error;     // without a solution: why, and the heat flow reachable
     std::optional<double> reachableHeatFlow;
