@@ -11,6 +11,7 @@ import importlib.metadata
 import json
 import math
 import os
+import pathlib
 import pickle
 import re
 import signal
@@ -592,6 +593,31 @@ def test_case_file_errors(tmp_path, monkeypatch, content, error, number, message
         assert (raised.value.errno, raised.value.strerror, raised.value.filename) == (number, message, "c.zav")
     else:
         assert str(raised.value).startswith(message)
+
+
+# A file's name as open() takes it: bytes, a str with the surrogate escapes of bytes that are not
+# UTF-8 (os.fsdecode's), a path object. The file of those bytes is the one read or written, and a
+# message names it as os.fsdecode spells it.
+NAME_FORMS = [bytes, os.fsdecode, lambda name: pathlib.Path(os.fsdecode(name))]
+
+
+@pytest.mark.parametrize("form", NAME_FORMS)
+def test_file_names_are_taken_as_open_takes_them(tmp_path, monkeypatch, form):
+    monkeypatch.chdir(tmp_path)
+    open(b"\xffc.zav", "w").write(json.dumps(CASE))
+    open(b"\xfff.json", "w").write(LINEAR)
+    assert values(zav.steady(case=form(b"\xffc.zav"))) == values(zav.steady(**MAIN))
+    assert zav.steady(fluid_file=form(b"\xfff.json")) == zav.steady(fluid_file="\udcfff.json")
+    zav.sweep(to=10, table=form(b"\xfft.txt"), ccl=form(b"\xffk.ccl"), name="Q1")
+    zav.cool(steps=3, target=60, data=form(b"\xffd.txt"), picture=form(b"\xffp.bmp"))
+    assert sorted(os.listdir(b".")) == [b"\xffc.zav", b"\xffd.txt", b"\xfff.json", b"\xffk.ccl", b"\xffp.bmp",
+                                        b"\xfft.txt"]
+    with pytest.raises(ValueError, match="^Súbor „\udcfft.txt“ nie je zadanie programu ZAV.$"):
+        zav.steady(case=form(b"\xfft.txt"))
+    with pytest.raises(FileNotFoundError) as raised:
+        zav.steady(kelo=form(b"\xffk.kelo"))
+    assert (raised.value.strerror, raised.value.filename) == ("Súbor „\udcffk.kelo“ sa nepodarilo otvoriť.",
+                                                             os.fsdecode(form(b"\xffk.kelo")))
 
 
 README = os.path.join(os.path.dirname(__file__), "..", "..", "README.md")

@@ -119,10 +119,23 @@ void warn(const std::vector<std::string>& warnings) {
     throw py::error_already_set();
 }
 
+// A message as a str: the bytes of a file's name that are not UTF-8 as their surrogate escapes
+// (os.fsdecode's), so that the message holds the name as Python spells it.
+py::object messageText(const std::string& message) {
+    return py::reinterpret_steal<py::object>(
+        PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "surrogateescape"));
+}
+
+// ValueError with `message`.
+void setValueError(const std::string& message) {
+    const py::object text = messageText(message);
+    if (text)
+        PyErr_SetObject(PyExc_ValueError, text.ptr());
+}
+
 // OSError(errno, message, filename): FileNotFoundError, PermissionError ... by the error number.
 [[noreturn]] void raiseOSError(int errorNumber, const std::string& message, const std::string& path) {
-    py::object text = py::reinterpret_steal<py::object>(
-        PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "surrogateescape"));
+    py::object text = messageText(message);
     py::object name = py::reinterpret_steal<py::object>(
         PyUnicode_DecodeFSDefaultAndSize(path.data(), static_cast<Py_ssize_t>(path.size())));
     if (!text || !name)
@@ -804,12 +817,6 @@ std::optional<std::string> optionalTextArgument(PyObject* value, const char* nam
             throw py::error_already_set();
         return std::string(text, static_cast<std::size_t>(size));
     }
-    if (PyObject_HasAttrString(value, "__fspath__")) { // a path object
-        py::object path = py::reinterpret_steal<py::object>(PyOS_FSPath(value));
-        if (!path)
-            throw py::error_already_set();
-        return optionalTextArgument(path.ptr(), name);
-    }
     throw py::type_error(std::string(name) + " must be a text");
 }
 
@@ -817,17 +824,28 @@ std::string textArgument(PyObject* value, const char* fallback, const char* name
     return optionalTextArgument(value, name).value_or(fallback);
 }
 
-// A file's name. The system takes a name up to its first NUL: another file would be read or
-// written, so a NUL in it is refused (shown as \0).
+// A file's name as open() takes it: a str, bytes or a path object (os.PathLike); a str in the file
+// system's encoding with its surrogate escapes (os.fsencode), so that a name that is not UTF-8
+// names the file of its bytes. The system takes a name up to its first NUL: another file would be
+// read or written, so a NUL in it is refused (shown as \0).
 std::optional<std::string> pathArgument(PyObject* value, const char* name) {
-    std::optional<std::string> path = optionalTextArgument(value, name);
-    if (path && path->find('\0') != std::string::npos) {
+    if (value == nullptr || value == Py_None)
+        return std::nullopt;
+    if (!PyUnicode_Check(value) && !PyBytes_Check(value) && !PyObject_HasAttrString(value, "__fspath__"))
+        throw py::type_error(std::string(name) + " must be a text, bytes or a path");
+    py::object path = py::reinterpret_steal<py::object>(PyOS_FSPath(value));
+    if (path && PyUnicode_Check(path.ptr()))
+        path = py::reinterpret_steal<py::object>(PyUnicode_EncodeFSDefault(path.ptr()));
+    if (!path)
+        throw py::error_already_set();
+    std::string bytes(PyBytes_AS_STRING(path.ptr()), static_cast<std::size_t>(PyBytes_GET_SIZE(path.ptr())));
+    if (bytes.find('\0') != std::string::npos) {
         std::string shown;
-        for (const char c : *path)
+        for (const char c : bytes)
             shown += c == '\0' ? std::string("\\0") : std::string(1, c);
         throw InputError(std::string(name) + ": názov súboru „" + shown + "“ obsahuje znak NUL.");
     }
-    return path;
+    return bytes;
 }
 
 // The names of the keywords passed (from_ as "from"), which a case file does not give.
@@ -919,9 +937,9 @@ PyObject* callPython(Calculation calculation) {
             raised.restore();
         }
     } catch (const InputError& e) {
-        PyErr_SetString(PyExc_ValueError, e.what());
+        setValueError(e.what());
     } catch (const ConversionError& e) {
-        PyErr_SetString(PyExc_ValueError, e.what());
+        setValueError(e.what());
     } catch (const std::bad_alloc&) {
         PyErr_NoMemory();
     } catch (const std::exception& e) {
