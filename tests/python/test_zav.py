@@ -496,13 +496,14 @@ def results():
             (zav.solve(heat_flow=[40, 1e9]), zav.solve(heat_flow=[41, 1e9]))]
 
 
+@pytest.mark.parametrize("protocol", range(pickle.HIGHEST_PROTOCOL + 1))
 @pytest.mark.parametrize("index", range(6))
-def test_results_pickle_and_compare_by_value(index):
+def test_results_pickle_and_compare_by_value(index, protocol):
     first, other = results()[index]
     again = results()[index][0]
     assert first == again and first is not again and not first != again
     assert first != other and first != 1
-    copy = pickle.loads(pickle.dumps(first))
+    copy = pickle.loads(pickle.dumps(first, protocol))
     assert copy == first and type(copy) is type(first) and repr(copy) == repr(first)
 
 

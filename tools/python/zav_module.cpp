@@ -1207,6 +1207,14 @@ Result resultFromState(const py::tuple& t) {
     return r;
 }
 
+// Pickling of every protocol: copyreg.__newobj__(cls), then __setstate__ with the state (protocol 2
+// on writes NEWOBJ for it). Without it protocols 0 and 1 would make the object with
+// object.__new__, which the class of a C++ value cannot take.
+py::tuple reduceToState(const py::object& self) {
+    return py::make_tuple(py::module_::import("copyreg").attr("__newobj__"), py::make_tuple(py::type::of(self)),
+                          self.attr("__getstate__")());
+}
+
 } // namespace
 
 PYBIND11_MODULE(zav, m) {
@@ -1282,6 +1290,7 @@ PYBIND11_MODULE(zav, m) {
         .def("__repr__", &resultRepr)
         .def("__eq__", &sameResults, py::is_operator())
         .def(py::pickle(&resultState, &resultFromState))
+        .def("__reduce__", &reduceToState)
         .def("as_dict", [](const Result& r) {
             py::dict d;
             for (std::size_t q = 0; q < kQuantityCount; ++q)
@@ -1316,7 +1325,8 @@ PYBIND11_MODULE(zav, m) {
                             r.columns = t[1].cast<std::vector<py::object>>();
                             r.warnings = t[2].cast<std::vector<std::string>>();
                             return r;
-                        }));
+                        }))
+        .def("__reduce__", &reduceToState);
 
     py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.")
         .def_readonly("cooling_time", &CoolingRun::coolingTime, "s, to the target (or as far as the run got)")
@@ -1347,7 +1357,8 @@ PYBIND11_MODULE(zav, m) {
                 r.tBody = t[4];
                 r.warnings = t[5].cast<std::vector<std::string>>();
                 return r;
-            }));
+            }))
+        .def("__reduce__", &reduceToState);
 
     // The four calculations take their keywords through the vectorcall protocol: a call of
     // steady() costs little more than the calculation itself.
