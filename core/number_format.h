@@ -14,6 +14,11 @@ namespace zav {
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(const std::string& fieldText);
+    /// A text that says more than that the field is not a number (why it is not).
+    struct Explained {
+        std::string message;
+    };
+    explicit ConversionError(const Explained& explained) : std::runtime_error(explained.message) {}
 };
 
 /// Parses a field text: blanks around it ignored, optional sign, digits with the decimal separator

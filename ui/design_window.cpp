@@ -229,7 +229,20 @@ void DesignWindow::calculate() {
         }
     }
     const QStringList from = inputState();
-    const DesignSolution solution = solveSteadyState(inputs, m_mainWindow->evaluationInputs(), sought, heatFlow);
+    DesignSolution solution;
+    try {
+        solution = solveSteadyState(inputs, m_mainWindow->evaluationInputs(), sought, heatFlow);
+    } catch (const FieldConversionError& error) {
+        // The KELO tab's fields hold "xxx" until a coefficient file is loaded.
+        QLineEdit* field = error.field();
+        if (field == nullptr || field->text() != QLatin1String("xxx"))
+            throw;
+        throw FieldConversionError(
+            ConversionError(ConversionError::Explained{
+                "Súbor koeficientov KELO nie je načítaný: pole tekutiny KELO obsahuje 'xxx'. Načítajte ho tlačidlom "
+                "„Load“ na záložke KELO okna „Vlastný materiál“ alebo zvoľte inú aproximáciu."}),
+            field);
+    }
     if (!solution.solved) {
         m_dialogs.showMessage(QString::fromStdString(solution.message));
         m_mainWindow->reporter().setStatusText(solution.statusText);

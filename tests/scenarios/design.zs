@@ -113,3 +113,8 @@ click Form10.RadioButton3
 set Form10.Edit1 -1E-305
 click Form10.Button1
 print Form10.Edit2
+
+echo "a KELO fluid whose coefficient file is not loaded: said so"
+click Form1.RadioButton13
+click Form10.Button1
+click Form1.RadioButton1

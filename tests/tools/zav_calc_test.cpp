@@ -722,6 +722,11 @@ TEST(ZavCalcSolveTest, SolvesBackTheSteadyStatesInputs) {
     ASSERT_EQ(into.status, 0) << into.err;
     EXPECT_LT(nlohmann::json::parse(into.out)["solved"].get<double>(), 20);
     EXPECT_NEAR(nlohmann::json::parse(into.out)["heat_flow"].get<double>(), -50, 1e-9);
+    // A case of the KELO fluid whose coefficient file the window never loaded.
+    std::ofstream(folder.file("kelo.zav")) << R"({"format": "zav-case", "version": 1, "main": {"fluid": "user"}})";
+    const CalcRun kelo = runCalc(folder, {"solve", "--case", "kelo.zav"});
+    EXPECT_EQ(kelo.status, 2);
+    EXPECT_NE(kelo.err.find("súbor koeficientov KELO nie je načítaný ('xxx')"), std::string::npos) << kelo.err;
     const CalcRun none = runCalc(folder, {"solve", "--heat-flow", "1e8"});
     EXPECT_EQ(none.status, 1);
     const nlohmann::json refused = nlohmann::json::parse(none.out);

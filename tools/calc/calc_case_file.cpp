@@ -19,6 +19,11 @@ public:
         try {
             return parseNumber(m_record.text(key));
         } catch (const ConversionError& e) {
+            // The KELO fields hold "xxx" until the window loads a coefficient file.
+            if (key.rfind("fluid.kelo.", 0) == 0 && m_record.text(key) == "xxx")
+                throw InputError("Súbor „" + m_path + "“: pole „" + key +
+                                 "“: súbor koeficientov KELO nie je načítaný ('xxx'); načítajte ho v okne „Vlastný "
+                                 "materiál“ a zadanie uložte znova, alebo zadajte --kelo SÚBOR.kelo.");
             throw InputError("Súbor „" + m_path + "“: pole „" + key + "“: " + e.what());
         }
     }
