@@ -507,6 +507,22 @@ def test_results_pickle_and_compare_by_value(index, protocol):
     assert copy == first and type(copy) is type(first) and repr(copy) == repr(first)
 
 
+# Objects that only __new__ made (as pickle makes them before their state): empty, with the results
+# of other calls still in memory, and safe to show, compare and pickle; (class, its empty array).
+UNFILLED = [(zav.Result, "alpha_total"), (zav.Sweep, "alpha_total"), (zav.Cooling, "t_body")]
+
+
+@pytest.mark.parametrize("cls, key", UNFILLED)
+def test_objects_only_new_made_are_empty(cls, key):
+    results()
+    empty = cls.__new__(cls)
+    assert getattr(empty, key).shape == (0,) and empty.warnings == [] and repr(empty).startswith(f"zav.{cls.__name__}(")
+    assert empty == cls.__new__(cls) and pickle.loads(pickle.dumps(empty)) == empty
+    assert empty != results()[0][0] and (cls is not zav.Result or empty == zav.steady(t_body=[]))
+    with pytest.raises(TypeError):
+        cls.__new__(zav.Result if cls is zav.Sweep else zav.Sweep)
+
+
 REPRS = [
     (lambda: zav.steady(), r"zav\.Result\(t_body=100\.0, t_fluid=20\.0, t_mean=60\.0, .*alpha_total=7\.3624887471\d*, "),
     (lambda: zav.steady(t_body=[20, 80]), r"zav\.Result\(t_body=array\(\[20\., 80\.\]\),\n .*"

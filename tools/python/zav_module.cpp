@@ -274,13 +274,13 @@ private:
     std::size_t m_count;
 };
 
+// Two numbers of results, NaN equal to NaN.
+bool sameNumber(double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); }
+
 // Two values of a result: floats, or arrays of the same shape and values (NaN equal to NaN).
 bool sameValues(const py::object& a, const py::object& b) {
-    if (PyFloat_Check(a.ptr()) && PyFloat_Check(b.ptr())) {
-        const double x = PyFloat_AS_DOUBLE(a.ptr());
-        const double y = PyFloat_AS_DOUBLE(b.ptr());
-        return x == y || (std::isnan(x) && std::isnan(y));
-    }
+    if (PyFloat_Check(a.ptr()) && PyFloat_Check(b.ptr()))
+        return sameNumber(PyFloat_AS_DOUBLE(a.ptr()), PyFloat_AS_DOUBLE(b.ptr()));
     if (a.is_none() || b.is_none())
         return a.is_none() && b.is_none();
     static py::object arrayEqual = py::module_::import("numpy").attr("array_equal");
@@ -316,8 +316,8 @@ struct SweepResult {
 };
 
 struct CoolingRun {
-    double coolingTime = 0;
-    double scaleTime = 0;
+    double coolingTime = std::numeric_limits<double>::quiet_NaN();
+    double scaleTime = std::numeric_limits<double>::quiet_NaN();
     long long steps = 0;
     py::object time;
     py::object tBody;
@@ -1207,12 +1207,78 @@ Result resultFromState(const py::tuple& t) {
     return r;
 }
 
-// Pickling of every protocol: copyreg.__newobj__(cls), then __setstate__ with the state (protocol 2
-// on writes NEWOBJ for it). Without it protocols 0 and 1 would make the object with
-// object.__new__, which the class of a C++ value cannot take.
-py::tuple reduceToState(const py::object& self) {
-    return py::make_tuple(py::module_::import("copyreg").attr("__newobj__"), py::make_tuple(py::type::of(self)),
-                          self.attr("__getstate__")());
+py::tuple sweepState(const SweepResult& r) { return py::make_tuple(r.count, r.columns, r.warnings); }
+
+SweepResult sweepFromState(const py::tuple& t) {
+    if (t.size() != 3)
+        throw std::runtime_error("zav.Sweep: invalid state");
+    SweepResult r;
+    r.count = t[0].cast<long long>();
+    r.columns = t[1].cast<std::vector<py::object>>();
+    r.warnings = t[2].cast<std::vector<std::string>>();
+    return r;
+}
+
+py::tuple coolingState(const CoolingRun& r) {
+    return py::make_tuple(r.coolingTime, r.scaleTime, r.steps, r.time, r.tBody, r.warnings);
+}
+
+CoolingRun coolingFromState(const py::tuple& t) {
+    if (t.size() != 6)
+        throw std::runtime_error("zav.Cooling: invalid state");
+    CoolingRun r;
+    r.coolingTime = t[0].cast<double>();
+    r.scaleTime = t[1].cast<double>();
+    r.steps = t[2].cast<long long>();
+    r.time = t[3];
+    r.tBody = t[4];
+    r.warnings = t[5].cast<std::vector<std::string>>();
+    return r;
+}
+
+// The objects that __new__ makes, before __setstate__ fills them in: a Result of no points, a
+// Sweep of none, a Cooling of no run (NaN times, empty curve).
+Result emptyResult() {
+    Result r;
+    r.columns = Columns(0).arrays({0});
+    return r;
+}
+
+SweepResult emptySweep() {
+    SweepResult r;
+    r.columns = Columns(0).arrays({0});
+    return r;
+}
+
+CoolingRun emptyCooling() {
+    CoolingRun r;
+    r.time = vectorArray({});
+    r.tBody = vectorArray({});
+    return r;
+}
+
+// Pickling of every protocol: __reduce__ gives copyreg.__newobj__(cls) and the state (protocol 2 on
+// writes NEWOBJ for it; protocols 0 and 1 would otherwise make the object with object.__new__,
+// which the class of a C++ value cannot take). __new__ makes an empty object, which __setstate__
+// fills in: one that only __new__ made is safe to show, compare and pickle. A subclass's objects
+// are not made. __setstate__ is bound under another name: pybind11 takes a method named so for a
+// constructor, which it skips on an object that holds its value.
+template <class T>
+void pickleByState(py::class_<T>& cls, const char* name, py::tuple (*state)(const T&),
+                   T (*fromState)(const py::tuple&), T (*empty)()) {
+    PyObject* type = cls.ptr();
+    cls.def("__getstate__", state)
+        .def("__reduce__", [](const py::object& self) {
+            return py::make_tuple(py::module_::import("copyreg").attr("__newobj__"),
+                                  py::make_tuple(py::type::of(self)), self.attr("__getstate__")());
+        })
+        .def_static("__new__", [type, name, empty](const py::handle& of) -> py::object {
+            if (of.ptr() != type)
+                throw py::type_error(std::string(name) + ".__new__(" + pythonRepr(of) + "): not " + name);
+            return py::cast(empty());
+        });
+    cls.attr("__setstate__") = py::cpp_function(
+        [fromState](T& self, const py::tuple& t) { self = fromState(t); }, py::name("set_state"), py::is_method(cls));
 }
 
 } // namespace
@@ -1289,8 +1355,6 @@ PYBIND11_MODULE(zav, m) {
                                "without a solution); None of steady()")
         .def("__repr__", &resultRepr)
         .def("__eq__", &sameResults, py::is_operator())
-        .def(py::pickle(&resultState, &resultFromState))
-        .def("__reduce__", &reduceToState)
         .def("as_dict", [](const Result& r) {
             py::dict d;
             for (std::size_t q = 0; q < kQuantityCount; ++q)
@@ -1302,6 +1366,7 @@ PYBIND11_MODULE(zav, m) {
                 d["solved"] = r.solved;
             return d;
         }, "The quantities as a dict, with the reference deviation's three values (and solve()'s solved).");
+    pickleByState(result, "zav.Result", &resultState, &resultFromState, &emptyResult);
 
     auto sweepResult = py::class_<SweepResult>(
         m, "Sweep", "The points of a sweep: every quantity as a NumPy array over the surface temperatures.");
@@ -1315,20 +1380,11 @@ PYBIND11_MODULE(zav, m) {
              [](const SweepResult& a, const SweepResult& b) {
                  return a.count == b.count && a.warnings == b.warnings && sameColumns(a.columns, b.columns);
              },
-             py::is_operator())
-        .def(py::pickle([](const SweepResult& r) { return py::make_tuple(r.count, r.columns, r.warnings); },
-                        [](const py::tuple& t) {
-                            if (t.size() != 3)
-                                throw std::runtime_error("zav.Sweep: invalid state");
-                            SweepResult r;
-                            r.count = t[0].cast<long long>();
-                            r.columns = t[1].cast<std::vector<py::object>>();
-                            r.warnings = t[2].cast<std::vector<std::string>>();
-                            return r;
-                        }))
-        .def("__reduce__", &reduceToState);
+             py::is_operator());
+    pickleByState(sweepResult, "zav.Sweep", &sweepState, &sweepFromState, &emptySweep);
 
-    py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.")
+    auto cooling = py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.");
+    cooling
         .def_readonly("cooling_time", &CoolingRun::coolingTime, "s, to the target (or as far as the run got)")
         .def_readonly("scale_time", &CoolingRun::scaleTime, "s, of the scale pass of 1000 steps")
         .def_readonly("steps", &CoolingRun::steps, "simulation steps done")
@@ -1338,27 +1394,12 @@ PYBIND11_MODULE(zav, m) {
         .def("__repr__", &coolingRepr)
         .def("__eq__",
              [](const CoolingRun& a, const CoolingRun& b) {
-                 return a.coolingTime == b.coolingTime && a.scaleTime == b.scaleTime && a.steps == b.steps &&
+                 return sameNumber(a.coolingTime, b.coolingTime) && sameNumber(a.scaleTime, b.scaleTime) &&
+                        a.steps == b.steps &&
                         a.warnings == b.warnings && sameValues(a.time, b.time) && sameValues(a.tBody, b.tBody);
              },
-             py::is_operator())
-        .def(py::pickle(
-            [](const CoolingRun& r) {
-                return py::make_tuple(r.coolingTime, r.scaleTime, r.steps, r.time, r.tBody, r.warnings);
-            },
-            [](const py::tuple& t) {
-                if (t.size() != 6)
-                    throw std::runtime_error("zav.Cooling: invalid state");
-                CoolingRun r;
-                r.coolingTime = t[0].cast<double>();
-                r.scaleTime = t[1].cast<double>();
-                r.steps = t[2].cast<long long>();
-                r.time = t[3];
-                r.tBody = t[4];
-                r.warnings = t[5].cast<std::vector<std::string>>();
-                return r;
-            }))
-        .def("__reduce__", &reduceToState);
+             py::is_operator());
+    pickleByState(cooling, "zav.Cooling", &coolingState, &coolingFromState, &emptyCooling);
 
     // The four calculations take their keywords through the vectorcall protocol: a call of
     // steady() costs little more than the calculation itself.
