@@ -523,6 +523,24 @@ def test_objects_only_new_made_are_empty(cls, key):
         cls.__new__(zav.Result if cls is zav.Sweep else zav.Sweep)
 
 
+# States __setstate__ refuses: (the result's index in results(), the item of its state replaced,
+# None for the whole state, the value put there, the error). The object keeps what it held.
+BAD_STATES = [(0, None, [1.0], TypeError), (0, None, (True,), ValueError), (0, 1, [1.0] * 16, ValueError),
+              (0, 1, ["1"] * 17, TypeError), (0, 2, "warning", TypeError), (0, 6, [(0, 1)], TypeError),
+              (1, 1, [numpy.zeros(3)] * 16 + [numpy.zeros(2)], ValueError), (1, 1, [[1.0, 2.0, 3.0]] * 17, TypeError),
+              (1, 1, [numpy.zeros(3, dtype=int)] * 17, TypeError), (5, 7, numpy.zeros(3), ValueError),
+              (2, 0, 3, ValueError), (2, 0, -1, ValueError), (3, 0, "1", TypeError), (3, 4, numpy.zeros(1), ValueError)]
+
+
+@pytest.mark.parametrize("index, item, value, error", BAD_STATES)
+def test_setstate_refuses_what_is_not_a_state(index, item, value, error):
+    result = results()[index][0]
+    state = result.__getstate__()
+    with pytest.raises(error, match=rf"^zav\.{type(result).__name__}\.__setstate__: "):
+        result.__setstate__(value if item is None else state[:item] + (value,) + state[item + 1:])
+    assert result == results()[index][0]
+
+
 REPRS = [
     (lambda: zav.steady(), r"zav\.Result\(t_body=100\.0, t_fluid=20\.0, t_mean=60\.0, .*alpha_total=7\.3624887471\d*, "),
     (lambda: zav.steady(t_body=[20, 80]), r"zav\.Result\(t_body=array\(\[20\., 80\.\]\),\n .*"
