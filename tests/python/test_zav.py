@@ -574,13 +574,17 @@ CASE = {"format": "zav-case", "version": 1,
         "range": {"to": "30", "step": "10"},
         "cooling": {"mass": "2,5", "steps": "300", "emissivity": "0,5"},
         "heat_capacity": {"model": "carbon-steel"},
-        "fluid": {"kind": "constant", "constant": {"density": "1,1"}}}
+        "fluid": {"kind": "constant", "constant": {"density": "1,1"}},
+        "design": {"heat_flow": "25,5", "unknown": "t-fluid"}}
 MAIN = {"t_body": 80, "shape": "cube", "emissivity": 0.9}
 CASE_CALLS = [
     (zav.steady, {}, MAIN),
     (zav.steady, {"t_body": 60, "emissivity": None}, {"t_body": 60, "shape": "cube"}),
     (zav.steady, {"fluid": "user"}, dict(MAIN, fluid_file="fluid.json")),
     (zav.solve, {"heat_flow": 40, "unknown": "area"}, dict(MAIN, heat_flow=40, unknown="area")),
+    (zav.solve, {}, dict(MAIN, heat_flow=25.5, unknown="t_fluid")),
+    (zav.solve, {"heat_flow": 40}, dict(MAIN, heat_flow=40, unknown="t_fluid")),
+    (zav.solve, {"unknown": "area"}, dict(MAIN, heat_flow=25.5, unknown="area")),
     (zav.sweep, {}, dict(MAIN, to=30, step=10)),
     (zav.cool, {}, {"t_body": 80, "shape": "cube", "mass": 2.5, "steps": 300, "emissivity": 0.5,
                     "heat_capacity": "carbon-steel"}),

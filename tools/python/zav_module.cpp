@@ -35,6 +35,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace py = pybind11;
@@ -710,7 +711,8 @@ const char* const kArgumentsAfterShape = R"(    angle=0             the inclined
                         zadanie…"): every argument not passed is taken from its
                         windows' fields as the windows would compute them (for
                         cool its cooling window's radiation and emissivity, for
-                        sweep its range); the arguments passed override it
+                        sweep its range, for solve its design window's heat_flow
+                        and unknown); the arguments passed override it
 )";
 
 std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
@@ -1034,20 +1036,31 @@ PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
     PyObject* given[kMainCount + 2] = {};
     if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
         return nullptr;
-    if (given[kHeatFlowParameter] == nullptr) {
+    // heat_flow is required, unless a case file gives its design window's.
+    if (given[kHeatFlowParameter] == nullptr && (given[15] == nullptr || given[15] == Py_None)) {
         PyErr_SetString(PyExc_TypeError, "solve() missing required keyword argument: 'heat_flow'");
         return nullptr;
     }
     return callPython([&] {
-        const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
+        const std::set<std::string> names =
+            givenNames(given, {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
         static constexpr PointInput kHeatFlow[] = {{kHeatFlowParameter, "heat_flow"}};
         std::vector<py::object> firstValues;
         std::vector<std::pair<std::size_t, py::object>> arrays = arrayInputs(given, kPointInputs, firstValues);
         for (auto& heatFlow : arrayInputs(given, kHeatFlow, firstValues))
             arrays.push_back(std::move(heatFlow));
-        const double heatFlow = numberArgument(given[kHeatFlowParameter], 0, "heat_flow");
-        const DesignUnknown unknown = designUnknownNamed(textArgument(given[kMainCount + 1], "t_body", "unknown"));
         const MainArguments a = mainArguments(given, names);
+        // The case's design window: its heat flow and its unknown (named as zav-calc names it,
+        // t-body ...), each unless passed.
+        std::optional<double> caseHeatFlow;
+        std::optional<std::string> caseUnknown;
+        if (a.file)
+            std::tie(caseHeatFlow, caseUnknown) = a.file->design(a.given);
+        if (caseUnknown)
+            std::replace(caseUnknown->begin(), caseUnknown->end(), '-', '_');
+        const double heatFlow = numberArgument(given[kHeatFlowParameter], caseHeatFlow.value_or(0), "heat_flow");
+        const DesignUnknown unknown = designUnknownNamed(
+            caseUnknown ? *caseUnknown : textArgument(given[kMainCount + 1], "t_body", "unknown"));
         if (arrays.empty())
             return py::cast(solve(a, unknown, heatFlow));
         return py::cast(solvePoints(mainCase(a), unknown, heatFlow, arrays));
@@ -1101,7 +1114,8 @@ std::string solveDoc() {
            "the steady state's message, then the heat flow reachable nearest to the target (the largest, the "
            "smallest, or the nearest across a jump) and the value of the unknown where it is reached.\n"
            "    heat_flow           W, positive from the surface into the fluid (a body warmer than\n"
-           "                        the fluid), negative from the fluid into the surface\n"
+           "                        the fluid), negative from the fluid into the surface; required\n"
+           "                        unless case= gives it\n"
            "    unknown=\"t_body\"    the input found: \"t_body\" (°C), \"t_fluid\" (°C), \"area\" (m²) or\n"
            "                        \"length\" (the characteristic dimension, m); the value given for\n"
            "                        it is not used (of length: of several solutions, the nearest)\n\n"
