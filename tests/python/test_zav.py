@@ -373,14 +373,39 @@ def test_refused_points_are_nan_with_their_messages():
 
 BAD_POINTS = [({"t_body": ["a", 1]}, TypeError, "t_body must be a number or an array of numbers"),
               ({"t_body": [1, 2], "t_fluid": [1, 2, 3]}, ValueError, "shape mismatch"),
-              ({"from_": [1, 2]}, TypeError, "from_ must be a number")]
+              ({"from_": [1, 2]}, TypeError, "from_ must be a number"),
+              # Texts, bytes, complex numbers, dates and None are not numbers, even where they convert.
+              *[({key: value}, TypeError, f"{key} must be a number or an array of numbers") for key, value in [
+                  ("t_body", ["1", "2"]), ("t_fluid", [b"1"]), ("area", [1 + 2j]), ("length", [[0.1], [0.2, 0.3]]),
+                  ("t_body", numpy.array(["2020-01-01"], dtype="datetime64[D]")), ("heat_flow", [40, None]),
+                  ("angle", numpy.array([None, 1], dtype=object))]]]
 
 
 @pytest.mark.parametrize("arguments, error, text", BAD_POINTS)
 def test_arrays_that_cannot_be_used(arguments, error, text):
-    function = zav.sweep if "from_" in arguments else zav.steady
+    function = zav.sweep if "from_" in arguments else zav.solve if "heat_flow" in arguments else zav.steady
     with pytest.raises(error, match=text):
         function(**arguments)
+
+
+# The masked points of a NumPy masked array are NaN, every quantity (an input the shape does not use
+# too), with no error; the other points are as without the mask: (function, arguments, the masked
+# one, its mask).
+MASKED = [(zav.steady, {"t_body": [40, 60, 80]}, "t_body", [0, 1, 0]),
+          (zav.steady, {"angle": [10, 20], "t_body": [[50], [60]]}, "angle", [1, 0]),
+          (zav.solve, {"heat_flow": [10, 20, 30], "t_fluid": [30, 40, 50]}, "t_fluid", [0, 0, 1])]
+
+
+@pytest.mark.parametrize("function, arguments, key, mask", MASKED)
+def test_masked_points_are_nan(function, arguments, key, mask):
+    whole = function(**arguments)
+    result = function(**dict(arguments, **{key: numpy.ma.masked_array(arguments[key], mask=mask)}))
+    masked = numpy.broadcast_to(numpy.array(mask, bool), whole.alpha_total.shape)
+    for name, values in whole.as_dict().items():
+        if not name.startswith("reference"):
+            assert numpy.isnan(getattr(result, name)[masked]).all() and masked.any(), name
+            assert (getattr(result, name)[~masked] == values[~masked]).all(), name
+    assert result.errors == whole.errors == []
 
 
 # solve() inverts steady(): the heat flow of each case (signed: positive from the surface into the

@@ -456,33 +456,55 @@ py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
     return std::move(index);
 }
 
+// An input given as an array, by its parameter: its values as doubles (NaN where masked) and, of a
+// NumPy masked array, its mask (else None).
+struct ArrayInput {
+    std::size_t parameter;
+    py::object values;
+    py::object mask;
+};
+
 // The inputs given as arrays (by their parameter), broadcast against each other as NumPy
-// broadcasts: the shape, the number of points and each input's values over the points.
+// broadcasts: the shape, the number of points, each input's values over the points and the points
+// where any of them is masked.
 struct BroadcastInputs {
     using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
+    using Mask = py::array_t<bool, py::array::c_style | py::array::forcecast>;
     std::vector<Contiguous> arrays; // own the values
     std::vector<std::pair<std::size_t, const double*>> sources;
     std::vector<py::ssize_t> shape;
     std::size_t count = 0;
+    std::vector<bool> masked; // empty when nothing is masked
 
-    explicit BroadcastInputs(const std::vector<std::pair<std::size_t, py::object>>& given) {
+    explicit BroadcastInputs(const std::vector<ArrayInput>& given) {
         py::list views;
-        for (const auto& [parameter, array] : given)
-            views.append(array);
-        const py::object broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*views);
-        for (const py::handle view : broadcast)
-            arrays.push_back(Contiguous::ensure(view));
+        for (const ArrayInput& input : given)
+            views.append(input.values);
+        for (const ArrayInput& input : given) {
+            if (!input.mask.is_none())
+                views.append(input.mask);
+        }
+        const py::list broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*views);
+        for (std::size_t k = 0; k < given.size(); ++k)
+            arrays.push_back(Contiguous::ensure(broadcast[k]));
         shape.assign(arrays[0].shape(), arrays[0].shape() + arrays[0].ndim());
         count = static_cast<std::size_t>(arrays[0].size());
         for (std::size_t k = 0; k < given.size(); ++k)
-            sources.emplace_back(given[k].first, arrays[k].data());
+            sources.emplace_back(given[k].parameter, arrays[k].data());
+        for (std::size_t k = given.size(); k < broadcast.size(); ++k) {
+            const Mask mask = Mask::ensure(broadcast[k]);
+            masked.resize(count);
+            for (std::size_t i = 0; i < count; ++i)
+                masked[i] = masked[i] || mask.data()[i];
+        }
     }
+    bool isMasked(std::size_t i) const { return !masked.empty() && masked[i]; }
 };
 
 // The main window's calculation of every point of the broadcast arrays among the arguments, each
 // as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
 // their kPointInputs' parameter, `c` the case of the rest.
-Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::object>>& arrays) {
+Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
     const BroadcastInputs points(arrays);
     const std::vector<py::ssize_t>& shape = points.shape;
     const std::size_t count = points.count;
@@ -492,11 +514,16 @@ Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::o
     const CaseInputs caseInputs(c);
     MessageLog log;
     PythonSignals signals;
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     for (std::size_t i = 0; i < count; ++i) {
         if (i % PythonSignals::kStride == 0 && !signals.check())
             signals.raisePending();
         for (const auto& [parameter, values] : points.sources)
             setPointInput(parameter, values[i], c);
+        if (points.isMasked(i)) {
+            columns.setRefused(i, kNaN, kNaN);
+            continue;
+        }
         ConvectionState state = startState(c);
         const bool ok = calculateSteadyState(state, caseInputs, log);
         if (ok) {
@@ -520,7 +547,7 @@ Result steadyPoints(SteadyCase c, const std::vector<std::pair<std::size_t, py::o
 // solution is NaN (the unknown's temperature too, the other as given) with its (index, message)
 // in the errors.
 Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
-                   const std::vector<std::pair<std::size_t, py::object>>& arrays) {
+                   const std::vector<ArrayInput>& arrays) {
     // A point takes some sixteen steady states: Ctrl-C is looked for more often than in steady().
     constexpr std::size_t kStride = 64;
     const BroadcastInputs points(arrays);
@@ -540,6 +567,11 @@ Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
                 heatFlow = values[i];
             else
                 setPointInput(parameter, values[i], c);
+        }
+        if (points.isMasked(i)) {
+            columns.setRefused(i, kNaN, kNaN);
+            solved[i] = kNaN;
+            continue;
         }
         const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
         if (solution.solved) {
@@ -952,24 +984,79 @@ PyObject* callPython(Calculation calculation) {
     return nullptr;
 }
 
+// A number of an array of objects: an int, a float, a NumPy number that is not complex or a date,
+// or an object that converts to a float as a number does (not a text, bytes, a complex or None).
+bool isRealNumber(PyObject* value) {
+    if (PyFloat_Check(value) || PyLong_Check(value))
+        return true;
+    if (PyObject_IsInstance(value, g_numpyScalar) == 1)
+        return std::string("biuf").find(py::handle(value).attr("dtype").attr("kind").cast<char>()) != std::string::npos;
+    if (PyComplex_Check(value) || PyUnicode_Check(value) || PyBytes_Check(value))
+        return false;
+    const PyNumberMethods* number = Py_TYPE(value)->tp_as_number;
+    return number != nullptr && (number->nb_float != nullptr || number->nb_index != nullptr);
+}
+
+// An input given as an array or a list: its values, which must be numbers (booleans, integers,
+// floats, or objects that are numbers), as doubles; the masked points of a NumPy masked array NaN.
+ArrayInput arrayInput(std::size_t parameter, PyObject* value, const char* name) {
+    const auto refuse = [name] { return py::type_error(std::string(name) + " must be a number or an array of numbers"); };
+    const py::module_ numpy = py::module_::import("numpy");
+    py::object mask = py::none();
+    py::object data = py::reinterpret_borrow<py::object>(value);
+    const py::object ma = py::module_::import("sys").attr("modules").attr("get")("numpy.ma");
+    if (!ma.is_none() && py::isinstance(data, ma.attr("MaskedArray"))) {
+        mask = ma.attr("getmaskarray")(data);
+        data = ma.attr("getdata")(data);
+    }
+    py::array array;
+    try {
+        array = numpy.attr("asarray")(data);
+    } catch (py::error_already_set& e) {
+        if (!e.matches(PyExc_ValueError) && !e.matches(PyExc_TypeError))
+            throw;
+        throw refuse(); // of ragged lists
+    }
+    const char kind = array.dtype().kind();
+    if (kind == 'O') {
+        for (const py::handle item : array.attr("ravel")()) {
+            if (!isRealNumber(item.ptr()))
+                throw refuse();
+        }
+    } else if (std::string("biuf").find(kind) == std::string::npos) {
+        throw refuse();
+    }
+    py::object values = BroadcastInputs::Contiguous::ensure(array);
+    if (!values)
+        throw py::error_already_set();
+    if (!mask.is_none())
+        values = numpy.attr("where")(mask, std::numeric_limits<double>::quiet_NaN(), values);
+    return {parameter, values, mask};
+}
+
 // The inputs given as arrays or lists among `inputs`: each is replaced in `given` by its first value
-// (kept alive in `firstValues`), so that the checks of the arguments see a number, and returned
-// with its parameter.
+// that is not masked (kept alive in `firstValues`), so that the checks of the arguments see a
+// number, and returned with its parameter.
 template <std::size_t N>
-std::vector<std::pair<std::size_t, py::object>> arrayInputs(PyObject** given, const PointInput (&inputs)[N],
-                                                            std::vector<py::object>& firstValues) {
-    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
-    std::vector<std::pair<std::size_t, py::object>> arrays;
+std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput (&inputs)[N], std::vector<py::object>& firstValues) {
+    std::vector<ArrayInput> arrays;
     for (const PointInput& input : inputs) {
         PyObject*& value = given[input.parameter];
         if (!isArrayArgument(value))
             continue;
-        Contiguous array = Contiguous::ensure(value);
-        if (!array)
-            throw py::type_error(std::string(input.name) + " must be a number or an array of numbers");
-        firstValues.push_back(py::float_(array.size() > 0 ? array.data()[0] : 1.0));
+        ArrayInput array = arrayInput(input.parameter, value, input.name);
+        const auto values = BroadcastInputs::Contiguous::ensure(array.values);
+        const auto mask = array.mask.is_none() ? BroadcastInputs::Mask() : BroadcastInputs::Mask::ensure(array.mask);
+        double first = 1.0;
+        for (py::ssize_t i = 0; i < values.size(); ++i) {
+            if (array.mask.is_none() || !mask.data()[i]) {
+                first = values.data()[i];
+                break;
+            }
+        }
+        firstValues.push_back(py::float_(first));
         value = firstValues.back().ptr();
-        arrays.emplace_back(input.parameter, std::move(array));
+        arrays.push_back(std::move(array));
     }
     return arrays;
 }
@@ -984,7 +1071,7 @@ PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObjec
         // Inputs given as arrays: the case takes each one's first value (its checks of the
         // arguments), the points all of them.
         std::vector<py::object> firstValues;
-        const std::vector<std::pair<std::size_t, py::object>> arrays = arrayInputs(given, kPointInputs, firstValues);
+        const std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, firstValues);
         const MainArguments a = mainArguments(given, names);
         if (arrays.empty())
             return py::cast(steady(a));
@@ -1046,7 +1133,7 @@ PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
             givenNames(given, {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
         static constexpr PointInput kHeatFlow[] = {{kHeatFlowParameter, "heat_flow"}};
         std::vector<py::object> firstValues;
-        std::vector<std::pair<std::size_t, py::object>> arrays = arrayInputs(given, kPointInputs, firstValues);
+        std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, firstValues);
         for (auto& heatFlow : arrayInputs(given, kHeatFlow, firstValues))
             arrays.push_back(std::move(heatFlow));
         const MainArguments a = mainArguments(given, names);
@@ -1099,7 +1186,8 @@ std::string steadyDoc() {
            "NumPy array or a list: the arrays broadcast against each other, every point is computed as one case "
            "with its checks, and the Result's quantities are arrays of the broadcast shape. A point a check "
            "refuses is NaN (its t_body and t_fluid as given) and its (index, message) is in the Result's errors; "
-           "nothing is raised for it. The reference deviation of such a Result is None.\n" +
+           "nothing is raised for it. A point masked in a NumPy masked array is NaN, every quantity, with no "
+           "message. The reference deviation of such a Result is None.\n" +
            mainArgumentsHelp();
 }
 
