@@ -388,6 +388,14 @@ DesignUnknown designUnknownNamed(const std::string& name) {
     throw InputError("Neznámy názov neznámej „" + name + "“; možnosti: " + list + ".");
 }
 
+// The steady state of a design solution, its heat flow with the sign of `heatFlow`, the one sought
+// (negative: into the body), as the design window and zav-calc's record give it; steady() gives
+// its size.
+ConvectionState designState(ConvectionState state, double heatFlow) {
+    state.heatFlow = std::copysign(state.heatFlow, heatFlow);
+    return state;
+}
+
 // The design calculation ("Návrh") of one case: the unknown that carries `heatFlow` W, with the
 // full steady state there; without a solution CheckError with the solution's message.
 Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
@@ -399,7 +407,7 @@ Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
     warn(result.warnings);
     if (!solution.solved)
         raiseCheckError(solution.message);
-    result.state = solution.state;
+    result.state = designState(solution.state, heatFlow);
     result.solved = py::float_(solution.value);
     if (c.fluid != FluidKind::UserDefined && c.properties == PropertyModel::Builtin)
         setDeviation(result, referenceDeviation(solution.state, inputs));
@@ -575,7 +583,7 @@ Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
         }
         const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
         if (solution.solved) {
-            columns.set(i, solution.state);
+            columns.set(i, designState(solution.state, heatFlow));
             solved[i] = solution.value;
         } else {
             columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
@@ -1197,7 +1205,7 @@ std::string solveDoc() {
            "state of steady() carries heat_flow, found inside the range where the fluid model holds, with the same "
            "checks (radiation included when it is on). Returns a Result like steady()'s, of the full steady state "
            "at the solution (every quantity, warnings, the reference deviation), with the unknown's value also in "
-           "solved. Where several values carry the heat flow, the one nearest to the other temperature (or to the "
+           "solved; its heat_flow has the sign of the one sought, as zav-calc's record. Where several values carry the heat flow, the one nearest to the other temperature (or to the "
            "length given) comes with a warning. Raises CheckError when no value carries the heat flow: its text is "
            "the steady state's message, then the heat flow reachable nearest to the target (the largest, the "
            "smallest, or the nearest across a jump) and the value of the unknown where it is reached.\n"
