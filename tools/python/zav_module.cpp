@@ -1385,8 +1385,8 @@ private:
     py::tuple m_items;
 };
 
-Result resultFromState(const py::handle& state) {
-    const StateReader t("zav.Result", state, 7, 8);
+Result resultFromState(const py::handle& given) {
+    const StateReader t("zav.Result", given, 7, 8);
     Result r;
     if (!PyBool_Check(t.item(0).ptr()))
         t.refuse(true, "the first item must be True (one case) or False (points)");
@@ -1431,8 +1431,8 @@ Result resultFromState(const py::handle& state) {
 
 py::tuple sweepState(const SweepResult& r) { return py::make_tuple(r.count, r.columns, r.warnings); }
 
-SweepResult sweepFromState(const py::handle& state) {
-    const StateReader t("zav.Sweep", state, 3, 3);
+SweepResult sweepFromState(const py::handle& given) {
+    const StateReader t("zav.Sweep", given, 3, 3);
     SweepResult r;
     r.count = t.count(t.item(0), "the count of points");
     const std::vector<py::ssize_t> shape{static_cast<py::ssize_t>(r.count)};
@@ -1447,8 +1447,8 @@ py::tuple coolingState(const CoolingRun& r) {
     return py::make_tuple(r.coolingTime, r.scaleTime, r.steps, r.time, r.tBody, r.warnings);
 }
 
-CoolingRun coolingFromState(const py::handle& state) {
-    const StateReader t("zav.Cooling", state, 6, 6);
+CoolingRun coolingFromState(const py::handle& given) {
+    const StateReader t("zav.Cooling", given, 6, 6);
     CoolingRun r;
     r.coolingTime = t.number(t.item(0), "cooling_time");
     r.scaleTime = t.number(t.item(1), "scale_time");
@@ -1504,7 +1504,7 @@ void pickleByState(py::class_<T>& cls, const char* name, py::tuple (*state)(cons
             return py::cast(empty());
         });
     cls.attr("__setstate__") = py::cpp_function(
-        [fromState](T& self, const py::object& state) { self = fromState(state); }, py::name("set_state"),
+        [fromState](T& self, const py::object& given) { self = fromState(given); }, py::name("set_state"),
         py::is_method(cls));
 }
 
