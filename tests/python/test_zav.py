@@ -17,6 +17,7 @@ import re
 import signal
 import subprocess
 import sys
+import threading
 import time
 import warnings
 
@@ -234,6 +235,7 @@ INTERRUPTED = [
     "sweep(from_=0, to=99.9999, step=0.0001, properties='reference', table='old.txt')",
     "sweep(from_=0, to=99.9999, step=0.0001, properties='reference')",
     "cool(steps=1e9, data='old.txt')",
+    "solve(heat_flow=[40.0] * 300000)",
 ]
 
 
@@ -259,6 +261,28 @@ def test_ctrl_c_raises_keyboard_interrupt_at_once(tmp_path, call):
         child.wait()
     assert out and float(out) - sent < 0.2
     assert os.listdir(tmp_path) == ["old.txt"] and (tmp_path / "old.txt").read_text() == "old"
+
+
+# Runs of a few tenths of a second, which go on without the GIL.
+CONCURRENT = [lambda: zav.sweep(to=99.99, step=0.0005, properties="reference"), lambda: zav.cool(steps=1e6),
+              lambda: zav.steady(t_body=numpy.linspace(30, 300, 200000), properties="reference"),
+              lambda: zav.solve(heat_flow=numpy.linspace(10, 200, 20000))]
+
+
+@pytest.mark.parametrize("call", CONCURRENT)
+def test_threads_run_while_the_module_computes(call):
+    """Two threads computing at once each get the result computed alone, and a Python thread goes
+    on meanwhile (one that waited for the GIL would tick a few times at most)."""
+    alone = call()
+    results = []
+    threads = [threading.Thread(target=lambda: results.append(call())) for _ in range(2)]
+    for thread in threads:
+        thread.start()
+    ticks = 0
+    while any(thread.is_alive() for thread in threads):
+        ticks += 1
+        time.sleep(0.001)
+    assert results == [alone, alone] and ticks >= 20
 
 
 def test_waiting_for_a_pipe_is_interrupted_and_a_device_is_read_to_the_limit(tmp_path):

@@ -8,7 +8,7 @@
 // solve() is the design calculation ("Návrh"): the input that carries a given heat flow, with the
 // steady state there. Sweeps, cooling curves, steady() and solve() over arrays of inputs give NumPy
 // arrays, written in place by the runs (no Python object per value). The results pickle and
-// compare by value.
+// compare by value. The runs go on without the GIL: other Python threads run meanwhile.
 #include "core/number_format.h"
 #include "core/quantities.h"
 #include "core/reference_deviation.h"
@@ -148,17 +148,20 @@ void setValueError(const std::string& message) {
 
 // Lets Python's signal handlers run during a long sweep (every kStride points) or cooling run
 // (every kCancelStride steps): Ctrl-C raises KeyboardInterrupt there. A handler that raises stops
-// the run, which then replaces no file that it was writing, and its exception goes on.
+// the run, which then replaces no file that it was writing, and its exception goes on. The runs
+// go on without the GIL: the check takes it (and keeps it when it is held).
 class PythonSignals : public SweepProgress {
 public:
     static constexpr long long kStride = 4096;
     bool keepGoing(long long done, long long) override { return done % kStride != 0 || check(); }
     bool check() {
-        if (!m_raised && PyErr_CheckSignals() != 0)
-            m_raised = true;
+        if (!m_raised) {
+            py::gil_scoped_acquire gil;
+            m_raised = PyErr_CheckSignals() != 0;
+        }
         return !m_raised;
     }
-    /// The handler's exception, when one was raised.
+    /// The handler's exception, when one was raised; with the GIL held.
     void raisePending() const {
         if (m_raised)
             throw py::error_already_set();
@@ -172,8 +175,8 @@ private:
 // transparent huge pages, and when its array goes its storage waits for the next run in a small
 // pool (at most kPoolBytes): a sweep of 10^6 points fills 17 columns of 8 MB, and fresh pages cost
 // the kernel's clearing of every byte, a page fault for every 4 KiB without huge pages; the
-// repeated runs of a notebook or a loop take the same columns again. Capsules are freed, and the
-// pool used, with the GIL held.
+// repeated runs of a notebook or a loop take the same columns again. The pool is used with the GIL
+// held: capsules are freed with it, and a run without it takes it for the pool.
 struct ColumnStorage {
     double* data;
     std::size_t bytes; // a multiple of kHugePage for the pooled ones
@@ -196,7 +199,10 @@ void releaseColumn(void* p) {
 
 struct ReleaseColumn {
     std::size_t bytes = 0;
-    void operator()(double* p) const { releaseColumn(new ColumnStorage{p, bytes}); }
+    void operator()(double* p) const {
+        py::gil_scoped_acquire gil;
+        releaseColumn(new ColumnStorage{p, bytes});
+    }
 };
 using ColumnBuffer = std::unique_ptr<double[], ReleaseColumn>;
 
@@ -210,12 +216,15 @@ ColumnBuffer allocateColumn(std::size_t count) {
     }
     bytes = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     // A pooled column of the size, or not much larger.
-    for (std::size_t i = 0; i < g_pool.size(); ++i) {
-        if (g_pool[i].bytes >= bytes && g_pool[i].bytes <= 2 * bytes) {
-            const ColumnStorage storage = g_pool[i];
-            g_pool.erase(g_pool.begin() + static_cast<std::ptrdiff_t>(i));
-            g_pooledBytes -= storage.bytes;
-            return ColumnBuffer(storage.data, ReleaseColumn{storage.bytes});
+    {
+        py::gil_scoped_acquire gil;
+        for (std::size_t i = 0; i < g_pool.size(); ++i) {
+            if (g_pool[i].bytes >= bytes && g_pool[i].bytes <= 2 * bytes) {
+                const ColumnStorage storage = g_pool[i];
+                g_pool.erase(g_pool.begin() + static_cast<std::ptrdiff_t>(i));
+                g_pooledBytes -= storage.bytes;
+                return ColumnBuffer(storage.data, ReleaseColumn{storage.bytes});
+            }
         }
     }
     void* p = std::aligned_alloc(kHugePage, bytes);
@@ -351,6 +360,14 @@ private:
     std::vector<std::string> m_warnings;
 };
 
+// Runs `calculation` with the GIL released, so that other Python threads run meanwhile: it touches
+// no Python object (PythonSignals and the column pool take the GIL for themselves).
+template <class Calculation>
+auto withoutGil(Calculation calculation) {
+    py::gil_scoped_release released;
+    return calculation();
+}
+
 // The reference deviation's three values of one case, when it has them.
 void setDeviation(Result& result, const std::optional<ReferenceDeviation>& d) {
     if (d && d->status == ReferenceDeviation::Status::Available && d->property) {
@@ -401,7 +418,8 @@ ConvectionState designState(ConvectionState state, double heatFlow) {
 Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
     const SteadyCase c = mainCase(a);
     const CaseInputs inputs(c);
-    const DesignSolution solution = solveSteadyState(startState(c), inputs, unknown, heatFlow);
+    const DesignSolution solution =
+        withoutGil([&] { return solveSteadyState(startState(c), inputs, unknown, heatFlow); });
     Result result;
     appendUnique(result.warnings, solution.warnings);
     warn(result.warnings);
@@ -523,28 +541,34 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
     MessageLog log;
     PythonSignals signals;
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i % PythonSignals::kStride == 0 && !signals.check())
-            signals.raisePending();
-        for (const auto& [parameter, values] : points.sources)
-            setPointInput(parameter, values[i], c);
-        if (points.isMasked(i)) {
-            columns.setRefused(i, kNaN, kNaN);
-            continue;
+    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
+    withoutGil([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i % PythonSignals::kStride == 0 && !signals.check())
+                return;
+            for (const auto& [parameter, values] : points.sources)
+                setPointInput(parameter, values[i], c);
+            if (points.isMasked(i)) {
+                columns.setRefused(i, kNaN, kNaN);
+                continue;
+            }
+            ConvectionState state = startState(c);
+            const bool ok = calculateSteadyState(state, caseInputs, log);
+            if (ok) {
+                columns.set(i, state);
+            } else {
+                columns.setRefused(i, c.tBody, c.tFluid);
+                refused.emplace_back(i, log.failure());
+            }
+            if (!log.empty()) {
+                appendUnique(result.warnings, log.warnings(!ok));
+                log.clear();
+            }
         }
-        ConvectionState state = startState(c);
-        const bool ok = calculateSteadyState(state, caseInputs, log);
-        if (ok) {
-            columns.set(i, state);
-        } else {
-            columns.setRefused(i, c.tBody, c.tFluid);
-            result.errors.append(py::make_tuple(pointIndex(i, shape), log.failure()));
-        }
-        if (!log.empty()) {
-            appendUnique(result.warnings, log.warnings(!ok));
-            log.clear();
-        }
-    }
+    });
+    signals.raisePending();
+    for (const auto& [i, message] : refused)
+        result.errors.append(py::make_tuple(pointIndex(i, shape), message));
     result.columns = columns.arrays(shape);
     warn(result.warnings);
     return result;
@@ -567,32 +591,38 @@ Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
     const CaseInputs caseInputs(c);
     PythonSignals signals;
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i % kStride == 0 && !signals.check())
-            signals.raisePending();
-        for (const auto& [parameter, values] : points.sources) {
-            if (parameter == kHeatFlowParameter)
-                heatFlow = values[i];
-            else
-                setPointInput(parameter, values[i], c);
+    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
+    withoutGil([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i % kStride == 0 && !signals.check())
+                return;
+            for (const auto& [parameter, values] : points.sources) {
+                if (parameter == kHeatFlowParameter)
+                    heatFlow = values[i];
+                else
+                    setPointInput(parameter, values[i], c);
+            }
+            if (points.isMasked(i)) {
+                columns.setRefused(i, kNaN, kNaN);
+                solved[i] = kNaN;
+                continue;
+            }
+            const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
+            if (solution.solved) {
+                columns.set(i, designState(solution.state, heatFlow));
+                solved[i] = solution.value;
+            } else {
+                columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
+                                   unknown == DesignUnknown::FluidTemperature ? kNaN : c.tFluid);
+                solved[i] = kNaN;
+                refused.emplace_back(i, solution.message);
+            }
+            appendUnique(result.warnings, solution.warnings);
         }
-        if (points.isMasked(i)) {
-            columns.setRefused(i, kNaN, kNaN);
-            solved[i] = kNaN;
-            continue;
-        }
-        const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
-        if (solution.solved) {
-            columns.set(i, designState(solution.state, heatFlow));
-            solved[i] = solution.value;
-        } else {
-            columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
-                               unknown == DesignUnknown::FluidTemperature ? kNaN : c.tFluid);
-            solved[i] = kNaN;
-            result.errors.append(py::make_tuple(pointIndex(i, points.shape), solution.message));
-        }
-        appendUnique(result.warnings, solution.warnings);
-    }
+    });
+    signals.raisePending();
+    for (const auto& [i, message] : refused)
+        result.errors.append(py::make_tuple(pointIndex(i, points.shape), message));
     result.columns = columns.arrays(points.shape);
     result.solved = ownedArray(std::move(solved), points.shape);
     warn(result.warnings);
@@ -610,7 +640,7 @@ SweepResult sweep(const MainArguments& a, double from, double to, double step, c
     const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
     PythonSignals signals;
     ColumnSink sink;
-    const SweepOutcome outcome = runSweepCase(c, request.range, files, sink, signals);
+    const SweepOutcome outcome = withoutGil([&] { return runSweepCase(c, request.range, files, sink, signals); });
     if (outcome.refusal)
         raiseCheckError(*outcome.refusal);
     signals.raisePending();
@@ -645,8 +675,9 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
     setup.cooling.emissivity = a.emissivity;
     setup.steady.radiationOn = false;
     PythonSignals signals;
-    CoolingResult r =
-        runCoolingCase(setup.steady, setup.cooling, setup.files, [&signals] { return signals.check(); });
+    CoolingResult r = withoutGil([&] {
+        return runCoolingCase(setup.steady, setup.cooling, setup.files, [&signals] { return signals.check(); });
+    });
     signals.raisePending();
     CoolingRun run;
     run.coolingTime = r.coolingTime;
@@ -1524,7 +1555,8 @@ PYBIND11_MODULE(zav, m) {
               "ValueError, a file the system cannot read or write OSError (errno, the Slovak message, the file's "
               "name); the range warnings of a user-defined fluid are issued as RangeWarning, pointing at the "
               "line that called. Sweeps, cooling curves, steady() and solve() over arrays of inputs (NumPy arrays or "
-              "lists, broadcast) give NumPy arrays. Results have a readable repr, pickle and compare equal by "
+              "lists, broadcast) give NumPy arrays; they and solve() release the GIL while they compute, so other "
+              "threads run meanwhile. Results have a readable repr, pickle and compare equal by "
               "value. __version__ is the program's version.";
     m.attr("__version__") = ZAV_VERSION;
 
