@@ -4,6 +4,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -90,11 +91,30 @@ std::string hiddenName() {
     return name;
 }
 
-mode_t defaultFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
+// The process's file mode creation mask, read without changing it: setting it to 0 and back would
+// give a file created meanwhile by another thread (a sweep and a cooling run of the Python module
+// run at once) the wrong permissions, or leave the mask at 0. Linux tells it in /proc; where it
+// cannot be read there it is read once, before a second thread can write.
+mode_t fileCreationMask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status) != nullptr)
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found)
+            return static_cast<mode_t>(mask);
+    }
+    static const mode_t once = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return mask;
+    }();
+    return once;
 }
+
+mode_t defaultFileMode() { return static_cast<mode_t>(0666 & ~fileCreationMask()); }
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');

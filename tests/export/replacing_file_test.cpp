@@ -178,6 +178,35 @@ TEST_P(EndingTest, NoTemporaryFileIsEverSeenInTheFolder) {
     }
 }
 
+// Threads writing new files at once (the Python module's runs): each file gets the permissions of
+// the process's mask, which stays as it was.
+TEST(ReplacingFileThreadsTest, NewFilesTakeTheMaskWhichStays) {
+    const test::TempFolder folder;
+    const mode_t mask = ::umask(027);
+    const auto writeFiles = [&folder](char name) {
+        for (int i = 0; i < 200; ++i) {
+            ReplacingFile file;
+            if (file.open(folder.file(std::string(1, name) + std::to_string(i)))) {
+                file.write("x");
+                file.close();
+            }
+        }
+    };
+    std::thread first(writeFiles, 'a');
+    std::thread second(writeFiles, 'b');
+    first.join();
+    second.join();
+    EXPECT_EQ(::umask(mask), 027u);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        struct stat st {};
+        ASSERT_EQ(::stat(entry.path().c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0640u) << entry.path();
+        ++files;
+    }
+    EXPECT_EQ(files, 400);
+}
+
 INSTANTIATE_TEST_SUITE_P(Endings, EndingTest,
                          ::testing::Values(EndingCase{Ending::Close, true}, EndingCase{Ending::Close, false},
                                            EndingCase{Ending::Discard, true},
