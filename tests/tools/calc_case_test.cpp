@@ -132,6 +132,114 @@ INSTANTIATE_TEST_SUITE_P(Windows, CalcCaseTest, ::testing::ValuesIn(kCases),
                              return "case" + std::to_string(param.index);
                          });
 
+// A case beside an option: every input comes from the case but the option's, exactly as if all
+// of them were typed as options. The case holds every input away from its default, with the angle
+// of a shape it does not choose (a shape named beside it takes the case's own inputs of that shape).
+struct OptionBeside {
+    const char* command;
+    std::vector<const char*> option; // beside --case
+    std::vector<const char*> drop;   // options of the case's explicit form that the option replaces
+};
+
+void PrintTo(const OptionBeside& c, std::ostream* os) {
+    *os << c.command;
+    for (const char* word : c.option)
+        *os << ' ' << word;
+}
+
+const char kFullCase[] = R"({"format": "zav-case", "version": 1,
+  "main": {"t_body": "80", "t_fluid": "15", "length": "0,2", "area": "0,5", "radiation": true,
+           "emissivity": "0,7", "shape": "vertical-plate", "angle": "30", "face": "lower",
+           "fin_gap": "0,015", "tube_diameter": "0,05", "properties": "reference"},
+  "range": {"from": "20", "to": "60", "step": "10"},
+  "cooling": {"mass": "2", "cooling_area": "0,3", "target": "40", "steps": "300", "radiation": false,
+              "emissivity": "0,6"},
+  "heat_capacity": {"model": "constant", "constant": "900"},
+  "design": {"heat_flow": "55", "unknown": "area"}})";
+
+// The case's inputs as options, per command.
+const std::map<std::string, std::vector<const char*>> kExplicitCase = {
+    {"steady",
+     {"--t-body", "80", "--t-fluid", "15", "--length", "0,2", "--area", "0,5", "--emissivity", "0,7", "--shape",
+      "vertical-plate", "--angle", "30", "--face", "lower", "--fin-gap", "0,015", "--tube-diameter", "0,05",
+      "--properties", "reference"}},
+    {"sweep",
+     {"--t-fluid", "15", "--length", "0,2", "--area", "0,5", "--emissivity", "0,7", "--shape", "vertical-plate",
+      "--angle", "30", "--face", "lower", "--fin-gap", "0,015", "--tube-diameter", "0,05", "--properties",
+      "reference", "--from", "20", "--to", "60", "--step", "10"}},
+    {"cool",
+     {"--t-body", "80", "--t-fluid", "15", "--length", "0,2", "--area", "0,5", "--shape", "vertical-plate",
+      "--angle", "30", "--face", "lower", "--fin-gap", "0,015", "--tube-diameter", "0,05", "--properties",
+      "reference", "--mass", "2", "--cooling-area", "0,3", "--target", "40", "--steps", "300", "--no-radiation",
+      "--heat-capacity", "constant:900"}},
+    {"solve",
+     {"--t-body", "80", "--t-fluid", "15", "--length", "0,2", "--area", "0,5", "--emissivity", "0,7", "--shape",
+      "vertical-plate", "--angle", "30", "--face", "lower", "--fin-gap", "0,015", "--tube-diameter", "0,05",
+      "--properties", "reference", "--heat-flow", "55", "--unknown", "area"}},
+};
+
+const OptionBeside kOptionsBeside[] = {
+    {"steady", {"--t-body", "90"}, {"--t-body"}},
+    {"steady", {"--t-fluid", "25"}, {"--t-fluid"}},
+    {"steady", {"--length", "0,3"}, {"--length"}},
+    {"steady", {"--area", "2"}, {"--area"}},
+    {"steady", {"--emissivity", "0,2"}, {"--emissivity"}},
+    {"steady", {"--shape", "inclined-plate"}, {"--shape"}},
+    {"steady", {"--shape", "horizontal-plate"}, {"--shape"}},
+    {"steady", {"--shape", "finned-tube"}, {"--shape"}},
+    {"steady", {"--angle", "45", "--shape", "inclined-plate"}, {"--angle", "--shape"}},
+    {"steady", {"--face", "upper", "--shape", "horizontal-plate"}, {"--face", "--shape"}},
+    {"steady", {"--fin-gap", "0,02", "--shape", "finned-tube"}, {"--fin-gap", "--shape"}},
+    {"steady", {"--tube-diameter", "0,08", "--shape", "finned-tube"}, {"--tube-diameter", "--shape"}},
+    {"steady", {"--properties", "builtin"}, {"--properties"}},
+    {"steady", {"--fluid", "water", "--t-body", "60"}, {"--t-body"}},
+    {"sweep", {"--from", "30"}, {"--from"}},
+    {"sweep", {"--to", "50"}, {"--to"}},
+    {"sweep", {"--step", "5"}, {"--step"}},
+    {"sweep", {"--shape", "inclined-plate"}, {"--shape"}},
+    {"cool", {"--emissivity", "0,9"}, {"--no-radiation"}},
+    {"cool", {"--mass", "3"}, {"--mass"}},
+    {"cool", {"--cooling-area", "0,4"}, {"--cooling-area"}},
+    {"cool", {"--target", "50"}, {"--target"}},
+    {"cool", {"--steps", "200"}, {"--steps"}},
+    {"cool", {"--heat-capacity", "carbon-steel"}, {"--heat-capacity"}},
+    {"cool", {"--shape", "inclined-plate"}, {"--shape"}},
+    {"solve", {"--heat-flow", "70"}, {"--heat-flow"}},
+    {"solve", {"--unknown", "t-body"}, {"--unknown"}},
+    {"solve", {"--shape", "inclined-plate"}, {"--shape"}},
+};
+
+class CaseBesideOptionTest : public ::testing::TestWithParam<OptionBeside> {};
+
+TEST_P(CaseBesideOptionTest, EveryOtherInputIsTheCases) {
+    const OptionBeside& c = GetParam();
+    TempFolder folder;
+    std::ofstream(folder.file("full.zav")) << kFullCase;
+    std::string beside = std::string("'") + ZAV_CALC + "' " + c.command + " --case full.zav";
+    for (const char* word : c.option)
+        beside += std::string(" '") + word + "'";
+    std::string typed = std::string("'") + ZAV_CALC + "' " + c.command;
+    const std::vector<const char*>& all = kExplicitCase.at(c.command);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const bool flag = std::string(all[i]) == "--no-radiation";
+        const bool dropped =
+            std::find_if(c.drop.begin(), c.drop.end(), [&](const char* d) { return std::string(d) == all[i]; }) !=
+            c.drop.end();
+        if (!dropped)
+            typed += std::string(" '") + all[i] + "'" + (flag ? "" : std::string(" '") + all[i + 1] + "'");
+        if (!flag)
+            ++i;
+    }
+    for (const char* word : c.option)
+        typed += std::string(" '") + word + "'";
+    const int besideStatus = runIn(folder, beside + " > beside.out 2>&1");
+    const int typedStatus = runIn(folder, typed + " > typed.out 2>&1");
+    EXPECT_EQ(besideStatus, typedStatus);
+    EXPECT_EQ(fileText(folder.file("beside.out")), fileText(folder.file("typed.out"))) << typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, CaseBesideOptionTest, ::testing::ValuesIn(kOptionsBeside));
+
 // A case that names an emissivity catalogue item computes with its emissivity, as choosing the item
 // by hand does, in the window and in zav-calc; one whose emissivity disagrees is refused by both.
 TEST(CalcCaseTest, CatalogueItemIsItsEmissivityInEveryFrontEnd) {
