@@ -178,6 +178,32 @@ TEST_P(EndingTest, NoTemporaryFileIsEverSeenInTheFolder) {
     }
 }
 
+// Written through symbolic links, the file they point to is replaced and every link stays: a
+// relative link is read from its own folder (not the working one), an absolute one as it stands,
+// a chain link by link.
+TEST_F(ReplacingFileTest, LinksLeadToTheFileTheyPointTo) {
+    std::filesystem::create_directories(path("a/b"));
+    writeFile(path("a/target.txt"), "old");
+    std::filesystem::create_symlink("../target.txt", path("a/b/relative"));
+    std::filesystem::create_symlink(path("a/target.txt"), path("absolute"));
+    std::filesystem::create_symlink("b/relative", path("a/chain"));
+    // A working folder elsewhere, where the links' texts would name another file, which must stay.
+    std::filesystem::create_directories(path("w/x"));
+    writeFile(path("w/target.txt"), "decoy");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(path("w/x"));
+    for (const char* link : {"a/b/relative", "absolute", "a/chain"}) {
+        ReplacingFile file;
+        ASSERT_TRUE(file.open(path(link))) << link;
+        file.write(link);
+        EXPECT_TRUE(file.close()) << link;
+        EXPECT_EQ(readAll(path("a/target.txt")), link);
+        EXPECT_TRUE(std::filesystem::is_symlink(path(link))) << link;
+    }
+    std::filesystem::current_path(before);
+    EXPECT_EQ(readAll(path("w/target.txt")), "decoy");
+}
+
 // Threads writing new files at once (the Python module's runs): each file gets the permissions of
 // the process's mask, which stays as it was.
 TEST(ReplacingFileThreadsTest, NewFilesTakeTheMaskWhichStays) {

@@ -113,6 +113,22 @@ TEST(CaseFiles, CaseBeyondTheReadLimitIsNotSaved) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
 }
 
+// "Posledné zadania": the five newest cases, newest first, each once however it was named.
+TEST(CaseFiles, TheLastFiveCasesNewestFirst) {
+    const test::TempFolder folder;
+    ScriptedDialogs dialogs([](const QString&) {});
+    Windows windows = createWindows(dialogs);
+    for (const char* name : {"1.zav", "2.zav", "3.zav", "4.zav", "5.zav", "6.zav", "7.zav"}) {
+        dialogs.queueAnswer(ScriptedDialogs::Kind::Save, QString::fromStdString(folder.file(name)));
+        windows.caseFiles->save();
+    }
+    ASSERT_TRUE(windows.caseFiles->openFile(QString::fromStdString(folder.path().string() + "/./4.zav")));
+    QStringList expected;
+    for (const char* name : {"4.zav", "7.zav", "6.zav", "5.zav", "3.zav"})
+        expected.append(QString::fromStdString(folder.file(name)));
+    EXPECT_EQ(windows.caseFiles->recentFiles(), expected);
+}
+
 // zav's arguments: only its four options, "--" ending them; any other argument names the case.
 TEST(CommandLineTest, OptionsAndTheCaseFile) {
     const struct {
