@@ -558,6 +558,31 @@ def test_results_pickle_and_compare_by_value(index, protocol):
     assert copy == first and type(copy) is type(first) and repr(copy) == repr(first)
 
 
+def test_a_result_with_solved_differs_from_the_same_numbers_without():
+    solved = zav.solve(heat_flow=40)
+    make, arguments, state = solved.__reduce_ex__(2)
+    plain = make(*arguments)
+    plain.__setstate__(state[:-1] + (None,))
+    assert plain.solved is None and plain.t_body == solved.t_body
+    assert solved != plain and plain != solved
+
+
+# NumPy's scalars are numbers: one case, as the same Python number gives.
+@pytest.mark.parametrize("scalar", [numpy.int64(50), numpy.float32(50.5), numpy.float64(50.5), numpy.bool_(True)])
+def test_numpy_scalars_are_single_numbers(scalar):
+    result = zav.steady(t_body=scalar)
+    assert isinstance(result.alpha_total, float) and result == zav.steady(t_body=float(scalar))
+
+
+# An unsolved point of an array: NaN in the unknown's own column, the other temperature as given.
+@pytest.mark.parametrize("unknown, given, other", [("t_body", "t_fluid", "t_fluid"), ("t_fluid", "t_body", "t_body")])
+def test_unsolved_point_is_nan_in_its_unknown(unknown, given, other):
+    result = zav.solve(heat_flow=[40, 1e9], unknown=unknown, **{given: 35})
+    column = getattr(result, unknown)
+    assert not numpy.isnan(column[0]) and numpy.isnan(column[1]) and numpy.isnan(result.solved[1])
+    assert list(getattr(result, other)) == [35, 35] and [i for i, _ in result.errors] == [1]
+
+
 # Objects that only __new__ made (as pickle makes them before their state): empty, with the results
 # of other calls still in memory, and safe to show, compare and pickle; (class, its empty array).
 UNFILLED = [(zav.Result, "alpha_total"), (zav.Sweep, "alpha_total"), (zav.Cooling, "t_body")]
