@@ -34,18 +34,14 @@ const Base kBases[] = {
 const DesignUnknown kUnknowns[] = {DesignUnknown::BodyTemperature, DesignUnknown::FluidTemperature,
                                    DesignUnknown::Area, DesignUnknown::CharLength};
 
-double& inputOf(ConvectionState& state, DesignUnknown unknown) {
-    switch (unknown) {
-    case DesignUnknown::BodyTemperature:
-        return state.tBody;
-    case DesignUnknown::FluidTemperature:
-        return state.tFluid;
-    case DesignUnknown::Area:
-        return state.area;
-    case DesignUnknown::CharLength:
-        break;
-    }
-    return state.charLength;
+// The steady state's inputs with `value` in the one `unknown` names.
+ConvectionState withInput(const ConvectionState& inputs, DesignUnknown unknown, double value) {
+    ConvectionState state;
+    state.tBody = unknown == DesignUnknown::BodyTemperature ? value : inputs.tBody;
+    state.tFluid = unknown == DesignUnknown::FluidTemperature ? value : inputs.tFluid;
+    state.area = unknown == DesignUnknown::Area ? value : inputs.area;
+    state.charLength = unknown == DesignUnknown::CharLength ? value : inputs.charLength;
+    return state;
 }
 
 // Every shape, fluid, radiation switch and unknown: the solution is the input to 1e-9 relative
@@ -78,12 +74,19 @@ TEST(SteadyStateInverseTest, EverySteadyStateSolvedBackGivesItsInput) {
                                  designUnknownName(unknown));
                     // Of several dimensions the one nearest to the dimension typed is found: here
                     // the steady state's own.
-                    ConvectionState start = steady;
-                    if (unknown != DesignUnknown::CharLength)
-                        inputOf(start, unknown) = 1;
+                    const ConvectionState start =
+                        unknown == DesignUnknown::CharLength ? steady : withInput(steady, unknown, 1);
                     const DesignSolution solution = solveSteadyState(start, inputs, unknown, heatFlow);
                     ASSERT_TRUE(solution.solved) << solution.message;
-                    const double expected = inputOf(steady, unknown);
+                    // A plain steady evaluation of the inputs with the value found carries the
+                    // heat flow, and the value is the steady state's own input.
+                    ConvectionState check = withInput(steady, unknown, solution.value);
+                    ASSERT_TRUE(calculateSteadyState(check, inputs, reporter));
+                    EXPECT_TRUE(test::relativelyNear(signedHeatFlow(check), heatFlow, 1e-9));
+                    const double expected = unknown == DesignUnknown::BodyTemperature    ? base.tBody
+                                            : unknown == DesignUnknown::FluidTemperature ? base.tFluid
+                                            : unknown == DesignUnknown::Area             ? 0.5
+                                                                                         : 0.2;
                     const bool temperature = unknown == DesignUnknown::BodyTemperature ||
                                              unknown == DesignUnknown::FluidTemperature;
                     const double scale = temperature ? std::fabs(steady.tBody - steady.tFluid) : std::fabs(expected);
