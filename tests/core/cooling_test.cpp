@@ -33,32 +33,41 @@ void PrintTo(const HeatCapacityCase& c, std::ostream* os) { *os << "kind " << in
 
 class HeatCapacityTest : public ::testing::TestWithParam<HeatCapacityCase> {};
 
+// Against values to a tenth of J/(kg·K): carbon steel's as tabulated from EN 1993-1-2, 3.4.1.2
+// (439,8 at 20 °C, 5000 at the peak of 735 °C, 650 from 900 °C), below 20 °C the value of 20 °C's
+// first term, above 1200 °C the last.
 TEST_P(HeatCapacityTest, GivesTheMaterialsValue) {
     const HeatCapacityCase& c = GetParam();
     HeatCapacityModel model;
     model.kind = c.kind;
     model.b = 1; // the cubic 1000 + t
-    EXPECT_TRUE(test::relativelyNear(materialHeatCapacity(model, c.t), c.expected, test::kSameFormula));
+    EXPECT_NEAR(materialHeatCapacity(model, c.t), c.expected, 0.05);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Edges, HeatCapacityTest,
+    Tabulated, HeatCapacityTest,
     ::testing::Values(HeatCapacityCase{HeatCapacityKind::Constant, -40, 1000},
                       HeatCapacityCase{HeatCapacityKind::Constant, 900, 1000},
                       HeatCapacityCase{HeatCapacityKind::Cubic, 0, 1000},
                       HeatCapacityCase{HeatCapacityKind::Cubic, 250, 1250},
                       HeatCapacityCase{HeatCapacityKind::CarbonSteel, 19.9, 425},
-                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 20, 439.80176},
-                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 500, 425 + 386.5 - 422.5 + 277.5},
-                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 600, 666 + 13002.0 / 138},
-                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 734.9, 666 + 13002 / 3.1},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 20, 439.8},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 100, 487.6},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 200, 529.8},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 300, 564.7},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 400, 605.9},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 500, 666.5},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 600, 760.2},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 700, 1008.2},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 734.9, 4860.2},
                       HeatCapacityCase{HeatCapacityKind::CarbonSteel, 735, 5000},
-                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 899.9, 545 + 17820 / 168.9},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 800, 803.3},
+                      HeatCapacityCase{HeatCapacityKind::CarbonSteel, 899.9, 650.5},
                       HeatCapacityCase{HeatCapacityKind::CarbonSteel, 900, 650},
                       HeatCapacityCase{HeatCapacityKind::CarbonSteel, 1200, 650},
                       HeatCapacityCase{HeatCapacityKind::CarbonSteel, 1500, 650}, // kept above the curve
                       HeatCapacityCase{HeatCapacityKind::Grade17246, 0, 449.57},
-                      HeatCapacityCase{HeatCapacityKind::Grade17246, 100, 449.57 + 28.03 - 2.897 + 0.13284}));
+                      HeatCapacityCase{HeatCapacityKind::Grade17246, 100, 474.8}));
 
 TEST(HeatCapacityCubic, UsesAllFourCoefficients) {
     HeatCapacityModel model{HeatCapacityKind::Cubic, 0, 400, 1, 0.001, 1e-6};
