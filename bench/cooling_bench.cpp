@@ -25,8 +25,8 @@ struct Main : zav::bench::MainWindowDefaults {
 struct Inputs : zav::CoolingInputs {
     Main main;
     double steps = 10000;
-    const zav::EvaluationInputs& mainWindow() const override { return main; }
-    zav::MainWindowInputs mainWindowInputs() const override { return {100, 20, 0.1, 1}; }
+    const zav::EvaluationInputs& convection() const override { return main; }
+    zav::StartInputs startInputs() const override { return {100, 20, 0.1, 1}; }
     double mass() const override { return 1; }
     double coolingArea() const override { return 1; }
     double targetTemperature() const override { return 30; }

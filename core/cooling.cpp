@@ -34,7 +34,7 @@ std::string coolingEmissivityMessage(double emissivity) {
 }
 
 std::string coolingHeatCapacityMessage(double c, double t) {
-    // In the main window's formats of a temperature and a heat capacity.
+    // In the steady state's formats of a temperature and a heat capacity.
     return "Tepelná kapacita materiálu musí byť kladné číslo: pri teplote " + formatFixed(t, 10, 2) + " °C je " +
            formatFixed(c, 10, 1) + " J.kg-1.K-1 !!!";
 }
@@ -105,9 +105,9 @@ bool coefficientsFinite(CoolingState& s, Reporter& reporter) {
     return refuseRun(s, reporter, kNotFiniteResultMessage);
 }
 
-// Reads the main window's four inputs into the state; the body is at its start temperature.
-void readMainWindow(CoolingState& s, const CoolingInputs& inputs) {
-    const MainWindowInputs main = inputs.mainWindowInputs();
+// Reads the case's four inputs into the state; the body is at its start temperature.
+void readStartInputs(CoolingState& s, const CoolingInputs& inputs) {
+    const StartInputs main = inputs.startInputs();
     s.tBody = main.tBody;
     s.tFluid = main.tFluid;
     s.charLength = main.charLength;
@@ -161,7 +161,7 @@ bool temperatureStep(CoolingState& s, double drop, double& elapsed, const Coolin
 bool scalePass(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view) {
     Progress progress(view, kScaleSteps);
     const double drop = 0.001 * s.temperatureDrop;
-    const EvaluationInputs& main = inputs.mainWindow();
+    const EvaluationInputs& main = inputs.convection();
     for (int counter = 0; counter < kScaleSteps; ++counter) {
         if (!evaluateCoolingStep(s, main, reporter))
             return false;
@@ -187,7 +187,7 @@ bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& repo
     if (data != nullptr)
         s.c_material = inputs.materialHeatCapacity(s.startTemperature);
     const double drop = s.temperatureDrop / s.stepCount;
-    const EvaluationInputs& main = inputs.mainWindow();
+    const EvaluationInputs& main = inputs.convection();
     for (long long counter = 0; static_cast<double>(counter) < s.stepCount; ++counter) {
         if (!evaluateCoolingStep(s, main, reporter))
             return false;
@@ -218,10 +218,10 @@ double radiativeCoefficientQuotient(double emissivity, double tBody, double tFlu
 
 double biotNumber(double alpha, double thickness, double conductivity) { return alpha * thickness / (2 * conductivity); }
 
-bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow, Reporter& reporter) {
-    // The absolute value of the sum, unlike the main window: -50 °C in -20 °C gives +35 °C.
+bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& convection, Reporter& reporter) {
+    // The absolute value of the sum, unlike the steady state: -50 °C in -20 °C gives +35 °C.
     state.tMean = std::fabs(state.tBody + state.tFluid) * 0.5;
-    return evaluateConvection(state, mainWindow, reporter);
+    return evaluateConvection(state, convection, reporter);
 }
 
 CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view,
@@ -231,7 +231,7 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     s.targetTemperature = inputs.targetTemperature();
     s.stepCount = inputs.stepCount();
     s.radiationOn = inputs.radiationOn();
-    readMainWindow(s, inputs);
+    readStartInputs(s, inputs);
     s.temperatureDrop = s.startTemperature - s.targetTemperature;
     if (const std::string problem = inputProblem(s, inputs); !problem.empty()) {
         reporter.showMessage(problem);
@@ -245,7 +245,7 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     view.setUpPlot(s.tFluid, s.startTemperature, s.scaleTime);
 
     // The body is back at its start temperature for the simulation pass.
-    readMainWindow(s, inputs);
+    readStartInputs(s, inputs);
     s.targetTemperature = inputs.targetTemperature();
     s.temperatureDrop = s.startTemperature - s.targetTemperature;
     s.initialExcess = s.tBody - s.tFluid;

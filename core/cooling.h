@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cooling of a body treated as one lump at a uniform temperature: natural convection with the
-// coefficient of the main window's shape and fluid re-evaluated at every temperature step, plus
+// coefficient of the case's shape and fluid re-evaluated at every temperature step, plus
 // radiation to surroundings at the fluid temperature. The run is stepped in temperature: each step
 // takes the exact time of exponential cooling at the coefficient and heat capacity of its start.
 // A scale pass of 1000 steps measures the time axis of the picture; the simulation pass then
@@ -23,13 +23,13 @@ enum class CoolingOutcome {
     Cancelled, // the view asked to stop (nothing was reported); its data is to be discarded
 };
 
-/// The cooling window's own record: the evaluation at the current body temperature (`tBody`
-/// changes during a run), the inputs of the cooling window and the variables of the latest run.
-/// It never shares storage with the main window's state.
+/// A cooling run's own record: the evaluation at the current body temperature (`tBody` changes
+/// during a run), the run's inputs and the variables of the latest run. It never shares storage
+/// with the steady state it starts from.
 struct CoolingState : ConvectionState {
     // Cooling inputs, read when a run starts.
     double mass = 0;              // kg
-    double coolingArea = 0;       // m², the surface that cools (not the main window's area)
+    double coolingArea = 0;       // m², the surface that cools (not the steady case's area)
     double targetTemperature = 0; // °C
     double stepCount = 0;         // 1, parsed as a real number
     bool radiationOn = false;
@@ -47,24 +47,24 @@ struct CoolingState : ConvectionState {
     CoolingOutcome interruption = CoolingOutcome::Stopped;
 };
 
-/// The four inputs the cooling takes from the main window.
-struct MainWindowInputs {
+/// The four inputs of the steady case a run starts from.
+struct StartInputs {
     double tBody = 0;      // °C, the start temperature of the body
     double tFluid = 0;     // °C
     double charLength = 0; // m
     double area = 0;       // m²
 };
 
-/// What a cooling run reads from the windows while it runs. The numeric getters parse the field's
-/// current text and throw ConversionError when it is not a number.
+/// What a cooling run reads from its case while it runs. The numeric getters may parse a text at
+/// the moment they are called and throw ConversionError when it is not a number.
 class CoolingInputs {
 public:
     virtual ~CoolingInputs() = default;
 
-    /// The main window's shape, fluid and their own inputs, read by the models at every step.
-    virtual const EvaluationInputs& mainWindow() const = 0;
-    /// The main window's body and fluid temperatures, dimension and area, parsed in that order.
-    virtual MainWindowInputs mainWindowInputs() const = 0;
+    /// The case's shape, fluid and their own inputs, read by the models at every step.
+    virtual const EvaluationInputs& convection() const = 0;
+    /// The case's body and fluid temperatures, dimension and area, read in that order.
+    virtual StartInputs startInputs() const = 0;
 
     virtual double mass() const = 0;
     virtual double coolingArea() const = 0;
@@ -73,7 +73,7 @@ public:
     virtual bool radiationOn() const = 0;
     /// Parsed again at every step that uses it.
     virtual double emissivity() const = 0;
-    /// The heat-capacity window's value at the body temperature t (°C), read afresh at every call.
+    /// The material's heat capacity at the body temperature t (°C), read afresh at every call.
     virtual double materialHeatCapacity(double t) const = 0;
 };
 
@@ -130,9 +130,9 @@ extern const char* const kCoolingTimeUndefinedMessage;
 /// temperature: ε·5.67·[(Tb/100)⁴ − (Tf/100)⁴]/(tBody − tFluid). Undefined for equal temperatures.
 double radiativeCoefficientQuotient(double emissivity, double tBody, double tFluid);
 
-/// The checked evaluation at the current body temperature: as the main window's, with the mean
+/// The checked evaluation at the current body temperature: as the steady state's, with the mean
 /// temperature |tBody + tFluid|/2. A failed check has been shown and written to the status text.
-bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& mainWindow, Reporter& reporter);
+bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& convection, Reporter& reporter);
 
 /// One cooling run. Refuses (with a message, before any evaluation) a start equal to the fluid
 /// temperature, a target not strictly between the fluid and the start, a step count, mass or

@@ -91,9 +91,9 @@ public:
               std::function<HeatCapacityModel()> readHeatCapacity)
         : m_window(window), m_main(mainWindow), m_readHeatCapacity(std::move(readHeatCapacity)) {}
 
-    const EvaluationInputs& mainWindow() const override { return m_main; }
-    MainWindowInputs mainWindowInputs() const override {
-        return m_mainInputs.get([this] { return m_window.mainWindowInputs(); });
+    const EvaluationInputs& convection() const override { return m_main; }
+    StartInputs startInputs() const override {
+        return m_mainInputs.get([this] { return m_window.startInputs(); });
     }
     double mass() const override { return m_mass.get([this] { return m_window.mass(); }); }
     double coolingArea() const override { return m_area.get([this] { return m_window.coolingArea(); }); }
@@ -109,7 +109,7 @@ private:
     const CoolingInputs& m_window;
     RunEvaluationInputs m_main;
     std::function<HeatCapacityModel()> m_readHeatCapacity;
-    Once<MainWindowInputs> m_mainInputs;
+    Once<StartInputs> m_mainInputs;
     Once<double> m_mass;
     Once<double> m_area;
     Once<double> m_target;
@@ -418,8 +418,8 @@ void CoolingWindow::toggleDataFile() {
     toggleOutput(m_dataFileOn, m_dataFileItem, m_dataFileName, m_dialogs, {});
 }
 
-const EvaluationInputs& CoolingWindow::mainWindow() const { return m_links.mainWindow->evaluationInputs(); }
-MainWindowInputs CoolingWindow::mainWindowInputs() const { return m_links.mainWindow->readMainWindowInputs(); }
+const EvaluationInputs& CoolingWindow::convection() const { return m_links.mainWindow->evaluationInputs(); }
+StartInputs CoolingWindow::startInputs() const { return m_links.mainWindow->readMainWindowInputs(); }
 double CoolingWindow::mass() const { return readNumber(m_mass); }
 double CoolingWindow::coolingArea() const { return readNumber(m_coolingArea); }
 double CoolingWindow::targetTemperature() const { return readNumber(m_targetTemperature); }

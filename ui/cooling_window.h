@@ -63,8 +63,8 @@ private:
     void toggleDataFile();     // "Údaje → Ulož do súboru"
 
     // CoolingInputs: the fields at the moment the run asks.
-    const EvaluationInputs& mainWindow() const override;
-    MainWindowInputs mainWindowInputs() const override;
+    const EvaluationInputs& convection() const override;
+    StartInputs startInputs() const override;
     double mass() const override;
     double coolingArea() const override;
     double targetTemperature() const override;

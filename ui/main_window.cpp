@@ -475,15 +475,15 @@ void MainWindow::buildGeometry(QWidget* central) {
 }
 
 void MainWindow::readInputs() {
-    const MainWindowInputs inputs = readMainWindowInputs();
+    const StartInputs inputs = readMainWindowInputs();
     m_state.tBody = inputs.tBody;
     m_state.tFluid = inputs.tFluid;
     m_state.charLength = inputs.charLength;
     m_state.area = inputs.area;
 }
 
-MainWindowInputs MainWindow::readMainWindowInputs() const {
-    MainWindowInputs inputs;
+StartInputs MainWindow::readMainWindowInputs() const {
+    StartInputs inputs;
     inputs.tBody = readNumber(m_bodyTemperature);
     inputs.tFluid = readNumber(m_fluidTemperature);
     inputs.charLength = readNumber(m_length);

@@ -68,7 +68,7 @@ public:
     Reporter& reporter() { return *this; }
     /// The body and fluid temperatures, the characteristic length and the area, parsed now in that
     /// order.
-    MainWindowInputs readMainWindowInputs() const;
+    StartInputs readMainWindowInputs() const;
     /// The text of the total coefficient's result field.
     QString totalCoefficientText() const;
 

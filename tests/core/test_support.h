@@ -94,7 +94,7 @@ struct RecordingReporter : Reporter {
 /// texts of the emissivity field at its successive reads (the last one repeats).
 struct FakeCoolingInputs : CoolingInputs {
     FakeInputs main;
-    MainWindowInputs window{100, 20, 0.1, 1};
+    StartInputs window{100, 20, 0.1, 1};
     double massValue = 1;
     double area = 1;
     double target = 30;
@@ -105,8 +105,8 @@ struct FakeCoolingInputs : CoolingInputs {
     HeatCapacityModel heatCapacity;
     mutable long long emissivityReads = 0;
 
-    const EvaluationInputs& mainWindow() const override { return main; }
-    MainWindowInputs mainWindowInputs() const override { return window; }
+    const EvaluationInputs& convection() const override { return main; }
+    StartInputs startInputs() const override { return window; }
     double mass() const override { return massValue; }
     double coolingArea() const override { return area; }
     double targetTemperature() const override { return target; }

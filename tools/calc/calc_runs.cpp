@@ -38,8 +38,8 @@ class CoolingCaseInputs : public CoolingInputs {
 public:
     CoolingCaseInputs(const SteadyCase& steady, const CoolingCase& cooling)
         : m_steady(steady), m_cooling(cooling), m_mainWindow(steady) {}
-    const EvaluationInputs& mainWindow() const override { return m_mainWindow; }
-    MainWindowInputs mainWindowInputs() const override {
+    const EvaluationInputs& convection() const override { return m_mainWindow; }
+    StartInputs startInputs() const override {
         return {m_steady.tBody, m_steady.tFluid, m_steady.charLength, m_steady.area};
     }
     double mass() const override { return m_cooling.mass; }
