@@ -10,68 +10,37 @@
 // is not a number; SIGINT, SIGTERM and SIGHUP end it at once with 128 + the signal's number, the
 // old output files as they were.
 #include "core/number_format.h"
-#include "export/replacing_file.h"
+#include "export/sweep_range.h"
+#include "tools/calc/calc_case.h"
 #include "tools/calc/calc_case_file.h"
 #include "tools/calc/calc_limits.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_output.h"
 #include "tools/calc/calc_request.h"
 #include "tools/calc/calc_runs.h"
+#include "tools/cli/cli_help.h"
+#include "tools/cli/cli_main_options.h"
+#include "tools/cli/cli_output.h"
+#include "tools/cli/cli_signals.h"
+#include "tools/cli/cli_temporary_file.h"
 
 #include <CLI/CLI.hpp>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <functional>
 #include <iostream>
-#include <limits>
+#include <memory>
 #include <new>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
 using namespace zav;
 using namespace zav::calc;
-
-constexpr int kRefused = 1;
-constexpr int kUsage = 2;
-constexpr int kFailed = 1;
-
-const char* const kProgram = "zav-calc";
-const char* const kSeeHelp = " Pozri „zav-calc --help“.";
-
-// The options of the main window, as texts until they are read, and those of every subcommand.
-struct MainOptions {
-    std::string tBody = "100";
-    std::string tFluid = "20";
-    std::string length = "0,1";
-    std::string area = "1";
-    std::string fluid = "air";
-    std::string shape = "vertical-plate";
-    std::string angle = "0";
-    std::string face = "upper";
-    std::string finGap = "0,005";
-    std::string tubeDiameter = "0,1";
-    std::string emissivity;
-    std::string fluidFile;
-    std::string kelo;
-    std::string pressure = "5";
-    std::string properties = "builtin";
-    std::string format = "json";
-    std::string caseFile;
-    bool strict = false;
-};
+using namespace zav::cli;
 
 struct SweepOptions {
     std::string from = "0";
@@ -100,436 +69,14 @@ struct SolveOptions {
     std::string unknown = "t-body";
 };
 
-// A value of an option that cannot be used: its message, for exit status 2.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-double number(const std::string& option, const std::string& text) {
-    try {
-        return parseInputNumber(text);
-    } catch (const ConversionError& e) {
-        throw UsageError(option + ": " + e.what());
-    }
-}
-
-// Whether `command` has the option `name` and it was given.
-bool given(const CLI::App* command, const char* name) {
-    const CLI::Option* option = command->get_option_no_throw(name);
-    return option != nullptr && option->count() > 0;
-}
-
-// The number of characters of a UTF-8 text.
-std::size_t columns(const std::string& text) {
-    std::size_t count = 0;
-    for (const char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return count;
-}
-
-constexpr std::size_t kHelpWidth = 80;
-constexpr std::size_t kHelpColumn = 30;
-
-// `text` broken between words into lines of at most `width` columns, each but the first indented
-// by `indent` spaces; a word longer than a line stands alone.
-std::string wrapped(const std::string& text, std::size_t indent, std::size_t width) {
-    std::string out;
-    std::size_t used = 0;
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
-        if (used > 0 && used + 1 + columns(word) > width) {
-            out += '\n' + std::string(indent, ' ');
-            used = 0;
-        } else if (used > 0) {
-            out += ' ';
-            ++used;
-        }
-        out += word;
-        used += columns(word);
-    }
-    return out;
-}
-
-// CLI11's help with its paragraphs and descriptions broken into lines of at most 80 columns.
-class WrappingFormatter : public CLI::Formatter {
-public:
-    std::string make_description(const CLI::App* app) const override {
-        const std::string& description = app->get_description();
-        return description.empty() ? std::string() : wrapped(description, 0, kHelpWidth) + "\n\n";
-    }
-    std::string make_option(const CLI::Option* option, bool positional) const override {
-        return entry(make_option_name(option, positional) + make_option_opts(option), make_option_desc(option));
-    }
-    std::string make_subcommand(const CLI::App* sub) const override {
-        return entry(sub->get_display_name(true), sub->get_description());
-    }
-
-private:
-    // "  NAME  description…": the description from column kHelpColumn, below a name too long for it.
-    static std::string entry(const std::string& name, const std::string& description) {
-        std::string out = "  " + name;
-        if (columns(out) + 1 >= kHelpColumn)
-            out += '\n' + std::string(kHelpColumn, ' ');
-        else
-            out += std::string(kHelpColumn - columns(out), ' ');
-        return out + wrapped(description, kHelpColumn, kHelpWidth - kHelpColumn) + '\n';
-    }
-};
-
-void addMainOptions(CLI::App* command, MainOptions& o, bool bodyTemperature, const char* emissivityHelp) {
-    if (bodyTemperature)
-        command->add_option("--t-body", o.tBody, "teplota povrchu telesa (°C)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--t-fluid", o.tFluid, "teplota tekutiny (°C)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--length", o.length, "charakteristický rozmer l (m)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--area", o.area, "plocha povrchu (m²)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--fluid", o.fluid, "tekutina: air (vzduch), water (voda), user (iná: --fluid-file alebo --kelo)")->type_name("MENO")
-        ->capture_default_str();
-    std::string shapeHelp = "tvar povrchu: ";
-    for (const std::string& name : kShapeNames)
-        shapeHelp += (&name == &kShapeNames.front() ? "" : ", ") + name;
-    command->add_option("--shape", o.shape, shapeHelp)->type_name("MENO")->capture_default_str();
-    command->add_option("--angle", o.angle, "uhol naklonenej plochy od zvislice (°)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--face", o.face, "plocha vodorovnej dosky: upper (horná), lower (spodná)")->type_name("MENO")
-        ->capture_default_str();
-    command->add_option("--fin-gap", o.finGap, "svetlá vzdialenosť medzi rebrami (m)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--tube-diameter", o.tubeDiameter, "priemer rebrovanej rúrky d (m)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--emissivity", o.emissivity, emissivityHelp)->type_name("HODNOTA");
-    command->add_option("--fluid-file", o.fluidFile,
-                        "vlastná tekutina zo súboru JSON (constant, linear, quadratic, kelo; „-“ štandardný "
-                        "vstup); zvolí --fluid user")
-        ->type_name("CESTA");
-    command->add_option("--kelo", o.kelo, "vlastná tekutina zo súboru koeficientov KELO; zvolí --fluid user")
-        ->type_name("CESTA");
-    command->add_option("--pressure", o.pressure, "tlak plynu tekutiny KELO (MPa)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--properties", o.properties,
-                        "vlastnosti vzduchu a vody: builtin (vstavané aproximácie), reference (referenčné rovnice "
-                        "IAPWS-IF97, Lemmon)")
-        ->type_name("MENO")
-        ->capture_default_str();
-    command->add_option("--format", o.format,
-                        "výstup: json, jsonl (objekt JSON na riadok), csv („,“ a desatinná bodka), csv-sk („;“ a "
-                        "desatinná čiarka) alebo none (nič)")
-        ->type_name("MENO")
-        ->capture_default_str();
-    command->add_option("--case", o.caseFile,
-                        "vstupy zo zadania programu ZAV (súbor .zav z „Súbor → Uložiť zadanie…“, „-“ štandardný "
-                        "vstup); voľby zadané popri ňom majú prednosť")
-        ->type_name("CESTA");
-    command->add_flag("--strict", o.strict,
-                      "hodnota mimo fyzikálneho rozsahu (emisivita mimo 0 až 1, rozmer alebo plocha nie väčšie ako "
-                      "nula, teplota pod -273,15 °C) je chyba: nič sa nevypočíta, návratový kód 1");
-}
-
-// The options given on the command line, in snake case (t_body, heat_capacity …): a case file
-// gives the others.
-std::set<std::string> givenOptions(const CLI::App* command) {
-    std::set<std::string> names;
-    for (const CLI::Option* option : command->get_options()) {
-        if (option->count() == 0 || option->get_lnames().empty())
-            continue;
-        std::string name = option->get_lnames().front();
-        for (char& c : name) {
-            if (c == '-')
-                c = '_';
-        }
-        names.insert(name);
-    }
-    return names;
-}
-
-// The case file of --case, if one was given. Standard input is read once: not for both the case
-// and the fluid.
-std::optional<CaseFileInputs> caseFile(const CLI::App* command, const MainOptions& o) {
-    if (given(command, "--fluid-file") && o.fluidFile == kStandardStreamName && given(command, "--case") &&
-        o.caseFile == kStandardStreamName)
-        throw UsageError("--case - a --fluid-file - nemôžu čítať oba štandardný vstup.");
-    if (!given(command, "--case"))
-        return std::nullopt;
-    requireFileName("--case", o.caseFile);
-    return CaseFileInputs(o.caseFile);
-}
-
-// The options as the messages spell them.
-const FluidOptionNames kFluidOptions{"--fluid", "--fluid-file", "--kelo", "--pressure",
-                                     "--fluid-file SÚBOR.json alebo --kelo SÚBOR.kelo"};
 const SweepOptionNames kSweepOptions{"--table", "--ccl", "--name", "--ccl SÚBOR", "--name NÁZOV"};
 const CoolingOptionNames kCoolingOptions{"--data", "--picture"};
-
-// The main window's case of the options over the case file's, if any (`cooling`: the emissivity is
-// the cooling window's); a name or a file that cannot be used throws InputError, a text that is
-// not a number UsageError.
-SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o, const std::optional<CaseFileInputs>& file,
-                           bool cooling = false) {
-    const std::set<std::string> names = givenOptions(command);
-    std::set<std::string> mainGiven = names;
-    if (cooling)
-        mainGiven.insert("emissivity"); // not the main window's
-    SteadyRequest r = file ? file->steady(mainGiven) : SteadyRequest();
-    if (file && cooling)
-        r.emissivity = file->coolingEmissivity(names);
-    // Without a case file every option counts, given or not: the defaults are the windows'.
-    const auto use = [&](const char* option) {
-        return command->get_option_no_throw(option) != nullptr && (!file || given(command, option));
-    };
-    if (use("--t-body"))
-        r.tBody = number("--t-body", o.tBody);
-    if (use("--t-fluid"))
-        r.tFluid = number("--t-fluid", o.tFluid);
-    if (use("--length"))
-        r.charLength = number("--length", o.length);
-    if (use("--area"))
-        r.area = number("--area", o.area);
-    if (use("--angle"))
-        r.angleDeg = number("--angle", o.angle);
-    if (use("--fin-gap"))
-        r.finGap = number("--fin-gap", o.finGap);
-    if (use("--tube-diameter"))
-        r.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
-    if (given(command, "--emissivity"))
-        r.emissivity = number("--emissivity", o.emissivity);
-    if (use("--shape"))
-        r.shape = surfaceGeometry(o.shape);
-    if (use("--face"))
-        r.face = platePosition(o.face);
-    if (use("--properties"))
-        r.properties = propertyModel(o.properties);
-    if (given(command, "--fluid"))
-        r.fluid.name = o.fluid;
-    if (given(command, "--fluid-file"))
-        r.fluid.fluidFile = o.fluidFile;
-    if (given(command, "--kelo"))
-        r.fluid.kelo = o.kelo;
-    if (given(command, "--pressure"))
-        r.fluid.pressureMpa = number("--pressure", o.pressure);
-    return steadyCase(r, kFluidOptions);
-}
-
-// The results' format; none when an output file goes to standard output (`toStandardOutput`
-// names its option), which takes no other format.
-OutputFormat resultFormat(const CLI::App* command, const MainOptions& o, const char* toStandardOutput) {
-    const std::optional<OutputFormat> format = outputFormat(o.format);
-    if (!format)
-        throw UsageError("Neznámy formát „" + o.format + "“; možnosti: json, jsonl, csv, csv-sk, none.");
-    if (toStandardOutput == nullptr)
-        return *format;
-    if (given(command, "--format") && *format != OutputFormat::None)
-        throw UsageError(std::string(toStandardOutput) + " - zapíše súbor na štandardný výstup: výsledky --format " +
-                         o.format + " tam ísť nemôžu (vynechajte --format alebo zadajte --format none).");
-    return OutputFormat::None;
-}
-
-// Standard output could not be written: the system's error number.
-class OutputError : public std::runtime_error {
-public:
-    explicit OutputError(int errorNumber)
-        : std::runtime_error(std::string("zápis na štandardný výstup zlyhal: ") +
-                             std::strerror(errorNumber != 0 ? errorNumber : EIO)) {}
-};
-
-void write(const std::string& text) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
-        throw OutputError(errno);
-}
-
-// The results are there only when standard output took all of them: its buffer is flushed and the
-// descriptor closed, each checked (a full disk, a closed descriptor, a reader that went away).
-void closeStandardOutput() {
-    errno = 0;
-    if (std::fflush(stdout) != 0)
-        throw OutputError(errno);
-    if (std::ferror(stdout))
-        throw OutputError(errno);
-    if (std::fclose(stdout) != 0)
-        throw OutputError(errno);
-}
-
-// A standard descriptor closed at the start is held by /dev/null opened for reading only: no file
-// this program opens can take its number, and a write to standard output fails (EBADF) as it would
-// on the closed descriptor.
-void holdClosedStandardDescriptors() {
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
-            continue;
-        const int null = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        if (null >= 0 && null != fd) {
-            ::dup2(null, fd);
-            ::close(null);
-        }
-    }
-}
-
-// The folder and the file of an output that goes to standard output, for the signal handler:
-// plain character arrays, empty when there is none.
-char g_standardOutputFolder[4096];
-char g_standardOutputFile[4096];
-
-// An output file named "-": the window's writer writes it, by its own rules, into a folder of
-// this program's own; its bytes are then copied to standard output as they are. The file and the
-// folder are removed on every path, a signal's included.
-class StandardOutputFile {
-public:
-    StandardOutputFile() {
-        const char* tmp = std::getenv("TMPDIR");
-        const std::string pattern =
-            std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/zav-calc-XXXXXX";
-        if (pattern.size() + 8 >= sizeof g_standardOutputFolder)
-            throw std::runtime_error("dočasný priečinok má priveľmi dlhý názov");
-        std::strcpy(g_standardOutputFolder, pattern.c_str());
-        if (::mkdtemp(g_standardOutputFolder) == nullptr) {
-            const int error = errno;
-            g_standardOutputFolder[0] = '\0';
-            throw std::runtime_error(std::string("dočasný priečinok sa nepodarilo vytvoriť: ") + std::strerror(error));
-        }
-        m_path = std::string(g_standardOutputFolder) + "/vystup";
-        std::strcpy(g_standardOutputFile, m_path.c_str());
-    }
-    ~StandardOutputFile() {
-        ::unlink(g_standardOutputFile);
-        ::rmdir(g_standardOutputFolder);
-        g_standardOutputFile[0] = '\0';
-        g_standardOutputFolder[0] = '\0';
-    }
-    StandardOutputFile(const StandardOutputFile&) = delete;
-    StandardOutputFile& operator=(const StandardOutputFile&) = delete;
-
-    const std::string& path() const { return m_path; }
-
-    /// The written file's bytes to standard output; nothing when the writer wrote none.
-    void copyToStandardOutput() const {
-        std::FILE* file = std::fopen(m_path.c_str(), "rb");
-        if (file == nullptr)
-            return;
-        char buffer[1 << 16];
-        std::size_t count = 0;
-        try {
-            while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-                if (std::fwrite(buffer, 1, count, stdout) != count)
-                    throw OutputError(errno);
-            }
-        } catch (...) {
-            std::fclose(file);
-            throw;
-        }
-        std::fclose(file);
-    }
-
-    /// `text` with the file's temporary path named "-", as the user named it.
-    std::string named(std::string text) const {
-        for (std::size_t at = text.find(m_path); at != std::string::npos; at = text.find(m_path, at + 1))
-            text.replace(at, m_path.size(), kStandardStreamName);
-        return text;
-    }
-
-private:
-    std::string m_path;
-};
-
-// SIGINT, SIGTERM and SIGHUP end the program at once: the named temporary files of the outputs
-// being written are removed and the old files stay as they were.
-void endOnSignal(int signalNumber) {
-    removeTemporaryFilesNow();
-    if (g_standardOutputFile[0] != '\0')
-        ::unlink(g_standardOutputFile);
-    if (g_standardOutputFolder[0] != '\0')
-        ::rmdir(g_standardOutputFolder);
-    ::_exit(128 + signalNumber);
-}
-
-void installSignalHandlers() {
-    struct sigaction action {};
-    action.sa_handler = endOnSignal;
-    sigemptyset(&action.sa_mask);
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction previous {};
-        // A signal ignored by whoever started the program (nohup, a background job) stays ignored.
-        if (::sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
-            continue;
-        ::sigaction(signalNumber, &action, nullptr);
-    }
-    // A reader of standard output that went away is a failed write (EPIPE), and a file beyond the
-    // limit of file sizes (ulimit -f) one that fails with EFBIG: each reported as such.
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    ::sigaction(SIGPIPE, &ignore, nullptr);
-    ::sigaction(SIGXFSZ, &ignore, nullptr);
-}
-
-// The one output option of `options` that names standard output ("-"), or null; two of them are
-// a usage error.
-const char* standardOutputOption(const CLI::App* command, std::initializer_list<std::pair<const char*, const std::string*>> options) {
-    const char* found = nullptr;
-    for (const auto& [name, value] : options) {
-        if (!given(command, name) || *value != kStandardStreamName)
-            continue;
-        if (found != nullptr)
-            throw UsageError(std::string(found) + " - a " + name + " -: na štandardný výstup môže ísť len jeden súbor.");
-        found = name;
-    }
-    return found;
-}
-
-// Where an output option writes: standard output's temporary file when it is the option given
-// as "-" (`toOutput`), else its own name.
-std::string outputPath(const char* option, const std::string& name, const char* toOutput,
-                       const std::optional<StandardOutputFile>& output) {
-    return toOutput != nullptr && std::strcmp(option, toOutput) == 0 ? output->path() : name;
-}
-
-void printWarnings(const std::vector<std::string>& warnings) {
-    for (const std::string& w : warnings)
-        std::cerr << kProgram << ": varovanie: " << w << '\n';
-}
-
-// The values outside their physical range, each on standard error; under --strict the case is
-// refused (true).
-bool refusedByLimits(const std::vector<std::string>& warnings, const MainOptions& o) {
-    for (const std::string& w : warnings)
-        std::cerr << kProgram << ": " << w << '\n';
-    if (!o.strict || warnings.empty())
-        return false;
-    std::cerr << kProgram << ": --strict: hodnota mimo fyzikálneho rozsahu; prípad sa nevypočíta.\n";
-    return true;
-}
-
-// The warnings of the limits before those of the run.
-std::vector<std::string> withLimits(const std::vector<std::string>& limits, const std::vector<std::string>& run) {
-    std::vector<std::string> all = limits;
-    appendUnique(all, run);
-    return all;
-}
-
-int refuse(const std::string& message) {
-    std::cerr << kProgram << ": " << message << '\n';
-    return kRefused;
-}
-
-// Prints the result of one case in `format` (`json` appends its JSON object) and gives the exit
-// status: the case's own refusal is status 1 with its message.
-int printCase(OutputFormat format, bool ok, const ConvectionState& state, const std::vector<std::string>& warnings,
-              const std::string& error, const std::function<void(std::string&)>& json) {
-    std::string text;
-    if (format == OutputFormat::Json || format == OutputFormat::JsonLines) {
-        json(text);
-        text += '\n';
-    } else {
-        printWarnings(warnings);
-        if (ok && isCsv(format)) {
-            text = csvHeader(format) + '\n';
-            appendCsvRow(text, state, format);
-            text += '\n';
-        }
-    }
-    write(text);
-    return ok ? 0 : refuse(error);
-}
 
 int runSteadyCommand(const CLI::App* command, const MainOptions& o) {
     const SteadyCase c = readMainOptions(command, o, caseFile(command, o));
     const OutputFormat format = resultFormat(command, o, nullptr);
     const std::vector<std::string> limits = steadyLimitWarnings(c);
-    if (refusedByLimits(limits, o))
+    if (refusedByLimits(limits, o.strict))
         return kRefused;
     const SteadyResult result = runSteady(c);
     return printCase(format, result.ok, result.state, result.warnings, result.error, [&](std::string& text) {
@@ -553,7 +100,7 @@ int runSolveCommand(const CLI::App* command, const MainOptions& o, const SolveOp
     if (!unknown)
         throw UsageError("Neznámy názov neznámej „" + *unknownName + "“; možnosti: t-body, t-fluid, area, length.");
     const std::vector<std::string> limits = steadyLimitWarnings(c);
-    if (refusedByLimits(limits, o))
+    if (refusedByLimits(limits, o.strict))
         return kRefused;
     const SolveResult result = runSolve(c, *unknown, *heatFlow);
     return printCase(format, result.ok, result.state, result.warnings, result.error, [&](std::string& text) {
@@ -650,7 +197,7 @@ int runSweepCommand(const CLI::App* command, const MainOptions& o, const SweepOp
         request.name = s.name;
     const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
     const std::vector<std::string> limits = sweepLimitWarnings(c, request.range);
-    if (refusedByLimits(limits, o))
+    if (refusedByLimits(limits, o.strict))
         return kRefused;
     PrintingSink sink(format, limits);
     const SweepOutcome outcome = runSweepCase(c, request.range, files, sink);
@@ -698,7 +245,7 @@ int runCoolCommand(const CLI::App* command, const MainOptions& o, const CoolOpti
         request.background = k.background;
     const CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
     const std::vector<std::string> limits = coolingLimitWarnings(setup.steady, setup.cooling);
-    if (refusedByLimits(limits, o))
+    if (refusedByLimits(limits, o.strict))
         return kRefused;
 
     CoolingResult result = runCoolingCase(setup.steady, setup.cooling, setup.files);
@@ -806,14 +353,14 @@ int run(int argc, char* argv[]) {
                                      "tekutiny, podobnostnými číslami, súčiniteľmi prestupu tepla a tepelným tokom");
     steadyCommand->group("Podpríkazy");
     steadyCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
-    addMainOptions(steadyCommand, main, true, "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie");
+    addMainOptions(steadyCommand, main, true, kEmissivityHelp);
 
     CLI::App* sweepCommand = app.add_subcommand(
         "sweep", "rozsah teplôt povrchu (bez kontrol platnosti, ako tabuľka okna): pole JSON po jednom objekte na "
                  "teplotu; --table a --ccl zapíšu tie isté súbory ako okno");
     sweepCommand->group("Podpríkazy");
     sweepCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
-    addMainOptions(sweepCommand, main, false, "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie");
+    addMainOptions(sweepCommand, main, false, kEmissivityHelp);
     sweepCommand->add_option("--from", sweep.from, "najnižšia teplota povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
     sweepCommand->add_option("--to", sweep.to, "najvyššia teplota povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
     sweepCommand->add_option("--step", sweep.step, "krok teploty povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
@@ -853,7 +400,7 @@ int run(int argc, char* argv[]) {
                  "--heat-flow; objekt JSON ako steady, hodnota aj pod kľúčom „solved“; bez riešenia kód 1 a dôvod");
     solveCommand->group("Podpríkazy");
     solveCommand->set_help_flag("-h,--help", "vypíše túto pomoc a skončí");
-    addMainOptions(solveCommand, main, true, "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie");
+    addMainOptions(solveCommand, main, true, kEmissivityHelp);
     solveCommand->add_option("--heat-flow", solve.heatFlow,
                              "tepelný tok (W), kladný z povrchu do tekutiny")->type_name("HODNOTA")->capture_default_str();
     solveCommand->add_option("--unknown", solve.unknown,
