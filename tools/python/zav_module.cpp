@@ -9,455 +9,34 @@
 // steady state there. Sweeps, cooling curves, steady() and solve() over arrays of inputs give NumPy
 // arrays, written in place by the runs (no Python object per value). The results pickle and
 // compare by value. The runs go on without the GIL: other Python threads run meanwhile.
+//
+// This file defines the module and what is not in the files that module_common.h lists.
+#include "tools/python/module_common.h"
+
 #include "core/number_format.h"
-#include "core/quantities.h"
 #include "core/reference_deviation.h"
 #include "core/steady_state.h"
-#include "core/steady_state_inverse.h"
 #include "core/surface_shapes.h"
-#include "tools/calc/calc_case_file.h"
-#include "tools/calc/calc_options.h"
-#include "tools/calc/calc_request.h"
-#include "tools/calc/calc_runs.h"
-
-#include <pybind11/pybind11.h>
-#include <pybind11/numpy.h>
-#include <pybind11/stl.h>
-
-#include <sys/mman.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <iterator>
 #include <limits>
-#include <memory>
-#include <new>
-#include <optional>
-#include <set>
 #include <string>
-#include <tuple>
-#include <vector>
 
-namespace py = pybind11;
-using namespace zav;
-using namespace zav::calc;
+using namespace zav::python;
 
-namespace {
+namespace zav::python {
 
 PyObject* g_checkError = nullptr;
 PyObject* g_rangeWarning = nullptr;
-PyObject* g_numpyScalar = nullptr; // numpy.generic: a NumPy number is a number, not an array
+PyObject* g_numpyScalar = nullptr;
 
-constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::value;
-
-// The main window's arguments, shared by the three functions: the request with the names still
-// to be read, over the case file's request when case= names one.
-struct MainArguments {
-    SteadyRequest base; // the windows' defaults, or the case file's
-    double tBody, tFluid, length, area;
-    std::optional<std::string> fluid, shape;
-    double angle;
-    std::optional<std::string> face;
-    double finGap, tubeDiameter;
-    bool radiation = false;  // the window's radiation switch
-    double emissivity = 0.8; // the window's emissivity field
-    std::optional<std::string> fluidFile, kelo;
-    std::optional<double> pressure;
-    std::optional<std::string> properties;
-    std::optional<calc::CaseFileInputs> file;
-    std::set<std::string> given; // the keywords passed, "from" for from_
-};
+namespace {
 
 // The windows' emissivity fields at start: the main window's "0,8", the cooling window's "1".
 constexpr double kMainEmissivity = 0.8;
 constexpr double kCoolingEmissivity = 1.0;
-
-// The keywords as the messages spell them.
-const FluidOptionNames kFluidOptions{"fluid", "fluid_file", "kelo", "pressure", "fluid_file alebo kelo"};
-const SweepOptionNames kSweepOptions{"table", "ccl", "name", "ccl", "name"};
-const CoolingOptionNames kCoolingOptions{"data", "picture"};
-
-// The main window's case of the arguments; a name or a file that cannot be used throws InputError.
-SteadyCase mainCase(const MainArguments& a) {
-    SteadyRequest r = a.base;
-    r.tBody = a.tBody;
-    r.tFluid = a.tFluid;
-    r.charLength = a.length;
-    r.area = a.area;
-    r.angleDeg = a.angle;
-    r.finGap = a.finGap;
-    r.tubeDiameter = a.tubeDiameter;
-    r.emissivity = a.radiation ? std::optional<double>(a.emissivity) : std::nullopt;
-    if (a.shape)
-        r.shape = surfaceGeometry(*a.shape);
-    if (a.face)
-        r.face = platePosition(*a.face);
-    if (a.properties)
-        r.properties = propertyModel(*a.properties);
-    r.fluid.fluidFile = a.fluidFile;
-    r.fluid.kelo = a.kelo;
-    r.fluid.pressureMpa = a.pressure;
-    if (a.fluid)
-        r.fluid.name = a.fluid;
-    SteadyCase c = steadyCase(r, kFluidOptions);
-    c.emissivity = a.emissivity;
-    return c;
-}
-
-// Issues the range warnings as RangeWarning, attributed to the line that called the function (a
-// function of an extension module has no frame of its own: level 1 is its caller's).
-void warn(const std::vector<std::string>& warnings) {
-    for (const std::string& text : warnings) {
-        if (PyErr_WarnEx(g_rangeWarning, text.c_str(), 1) != 0)
-            throw py::error_already_set();
-    }
-}
-
-[[noreturn]] void raiseCheckError(const std::string& message, py::object result = py::none()) {
-    py::object error = py::reinterpret_borrow<py::object>(g_checkError)(message);
-    error.attr("result") = std::move(result);
-    PyErr_SetObject(g_checkError, error.ptr());
-    throw py::error_already_set();
-}
-
-// A message as a str: the bytes of a file's name that are not UTF-8 as their surrogate escapes
-// (os.fsdecode's), so that the message holds the name as Python spells it.
-py::object messageText(const std::string& message) {
-    return py::reinterpret_steal<py::object>(
-        PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "surrogateescape"));
-}
-
-// ValueError with `message`.
-void setValueError(const std::string& message) {
-    const py::object text = messageText(message);
-    if (text)
-        PyErr_SetObject(PyExc_ValueError, text.ptr());
-}
-
-// OSError(errno, message, filename): FileNotFoundError, PermissionError ... by the error number.
-[[noreturn]] void raiseOSError(int errorNumber, const std::string& message, const std::string& path) {
-    py::object text = messageText(message);
-    py::object name = py::reinterpret_steal<py::object>(
-        PyUnicode_DecodeFSDefaultAndSize(path.data(), static_cast<Py_ssize_t>(path.size())));
-    if (!text || !name)
-        throw py::error_already_set();
-    py::object error = py::reinterpret_borrow<py::object>(PyExc_OSError)(errorNumber, text, name);
-    PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
-    throw py::error_already_set();
-}
-
-// Lets Python's signal handlers run during a long sweep (every kStride points) or cooling run
-// (every kCancelStride steps): Ctrl-C raises KeyboardInterrupt there. A handler that raises stops
-// the run, which then replaces no file that it was writing, and its exception goes on. The runs
-// go on without the GIL: the check takes it (and keeps it when it is held).
-class PythonSignals : public SweepProgress {
-public:
-    static constexpr long long kStride = 4096;
-    bool keepGoing(long long done, long long) override { return done % kStride != 0 || check(); }
-    bool check() {
-        if (!m_raised) {
-            py::gil_scoped_acquire gil;
-            m_raised = PyErr_CheckSignals() != 0;
-        }
-        return !m_raised;
-    }
-    /// The handler's exception, when one was raised; with the GIL held.
-    void raisePending() const {
-        if (m_raised)
-            throw py::error_already_set();
-    }
-
-private:
-    bool m_raised = false;
-};
-
-// The storage of a column that a NumPy array takes over. A column of 2 MiB or more lies on
-// transparent huge pages, and when its array goes its storage waits for the next run in a small
-// pool (at most kPoolBytes): a sweep of 10^6 points fills 17 columns of 8 MB, and fresh pages cost
-// the kernel's clearing of every byte, a page fault for every 4 KiB without huge pages; the
-// repeated runs of a notebook or a loop take the same columns again. The pool is used with the GIL
-// held: capsules are freed with it, and a run without it takes it for the pool.
-struct ColumnStorage {
-    double* data;
-    std::size_t bytes; // a multiple of kHugePage for the pooled ones
-};
-constexpr std::size_t kHugePage = std::size_t(2) << 20;
-constexpr std::size_t kPoolBytes = std::size_t(320) << 20;
-std::vector<ColumnStorage> g_pool;
-std::size_t g_pooledBytes = 0;
-
-void releaseColumn(void* p) {
-    auto* storage = static_cast<ColumnStorage*>(p);
-    if (storage->bytes >= kHugePage && g_pooledBytes + storage->bytes <= kPoolBytes) {
-        g_pool.push_back(*storage);
-        g_pooledBytes += storage->bytes;
-    } else {
-        std::free(storage->data);
-    }
-    delete storage;
-}
-
-struct ReleaseColumn {
-    std::size_t bytes = 0;
-    void operator()(double* p) const {
-        py::gil_scoped_acquire gil;
-        releaseColumn(new ColumnStorage{p, bytes});
-    }
-};
-using ColumnBuffer = std::unique_ptr<double[], ReleaseColumn>;
-
-ColumnBuffer allocateColumn(std::size_t count) {
-    std::size_t bytes = std::max<std::size_t>(count, 1) * sizeof(double);
-    if (bytes < kHugePage) {
-        void* p = std::malloc(bytes);
-        if (p == nullptr)
-            throw std::bad_alloc();
-        return ColumnBuffer(static_cast<double*>(p), ReleaseColumn{bytes});
-    }
-    bytes = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    // A pooled column of the size, or not much larger.
-    {
-        py::gil_scoped_acquire gil;
-        for (std::size_t i = 0; i < g_pool.size(); ++i) {
-            if (g_pool[i].bytes >= bytes && g_pool[i].bytes <= 2 * bytes) {
-                const ColumnStorage storage = g_pool[i];
-                g_pool.erase(g_pool.begin() + static_cast<std::ptrdiff_t>(i));
-                g_pooledBytes -= storage.bytes;
-                return ColumnBuffer(storage.data, ReleaseColumn{storage.bytes});
-            }
-        }
-    }
-    void* p = std::aligned_alloc(kHugePage, bytes);
-    if (p == nullptr)
-        throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(p, bytes, MADV_HUGEPAGE);
-#endif
-    return ColumnBuffer(static_cast<double*>(p), ReleaseColumn{bytes});
-}
-
-// A NumPy array of `shape` on the buffer, which it releases.
-py::array ownedArray(ColumnBuffer buffer, const std::vector<py::ssize_t>& shape) {
-    auto storage = std::make_unique<ColumnStorage>(ColumnStorage{buffer.get(), buffer.get_deleter().bytes});
-    py::capsule owner(storage.get(), &releaseColumn);
-    storage.release();
-    double* data = buffer.release();
-    return py::array_t<double>(shape, data, owner);
-}
-
-// A NumPy array that owns the vector's storage.
-py::array vectorArray(std::vector<double>&& values) {
-    auto* owned = new std::vector<double>(std::move(values));
-    py::capsule owner(owned, [](void* p) { delete static_cast<std::vector<double>*>(p); });
-    return py::array_t<double>(static_cast<py::ssize_t>(owned->size()), owned->data(), owner);
-}
-
-// The quantities of a number of points, one column each in the order of kQuantities.
-class Columns {
-public:
-    explicit Columns(std::size_t count) : m_count(count) {
-        for (ColumnBuffer& c : m_data)
-            c = allocateColumn(count);
-    }
-    void set(std::size_t i, const ConvectionState& state) {
-        for (std::size_t q = 0; q < kQuantityCount; ++q)
-            m_data[q][i] = state.*kQuantities[q].field;
-    }
-    /// A point refused by a check: its two temperatures as given, the rest NaN.
-    void setRefused(std::size_t i, double tBody, double tFluid) {
-        for (std::size_t q = 0; q < kQuantityCount; ++q)
-            m_data[q][i] = std::numeric_limits<double>::quiet_NaN();
-        m_data[static_cast<std::size_t>(Quantity::TBody)][i] = tBody;
-        m_data[static_cast<std::size_t>(Quantity::TFluid)][i] = tFluid;
-    }
-    /// The columns as arrays of `shape`, which take over their storage.
-    std::vector<py::object> arrays(const std::vector<py::ssize_t>& shape) {
-        std::vector<py::object> arrays;
-        for (ColumnBuffer& c : m_data)
-            arrays.push_back(ownedArray(std::move(c), shape));
-        return arrays;
-    }
-    std::size_t count() const { return m_count; }
-
-private:
-    std::array<ColumnBuffer, kQuantityCount> m_data;
-    std::size_t m_count;
-};
-
-// Two numbers of results, NaN equal to NaN.
-bool sameNumber(double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); }
-
-// Two values of a result: floats, or arrays of the same shape and values (NaN equal to NaN).
-bool sameValues(const py::object& a, const py::object& b) {
-    if (PyFloat_Check(a.ptr()) && PyFloat_Check(b.ptr()))
-        return sameNumber(PyFloat_AS_DOUBLE(a.ptr()), PyFloat_AS_DOUBLE(b.ptr()));
-    if (a.is_none() || b.is_none())
-        return a.is_none() && b.is_none();
-    static py::object arrayEqual = py::module_::import("numpy").attr("array_equal");
-    if (py::isinstance<py::array>(a) && py::isinstance<py::array>(b))
-        return arrayEqual(a, b, py::arg("equal_nan") = true).cast<bool>();
-    return a.equal(b);
-}
-
-std::string pythonRepr(const py::handle& value) { return py::repr(value).cast<std::string>(); }
-
-// The results of steady() and solve(): the quantities of one case (floats), or of every point of
-// its arrays of inputs (arrays of their broadcast shape, NaN where a check refused the point or no
-// value carries the heat flow).
-struct Result {
-    std::optional<ConvectionState> state;  // one case
-    std::vector<py::object> columns;       // points, in the order of kQuantities
-    std::vector<std::string> warnings;
-    py::object deviation = py::none();     // the reference deviation's three values, or None
-    py::object deviationProperty = py::none();
-    py::object deviationOfProperty = py::none();
-    py::list errors;                       // of points: (index, message) of each one refused
-    py::object solved = py::none();        // solve()'s unknown at the solution; None of steady()
-
-    py::object value(std::size_t q) const {
-        return state ? py::object(py::float_(*state.*kQuantities[q].field)) : columns[q];
-    }
-};
-
-struct SweepResult {
-    std::vector<py::object> columns; // in the order of kQuantities
-    std::vector<std::string> warnings;
-    long long count = 0;
-};
-
-struct CoolingRun {
-    double coolingTime = std::numeric_limits<double>::quiet_NaN();
-    double scaleTime = std::numeric_limits<double>::quiet_NaN();
-    long long steps = 0;
-    py::object time;
-    py::object tBody;
-    std::vector<std::string> warnings;
-};
-
-// Writes every point of a sweep into its columns, as it comes.
-class ColumnSink : public SweepSink {
-public:
-    void prepare(long long count) override { m_columns.emplace(static_cast<std::size_t>(count)); }
-    void point(long long index, const ConvectionState& state, const std::vector<std::string>& warnings) override {
-        m_columns->set(static_cast<std::size_t>(index), state);
-        m_count = index + 1;
-        if (!warnings.empty())
-            appendUnique(m_warnings, warnings);
-    }
-    SweepResult result() {
-        SweepResult r;
-        r.count = m_count;
-        if (!m_columns)
-            m_columns.emplace(0);
-        r.columns = m_columns->arrays({static_cast<py::ssize_t>(m_count)});
-        r.warnings = std::move(m_warnings);
-        return r;
-    }
-
-private:
-    std::optional<Columns> m_columns;
-    long long m_count = 0;
-    std::vector<std::string> m_warnings;
-};
-
-// Runs `calculation` with the GIL released, so that other Python threads run meanwhile: it touches
-// no Python object (PythonSignals and the column pool take the GIL for themselves).
-template <class Calculation>
-auto withoutGil(Calculation calculation) {
-    py::gil_scoped_release released;
-    return calculation();
-}
-
-// The reference deviation's three values of one case, when it has them.
-void setDeviation(Result& result, const std::optional<ReferenceDeviation>& d) {
-    if (d && d->status == ReferenceDeviation::Status::Available && d->property) {
-        result.deviation = py::float_(d->deviation);
-        result.deviationProperty = py::str(quantityInfo(d->property->quantity).key);
-        result.deviationOfProperty = py::float_(d->propertyDeviation);
-    }
-}
-
-Result steady(const MainArguments& a) {
-    const SteadyResult r = runSteady(mainCase(a));
-    warn(r.warnings);
-    if (!r.ok)
-        raiseCheckError(r.error);
-    Result result;
-    result.state = r.state;
-    result.warnings = r.warnings;
-    setDeviation(result, r.deviation);
-    return result;
-}
-
-// The unknowns of solve() by their names, in the order the messages list them.
-constexpr std::pair<const char*, DesignUnknown> kUnknowns[] = {{"t_body", DesignUnknown::BodyTemperature},
-                                                               {"t_fluid", DesignUnknown::FluidTemperature},
-                                                               {"area", DesignUnknown::Area},
-                                                               {"length", DesignUnknown::CharLength}};
-
-DesignUnknown designUnknownNamed(const std::string& name) {
-    std::string list;
-    for (const auto& [key, unknown] : kUnknowns) {
-        if (name == key)
-            return unknown;
-        list += (list.empty() ? "" : ", ") + std::string(key);
-    }
-    throw InputError("Neznámy názov neznámej „" + name + "“; možnosti: " + list + ".");
-}
-
-// The steady state of a design solution, its heat flow with the sign of `heatFlow`, the one sought
-// (negative: into the body), as the design window and zav-calc's record give it; steady() gives
-// its size.
-ConvectionState designState(ConvectionState state, double heatFlow) {
-    state.heatFlow = std::copysign(state.heatFlow, heatFlow);
-    return state;
-}
-
-// The design calculation ("Návrh") of one case: the unknown that carries `heatFlow` W, with the
-// full steady state there; without a solution CheckError with the solution's message.
-Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
-    const SteadyCase c = mainCase(a);
-    const CaseInputs inputs(c);
-    const DesignSolution solution =
-        withoutGil([&] { return solveSteadyState(startState(c), inputs, unknown, heatFlow); });
-    Result result;
-    appendUnique(result.warnings, solution.warnings);
-    warn(result.warnings);
-    if (!solution.solved)
-        raiseCheckError(solution.message);
-    result.state = designState(solution.state, heatFlow);
-    result.solved = py::float_(solution.value);
-    if (c.fluid != FluidKind::UserDefined && c.properties == PropertyModel::Builtin)
-        setDeviation(result, referenceDeviation(solution.state, inputs));
-    return result;
-}
-
-// The numeric inputs of steady() that may be arrays, by their index among the main window's
-// parameters, and where each goes in the case.
-struct PointInput {
-    std::size_t parameter;
-    const char* name;
-};
-// solve()'s heat_flow, after the main window's parameters.
-constexpr std::size_t kHeatFlowParameter = 17;
-constexpr PointInput kPointInputs[] = {{0, "t_body"}, {1, "t_fluid"},        {2, "length"},     {3, "area"},
-                                       {6, "angle"},  {8, "fin_gap"},       {9, "tube_diameter"},
-                                       {10, "emissivity"}, {13, "pressure"}};
-
-void setPointInput(std::size_t parameter, double value, SteadyCase& c) {
-    switch (parameter) {
-    case 0: c.tBody = value; break;
-    case 1: c.tFluid = value; break;
-    case 2: c.charLength = value; break;
-    case 3: c.area = value; break;
-    case 6: c.angleDeg = value; break;
-    case 8: c.finGap = value; break;
-    case 9: c.tubeDiameter = value; break;
-    case 10: c.emissivity = value; break;
-    case 13: c.userFluid.gasPressure = value; break;
-    default: break;
-    }
-}
 
 // An argument given as an array or a sequence of numbers (a NumPy number is a number).
 bool isArrayArgument(PyObject* value) {
@@ -470,472 +49,10 @@ bool isArrayArgument(PyObject* value) {
     return PyObject_CheckBuffer(value) || PyObject_HasAttrString(value, "__array__");
 }
 
-// The index of flat point i in an array of `shape`: an int for one dimension, else a tuple.
-py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
-    if (shape.size() == 1)
-        return py::int_(i);
-    py::tuple index(shape.size());
-    for (std::size_t d = shape.size(); d-- > 0;) {
-        index[d] = py::int_(i % static_cast<std::size_t>(shape[d]));
-        i /= static_cast<std::size_t>(shape[d]);
-    }
-    return std::move(index);
-}
-
-// An input given as an array, by its parameter: its values as doubles (NaN where masked) and, of a
-// NumPy masked array, its mask (else None).
-struct ArrayInput {
-    std::size_t parameter;
-    py::object values;
-    py::object mask;
-};
-
-// The inputs given as arrays (by their parameter), broadcast against each other as NumPy
-// broadcasts: the shape, the number of points, each input's values over the points and the points
-// where any of them is masked.
-struct BroadcastInputs {
-    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
-    using Mask = py::array_t<bool, py::array::c_style | py::array::forcecast>;
-    std::vector<Contiguous> arrays; // own the values
-    std::vector<std::pair<std::size_t, const double*>> sources;
-    std::vector<py::ssize_t> shape;
-    std::size_t count = 0;
-    std::vector<bool> masked; // empty when nothing is masked
-
-    explicit BroadcastInputs(const std::vector<ArrayInput>& given) {
-        py::list views;
-        for (const ArrayInput& input : given)
-            views.append(input.values);
-        for (const ArrayInput& input : given) {
-            if (!input.mask.is_none())
-                views.append(input.mask);
-        }
-        const py::list broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*views);
-        for (std::size_t k = 0; k < given.size(); ++k)
-            arrays.push_back(Contiguous::ensure(broadcast[k]));
-        shape.assign(arrays[0].shape(), arrays[0].shape() + arrays[0].ndim());
-        count = static_cast<std::size_t>(arrays[0].size());
-        for (std::size_t k = 0; k < given.size(); ++k)
-            sources.emplace_back(given[k].parameter, arrays[k].data());
-        for (std::size_t k = given.size(); k < broadcast.size(); ++k) {
-            const Mask mask = Mask::ensure(broadcast[k]);
-            masked.resize(count);
-            for (std::size_t i = 0; i < count; ++i)
-                masked[i] = masked[i] || mask.data()[i];
-        }
-    }
-    bool isMasked(std::size_t i) const { return !masked.empty() && masked[i]; }
-};
-
-// The main window's calculation of every point of the broadcast arrays among the arguments, each
-// as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
-// their kPointInputs' parameter, `c` the case of the rest.
-Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
-    const BroadcastInputs points(arrays);
-    const std::vector<py::ssize_t>& shape = points.shape;
-    const std::size_t count = points.count;
-
-    Result result;
-    Columns columns(count);
-    const CaseInputs caseInputs(c);
-    MessageLog log;
-    PythonSignals signals;
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
-    withoutGil([&] {
-        for (std::size_t i = 0; i < count; ++i) {
-            if (i % PythonSignals::kStride == 0 && !signals.check())
-                return;
-            for (const auto& [parameter, values] : points.sources)
-                setPointInput(parameter, values[i], c);
-            if (points.isMasked(i)) {
-                columns.setRefused(i, kNaN, kNaN);
-                continue;
-            }
-            ConvectionState state = startState(c);
-            const bool ok = calculateSteadyState(state, caseInputs, log);
-            if (ok) {
-                columns.set(i, state);
-            } else {
-                columns.setRefused(i, c.tBody, c.tFluid);
-                refused.emplace_back(i, log.failure());
-            }
-            if (!log.empty()) {
-                appendUnique(result.warnings, log.warnings(!ok));
-                log.clear();
-            }
-        }
-    });
-    signals.raisePending();
-    for (const auto& [i, message] : refused)
-        result.errors.append(py::make_tuple(pointIndex(i, shape), message));
-    result.columns = columns.arrays(shape);
-    warn(result.warnings);
-    return result;
-}
-
-// The design calculation of every point of the broadcast arrays among the arguments (heat_flow
-// among them, as kHeatFlowParameter), each as solve() computes one case. A point without a
-// solution is NaN (the unknown's temperature too, the other as given) with its (index, message)
-// in the errors.
-Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
-                   const std::vector<ArrayInput>& arrays) {
-    // A point takes some sixteen steady states: Ctrl-C is looked for more often than in steady().
-    constexpr std::size_t kStride = 64;
-    const BroadcastInputs points(arrays);
-    const std::size_t count = points.count;
-
-    Result result;
-    Columns columns(count);
-    ColumnBuffer solved = allocateColumn(count);
-    const CaseInputs caseInputs(c);
-    PythonSignals signals;
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
-    withoutGil([&] {
-        for (std::size_t i = 0; i < count; ++i) {
-            if (i % kStride == 0 && !signals.check())
-                return;
-            for (const auto& [parameter, values] : points.sources) {
-                if (parameter == kHeatFlowParameter)
-                    heatFlow = values[i];
-                else
-                    setPointInput(parameter, values[i], c);
-            }
-            if (points.isMasked(i)) {
-                columns.setRefused(i, kNaN, kNaN);
-                solved[i] = kNaN;
-                continue;
-            }
-            const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
-            if (solution.solved) {
-                columns.set(i, designState(solution.state, heatFlow));
-                solved[i] = solution.value;
-            } else {
-                columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
-                                   unknown == DesignUnknown::FluidTemperature ? kNaN : c.tFluid);
-                solved[i] = kNaN;
-                refused.emplace_back(i, solution.message);
-            }
-            appendUnique(result.warnings, solution.warnings);
-        }
-    });
-    signals.raisePending();
-    for (const auto& [i, message] : refused)
-        result.errors.append(py::make_tuple(pointIndex(i, points.shape), message));
-    result.columns = columns.arrays(points.shape);
-    result.solved = ownedArray(std::move(solved), points.shape);
-    warn(result.warnings);
-    return result;
-}
-
-SweepResult sweep(const MainArguments& a, double from, double to, double step, const std::optional<std::string>& table,
-                  const std::optional<std::string>& ccl, const std::optional<std::string>& name) {
-    const SteadyCase c = mainCase(a);
-    SweepRequest request;
-    request.range = {from, to, step};
-    request.table = table;
-    request.ccl = ccl;
-    request.name = name;
-    const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
-    PythonSignals signals;
-    ColumnSink sink;
-    const SweepOutcome outcome = withoutGil([&] { return runSweepCase(c, request.range, files, sink, signals); });
-    if (outcome.refusal)
-        raiseCheckError(*outcome.refusal);
-    signals.raisePending();
-    if (const std::optional<FileProblem>& problem = outcome.fileProblem)
-        raiseOSError(problem->errorNumber, problem->message, problem->path);
-    SweepResult result = sink.result();
-    warn(result.warnings);
-    return result;
-}
-
-CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double target, double steps,
-                const std::optional<std::string>& heatCapacity, const HeatCapacityModel& caseHeatCapacity,
-                const std::optional<std::string>& data, const std::optional<std::string>& picture,
-                const std::string& background) {
-    const SteadyCase c = mainCase(a);
-    CoolingRequest request;
-    request.mass = mass;
-    request.coolingArea = coolingArea;
-    request.targetTemperature = target;
-    request.stepCount = steps;
-    request.heatCapacity = heatCapacity ? heatCapacityModel(*heatCapacity) : caseHeatCapacity;
-    request.data = data;
-    request.picture = picture;
-    request.background = background;
-    // The module refuses an unknown background before an empty or doubled file name (zav-calc
-    // after them).
-    plotType(background);
-    CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
-    // The cooling window's radiation switch and emissivity field; the main window's switch plays
-    // no part.
-    setup.cooling.radiationOn = a.radiation;
-    setup.cooling.emissivity = a.emissivity;
-    setup.steady.radiationOn = false;
-    PythonSignals signals;
-    CoolingResult r = withoutGil([&] {
-        return runCoolingCase(setup.steady, setup.cooling, setup.files, [&signals] { return signals.check(); });
-    });
-    signals.raisePending();
-    CoolingRun run;
-    run.coolingTime = r.coolingTime;
-    run.scaleTime = r.scaleTime;
-    run.steps = r.steps;
-    run.time = vectorArray(std::move(r.time));
-    run.tBody = vectorArray(std::move(r.tBody));
-    run.warnings = r.warnings;
-    warn(r.warnings);
-    if (r.fileProblem)
-        raiseOSError(r.fileProblem->errorNumber, r.fileProblem->message, r.fileProblem->path);
-    if (!r.error.empty())
-        raiseCheckError(r.error, py::cast(run));
-    return run;
-}
-
-std::string resultRepr(const Result& r) {
-    // One case on a line; the arrays of points one quantity a line.
-    const char* separator = r.state ? ", " : ",\n           ";
-    std::string text = "zav.Result(";
-    for (std::size_t i = 0; i < kQuantityCount; ++i)
-        text += (i > 0 ? separator : "") + std::string(kQuantities[i].key) + "=" + pythonRepr(r.value(i));
-    if (!r.solved.is_none())
-        text += separator + std::string("solved=") + pythonRepr(r.solved);
-    if (!r.state)
-        text += separator + std::string("errors=") + pythonRepr(r.errors);
-    if (!r.warnings.empty())
-        text += separator + std::string("warnings=") + pythonRepr(py::cast(r.warnings));
-    return text + ")";
-}
-
-std::string sweepRepr(const SweepResult& r) {
-    std::string text = "zav.Sweep(" + std::to_string(r.count) + " points";
-    for (const Quantity q : {Quantity::TBody, Quantity::AlphaConv, Quantity::AlphaRad, Quantity::AlphaTotal})
-        text += ",\n          " + std::string(quantityInfo(q).key) + "=" +
-                pythonRepr(r.columns[static_cast<std::size_t>(q)]);
-    if (!r.warnings.empty())
-        text += ",\n          warnings=" + pythonRepr(py::cast(r.warnings));
-    return text + ")";
-}
-
-std::string coolingRepr(const CoolingRun& r) {
-    std::string text = "zav.Cooling(cooling_time=" + pythonRepr(py::float_(r.coolingTime)) +
-                       ", scale_time=" + pythonRepr(py::float_(r.scaleTime)) + ", steps=" + std::to_string(r.steps) +
-                       ",\n            time=" + pythonRepr(r.time) + ",\n            t_body=" + pythonRepr(r.tBody);
-    if (!r.warnings.empty())
-        text += ",\n            warnings=" + pythonRepr(py::cast(r.warnings));
-    return text + ")";
-}
-// The shapes' names from their table, wrapped as the other lines of the help.
-std::string shapeHelp() {
-    constexpr std::size_t kIndent = 24;
-    constexpr std::size_t kWidth = 80;
-    std::string text = "    shape" + std::string(kIndent - 9, ' ');
-    std::size_t column = kIndent;
-    for (std::size_t i = 0; i < kSurfaceShapes.size(); ++i) {
-        std::string word = std::string("\"") + kSurfaceShapes[i].commandName + "\"";
-        if (i == 0)
-            word += " (default)";
-        if (i + 1 < kSurfaceShapes.size())
-            word += ',';
-        if (column > kIndent && column + 1 + word.size() > kWidth) {
-            text += '\n' + std::string(kIndent, ' ');
-            column = kIndent;
-        } else if (column > kIndent) {
-            text += ' ';
-            ++column;
-        }
-        text += word;
-        column += word.size();
-    }
-    return text + '\n';
-}
-
-const char* const kArgumentsBeforeShape = R"(
-The main window's arguments (keywords only; the defaults are the window's):
-    t_body=100          surface temperature of the body, °C
-    t_fluid=20          temperature of the fluid, °C
-    length=0.1          characteristic dimension l, m
-    area=1              surface area, m²
-    fluid               "air", "water" or "user" (default "air", or "user" with
-                        fluid_file or kelo)
-)";
-
-const char* const kArgumentsAfterShape = R"(    angle=0             the inclined plate's angle from the vertical, degrees
-    face="upper"        the horizontal plate's face: "upper" or "lower"
-    fin_gap=0.005       clear gap between the fins of the finned tube, m
-    tube_diameter=0.1   the finned tube's diameter d, m
-    radiation=False     radiation to surroundings at t_fluid ("Zahrnúť sálanie");
-                        for cool True, as the cooling window starts
-    emissivity=0.8      the surface's emissivity (for cool 1.0, the cooling
-                        window's); a number given switches radiation on and None
-                        off, unless radiation is given too
-    fluid_file=None     a user-defined fluid from a JSON file (kind "constant",
-                        "linear", "quadratic" or "kelo"; see the README)
-    kelo=None           a user-defined fluid from a KELO coefficient file
-    pressure=None       the KELO gas pressure, MPa (default 5, as the window)
-    properties="builtin" air's and water's properties: "builtin" (the program's
-                        correlations) or "reference" (IAPWS-IF97 and IAPWS for
-                        water, Lemmon et al. for air)
-    case=None           a case file (.zav) saved by the program ("Súbor → Uložiť
-                        zadanie…"): every argument not passed is taken from its
-                        windows' fields as the windows would compute them (for
-                        cool its cooling window's radiation and emissivity, for
-                        sweep its range, for solve its design window's heat_flow
-                        and unknown); the arguments passed override it
-)";
-
-std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
-
-// The keyword parameters of a function in their order, with their defaults as Python would write
-// them (for the signature that help() shows).
-struct Parameter {
-    const char* name;
-    const char* pythonDefault;
-};
-
-const Parameter kMainParameters[] = {
-    {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
-    {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
-    {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "0.8"}, {"fluid_file", "None"},
-    {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"}, {"case", "None"},
-    {"radiation", "False"},
-};
-// The cooling window's own defaults of the main window's parameters.
-const Parameter kCoolingDefaults[] = {{"radiation", "True"}, {"emissivity", "1.0"}};
-constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
-const Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
-                                      {"table", "None"}, {"ccl", "None"},  {"name", "None"}};
-// solve()'s own parameters; heat_flow has no default.
-const Parameter kSolveParameters[] = {{"heat_flow", nullptr}, {"unknown", "'t_body'"}};
-static_assert(kHeatFlowParameter == kMainCount, "heat_flow follows the main window's parameters");
-const Parameter kCoolParameters[] = {
-    {"mass", "1.0"},  {"cooling_area", "1.0"}, {"target", "30.0"}, {"steps", "10000.0"},
-    {"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}, {"picture_background", "'black'"}};
-
-// Matches a call's keywords to the parameters: keywords only, each at most once, none unknown.
-class KeywordParser {
-public:
-    KeywordParser(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups)
-        : m_function(function) {
-        for (const auto& [parameters, count] : groups) {
-            for (std::size_t i = 0; i < count; ++i)
-                m_names.push_back(PyUnicode_InternFromString(parameters[i].name));
-        }
-    }
-    std::size_t size() const { return m_names.size(); }
-
-    /// Fills `given` (size() entries) with the values passed, null for the others; false with a
-    /// TypeError set when the call does not fit.
-    bool parse(Py_ssize_t positional, PyObject* const* args, PyObject* kwnames, PyObject** given) const {
-        if (positional > 0) {
-            PyErr_Format(PyExc_TypeError, "%s() takes keyword arguments only", m_function);
-            return false;
-        }
-        const Py_ssize_t count = kwnames == nullptr ? 0 : PyTuple_GET_SIZE(kwnames);
-        for (Py_ssize_t k = 0; k < count; ++k) {
-            PyObject* name = PyTuple_GET_ITEM(kwnames, k);
-            std::size_t i = find(name);
-            if (i == m_names.size()) {
-                PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", m_function, name);
-                return false;
-            }
-            given[i] = args[k];
-        }
-        return true;
-    }
-
-private:
-    std::size_t find(PyObject* name) const {
-        for (std::size_t i = 0; i < m_names.size(); ++i) {
-            if (m_names[i] == name) // keywords of a call are interned as a rule
-                return i;
-        }
-        for (std::size_t i = 0; i < m_names.size(); ++i) {
-            if (PyUnicode_Compare(m_names[i], name) == 0)
-                return i;
-        }
-        return m_names.size();
-    }
-
-    const char* m_function;
-    std::vector<PyObject*> m_names;
-};
-
-double numberArgument(PyObject* value, double fallback, const char* name) {
-    if (value == nullptr)
-        return fallback;
-    if (!PyFloat_Check(value) && !PyLong_Check(value) && (!PyNumber_Check(value) || isArrayArgument(value)))
-        throw py::type_error(std::string(name) + " must be a number");
-    const double number = PyFloat_AsDouble(value);
-    if (number == -1 && PyErr_Occurred())
-        throw py::error_already_set();
-    return number;
-}
-
 std::optional<double> optionalNumberArgument(PyObject* value, const char* name) {
     if (value == nullptr || value == Py_None)
         return std::nullopt;
     return numberArgument(value, 0, name);
-}
-
-std::optional<std::string> optionalTextArgument(PyObject* value, const char* name) {
-    if (value == nullptr || value == Py_None)
-        return std::nullopt;
-    if (PyUnicode_Check(value)) {
-        Py_ssize_t size = 0;
-        const char* text = PyUnicode_AsUTF8AndSize(value, &size);
-        if (text == nullptr)
-            throw py::error_already_set();
-        return std::string(text, static_cast<std::size_t>(size));
-    }
-    throw py::type_error(std::string(name) + " must be a text");
-}
-
-std::string textArgument(PyObject* value, const char* fallback, const char* name) {
-    return optionalTextArgument(value, name).value_or(fallback);
-}
-
-// A file's name as open() takes it: a str, bytes or a path object (os.PathLike); a str in the file
-// system's encoding with its surrogate escapes (os.fsencode), so that a name that is not UTF-8
-// names the file of its bytes. The system takes a name up to its first NUL: another file would be
-// read or written, so a NUL in it is refused (shown as \0).
-std::optional<std::string> pathArgument(PyObject* value, const char* name) {
-    if (value == nullptr || value == Py_None)
-        return std::nullopt;
-    if (!PyUnicode_Check(value) && !PyBytes_Check(value) && !PyObject_HasAttrString(value, "__fspath__"))
-        throw py::type_error(std::string(name) + " must be a text, bytes or a path");
-    py::object path = py::reinterpret_steal<py::object>(PyOS_FSPath(value));
-    if (path && PyUnicode_Check(path.ptr()))
-        path = py::reinterpret_steal<py::object>(PyUnicode_EncodeFSDefault(path.ptr()));
-    if (!path)
-        throw py::error_already_set();
-    std::string bytes(PyBytes_AS_STRING(path.ptr()), static_cast<std::size_t>(PyBytes_GET_SIZE(path.ptr())));
-    if (bytes.find('\0') != std::string::npos) {
-        std::string shown;
-        for (const char c : bytes)
-            shown += c == '\0' ? std::string("\\0") : std::string(1, c);
-        throw InputError(std::string(name) + ": názov súboru „" + shown + "“ obsahuje znak NUL.");
-    }
-    return bytes;
-}
-
-// The names of the keywords passed (from_ as "from"), which a case file does not give.
-std::set<std::string> givenNames(PyObject* const* given,
-                                 std::initializer_list<std::pair<const Parameter*, std::size_t>> groups) {
-    std::set<std::string> names;
-    for (const auto& [parameters, count] : groups) {
-        for (std::size_t i = 0; i < count; ++i, ++given) {
-            if (*given == nullptr)
-                continue;
-            std::string name = parameters[i].name;
-            if (name.back() == '_')
-                name.pop_back();
-            names.insert(name);
-        }
-    }
-    return names;
 }
 
 // True or False (a NumPy bool too).
@@ -947,80 +64,6 @@ bool flagArgument(PyObject* value, const char* name) {
         return truth == 1;
     }
     throw py::type_error(std::string(name) + " must be True or False");
-}
-
-// The main window's arguments `g` over the case file of case=, if any; `given` names every
-// keyword passed. For cool (`cooling`) the radiation and emissivity are the cooling window's: on
-// with 1.0 as it starts, or as the case's cooling window has them.
-MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling = false) {
-    MainArguments a;
-    std::optional<double> caseEmissivity; // the case's, when its radiation is on
-    if (const std::optional<std::string> path = pathArgument(g[15], "case")) {
-        requireFileName("case", *path);
-        a.file.emplace(*path);
-        a.given = given;
-        if (cooling)
-            given.insert("emissivity"); // not the main window's
-        a.base = a.file->steady(given);
-        caseEmissivity = cooling ? a.file->coolingEmissivity(a.given) : a.base.emissivity;
-    }
-    const SteadyRequest& b = a.base;
-    a.tBody = numberArgument(g[0], b.tBody, "t_body");
-    a.tFluid = numberArgument(g[1], b.tFluid, "t_fluid");
-    a.length = numberArgument(g[2], b.charLength, "length");
-    a.area = numberArgument(g[3], b.area, "area");
-    const std::string fluid = textArgument(g[4], "", "fluid");
-    if (!fluid.empty())
-        a.fluid = fluid;
-    a.shape = optionalTextArgument(g[5], "shape");
-    a.angle = numberArgument(g[6], b.angleDeg, "angle");
-    a.face = optionalTextArgument(g[7], "face");
-    a.finGap = numberArgument(g[8], b.finGap, "fin_gap");
-    a.tubeDiameter = numberArgument(g[9], b.tubeDiameter, "tube_diameter");
-    // Radiation: radiation= when given; else on with an emissivity= number and off with None;
-    // else the window's switch (the case's).
-    const std::optional<double> emissivity = g[10] == nullptr ? std::nullopt : optionalNumberArgument(g[10], "emissivity");
-    a.emissivity = emissivity.value_or(caseEmissivity.value_or(cooling ? kCoolingEmissivity : kMainEmissivity));
-    if (g[16] != nullptr)
-        a.radiation = flagArgument(g[16], "radiation");
-    else if (g[10] != nullptr)
-        a.radiation = emissivity.has_value();
-    else
-        a.radiation = a.file ? caseEmissivity.has_value() : cooling;
-    a.fluidFile = pathArgument(g[11], "fluid_file");
-    a.kelo = pathArgument(g[12], "kelo");
-    a.pressure = optionalNumberArgument(g[13], "pressure");
-    a.properties = optionalTextArgument(g[14], "properties");
-    return a;
-}
-
-// Runs a calculation and hands its result to Python, or sets the Python error of its failure.
-template <class Calculation>
-PyObject* callPython(Calculation calculation) {
-    try {
-        return calculation().release().ptr();
-    } catch (py::error_already_set& e) {
-        e.restore();
-    } catch (const py::builtin_exception& e) {
-        e.set_error();
-    } catch (const InputFileError& e) {
-        try {
-            raiseOSError(e.errorNumber(), e.what(), e.path());
-        } catch (py::error_already_set& raised) {
-            raised.restore();
-        }
-    } catch (const InputError& e) {
-        setValueError(e.what());
-    } catch (const ConversionError& e) {
-        setValueError(e.what());
-    } catch (const std::bad_alloc&) {
-        PyErr_NoMemory();
-    } catch (const std::exception& e) {
-        PyErr_SetString(PyExc_RuntimeError, (std::string("vnútorná chyba programu (") + e.what() + ").").c_str());
-    } catch (...) {
-        PyErr_SetString(PyExc_RuntimeError, "vnútorná chyba programu.");
-    }
-    return nullptr;
 }
 
 // A number of an array of objects: an int, a float, a NumPy number that is not complex or a date,
@@ -1073,13 +116,163 @@ ArrayInput arrayInput(std::size_t parameter, PyObject* value, const char* name) 
     return {parameter, values, mask};
 }
 
-// The inputs given as arrays or lists among `inputs`: each is replaced in `given` by its first value
-// that is not masked (kept alive in `firstValues`), so that the checks of the arguments see a
-// number, and returned with its parameter.
-template <std::size_t N>
-std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput (&inputs)[N], std::vector<py::object>& firstValues) {
+} // namespace
+
+KeywordParser::KeywordParser(const char* function, ParameterGroups groups) : m_function(function) {
+    for (const auto& [parameters, count] : groups) {
+        for (std::size_t i = 0; i < count; ++i)
+            m_names.push_back(PyUnicode_InternFromString(parameters[i].name));
+    }
+}
+
+bool KeywordParser::parse(Py_ssize_t positional, PyObject* const* args, PyObject* kwnames, PyObject** given) const {
+    if (positional > 0) {
+        PyErr_Format(PyExc_TypeError, "%s() takes keyword arguments only", m_function);
+        return false;
+    }
+    const Py_ssize_t count = kwnames == nullptr ? 0 : PyTuple_GET_SIZE(kwnames);
+    for (Py_ssize_t k = 0; k < count; ++k) {
+        PyObject* name = PyTuple_GET_ITEM(kwnames, k);
+        std::size_t i = find(name);
+        if (i == m_names.size()) {
+            PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", m_function, name);
+            return false;
+        }
+        given[i] = args[k];
+    }
+    return true;
+}
+
+std::size_t KeywordParser::find(PyObject* name) const {
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i] == name) // keywords of a call are interned as a rule
+            return i;
+    }
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (PyUnicode_Compare(m_names[i], name) == 0)
+            return i;
+    }
+    return m_names.size();
+}
+
+double numberArgument(PyObject* value, double fallback, const char* name) {
+    if (value == nullptr)
+        return fallback;
+    if (!PyFloat_Check(value) && !PyLong_Check(value) && (!PyNumber_Check(value) || isArrayArgument(value)))
+        throw py::type_error(std::string(name) + " must be a number");
+    const double number = PyFloat_AsDouble(value);
+    if (number == -1 && PyErr_Occurred())
+        throw py::error_already_set();
+    return number;
+}
+
+std::optional<std::string> optionalTextArgument(PyObject* value, const char* name) {
+    if (value == nullptr || value == Py_None)
+        return std::nullopt;
+    if (PyUnicode_Check(value)) {
+        Py_ssize_t size = 0;
+        const char* text = PyUnicode_AsUTF8AndSize(value, &size);
+        if (text == nullptr)
+            throw py::error_already_set();
+        return std::string(text, static_cast<std::size_t>(size));
+    }
+    throw py::type_error(std::string(name) + " must be a text");
+}
+
+std::string textArgument(PyObject* value, const char* fallback, const char* name) {
+    return optionalTextArgument(value, name).value_or(fallback);
+}
+
+// A file's name as open() takes it: a str, bytes or a path object (os.PathLike); a str in the file
+// system's encoding with its surrogate escapes (os.fsencode), so that a name that is not UTF-8
+// names the file of its bytes. The system takes a name up to its first NUL: another file would be
+// read or written, so a NUL in it is refused (shown as \0).
+std::optional<std::string> pathArgument(PyObject* value, const char* name) {
+    if (value == nullptr || value == Py_None)
+        return std::nullopt;
+    if (!PyUnicode_Check(value) && !PyBytes_Check(value) && !PyObject_HasAttrString(value, "__fspath__"))
+        throw py::type_error(std::string(name) + " must be a text, bytes or a path");
+    py::object path = py::reinterpret_steal<py::object>(PyOS_FSPath(value));
+    if (path && PyUnicode_Check(path.ptr()))
+        path = py::reinterpret_steal<py::object>(PyUnicode_EncodeFSDefault(path.ptr()));
+    if (!path)
+        throw py::error_already_set();
+    std::string bytes(PyBytes_AS_STRING(path.ptr()), static_cast<std::size_t>(PyBytes_GET_SIZE(path.ptr())));
+    if (bytes.find('\0') != std::string::npos) {
+        std::string shown;
+        for (const char c : bytes)
+            shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+        throw InputError(std::string(name) + ": názov súboru „" + shown + "“ obsahuje znak NUL.");
+    }
+    return bytes;
+}
+
+// The names of the keywords passed (from_ as "from"), which a case file does not give.
+std::set<std::string> givenNames(PyObject* const* given, ParameterGroups groups) {
+    std::set<std::string> names;
+    for (const auto& [parameters, count] : groups) {
+        for (std::size_t i = 0; i < count; ++i, ++given) {
+            if (*given == nullptr)
+                continue;
+            std::string name = parameters[i].name;
+            if (name.back() == '_')
+                name.pop_back();
+            names.insert(name);
+        }
+    }
+    return names;
+}
+
+// The main window's arguments `g` over the case file of case=, if any; `given` names every
+// keyword passed. For cool (`cooling`) the radiation and emissivity are the cooling window's: on
+// with 1.0 as it starts, or as the case's cooling window has them.
+MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling) {
+    MainArguments a;
+    std::optional<double> caseEmissivity; // the case's, when its radiation is on
+    if (const std::optional<std::string> path = pathArgument(g[15], "case")) {
+        requireFileName("case", *path);
+        a.file.emplace(*path);
+        a.given = given;
+        if (cooling)
+            given.insert("emissivity"); // not the main window's
+        a.base = a.file->steady(given);
+        caseEmissivity = cooling ? a.file->coolingEmissivity(a.given) : a.base.emissivity;
+    }
+    const SteadyRequest& b = a.base;
+    a.tBody = numberArgument(g[0], b.tBody, "t_body");
+    a.tFluid = numberArgument(g[1], b.tFluid, "t_fluid");
+    a.length = numberArgument(g[2], b.charLength, "length");
+    a.area = numberArgument(g[3], b.area, "area");
+    const std::string fluid = textArgument(g[4], "", "fluid");
+    if (!fluid.empty())
+        a.fluid = fluid;
+    a.shape = optionalTextArgument(g[5], "shape");
+    a.angle = numberArgument(g[6], b.angleDeg, "angle");
+    a.face = optionalTextArgument(g[7], "face");
+    a.finGap = numberArgument(g[8], b.finGap, "fin_gap");
+    a.tubeDiameter = numberArgument(g[9], b.tubeDiameter, "tube_diameter");
+    // Radiation: radiation= when given; else on with an emissivity= number and off with None;
+    // else the window's switch (the case's).
+    const std::optional<double> emissivity = g[10] == nullptr ? std::nullopt : optionalNumberArgument(g[10], "emissivity");
+    a.emissivity = emissivity.value_or(caseEmissivity.value_or(cooling ? kCoolingEmissivity : kMainEmissivity));
+    if (g[16] != nullptr)
+        a.radiation = flagArgument(g[16], "radiation");
+    else if (g[10] != nullptr)
+        a.radiation = emissivity.has_value();
+    else
+        a.radiation = a.file ? caseEmissivity.has_value() : cooling;
+    a.fluidFile = pathArgument(g[11], "fluid_file");
+    a.kelo = pathArgument(g[12], "kelo");
+    a.pressure = optionalNumberArgument(g[13], "pressure");
+    a.properties = optionalTextArgument(g[14], "properties");
+    return a;
+}
+
+std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput* inputs, std::size_t count,
+                                    std::vector<py::object>& firstValues) {
     std::vector<ArrayInput> arrays;
-    for (const PointInput& input : inputs) {
+    for (std::size_t n = 0; n < count; ++n) {
+        const PointInput& input = inputs[n];
         PyObject*& value = given[input.parameter];
         if (!isArrayArgument(value))
             continue;
@@ -1100,194 +293,78 @@ std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput (&inputs)
     return arrays;
 }
 
-PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("steady", {{kMainParameters, kMainCount}});
-    PyObject* given[kMainCount] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
-        return nullptr;
-    return callPython([&] {
-        const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
-        // Inputs given as arrays: the case takes each one's first value (its checks of the
-        // arguments), the points all of them.
-        std::vector<py::object> firstValues;
-        const std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, firstValues);
-        const MainArguments a = mainArguments(given, names);
-        if (arrays.empty())
-            return py::cast(steady(a));
-        return py::cast(steadyPoints(mainCase(a), arrays));
-    });
-}
-
-PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}});
-    PyObject* given[kMainCount + 6] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
-        return nullptr;
-    return callPython([&] {
-        PyObject* const* g = given + kMainCount;
-        const MainArguments a =
-            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kSweepParameters, 6}}));
-        const SweepRange range = a.file ? a.file->range(a.given) : SweepRange{0, 100, 5};
-        return py::cast(sweep(a, numberArgument(g[0], range.tMin, "from_"), numberArgument(g[1], range.tMax, "to"),
-                              numberArgument(g[2], range.tStep, "step"), pathArgument(g[3], "table"),
-                              pathArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
-    });
-}
-
-PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}});
-    PyObject* given[kMainCount + 8] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
-        return nullptr;
-    return callPython([&] {
-        PyObject* const* g = given + kMainCount;
-        MainArguments a =
-            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kCoolParameters, 8}}), true);
-        const CoolingRequest base = a.file ? a.file->cooling(a.given) : CoolingRequest();
-        // The case's cooling window: its emissivity field counts even with its radiation off.
-        if (given[10] == nullptr && base.emissivity)
-            a.emissivity = *base.emissivity;
-        return py::cast(cool(a, numberArgument(g[0], base.mass, "mass"),
-                             numberArgument(g[1], base.coolingArea, "cooling_area"),
-                             numberArgument(g[2], base.targetTemperature, "target"),
-                             numberArgument(g[3], base.stepCount, "steps"),
-                             optionalTextArgument(g[4], "heat_capacity"), base.heatCapacity,
-                             pathArgument(g[5], "data"), pathArgument(g[6], "picture"),
-                             textArgument(g[7], base.background.c_str(), "picture_background")));
-    });
-}
-
-PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("solve", {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
-    PyObject* given[kMainCount + 2] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
-        return nullptr;
-    // heat_flow is required, unless a case file gives its design window's.
-    if (given[kHeatFlowParameter] == nullptr && (given[15] == nullptr || given[15] == Py_None)) {
-        PyErr_SetString(PyExc_TypeError, "solve() missing required keyword argument: 'heat_flow'");
-        return nullptr;
+BroadcastInputs::BroadcastInputs(const std::vector<ArrayInput>& given) {
+    py::list views;
+    for (const ArrayInput& input : given)
+        views.append(input.values);
+    for (const ArrayInput& input : given) {
+        if (!input.mask.is_none())
+            views.append(input.mask);
     }
-    return callPython([&] {
-        const std::set<std::string> names =
-            givenNames(given, {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
-        static constexpr PointInput kHeatFlow[] = {{kHeatFlowParameter, "heat_flow"}};
-        std::vector<py::object> firstValues;
-        std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, firstValues);
-        for (auto& heatFlow : arrayInputs(given, kHeatFlow, firstValues))
-            arrays.push_back(std::move(heatFlow));
-        const MainArguments a = mainArguments(given, names);
-        // The case's design window: its heat flow and its unknown (named as zav-calc names it,
-        // t-body ...), each unless passed.
-        std::optional<double> caseHeatFlow;
-        std::optional<std::string> caseUnknown;
-        if (a.file)
-            std::tie(caseHeatFlow, caseUnknown) = a.file->design(a.given);
-        if (caseUnknown)
-            std::replace(caseUnknown->begin(), caseUnknown->end(), '-', '_');
-        const double heatFlow = numberArgument(given[kHeatFlowParameter], caseHeatFlow.value_or(0), "heat_flow");
-        const DesignUnknown unknown = designUnknownNamed(
-            caseUnknown ? *caseUnknown : textArgument(given[kMainCount + 1], "t_body", "unknown"));
-        if (arrays.empty())
-            return py::cast(solve(a, unknown, heatFlow));
-        return py::cast(solvePoints(mainCase(a), unknown, heatFlow, arrays));
-    });
-}
-
-// "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show; `defaults`
-// replace the groups' own.
-std::string signature(const char* function, std::initializer_list<std::pair<const Parameter*, std::size_t>> groups,
-                      std::initializer_list<Parameter> defaults = {}) {
-    std::string text = std::string(function) + "($module, /, *";
-    for (const auto& [parameters, count] : groups) {
-        for (std::size_t i = 0; i < count; ++i) {
-            const char* value = parameters[i].pythonDefault;
-            for (const Parameter& other : defaults) {
-                if (std::string(other.name) == parameters[i].name)
-                    value = other.pythonDefault;
-            }
-            text += std::string(", ") + parameters[i].name + (value != nullptr ? std::string("=") + value : "");
-        }
+    const py::list broadcast = py::module_::import("numpy").attr("broadcast_arrays")(*views);
+    for (std::size_t k = 0; k < given.size(); ++k)
+        arrays.push_back(Contiguous::ensure(broadcast[k]));
+    shape.assign(arrays[0].shape(), arrays[0].shape() + arrays[0].ndim());
+    count = static_cast<std::size_t>(arrays[0].size());
+    for (std::size_t k = 0; k < given.size(); ++k)
+        sources.emplace_back(given[k].parameter, arrays[k].data());
+    for (std::size_t k = given.size(); k < broadcast.size(); ++k) {
+        const Mask mask = Mask::ensure(broadcast[k]);
+        masked.resize(count);
+        for (std::size_t i = 0; i < count; ++i)
+            masked[i] = masked[i] || mask.data()[i];
     }
-    return text + ")\n--\n\n";
 }
 
-std::string steadyDoc() {
-    return signature("steady", {{kMainParameters, kMainCount}}) +
-           "The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, t_fluid, "
-           "t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, expansion_coeff, prandtl, "
-           "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings; for air and "
-           "water with the built-in properties also reference_deviation (the total coefficient's relative "
-           "deviation from the reference properties' result, (built-in - reference) / reference), "
-           "reference_deviation_property (the key of the property that deviates most) and "
-           "reference_deviation_of_property (its relative deviation), else None. Raises CheckError when a check "
-           "refuses the case.\n\n"
-           "Any of t_body, t_fluid, length, area, angle, fin_gap, tube_diameter, emissivity and pressure may be a "
-           "NumPy array or a list: the arrays broadcast against each other, every point is computed as one case "
-           "with its checks, and the Result's quantities are arrays of the broadcast shape. A point a check "
-           "refuses is NaN (its t_body and t_fluid as given) and its (index, message) is in the Result's errors; "
-           "nothing is raised for it. A point masked in a NumPy masked array is NaN, every quantity, with no "
-           "message. The reference deviation of such a Result is None.\n" +
-           mainArgumentsHelp();
+namespace {
+
+// Two numbers of results, NaN equal to NaN.
+bool sameNumber(double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); }
+
+// Two values of a result: floats, or arrays of the same shape and values (NaN equal to NaN).
+bool sameValues(const py::object& a, const py::object& b) {
+    if (PyFloat_Check(a.ptr()) && PyFloat_Check(b.ptr()))
+        return sameNumber(PyFloat_AS_DOUBLE(a.ptr()), PyFloat_AS_DOUBLE(b.ptr()));
+    if (a.is_none() || b.is_none())
+        return a.is_none() && b.is_none();
+    static py::object arrayEqual = py::module_::import("numpy").attr("array_equal");
+    if (py::isinstance<py::array>(a) && py::isinstance<py::array>(b))
+        return arrayEqual(a, b, py::arg("equal_nan") = true).cast<bool>();
+    return a.equal(b);
 }
 
-std::string solveDoc() {
-    return signature("solve", {{kSolveParameters, 2}, {kMainParameters, kMainCount}}) +
-           "The design calculation (\"Návrh\"): the value of one of the main window's inputs at which the steady "
-           "state of steady() carries heat_flow, found inside the range where the fluid model holds, with the same "
-           "checks (radiation included when it is on). Returns a Result like steady()'s, of the full steady state "
-           "at the solution (every quantity, warnings, the reference deviation), with the unknown's value also in "
-           "solved; its heat_flow has the sign of the one sought, as zav-calc's record. Where several values carry the heat flow, the one nearest to the other temperature (or to the "
-           "length given) comes with a warning. Raises CheckError when no value carries the heat flow: its text is "
-           "the steady state's message, then the heat flow reachable nearest to the target (the largest, the "
-           "smallest, or the nearest across a jump) and the value of the unknown where it is reached.\n"
-           "    heat_flow           W, positive from the surface into the fluid (a body warmer than\n"
-           "                        the fluid), negative from the fluid into the surface; required\n"
-           "                        unless case= gives it\n"
-           "    unknown=\"t_body\"    the input found: \"t_body\" (°C), \"t_fluid\" (°C), \"area\" (m²) or\n"
-           "                        \"length\" (the characteristic dimension, m); the value given for\n"
-           "                        it is not used (of length: of several solutions, the nearest)\n\n"
-           "heat_flow and any of the arguments that steady() takes as arrays may be NumPy arrays or lists: they "
-           "broadcast, every point is solved as one case, and the Result's quantities and solved are arrays of the "
-           "broadcast shape. A point without a solution is NaN (the unknown temperature too, the other as given) "
-           "and its (index, message) is in the Result's errors; nothing is raised for it.\n" +
-           mainArgumentsHelp();
+std::string resultRepr(const Result& r) {
+    // One case on a line; the arrays of points one quantity a line.
+    const char* separator = r.state ? ", " : ",\n           ";
+    std::string text = "zav.Result(";
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        text += (i > 0 ? separator : "") + std::string(kQuantities[i].key) + "=" + pythonRepr(r.value(i));
+    if (!r.solved.is_none())
+        text += separator + std::string("solved=") + pythonRepr(r.solved);
+    if (!r.state)
+        text += separator + std::string("errors=") + pythonRepr(r.errors);
+    if (!r.warnings.empty())
+        text += separator + std::string("warnings=") + pythonRepr(py::cast(r.warnings));
+    return text + ")";
 }
 
-std::string sweepDoc() {
-    return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
-           "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
-           "table. Returns a Sweep whose attributes are the quantities of steady() as NumPy arrays over the "
-           "points. Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a "
-           "file cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was "
-           "(t_body plays no part: the range gives the surface temperatures).\n"
-           "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
-           "    to=100              the highest surface temperature, °C\n"
-           "    step=5              the step, °C\n"
-           "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
-           "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
-           "    name=None           ... with this boundary condition's name\n" +
-           mainArgumentsHelp();
+std::string sweepRepr(const SweepResult& r) {
+    std::string text = "zav.Sweep(" + std::to_string(r.count) + " points";
+    for (const Quantity q : {Quantity::TBody, Quantity::AlphaConv, Quantity::AlphaRad, Quantity::AlphaTotal})
+        text += ",\n          " + std::string(quantityInfo(q).key) + "=" +
+                pythonRepr(r.columns[static_cast<std::size_t>(q)]);
+    if (!r.warnings.empty())
+        text += ",\n          warnings=" + pythonRepr(py::cast(r.warnings));
+    return text + ")";
 }
 
-std::string coolDoc() {
-    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}},
-                     {kCoolingDefaults[0], kCoolingDefaults[1]}) +
-           "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
-           "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body: NumPy arrays) and "
-           "warnings. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
-           "off). Raises CheckError when the run is refused or stops (its .result holds the run so far), OSError "
-           "(with errno and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file "
-           "written.\n"
-           "    mass=1              kg\n"
-           "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
-           "    target=30           the target temperature, °C\n"
-           "    steps=10000         the number of temperature steps\n"
-           "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
-           "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"
-           "    data=None           writes the window's data file\n"
-           "    picture=None        saves the window's picture of the curve as BMP\n"
-           "    picture_background  \"black\" (default) or \"white\"\n" +
-           mainArgumentsHelp();
+std::string coolingRepr(const CoolingRun& r) {
+    std::string text = "zav.Cooling(cooling_time=" + pythonRepr(py::float_(r.coolingTime)) +
+                       ", scale_time=" + pythonRepr(py::float_(r.scaleTime)) + ", steps=" + std::to_string(r.steps) +
+                       ",\n            time=" + pythonRepr(r.time) + ",\n            t_body=" + pythonRepr(r.tBody);
+    if (!r.warnings.empty())
+        text += ",\n            warnings=" + pythonRepr(py::cast(r.warnings));
+    return text + ")";
 }
 
 bool sameColumns(const std::vector<py::object>& a, const std::vector<py::object>& b) {
@@ -1311,6 +388,84 @@ bool sameResults(const Result& a, const Result& b) {
            sameValues(a.deviationOfProperty, b.deviationOfProperty) && a.errors.equal(b.errors) &&
            sameValues(a.solved, b.solved);
 }
+
+} // namespace
+
+std::string pythonRepr(const py::handle& value) { return py::repr(value).cast<std::string>(); }
+
+void defineResultTypes(py::module_& m) {
+    auto result = py::class_<Result>(m, "Result", "The main window's results: the quantities in SI units, "
+                                                  "temperatures in °C (floats of one case, NumPy arrays of "
+                                                  "steady() over arrays), and the warnings' texts.");
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        result.def_property_readonly(kQuantities[i].key, [i](const Result& r) { return r.value(i); },
+                                     kQuantities[i].meaning);
+    result.def_readonly("warnings", &Result::warnings, "the range warnings' texts, each once")
+        .def_property_readonly("errors", [](const Result& r) { return r.errors; },
+                               "of steady() over arrays: (index, message) of every point a check refused "
+                               "(its values are NaN); empty for one case")
+        .def_property_readonly("reference_deviation", [](const Result& r) { return r.deviation; },
+                               "the total coefficient's relative deviation from the reference properties' result, "
+                               "(built-in - reference) / reference; None in reference mode, for a user-defined "
+                               "fluid, when the reference cannot be evaluated and of steady() over arrays")
+        .def_property_readonly("reference_deviation_property", [](const Result& r) { return r.deviationProperty; },
+                               "the key of the property that deviates most from its reference value, or None")
+        .def_property_readonly("reference_deviation_of_property",
+                               [](const Result& r) { return r.deviationOfProperty; },
+                               "that property's relative deviation, or None")
+        .def_property_readonly("solved", [](const Result& r) { return r.solved; },
+                               "of solve(): the unknown at the solution (°C, m² or m; NaN at the points of arrays "
+                               "without a solution); None of steady()")
+        .def("__repr__", &resultRepr)
+        .def("__eq__", &sameResults, py::is_operator())
+        .def("as_dict", [](const Result& r) {
+            py::dict d;
+            for (std::size_t q = 0; q < kQuantityCount; ++q)
+                d[kQuantities[q].key] = r.value(q);
+            d["reference_deviation"] = r.deviation;
+            d["reference_deviation_property"] = r.deviationProperty;
+            d["reference_deviation_of_property"] = r.deviationOfProperty;
+            if (!r.solved.is_none())
+                d["solved"] = r.solved;
+            return d;
+        }, "The quantities as a dict, with the reference deviation's three values (and solve()'s solved).");
+    definePickling(result);
+
+    auto sweepResult = py::class_<SweepResult>(
+        m, "Sweep", "The points of a sweep: every quantity as a NumPy array over the surface temperatures.");
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        sweepResult.def_property_readonly(kQuantities[i].key, [i](const SweepResult& r) { return r.columns[i]; },
+                                          kQuantities[i].meaning);
+    sweepResult.def_readonly("warnings", &SweepResult::warnings, "the range warnings' texts, each once")
+        .def("__len__", [](const SweepResult& r) { return r.count; })
+        .def("__repr__", &sweepRepr)
+        .def("__eq__",
+             [](const SweepResult& a, const SweepResult& b) {
+                 return a.count == b.count && a.warnings == b.warnings && sameColumns(a.columns, b.columns);
+             },
+             py::is_operator());
+    definePickling(sweepResult);
+
+    auto cooling = py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.");
+    cooling
+        .def_readonly("cooling_time", &CoolingRun::coolingTime, "s, to the target (or as far as the run got)")
+        .def_readonly("scale_time", &CoolingRun::scaleTime, "s, of the scale pass of 1000 steps")
+        .def_readonly("steps", &CoolingRun::steps, "simulation steps done")
+        .def_readonly("time", &CoolingRun::time, "the curve's times, s: 0 and the end of every step")
+        .def_readonly("t_body", &CoolingRun::tBody, "the curve's body temperatures, °C")
+        .def_readonly("warnings", &CoolingRun::warnings, "the range warnings' texts, each once")
+        .def("__repr__", &coolingRepr)
+        .def("__eq__",
+             [](const CoolingRun& a, const CoolingRun& b) {
+                 return sameNumber(a.coolingTime, b.coolingTime) && sameNumber(a.scaleTime, b.scaleTime) &&
+                        a.steps == b.steps &&
+                        a.warnings == b.warnings && sameValues(a.time, b.time) && sameValues(a.tBody, b.tBody);
+             },
+             py::is_operator());
+    definePickling(cooling);
+}
+
+namespace {
 
 // Pickling: a Result as its values; one case as the 17 floats, points as the 17 arrays; then the
 // solved value (a result pickled before solve() existed has none).
@@ -1541,6 +696,567 @@ void pickleByState(py::class_<T>& cls, const char* name, py::tuple (*state)(cons
 
 } // namespace
 
+void definePickling(py::class_<Result>& cls) {
+    pickleByState(cls, "zav.Result", &resultState, &resultFromState, &emptyResult);
+}
+
+void definePickling(py::class_<SweepResult>& cls) {
+    pickleByState(cls, "zav.Sweep", &sweepState, &sweepFromState, &emptySweep);
+}
+
+void definePickling(py::class_<CoolingRun>& cls) {
+    pickleByState(cls, "zav.Cooling", &coolingState, &coolingFromState, &emptyCooling);
+}
+
+namespace {
+
+// The keywords as the messages spell them.
+const FluidOptionNames kFluidOptions{"fluid", "fluid_file", "kelo", "pressure", "fluid_file alebo kelo"};
+const SweepOptionNames kSweepOptions{"table", "ccl", "name", "ccl", "name"};
+const CoolingOptionNames kCoolingOptions{"data", "picture"};
+
+// The main window's case of the arguments; a name or a file that cannot be used throws InputError.
+SteadyCase mainCase(const MainArguments& a) {
+    SteadyRequest r = a.base;
+    r.tBody = a.tBody;
+    r.tFluid = a.tFluid;
+    r.charLength = a.length;
+    r.area = a.area;
+    r.angleDeg = a.angle;
+    r.finGap = a.finGap;
+    r.tubeDiameter = a.tubeDiameter;
+    r.emissivity = a.radiation ? std::optional<double>(a.emissivity) : std::nullopt;
+    if (a.shape)
+        r.shape = surfaceGeometry(*a.shape);
+    if (a.face)
+        r.face = platePosition(*a.face);
+    if (a.properties)
+        r.properties = propertyModel(*a.properties);
+    r.fluid.fluidFile = a.fluidFile;
+    r.fluid.kelo = a.kelo;
+    r.fluid.pressureMpa = a.pressure;
+    if (a.fluid)
+        r.fluid.name = a.fluid;
+    SteadyCase c = steadyCase(r, kFluidOptions);
+    c.emissivity = a.emissivity;
+    return c;
+}
+
+// The reference deviation's three values of one case, when it has them.
+void setDeviation(Result& result, const std::optional<ReferenceDeviation>& d) {
+    if (d && d->status == ReferenceDeviation::Status::Available && d->property) {
+        result.deviation = py::float_(d->deviation);
+        result.deviationProperty = py::str(quantityInfo(d->property->quantity).key);
+        result.deviationOfProperty = py::float_(d->propertyDeviation);
+    }
+}
+
+Result steady(const MainArguments& a) {
+    const SteadyResult r = runSteady(mainCase(a));
+    warn(r.warnings);
+    if (!r.ok)
+        raiseCheckError(r.error);
+    Result result;
+    result.state = r.state;
+    result.warnings = r.warnings;
+    setDeviation(result, r.deviation);
+    return result;
+}
+
+// The unknowns of solve() by their names, in the order the messages list them.
+constexpr std::pair<const char*, DesignUnknown> kUnknowns[] = {{"t_body", DesignUnknown::BodyTemperature},
+                                                               {"t_fluid", DesignUnknown::FluidTemperature},
+                                                               {"area", DesignUnknown::Area},
+                                                               {"length", DesignUnknown::CharLength}};
+
+DesignUnknown designUnknownNamed(const std::string& name) {
+    std::string list;
+    for (const auto& [key, unknown] : kUnknowns) {
+        if (name == key)
+            return unknown;
+        list += (list.empty() ? "" : ", ") + std::string(key);
+    }
+    throw InputError("Neznámy názov neznámej „" + name + "“; možnosti: " + list + ".");
+}
+
+// The design calculation ("Návrh") of one case: the unknown that carries `heatFlow` W, with the
+// full steady state there; without a solution CheckError with the solution's message.
+Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
+    const SteadyCase c = mainCase(a);
+    const CaseInputs inputs(c);
+    const DesignSolution solution =
+        withoutGil([&] { return solveSteadyState(startState(c), inputs, unknown, heatFlow); });
+    Result result;
+    appendUnique(result.warnings, solution.warnings);
+    warn(result.warnings);
+    if (!solution.solved)
+        raiseCheckError(solution.message);
+    result.state = designState(solution.state, heatFlow);
+    result.solved = py::float_(solution.value);
+    if (c.fluid != FluidKind::UserDefined && c.properties == PropertyModel::Builtin)
+        setDeviation(result, referenceDeviation(solution.state, inputs));
+    return result;
+}
+
+SweepResult sweep(const MainArguments& a, double from, double to, double step, const std::optional<std::string>& table,
+                  const std::optional<std::string>& ccl, const std::optional<std::string>& name) {
+    const SteadyCase c = mainCase(a);
+    SweepRequest request;
+    request.range = {from, to, step};
+    request.table = table;
+    request.ccl = ccl;
+    request.name = name;
+    const SweepFiles files = prepareSweepFiles(request, kSweepOptions);
+    PythonSignals signals;
+    ColumnSink sink;
+    const SweepOutcome outcome = withoutGil([&] { return runSweepCase(c, request.range, files, sink, signals); });
+    if (outcome.refusal)
+        raiseCheckError(*outcome.refusal);
+    signals.raisePending();
+    if (const std::optional<FileProblem>& problem = outcome.fileProblem)
+        raiseOSError(problem->errorNumber, problem->message, problem->path);
+    SweepResult result = sink.result();
+    warn(result.warnings);
+    return result;
+}
+
+CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double target, double steps,
+                const std::optional<std::string>& heatCapacity, const HeatCapacityModel& caseHeatCapacity,
+                const std::optional<std::string>& data, const std::optional<std::string>& picture,
+                const std::string& background) {
+    const SteadyCase c = mainCase(a);
+    CoolingRequest request;
+    request.mass = mass;
+    request.coolingArea = coolingArea;
+    request.targetTemperature = target;
+    request.stepCount = steps;
+    request.heatCapacity = heatCapacity ? heatCapacityModel(*heatCapacity) : caseHeatCapacity;
+    request.data = data;
+    request.picture = picture;
+    request.background = background;
+    // The module refuses an unknown background before an empty or doubled file name (zav-calc
+    // after them).
+    plotType(background);
+    CoolingSetup setup = prepareCooling(c, request, kCoolingOptions);
+    // The cooling window's radiation switch and emissivity field; the main window's switch plays
+    // no part.
+    setup.cooling.radiationOn = a.radiation;
+    setup.cooling.emissivity = a.emissivity;
+    setup.steady.radiationOn = false;
+    PythonSignals signals;
+    CoolingResult r = withoutGil([&] {
+        return runCoolingCase(setup.steady, setup.cooling, setup.files, [&signals] { return signals.check(); });
+    });
+    signals.raisePending();
+    CoolingRun run;
+    run.coolingTime = r.coolingTime;
+    run.scaleTime = r.scaleTime;
+    run.steps = r.steps;
+    run.time = vectorArray(std::move(r.time));
+    run.tBody = vectorArray(std::move(r.tBody));
+    run.warnings = r.warnings;
+    warn(r.warnings);
+    if (r.fileProblem)
+        raiseOSError(r.fileProblem->errorNumber, r.fileProblem->message, r.fileProblem->path);
+    if (!r.error.empty())
+        raiseCheckError(r.error, py::cast(run));
+    return run;
+}
+
+} // namespace
+
+PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("steady", {{kMainParameters, kMainCount}});
+    PyObject* given[kMainCount] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    return callPython([&] {
+        const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
+        // Inputs given as arrays: the case takes each one's first value (its checks of the
+        // arguments), the points all of them.
+        std::vector<py::object> firstValues;
+        const std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, std::size(kPointInputs), firstValues);
+        const MainArguments a = mainArguments(given, names);
+        if (arrays.empty())
+            return py::cast(steady(a));
+        return py::cast(steadyPoints(mainCase(a), arrays));
+    });
+}
+
+PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}});
+    PyObject* given[kMainCount + 6] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    return callPython([&] {
+        PyObject* const* g = given + kMainCount;
+        const MainArguments a =
+            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kSweepParameters, 6}}));
+        const SweepRange range = a.file ? a.file->range(a.given) : SweepRange{0, 100, 5};
+        return py::cast(sweep(a, numberArgument(g[0], range.tMin, "from_"), numberArgument(g[1], range.tMax, "to"),
+                              numberArgument(g[2], range.tStep, "step"), pathArgument(g[3], "table"),
+                              pathArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
+    });
+}
+
+PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}});
+    PyObject* given[kMainCount + 8] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    return callPython([&] {
+        PyObject* const* g = given + kMainCount;
+        MainArguments a =
+            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kCoolParameters, 8}}), true);
+        const CoolingRequest base = a.file ? a.file->cooling(a.given) : CoolingRequest();
+        // The case's cooling window: its emissivity field counts even with its radiation off.
+        if (given[10] == nullptr && base.emissivity)
+            a.emissivity = *base.emissivity;
+        return py::cast(cool(a, numberArgument(g[0], base.mass, "mass"),
+                             numberArgument(g[1], base.coolingArea, "cooling_area"),
+                             numberArgument(g[2], base.targetTemperature, "target"),
+                             numberArgument(g[3], base.stepCount, "steps"),
+                             optionalTextArgument(g[4], "heat_capacity"), base.heatCapacity,
+                             pathArgument(g[5], "data"), pathArgument(g[6], "picture"),
+                             textArgument(g[7], base.background.c_str(), "picture_background")));
+    });
+}
+
+PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    static const KeywordParser parser("solve", {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
+    PyObject* given[kMainCount + 2] = {};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+        return nullptr;
+    // heat_flow is required, unless a case file gives its design window's.
+    if (given[kHeatFlowParameter] == nullptr && (given[15] == nullptr || given[15] == Py_None)) {
+        PyErr_SetString(PyExc_TypeError, "solve() missing required keyword argument: 'heat_flow'");
+        return nullptr;
+    }
+    return callPython([&] {
+        const std::set<std::string> names =
+            givenNames(given, {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
+        static constexpr PointInput kHeatFlow[] = {{kHeatFlowParameter, "heat_flow"}};
+        std::vector<py::object> firstValues;
+        std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, std::size(kPointInputs), firstValues);
+        for (auto& heatFlow : arrayInputs(given, kHeatFlow, std::size(kHeatFlow), firstValues))
+            arrays.push_back(std::move(heatFlow));
+        const MainArguments a = mainArguments(given, names);
+        // The case's design window: its heat flow and its unknown (named as zav-calc names it,
+        // t-body ...), each unless passed.
+        std::optional<double> caseHeatFlow;
+        std::optional<std::string> caseUnknown;
+        if (a.file)
+            std::tie(caseHeatFlow, caseUnknown) = a.file->design(a.given);
+        if (caseUnknown)
+            std::replace(caseUnknown->begin(), caseUnknown->end(), '-', '_');
+        const double heatFlow = numberArgument(given[kHeatFlowParameter], caseHeatFlow.value_or(0), "heat_flow");
+        const DesignUnknown unknown = designUnknownNamed(
+            caseUnknown ? *caseUnknown : textArgument(given[kMainCount + 1], "t_body", "unknown"));
+        if (arrays.empty())
+            return py::cast(solve(a, unknown, heatFlow));
+        return py::cast(solvePoints(mainCase(a), unknown, heatFlow, arrays));
+    });
+}
+
+namespace {
+
+void setPointInput(std::size_t parameter, double value, SteadyCase& c) {
+    switch (parameter) {
+    case 0: c.tBody = value; break;
+    case 1: c.tFluid = value; break;
+    case 2: c.charLength = value; break;
+    case 3: c.area = value; break;
+    case 6: c.angleDeg = value; break;
+    case 8: c.finGap = value; break;
+    case 9: c.tubeDiameter = value; break;
+    case 10: c.emissivity = value; break;
+    case 13: c.userFluid.gasPressure = value; break;
+    default: break;
+    }
+}
+
+// The index of flat point i in an array of `shape`: an int for one dimension, else a tuple.
+py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
+    if (shape.size() == 1)
+        return py::int_(i);
+    py::tuple index(shape.size());
+    for (std::size_t d = shape.size(); d-- > 0;) {
+        index[d] = py::int_(i % static_cast<std::size_t>(shape[d]));
+        i /= static_cast<std::size_t>(shape[d]);
+    }
+    return std::move(index);
+}
+
+} // namespace
+
+// The main window's calculation of every point of the broadcast arrays among the arguments, each
+// as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
+// their kPointInputs' parameter, `c` the case of the rest.
+Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
+    const BroadcastInputs points(arrays);
+    const std::vector<py::ssize_t>& shape = points.shape;
+    const std::size_t count = points.count;
+
+    Result result;
+    Columns columns(count);
+    const CaseInputs caseInputs(c);
+    MessageLog log;
+    PythonSignals signals;
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
+    withoutGil([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i % PythonSignals::kStride == 0 && !signals.check())
+                return;
+            for (const auto& [parameter, values] : points.sources)
+                setPointInput(parameter, values[i], c);
+            if (points.isMasked(i)) {
+                columns.setRefused(i, kNaN, kNaN);
+                continue;
+            }
+            ConvectionState state = startState(c);
+            const bool ok = calculateSteadyState(state, caseInputs, log);
+            if (ok) {
+                columns.set(i, state);
+            } else {
+                columns.setRefused(i, c.tBody, c.tFluid);
+                refused.emplace_back(i, log.failure());
+            }
+            if (!log.empty()) {
+                appendUnique(result.warnings, log.warnings(!ok));
+                log.clear();
+            }
+        }
+    });
+    signals.raisePending();
+    for (const auto& [i, message] : refused)
+        result.errors.append(py::make_tuple(pointIndex(i, shape), message));
+    result.columns = columns.arrays(shape);
+    warn(result.warnings);
+    return result;
+}
+
+// The design calculation of every point of the broadcast arrays among the arguments (heat_flow
+// among them, as kHeatFlowParameter), each as solve() computes one case. A point without a
+// solution is NaN (the unknown's temperature too, the other as given) with its (index, message)
+// in the errors.
+Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
+                   const std::vector<ArrayInput>& arrays) {
+    // A point takes some sixteen steady states: Ctrl-C is looked for more often than in steady().
+    constexpr std::size_t kStride = 64;
+    const BroadcastInputs points(arrays);
+    const std::size_t count = points.count;
+
+    Result result;
+    Columns columns(count);
+    ColumnBuffer solved = allocateColumn(count);
+    const CaseInputs caseInputs(c);
+    PythonSignals signals;
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
+    withoutGil([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i % kStride == 0 && !signals.check())
+                return;
+            for (const auto& [parameter, values] : points.sources) {
+                if (parameter == kHeatFlowParameter)
+                    heatFlow = values[i];
+                else
+                    setPointInput(parameter, values[i], c);
+            }
+            if (points.isMasked(i)) {
+                columns.setRefused(i, kNaN, kNaN);
+                solved[i] = kNaN;
+                continue;
+            }
+            const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
+            if (solution.solved) {
+                columns.set(i, designState(solution.state, heatFlow));
+                solved[i] = solution.value;
+            } else {
+                columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
+                                   unknown == DesignUnknown::FluidTemperature ? kNaN : c.tFluid);
+                solved[i] = kNaN;
+                refused.emplace_back(i, solution.message);
+            }
+            appendUnique(result.warnings, solution.warnings);
+        }
+    });
+    signals.raisePending();
+    for (const auto& [i, message] : refused)
+        result.errors.append(py::make_tuple(pointIndex(i, points.shape), message));
+    result.columns = columns.arrays(points.shape);
+    result.solved = ownedArray(std::move(solved), points.shape);
+    warn(result.warnings);
+    return result;
+}
+
+namespace {
+
+// The cooling window's own defaults of the main window's parameters.
+const Parameter kCoolingDefaults[] = {{"radiation", "True"}, {"emissivity", "1.0"}};
+
+// The shapes' names from their table, wrapped as the other lines of the help.
+std::string shapeHelp() {
+    constexpr std::size_t kIndent = 24;
+    constexpr std::size_t kWidth = 80;
+    std::string text = "    shape" + std::string(kIndent - 9, ' ');
+    std::size_t column = kIndent;
+    for (std::size_t i = 0; i < kSurfaceShapes.size(); ++i) {
+        std::string word = std::string("\"") + kSurfaceShapes[i].commandName + "\"";
+        if (i == 0)
+            word += " (default)";
+        if (i + 1 < kSurfaceShapes.size())
+            word += ',';
+        if (column > kIndent && column + 1 + word.size() > kWidth) {
+            text += '\n' + std::string(kIndent, ' ');
+            column = kIndent;
+        } else if (column > kIndent) {
+            text += ' ';
+            ++column;
+        }
+        text += word;
+        column += word.size();
+    }
+    return text + '\n';
+}
+
+const char* const kArgumentsBeforeShape = R"(
+The main window's arguments (keywords only; the defaults are the window's):
+    t_body=100          surface temperature of the body, °C
+    t_fluid=20          temperature of the fluid, °C
+    length=0.1          characteristic dimension l, m
+    area=1              surface area, m²
+    fluid               "air", "water" or "user" (default "air", or "user" with
+                        fluid_file or kelo)
+)";
+
+const char* const kArgumentsAfterShape = R"(    angle=0             the inclined plate's angle from the vertical, degrees
+    face="upper"        the horizontal plate's face: "upper" or "lower"
+    fin_gap=0.005       clear gap between the fins of the finned tube, m
+    tube_diameter=0.1   the finned tube's diameter d, m
+    radiation=False     radiation to surroundings at t_fluid ("Zahrnúť sálanie");
+                        for cool True, as the cooling window starts
+    emissivity=0.8      the surface's emissivity (for cool 1.0, the cooling
+                        window's); a number given switches radiation on and None
+                        off, unless radiation is given too
+    fluid_file=None     a user-defined fluid from a JSON file (kind "constant",
+                        "linear", "quadratic" or "kelo"; see the README)
+    kelo=None           a user-defined fluid from a KELO coefficient file
+    pressure=None       the KELO gas pressure, MPa (default 5, as the window)
+    properties="builtin" air's and water's properties: "builtin" (the program's
+                        correlations) or "reference" (IAPWS-IF97 and IAPWS for
+                        water, Lemmon et al. for air)
+    case=None           a case file (.zav) saved by the program ("Súbor → Uložiť
+                        zadanie…"): every argument not passed is taken from its
+                        windows' fields as the windows would compute them (for
+                        cool its cooling window's radiation and emissivity, for
+                        sweep its range, for solve its design window's heat_flow
+                        and unknown); the arguments passed override it
+)";
+
+std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
+
+// "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show; `defaults`
+// replace the groups' own.
+std::string signature(const char* function, ParameterGroups groups, std::initializer_list<Parameter> defaults = {}) {
+    std::string text = std::string(function) + "($module, /, *";
+    for (const auto& [parameters, count] : groups) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const char* value = parameters[i].pythonDefault;
+            for (const Parameter& other : defaults) {
+                if (std::string(other.name) == parameters[i].name)
+                    value = other.pythonDefault;
+            }
+            text += std::string(", ") + parameters[i].name + (value != nullptr ? std::string("=") + value : "");
+        }
+    }
+    return text + ")\n--\n\n";
+}
+
+} // namespace
+
+std::string steadyDoc() {
+    return signature("steady", {{kMainParameters, kMainCount}}) +
+           "The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, t_fluid, "
+           "t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, expansion_coeff, prandtl, "
+           "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings; for air and "
+           "water with the built-in properties also reference_deviation (the total coefficient's relative "
+           "deviation from the reference properties' result, (built-in - reference) / reference), "
+           "reference_deviation_property (the key of the property that deviates most) and "
+           "reference_deviation_of_property (its relative deviation), else None. Raises CheckError when a check "
+           "refuses the case.\n\n"
+           "Any of t_body, t_fluid, length, area, angle, fin_gap, tube_diameter, emissivity and pressure may be a "
+           "NumPy array or a list: the arrays broadcast against each other, every point is computed as one case "
+           "with its checks, and the Result's quantities are arrays of the broadcast shape. A point a check "
+           "refuses is NaN (its t_body and t_fluid as given) and its (index, message) is in the Result's errors; "
+           "nothing is raised for it. A point masked in a NumPy masked array is NaN, every quantity, with no "
+           "message. The reference deviation of such a Result is None.\n" +
+           mainArgumentsHelp();
+}
+
+std::string solveDoc() {
+    return signature("solve", {{kSolveParameters, 2}, {kMainParameters, kMainCount}}) +
+           "The design calculation (\"Návrh\"): the value of one of the main window's inputs at which the steady "
+           "state of steady() carries heat_flow, found inside the range where the fluid model holds, with the same "
+           "checks (radiation included when it is on). Returns a Result like steady()'s, of the full steady state "
+           "at the solution (every quantity, warnings, the reference deviation), with the unknown's value also in "
+           "solved; its heat_flow has the sign of the one sought, as zav-calc's record. Where several values carry the heat flow, the one nearest to the other temperature (or to the "
+           "length given) comes with a warning. Raises CheckError when no value carries the heat flow: its text is "
+           "the steady state's message, then the heat flow reachable nearest to the target (the largest, the "
+           "smallest, or the nearest across a jump) and the value of the unknown where it is reached.\n"
+           "    heat_flow           W, positive from the surface into the fluid (a body warmer than\n"
+           "                        the fluid), negative from the fluid into the surface; required\n"
+           "                        unless case= gives it\n"
+           "    unknown=\"t_body\"    the input found: \"t_body\" (°C), \"t_fluid\" (°C), \"area\" (m²) or\n"
+           "                        \"length\" (the characteristic dimension, m); the value given for\n"
+           "                        it is not used (of length: of several solutions, the nearest)\n\n"
+           "heat_flow and any of the arguments that steady() takes as arrays may be NumPy arrays or lists: they "
+           "broadcast, every point is solved as one case, and the Result's quantities and solved are arrays of the "
+           "broadcast shape. A point without a solution is NaN (the unknown temperature too, the other as given) "
+           "and its (index, message) is in the Result's errors; nothing is raised for it.\n" +
+           mainArgumentsHelp();
+}
+
+std::string sweepDoc() {
+    return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
+           "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
+           "table. Returns a Sweep whose attributes are the quantities of steady() as NumPy arrays over the "
+           "points. Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a "
+           "file cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was "
+           "(t_body plays no part: the range gives the surface temperatures).\n"
+           "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
+           "    to=100              the highest surface temperature, °C\n"
+           "    step=5              the step, °C\n"
+           "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
+           "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
+           "    name=None           ... with this boundary condition's name\n" +
+           mainArgumentsHelp();
+}
+
+std::string coolDoc() {
+    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}},
+                     {kCoolingDefaults[0], kCoolingDefaults[1]}) +
+           "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
+           "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body: NumPy arrays) and "
+           "warnings. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
+           "off). Raises CheckError when the run is refused or stops (its .result holds the run so far), OSError "
+           "(with errno and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file "
+           "written.\n"
+           "    mass=1              kg\n"
+           "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
+           "    target=30           the target temperature, °C\n"
+           "    steps=10000         the number of temperature steps\n"
+           "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
+           "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"
+           "    data=None           writes the window's data file\n"
+           "    picture=None        saves the window's picture of the curve as BMP\n"
+           "    picture_background  \"black\" (default) or \"white\"\n" +
+           mainArgumentsHelp();
+}
+
+} // namespace zav::python
+
 PYBIND11_MODULE(zav, m) {
     m.doc() = "Heat transfer coefficients of natural convection, the cooling of a body: the calculations of "
               "the program ZAV (\"ZAV - voľná konvekcia\") without its windows.\n\n"
@@ -1568,13 +1284,7 @@ PYBIND11_MODULE(zav, m) {
         throw py::error_already_set();
     }
     g_numpyScalar = py::object(numpy.attr("generic")).release().ptr();
-    // Ctrl-C while an input waits (a named pipe with no writer yet): Python's handler runs, and its
-    // KeyboardInterrupt ends the reading.
-    setInputInterruptCheck([] {
-        py::gil_scoped_acquire gil;
-        if (PyErr_CheckSignals() != 0)
-            throw py::error_already_set();
-    });
+    watchInputInterrupts();
 
     g_checkError = PyErr_NewExceptionWithDoc(
         "zav.CheckError",
@@ -1590,75 +1300,7 @@ PYBIND11_MODULE(zav, m) {
         PyExc_UserWarning, nullptr);
     m.add_object("RangeWarning", py::handle(g_rangeWarning));
 
-    auto result = py::class_<Result>(m, "Result", "The main window's results: the quantities in SI units, "
-                                                  "temperatures in °C (floats of one case, NumPy arrays of "
-                                                  "steady() over arrays), and the warnings' texts.");
-    for (std::size_t i = 0; i < kQuantityCount; ++i)
-        result.def_property_readonly(kQuantities[i].key, [i](const Result& r) { return r.value(i); },
-                                     kQuantities[i].meaning);
-    result.def_readonly("warnings", &Result::warnings, "the range warnings' texts, each once")
-        .def_property_readonly("errors", [](const Result& r) { return r.errors; },
-                               "of steady() over arrays: (index, message) of every point a check refused "
-                               "(its values are NaN); empty for one case")
-        .def_property_readonly("reference_deviation", [](const Result& r) { return r.deviation; },
-                               "the total coefficient's relative deviation from the reference properties' result, "
-                               "(built-in - reference) / reference; None in reference mode, for a user-defined "
-                               "fluid, when the reference cannot be evaluated and of steady() over arrays")
-        .def_property_readonly("reference_deviation_property", [](const Result& r) { return r.deviationProperty; },
-                               "the key of the property that deviates most from its reference value, or None")
-        .def_property_readonly("reference_deviation_of_property",
-                               [](const Result& r) { return r.deviationOfProperty; },
-                               "that property's relative deviation, or None")
-        .def_property_readonly("solved", [](const Result& r) { return r.solved; },
-                               "of solve(): the unknown at the solution (°C, m² or m; NaN at the points of arrays "
-                               "without a solution); None of steady()")
-        .def("__repr__", &resultRepr)
-        .def("__eq__", &sameResults, py::is_operator())
-        .def("as_dict", [](const Result& r) {
-            py::dict d;
-            for (std::size_t q = 0; q < kQuantityCount; ++q)
-                d[kQuantities[q].key] = r.value(q);
-            d["reference_deviation"] = r.deviation;
-            d["reference_deviation_property"] = r.deviationProperty;
-            d["reference_deviation_of_property"] = r.deviationOfProperty;
-            if (!r.solved.is_none())
-                d["solved"] = r.solved;
-            return d;
-        }, "The quantities as a dict, with the reference deviation's three values (and solve()'s solved).");
-    pickleByState(result, "zav.Result", &resultState, &resultFromState, &emptyResult);
-
-    auto sweepResult = py::class_<SweepResult>(
-        m, "Sweep", "The points of a sweep: every quantity as a NumPy array over the surface temperatures.");
-    for (std::size_t i = 0; i < kQuantityCount; ++i)
-        sweepResult.def_property_readonly(kQuantities[i].key, [i](const SweepResult& r) { return r.columns[i]; },
-                                          kQuantities[i].meaning);
-    sweepResult.def_readonly("warnings", &SweepResult::warnings, "the range warnings' texts, each once")
-        .def("__len__", [](const SweepResult& r) { return r.count; })
-        .def("__repr__", &sweepRepr)
-        .def("__eq__",
-             [](const SweepResult& a, const SweepResult& b) {
-                 return a.count == b.count && a.warnings == b.warnings && sameColumns(a.columns, b.columns);
-             },
-             py::is_operator());
-    pickleByState(sweepResult, "zav.Sweep", &sweepState, &sweepFromState, &emptySweep);
-
-    auto cooling = py::class_<CoolingRun>(m, "Cooling", "A cooling run: its time, its steps and its curve.");
-    cooling
-        .def_readonly("cooling_time", &CoolingRun::coolingTime, "s, to the target (or as far as the run got)")
-        .def_readonly("scale_time", &CoolingRun::scaleTime, "s, of the scale pass of 1000 steps")
-        .def_readonly("steps", &CoolingRun::steps, "simulation steps done")
-        .def_readonly("time", &CoolingRun::time, "the curve's times, s: 0 and the end of every step")
-        .def_readonly("t_body", &CoolingRun::tBody, "the curve's body temperatures, °C")
-        .def_readonly("warnings", &CoolingRun::warnings, "the range warnings' texts, each once")
-        .def("__repr__", &coolingRepr)
-        .def("__eq__",
-             [](const CoolingRun& a, const CoolingRun& b) {
-                 return sameNumber(a.coolingTime, b.coolingTime) && sameNumber(a.scaleTime, b.scaleTime) &&
-                        a.steps == b.steps &&
-                        a.warnings == b.warnings && sameValues(a.time, b.time) && sameValues(a.tBody, b.tBody);
-             },
-             py::is_operator());
-    pickleByState(cooling, "zav.Cooling", &coolingState, &coolingFromState, &emptyCooling);
+    defineResultTypes(m);
 
     // The four calculations take their keywords through the vectorcall protocol: a call of
     // steady() costs little more than the calculation itself.
@@ -1681,7 +1323,7 @@ PYBIND11_MODULE(zav, m) {
 
     m.def(
         "format_fixed",
-        [](double value, int precision, int decimals) { return formatFixed(value, precision, decimals); },
+        [](double value, int precision, int decimals) { return zav::formatFixed(value, precision, decimals); },
         py::arg("value"), py::arg("precision"), py::arg("decimals"),
         "The windows' fixed number format (decimal comma, rounded half away from zero; the exponent form when "
         "the integer part needs more than precision digits), as the main window shows its results.");

@@ -1,0 +1,350 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the files of the Python module zav share (not installed): the main window's arguments and
+// the keyword parameters of the four functions, the result types, the columns the runs write, the
+// signal check and the GIL, and the Python errors of a calculation. The files:
+//   zav_module.cpp        the module's definition (PYBIND11_MODULE) and the rest
+//   module_columns.cpp    the columns' storage (the page pool) and the NumPy arrays on it
+//   module_signals.cpp    Python's signals during a run, the GIL and the errors raised
+#pragma once
+
+#include "core/number_format.h"
+#include "core/quantities.h"
+#include "core/steady_state_inverse.h"
+#include "tools/calc/calc_case_file.h"
+#include "tools/calc/calc_options.h"
+#include "tools/calc/calc_request.h"
+#include "tools/calc/calc_runs.h"
+
+#include <pybind11/pybind11.h>
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <memory>
+#include <new>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace py = pybind11;
+
+namespace zav::python {
+
+using namespace zav::calc;
+
+extern PyObject* g_checkError;
+extern PyObject* g_rangeWarning;
+extern PyObject* g_numpyScalar; // numpy.generic: a NumPy number is a number, not an array
+
+constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::value;
+
+// ---- The arguments (zav_module.cpp) ----
+
+// The main window's arguments, shared by the three functions: the request with the names still
+// to be read, over the case file's request when case= names one.
+struct MainArguments {
+    SteadyRequest base; // the windows' defaults, or the case file's
+    double tBody, tFluid, length, area;
+    std::optional<std::string> fluid, shape;
+    double angle;
+    std::optional<std::string> face;
+    double finGap, tubeDiameter;
+    bool radiation = false;  // the window's radiation switch
+    double emissivity = 0.8; // the window's emissivity field
+    std::optional<std::string> fluidFile, kelo;
+    std::optional<double> pressure;
+    std::optional<std::string> properties;
+    std::optional<calc::CaseFileInputs> file;
+    std::set<std::string> given; // the keywords passed, "from" for from_
+};
+
+// The keyword parameters of a function in their order, with their defaults as Python would write
+// them (for the signature that help() shows).
+struct Parameter {
+    const char* name;
+    const char* pythonDefault;
+};
+
+inline constexpr Parameter kMainParameters[] = {
+    {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
+    {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
+    {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "0.8"}, {"fluid_file", "None"},
+    {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"}, {"case", "None"},
+    {"radiation", "False"},
+};
+constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
+inline constexpr Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
+                                                 {"table", "None"}, {"ccl", "None"},  {"name", "None"}};
+// solve()'s own parameters; heat_flow has no default.
+inline constexpr Parameter kSolveParameters[] = {{"heat_flow", nullptr}, {"unknown", "'t_body'"}};
+inline constexpr Parameter kCoolParameters[] = {
+    {"mass", "1.0"},  {"cooling_area", "1.0"}, {"target", "30.0"}, {"steps", "10000.0"},
+    {"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}, {"picture_background", "'black'"}};
+using ParameterGroups = std::initializer_list<std::pair<const Parameter*, std::size_t>>;
+
+// The numeric inputs of steady() that may be arrays, by their index among the main window's
+// parameters, and where each goes in the case.
+struct PointInput {
+    std::size_t parameter;
+    const char* name;
+};
+// solve()'s heat_flow, after the main window's parameters.
+constexpr std::size_t kHeatFlowParameter = 17;
+static_assert(kHeatFlowParameter == kMainCount, "heat_flow follows the main window's parameters");
+inline constexpr PointInput kPointInputs[] = {{0, "t_body"}, {1, "t_fluid"},        {2, "length"},     {3, "area"},
+                                              {6, "angle"},  {8, "fin_gap"},       {9, "tube_diameter"},
+                                              {10, "emissivity"}, {13, "pressure"}};
+
+// Matches a call's keywords to the parameters: keywords only, each at most once, none unknown.
+class KeywordParser {
+public:
+    KeywordParser(const char* function, ParameterGroups groups);
+    std::size_t size() const { return m_names.size(); }
+
+    /// Fills `given` (size() entries) with the values passed, null for the others; false with a
+    /// TypeError set when the call does not fit.
+    bool parse(Py_ssize_t positional, PyObject* const* args, PyObject* kwnames, PyObject** given) const;
+
+private:
+    std::size_t find(PyObject* name) const;
+
+    const char* m_function;
+    std::vector<PyObject*> m_names;
+};
+
+double numberArgument(PyObject* value, double fallback, const char* name);
+std::optional<std::string> optionalTextArgument(PyObject* value, const char* name);
+std::string textArgument(PyObject* value, const char* fallback, const char* name);
+std::optional<std::string> pathArgument(PyObject* value, const char* name);
+std::set<std::string> givenNames(PyObject* const* given, ParameterGroups groups);
+MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling = false);
+
+// An input given as an array, by its parameter: its values as doubles (NaN where masked) and, of a
+// NumPy masked array, its mask (else None).
+struct ArrayInput {
+    std::size_t parameter;
+    py::object values;
+    py::object mask;
+};
+
+// The inputs given as arrays or lists among `inputs` (`count` of them): each is replaced in `given`
+// by its first value that is not masked (kept alive in `firstValues`), so that the checks of the
+// arguments see a number, and returned with its parameter.
+std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput* inputs, std::size_t count,
+                                    std::vector<py::object>& firstValues);
+
+// The inputs given as arrays (by their parameter), broadcast against each other as NumPy
+// broadcasts: the shape, the number of points, each input's values over the points and the points
+// where any of them is masked.
+struct BroadcastInputs {
+    using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
+    using Mask = py::array_t<bool, py::array::c_style | py::array::forcecast>;
+    std::vector<Contiguous> arrays; // own the values
+    std::vector<std::pair<std::size_t, const double*>> sources;
+    std::vector<py::ssize_t> shape;
+    std::size_t count = 0;
+    std::vector<bool> masked; // empty when nothing is masked
+
+    explicit BroadcastInputs(const std::vector<ArrayInput>& given);
+    bool isMasked(std::size_t i) const { return !masked.empty() && masked[i]; }
+};
+
+// ---- The results (zav_module.cpp) ----
+
+// The results of steady() and solve(): the quantities of one case (floats), or of every point of
+// its arrays of inputs (arrays of their broadcast shape, NaN where a check refused the point or no
+// value carries the heat flow).
+struct Result {
+    std::optional<ConvectionState> state;  // one case
+    std::vector<py::object> columns;       // points, in the order of kQuantities
+    std::vector<std::string> warnings;
+    py::object deviation = py::none();     // the reference deviation's three values, or None
+    py::object deviationProperty = py::none();
+    py::object deviationOfProperty = py::none();
+    py::list errors;                       // of points: (index, message) of each one refused
+    py::object solved = py::none();        // solve()'s unknown at the solution; None of steady()
+
+    py::object value(std::size_t q) const {
+        return state ? py::object(py::float_(*state.*kQuantities[q].field)) : columns[q];
+    }
+};
+
+struct SweepResult {
+    std::vector<py::object> columns; // in the order of kQuantities
+    std::vector<std::string> warnings;
+    long long count = 0;
+};
+
+struct CoolingRun {
+    double coolingTime = std::numeric_limits<double>::quiet_NaN();
+    double scaleTime = std::numeric_limits<double>::quiet_NaN();
+    long long steps = 0;
+    py::object time;
+    py::object tBody;
+    std::vector<std::string> warnings;
+};
+
+// Result, Sweep and Cooling in the module `m`.
+void defineResultTypes(py::module_& m);
+// Their pickling and __setstate__ (zav_module.cpp).
+void definePickling(py::class_<Result>& cls);
+void definePickling(py::class_<SweepResult>& cls);
+void definePickling(py::class_<CoolingRun>& cls);
+// repr() of a Python value, as a text.
+std::string pythonRepr(const py::handle& value);
+
+// ---- The columns (module_columns.cpp) ----
+
+// A column's storage, which a NumPy array takes over: malloc's, or huge pages that go back to the
+// pool for the next run when released; released with the GIL taken.
+struct ReleaseColumn {
+    std::size_t bytes = 0;
+    void operator()(double* p) const;
+};
+using ColumnBuffer = std::unique_ptr<double[], ReleaseColumn>;
+
+ColumnBuffer allocateColumn(std::size_t count);
+// A NumPy array of `shape` on the buffer, which it releases.
+py::array ownedArray(ColumnBuffer buffer, const std::vector<py::ssize_t>& shape);
+// A NumPy array that owns the vector's storage.
+py::array vectorArray(std::vector<double>&& values);
+
+// The quantities of a number of points, one column each in the order of kQuantities.
+class Columns {
+public:
+    explicit Columns(std::size_t count);
+    void set(std::size_t i, const ConvectionState& state) {
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            m_data[q][i] = state.*kQuantities[q].field;
+    }
+    /// A point refused by a check: its two temperatures as given, the rest NaN.
+    void setRefused(std::size_t i, double tBody, double tFluid) {
+        for (std::size_t q = 0; q < kQuantityCount; ++q)
+            m_data[q][i] = std::numeric_limits<double>::quiet_NaN();
+        m_data[static_cast<std::size_t>(Quantity::TBody)][i] = tBody;
+        m_data[static_cast<std::size_t>(Quantity::TFluid)][i] = tFluid;
+    }
+    /// The columns as arrays of `shape`, which take over their storage.
+    std::vector<py::object> arrays(const std::vector<py::ssize_t>& shape);
+    std::size_t count() const { return m_count; }
+
+private:
+    std::array<ColumnBuffer, kQuantityCount> m_data;
+    std::size_t m_count;
+};
+
+// Writes every point of a sweep into its columns, as it comes.
+class ColumnSink : public SweepSink {
+public:
+    void prepare(long long count) override;
+    void point(long long index, const ConvectionState& state, const std::vector<std::string>& warnings) override;
+    SweepResult result();
+
+private:
+    std::optional<Columns> m_columns;
+    long long m_count = 0;
+    std::vector<std::string> m_warnings;
+};
+
+// ---- The runs (zav_module.cpp) ----
+
+PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
+PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
+PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
+PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
+
+// The steady state of a design solution, its heat flow with the sign of `heatFlow`, the one sought
+// (negative: into the body), as the design window and zav-calc's record give it; steady() gives
+// its size.
+inline ConvectionState designState(ConvectionState state, double heatFlow) {
+    state.heatFlow = std::copysign(state.heatFlow, heatFlow);
+    return state;
+}
+Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays);
+Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow, const std::vector<ArrayInput>& arrays);
+
+// ---- The docstrings (zav_module.cpp) ----
+
+std::string steadyDoc();
+std::string sweepDoc();
+std::string coolDoc();
+std::string solveDoc();
+
+// ---- Signals, the GIL and the errors (module_signals.cpp) ----
+
+// Lets Python's signal handlers run during a long sweep (every kStride points) or cooling run
+// (every kCancelStride steps): Ctrl-C raises KeyboardInterrupt there. A handler that raises stops
+// the run, which then replaces no file that it was writing, and its exception goes on. The runs
+// go on without the GIL: the check takes it (and keeps it when it is held).
+class PythonSignals : public SweepProgress {
+public:
+    static constexpr long long kStride = 4096;
+    bool keepGoing(long long done, long long) override { return done % kStride != 0 || check(); }
+    bool check();
+    /// The handler's exception, when one was raised; with the GIL held.
+    void raisePending() const {
+        if (m_raised)
+            throw py::error_already_set();
+    }
+
+private:
+    bool m_raised = false;
+};
+
+// Ctrl-C while an input waits (a named pipe with no writer yet): Python's handler runs, and its
+// KeyboardInterrupt ends the reading.
+void watchInputInterrupts();
+
+// Runs `calculation` with the GIL released, so that other Python threads run meanwhile: it touches
+// no Python object (PythonSignals and the column pool take the GIL for themselves).
+template <class Calculation>
+auto withoutGil(Calculation calculation) {
+    py::gil_scoped_release released;
+    return calculation();
+}
+
+// Issues the range warnings as RangeWarning, attributed to the line that called the function (a
+// function of an extension module has no frame of its own: level 1 is its caller's).
+void warn(const std::vector<std::string>& warnings);
+[[noreturn]] void raiseCheckError(const std::string& message, py::object result = py::none());
+// ValueError with `message`.
+void setValueError(const std::string& message);
+// OSError(errno, message, filename): FileNotFoundError, PermissionError ... by the error number.
+[[noreturn]] void raiseOSError(int errorNumber, const std::string& message, const std::string& path);
+
+// Runs a calculation and hands its result to Python, or sets the Python error of its failure.
+template <class Calculation>
+PyObject* callPython(Calculation calculation) {
+    try {
+        return calculation().release().ptr();
+    } catch (py::error_already_set& e) {
+        e.restore();
+    } catch (const py::builtin_exception& e) {
+        e.set_error();
+    } catch (const InputFileError& e) {
+        try {
+            raiseOSError(e.errorNumber(), e.what(), e.path());
+        } catch (py::error_already_set& raised) {
+            raised.restore();
+        }
+    } catch (const InputError& e) {
+        setValueError(e.what());
+    } catch (const ConversionError& e) {
+        setValueError(e.what());
+    } catch (const std::bad_alloc&) {
+        PyErr_NoMemory();
+    } catch (const std::exception& e) {
+        PyErr_SetString(PyExc_RuntimeError, (std::string("vnútorná chyba programu (") + e.what() + ").").c_str());
+    } catch (...) {
+        PyErr_SetString(PyExc_RuntimeError, "vnútorná chyba programu.");
+    }
+    return nullptr;
+}
+
+} // namespace zav::python
