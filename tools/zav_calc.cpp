@@ -82,7 +82,7 @@ std::optional<int> parseCommandLine(CLI::App& app, int argc, char* argv[]) {
         write(version());
         return 0;
     } catch (const CLI::ParseError& e) {
-        std::cerr << kProgram << ": " << usageMessage(e, app) << kSeeHelp << "\n";
+        std::cerr << kProgram << ": " << usageMessage(e, app, argc > 1 ? argv[argc - 1] : "") << kSeeHelp << "\n";
         return kUsage;
     }
     return std::nullopt;
@@ -97,6 +97,8 @@ int run(int argc, char* argv[]) {
     commands.push_back(makeCoolCommand(app));
     commands.push_back(makeSolveCommand(app));
     CLI::App* versionCommand = addSubcommand(app, "version", "vypíše verziu programu a skončí");
+    for (const std::unique_ptr<Subcommand>& command : commands)
+        refuseRepeatedValues(command->command());
 
     if (refusedUnknownSubcommand(argc, argv))
         return kUsage;
