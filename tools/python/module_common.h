@@ -3,6 +3,7 @@
 // the keyword parameters of the four functions, the result types, the columns the runs write, the
 // signal check and the GIL, and the Python errors of a calculation. The files:
 //   zav_module.cpp        the module's definition (PYBIND11_MODULE) and the rest
+//   module_arguments.cpp  the keyword parser and the arguments read from Python's objects
 //   module_columns.cpp    the columns' storage (the page pool) and the NumPy arrays on it
 //   module_signals.cpp    Python's signals during a run, the GIL and the errors raised
 #pragma once
@@ -44,7 +45,7 @@ extern PyObject* g_numpyScalar; // numpy.generic: a NumPy number is a number, no
 
 constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::value;
 
-// ---- The arguments (zav_module.cpp) ----
+// ---- The arguments (module_arguments.cpp) ----
 
 // The main window's arguments, shared by the three functions: the request with the names still
 // to be read, over the case file's request when case= names one.
