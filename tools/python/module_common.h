@@ -4,6 +4,8 @@
 // signal check and the GIL, and the Python errors of a calculation. The files:
 //   zav_module.cpp        the module's definition (PYBIND11_MODULE) and the rest
 //   module_arguments.cpp  the keyword parser and the arguments read from Python's objects
+//   module_results.cpp    Result, Sweep and Cooling: their attributes, repr and comparison
+//   module_pickle.cpp     their pickling and __setstate__ with its checks
 //   module_columns.cpp    the columns' storage (the page pool) and the NumPy arrays on it
 //   module_signals.cpp    Python's signals during a run, the GIL and the errors raised
 #pragma once
@@ -156,7 +158,7 @@ struct BroadcastInputs {
     bool isMasked(std::size_t i) const { return !masked.empty() && masked[i]; }
 };
 
-// ---- The results (zav_module.cpp) ----
+// ---- The results (module_results.cpp, module_pickle.cpp) ----
 
 // The results of steady() and solve(): the quantities of one case (floats), or of every point of
 // its arrays of inputs (arrays of their broadcast shape, NaN where a check refused the point or no
@@ -193,7 +195,7 @@ struct CoolingRun {
 
 // Result, Sweep and Cooling in the module `m`.
 void defineResultTypes(py::module_& m);
-// Their pickling and __setstate__ (zav_module.cpp).
+// Their pickling and __setstate__ (module_pickle.cpp).
 void definePickling(py::class_<Result>& cls);
 void definePickling(py::class_<SweepResult>& cls);
 void definePickling(py::class_<CoolingRun>& cls);
