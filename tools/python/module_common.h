@@ -7,6 +7,8 @@
 //   module_results.cpp    Result, Sweep and Cooling: their attributes, repr and comparison
 //   module_pickle.cpp     their pickling and __setstate__ with its checks
 //   module_columns.cpp    the columns' storage (the page pool) and the NumPy arrays on it
+//   module_runs.cpp       steady(), sweep(), cool() and solve(): the calls and the runs of one case
+//   module_points.cpp     steady() and solve() over arrays of inputs
 //   module_signals.cpp    Python's signals during a run, the GIL and the errors raised
 #pragma once
 
@@ -255,7 +257,7 @@ private:
     std::vector<std::string> m_warnings;
 };
 
-// ---- The runs (zav_module.cpp) ----
+// ---- The runs (module_runs.cpp, module_points.cpp) ----
 
 PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
 PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);

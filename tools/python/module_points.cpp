@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// steady() and solve() over arrays of inputs: every point of the broadcast arrays computed as one
+// case, with its checks, into columns that become the Result's NumPy arrays. The points go on
+// without the GIL; a point refused is NaN with its (index, message) in the Result's errors.
+#include "tools/python/module_common.h"
+
+#include "core/steady_state.h"
+
+#include <limits>
+#include <string>
+
+namespace zav::python {
+
+namespace {
+
+void setPointInput(std::size_t parameter, double value, SteadyCase& c) {
+    switch (parameter) {
+    case 0: c.tBody = value; break;
+    case 1: c.tFluid = value; break;
+    case 2: c.charLength = value; break;
+    case 3: c.area = value; break;
+    case 6: c.angleDeg = value; break;
+    case 8: c.finGap = value; break;
+    case 9: c.tubeDiameter = value; break;
+    case 10: c.emissivity = value; break;
+    case 13: c.userFluid.gasPressure = value; break;
+    default: break;
+    }
+}
+
+// The index of flat point i in an array of `shape`: an int for one dimension, else a tuple.
+py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
+    if (shape.size() == 1)
+        return py::int_(i);
+    py::tuple index(shape.size());
+    for (std::size_t d = shape.size(); d-- > 0;) {
+        index[d] = py::int_(i % static_cast<std::size_t>(shape[d]));
+        i /= static_cast<std::size_t>(shape[d]);
+    }
+    return std::move(index);
+}
+
+} // namespace
+
+// The main window's calculation of every point of the broadcast arrays among the arguments, each
+// as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
+// their kPointInputs' parameter, `c` the case of the rest.
+Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
+    const BroadcastInputs points(arrays);
+    const std::vector<py::ssize_t>& shape = points.shape;
+    const std::size_t count = points.count;
+
+    Result result;
+    Columns columns(count);
+    const CaseInputs caseInputs(c);
+    MessageLog log;
+    PythonSignals signals;
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
+    withoutGil([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i % PythonSignals::kStride == 0 && !signals.check())
+                return;
+            for (const auto& [parameter, values] : points.sources)
+                setPointInput(parameter, values[i], c);
+            if (points.isMasked(i)) {
+                columns.setRefused(i, kNaN, kNaN);
+                continue;
+            }
+            ConvectionState state = startState(c);
+            const bool ok = calculateSteadyState(state, caseInputs, log);
+            if (ok) {
+                columns.set(i, state);
+            } else {
+                columns.setRefused(i, c.tBody, c.tFluid);
+                refused.emplace_back(i, log.failure());
+            }
+            if (!log.empty()) {
+                appendUnique(result.warnings, log.warnings(!ok));
+                log.clear();
+            }
+        }
+    });
+    signals.raisePending();
+    for (const auto& [i, message] : refused)
+        result.errors.append(py::make_tuple(pointIndex(i, shape), message));
+    result.columns = columns.arrays(shape);
+    warn(result.warnings);
+    return result;
+}
+
+// The design calculation of every point of the broadcast arrays among the arguments (heat_flow
+// among them, as kHeatFlowParameter), each as solve() computes one case. A point without a
+// solution is NaN (the unknown's temperature too, the other as given) with its (index, message)
+// in the errors.
+Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
+                   const std::vector<ArrayInput>& arrays) {
+    // A point takes some sixteen steady states: Ctrl-C is looked for more often than in steady().
+    constexpr std::size_t kStride = 64;
+    const BroadcastInputs points(arrays);
+    const std::size_t count = points.count;
+
+    Result result;
+    Columns columns(count);
+    ColumnBuffer solved = allocateColumn(count);
+    const CaseInputs caseInputs(c);
+    PythonSignals signals;
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
+    withoutGil([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i % kStride == 0 && !signals.check())
+                return;
+            for (const auto& [parameter, values] : points.sources) {
+                if (parameter == kHeatFlowParameter)
+                    heatFlow = values[i];
+                else
+                    setPointInput(parameter, values[i], c);
+            }
+            if (points.isMasked(i)) {
+                columns.setRefused(i, kNaN, kNaN);
+                solved[i] = kNaN;
+                continue;
+            }
+            const DesignSolution solution = solveSteadyState(startState(c), caseInputs, unknown, heatFlow);
+            if (solution.solved) {
+                columns.set(i, designState(solution.state, heatFlow));
+                solved[i] = solution.value;
+            } else {
+                columns.setRefused(i, unknown == DesignUnknown::BodyTemperature ? kNaN : c.tBody,
+                                   unknown == DesignUnknown::FluidTemperature ? kNaN : c.tFluid);
+                solved[i] = kNaN;
+                refused.emplace_back(i, solution.message);
+            }
+            appendUnique(result.warnings, solution.warnings);
+        }
+    });
+    signals.raisePending();
+    for (const auto& [i, message] : refused)
+        result.errors.append(py::make_tuple(pointIndex(i, points.shape), message));
+    result.columns = columns.arrays(points.shape);
+    result.solved = ownedArray(std::move(solved), points.shape);
+    warn(result.warnings);
+    return result;
+}
+
+} // namespace zav::python
