@@ -2,7 +2,8 @@
 // What the files of the Python module zav share (not installed): the main window's arguments and
 // the keyword parameters of the four functions, the result types, the columns the runs write, the
 // signal check and the GIL, and the Python errors of a calculation. The files:
-//   zav_module.cpp        the module's definition (PYBIND11_MODULE) and the rest
+//   zav_module.cpp        the module's definition (PYBIND11_MODULE)
+//   module_docs.cpp       the functions' docstrings and the signatures help() shows
 //   module_arguments.cpp  the keyword parser and the arguments read from Python's objects
 //   module_results.cpp    Result, Sweep and Cooling: their attributes, repr and comparison
 //   module_pickle.cpp     their pickling and __setstate__ with its checks
@@ -274,7 +275,7 @@ inline ConvectionState designState(ConvectionState state, double heatFlow) {
 Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays);
 Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow, const std::vector<ArrayInput>& arrays);
 
-// ---- The docstrings (zav_module.cpp) ----
+// ---- The docstrings (module_docs.cpp) ----
 
 std::string steadyDoc();
 std::string sweepDoc();

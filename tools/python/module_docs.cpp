@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The docstrings of steady(), sweep(), cool() and solve(): the signature that help() and inspect
+// show, what the function does, its own arguments, then the main window's arguments shared by
+// the four.
+#include "tools/python/module_common.h"
+
+#include "core/surface_shapes.h"
+
+#include <string>
+
+namespace zav::python {
+
+namespace {
+
+// The cooling window's own defaults of the main window's parameters.
+const Parameter kCoolingDefaults[] = {{"radiation", "True"}, {"emissivity", "1.0"}};
+
+// The shapes' names from their table, wrapped as the other lines of the help.
+std::string shapeHelp() {
+    constexpr std::size_t kIndent = 24;
+    constexpr std::size_t kWidth = 80;
+    std::string text = "    shape" + std::string(kIndent - 9, ' ');
+    std::size_t column = kIndent;
+    for (std::size_t i = 0; i < kSurfaceShapes.size(); ++i) {
+        std::string word = std::string("\"") + kSurfaceShapes[i].commandName + "\"";
+        if (i == 0)
+            word += " (default)";
+        if (i + 1 < kSurfaceShapes.size())
+            word += ',';
+        if (column > kIndent && column + 1 + word.size() > kWidth) {
+            text += '\n' + std::string(kIndent, ' ');
+            column = kIndent;
+        } else if (column > kIndent) {
+            text += ' ';
+            ++column;
+        }
+        text += word;
+        column += word.size();
+    }
+    return text + '\n';
+}
+
+const char* const kArgumentsBeforeShape = R"(
+The main window's arguments (keywords only; the defaults are the window's):
+    t_body=100          surface temperature of the body, °C
+    t_fluid=20          temperature of the fluid, °C
+    length=0.1          characteristic dimension l, m
+    area=1              surface area, m²
+    fluid               "air", "water" or "user" (default "air", or "user" with
+                        fluid_file or kelo)
+)";
+
+const char* const kArgumentsAfterShape = R"(    angle=0             the inclined plate's angle from the vertical, degrees
+    face="upper"        the horizontal plate's face: "upper" or "lower"
+    fin_gap=0.005       clear gap between the fins of the finned tube, m
+    tube_diameter=0.1   the finned tube's diameter d, m
+    radiation=False     radiation to surroundings at t_fluid ("Zahrnúť sálanie");
+                        for cool True, as the cooling window starts
+    emissivity=0.8      the surface's emissivity (for cool 1.0, the cooling
+                        window's); a number given switches radiation on and None
+                        off, unless radiation is given too
+    fluid_file=None     a user-defined fluid from a JSON file (kind "constant",
+                        "linear", "quadratic" or "kelo"; see the README)
+    kelo=None           a user-defined fluid from a KELO coefficient file
+    pressure=None       the KELO gas pressure, MPa (default 5, as the window)
+    properties="builtin" air's and water's properties: "builtin" (the program's
+                        correlations) or "reference" (IAPWS-IF97 and IAPWS for
+                        water, Lemmon et al. for air)
+    case=None           a case file (.zav) saved by the program ("Súbor → Uložiť
+                        zadanie…"): every argument not passed is taken from its
+                        windows' fields as the windows would compute them (for
+                        cool its cooling window's radiation and emissivity, for
+                        sweep its range, for solve its design window's heat_flow
+                        and unknown); the arguments passed override it
+)";
+
+std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
+
+// "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show; `defaults`
+// replace the groups' own.
+std::string signature(const char* function, ParameterGroups groups, std::initializer_list<Parameter> defaults = {}) {
+    std::string text = std::string(function) + "($module, /, *";
+    for (const auto& [parameters, count] : groups) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const char* value = parameters[i].pythonDefault;
+            for (const Parameter& other : defaults) {
+                if (std::string(other.name) == parameters[i].name)
+                    value = other.pythonDefault;
+            }
+            text += std::string(", ") + parameters[i].name + (value != nullptr ? std::string("=") + value : "");
+        }
+    }
+    return text + ")\n--\n\n";
+}
+
+} // namespace
+
+std::string steadyDoc() {
+    return signature("steady", {{kMainParameters, kMainCount}}) +
+           "The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, t_fluid, "
+           "t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, expansion_coeff, prandtl, "
+           "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings; for air and "
+           "water with the built-in properties also reference_deviation (the total coefficient's relative "
+           "deviation from the reference properties' result, (built-in - reference) / reference), "
+           "reference_deviation_property (the key of the property that deviates most) and "
+           "reference_deviation_of_property (its relative deviation), else None. Raises CheckError when a check "
+           "refuses the case.\n\n"
+           "Any of t_body, t_fluid, length, area, angle, fin_gap, tube_diameter, emissivity and pressure may be a "
+           "NumPy array or a list: the arrays broadcast against each other, every point is computed as one case "
+           "with its checks, and the Result's quantities are arrays of the broadcast shape. A point a check "
+           "refuses is NaN (its t_body and t_fluid as given) and its (index, message) is in the Result's errors; "
+           "nothing is raised for it. A point masked in a NumPy masked array is NaN, every quantity, with no "
+           "message. The reference deviation of such a Result is None.\n" +
+           mainArgumentsHelp();
+}
+
+std::string solveDoc() {
+    return signature("solve", {{kSolveParameters, 2}, {kMainParameters, kMainCount}}) +
+           "The design calculation (\"Návrh\"): the value of one of the main window's inputs at which the steady "
+           "state of steady() carries heat_flow, found inside the range where the fluid model holds, with the same "
+           "checks (radiation included when it is on). Returns a Result like steady()'s, of the full steady state "
+           "at the solution (every quantity, warnings, the reference deviation), with the unknown's value also in "
+           "solved; its heat_flow has the sign of the one sought, as zav-calc's record. Where several values carry the heat flow, the one nearest to the other temperature (or to the "
+           "length given) comes with a warning. Raises CheckError when no value carries the heat flow: its text is "
+           "the steady state's message, then the heat flow reachable nearest to the target (the largest, the "
+           "smallest, or the nearest across a jump) and the value of the unknown where it is reached.\n"
+           "    heat_flow           W, positive from the surface into the fluid (a body warmer than\n"
+           "                        the fluid), negative from the fluid into the surface; required\n"
+           "                        unless case= gives it\n"
+           "    unknown=\"t_body\"    the input found: \"t_body\" (°C), \"t_fluid\" (°C), \"area\" (m²) or\n"
+           "                        \"length\" (the characteristic dimension, m); the value given for\n"
+           "                        it is not used (of length: of several solutions, the nearest)\n\n"
+           "heat_flow and any of the arguments that steady() takes as arrays may be NumPy arrays or lists: they "
+           "broadcast, every point is solved as one case, and the Result's quantities and solved are arrays of the "
+           "broadcast shape. A point without a solution is NaN (the unknown temperature too, the other as given) "
+           "and its (index, message) is in the Result's errors; nothing is raised for it.\n" +
+           mainArgumentsHelp();
+}
+
+std::string sweepDoc() {
+    return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
+           "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
+           "table. Returns a Sweep whose attributes are the quantities of steady() as NumPy arrays over the "
+           "points. Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a "
+           "file cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was "
+           "(t_body plays no part: the range gives the surface temperatures).\n"
+           "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
+           "    to=100              the highest surface temperature, °C\n"
+           "    step=5              the step, °C\n"
+           "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
+           "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
+           "    name=None           ... with this boundary condition's name\n" +
+           mainArgumentsHelp();
+}
+
+std::string coolDoc() {
+    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}},
+                     {kCoolingDefaults[0], kCoolingDefaults[1]}) +
+           "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
+           "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body: NumPy arrays) and "
+           "warnings. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
+           "off). Raises CheckError when the run is refused or stops (its .result holds the run so far), OSError "
+           "(with errno and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file "
+           "written.\n"
+           "    mass=1              kg\n"
+           "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
+           "    target=30           the target temperature, °C\n"
+           "    steps=10000         the number of temperature steps\n"
+           "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
+           "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"
+           "    data=None           writes the window's data file\n"
+           "    picture=None        saves the window's picture of the curve as BMP\n"
+           "    picture_background  \"black\" (default) or \"white\"\n" +
+           mainArgumentsHelp();
+}
+
+} // namespace zav::python
