@@ -3,7 +3,6 @@
 
 #include "core/emissivity_catalogue.h"
 #include "core/number_format.h"
-#include "core/surface_shapes.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,101 +15,6 @@ namespace zav {
 namespace {
 
 using Type = CaseValueType;
-
-std::vector<std::string> shapeNames() {
-    std::vector<std::string> names;
-    for (const SurfaceShapeInfo& shape : kSurfaceShapes)
-        names.emplace_back(shape.commandName);
-    return names;
-}
-
-// A list of texts under `key`, one entry per item.
-void addList(std::vector<CaseKey>& keys, const std::string& key, const std::vector<const char*>& startValues) {
-    for (std::size_t i = 0; i < startValues.size(); ++i)
-        keys.push_back({key + "." + std::to_string(i), Type::Text, startValues[i], {}, 0, 0});
-}
-
-std::vector<CaseKey> makeCaseKeys() {
-    std::vector<CaseKey> keys = {
-        // The main window: the names of zav-calc's options, in snake case.
-        {"main.t_body", Type::Text, "100", {}},
-        {"main.t_fluid", Type::Text, "20", {}},
-        {"main.length", Type::Text, "0,1", {}},
-        {"main.area", Type::Text, "1", {}},
-        {"main.radiation", Type::Flag, "false", {}},
-        {"main.emissivity", Type::Text, "0,8", {}},
-        {"main.fluid", Type::Choice, "air", {"air", "water", "user"}},
-        {"main.properties", Type::Choice, "builtin", {"builtin", "reference"}},
-        {"main.shape", Type::Choice, "vertical-plate", shapeNames()},
-        {"main.angle", Type::Text, "0", {}},
-        {"main.face", Type::Choice, "upper", {"upper", "lower"}},
-        {"main.fin_gap", Type::Text, "0,005", {}},
-        {"main.tube_diameter", Type::Text, "0,1", {}},
-        // "Rozsah": the sweeps' surface temperatures.
-        {"range.from", Type::Text, "0", {}},
-        {"range.to", Type::Text, "100", {}},
-        {"range.step", Type::Text, "5", {}},
-        // "Graf": the series the next sweep fills, by their quantities' keys.
-        {"chart.alpha_total", Type::Flag, "true", {}},
-        {"chart.alpha_rad", Type::Flag, "true", {}},
-        {"chart.alpha_conv", Type::Flag, "true", {}},
-        {"chart.heat_capacity", Type::Flag, "false", {}},
-        {"chart.conductivity", Type::Flag, "false", {}},
-        {"chart.dyn_viscosity", Type::Flag, "false", {}},
-        {"chart.density", Type::Flag, "false", {}},
-        {"chart.prandtl", Type::Flag, "false", {}},
-        // "Dynamika - ochladzovanie": the emissivity catalogue's item (-1: none chosen yet).
-        {"cooling.mass", Type::Text, "1", {}},
-        {"cooling.cooling_area", Type::Text, "1", {}},
-        {"cooling.target", Type::Text, "30", {}},
-        {"cooling.steps", Type::Text, "10000", {}},
-        {"cooling.radiation", Type::Flag, "true", {}},
-        {"cooling.emissivity_material", Type::Index, "-1", {}, -1, kEmissivityEntries - 1},
-        {"cooling.emissivity", Type::Text, "1", {}},
-        {"cooling.material_conductivity", Type::Text, "20", {}},
-        {"cooling.thickness", Type::Text, "0,1", {}},
-        {"cooling.picture_background", Type::Choice, "black", {"black", "white"}},
-        // "Tepelná kapacita materiálu".
-        {"heat_capacity.model", Type::Choice, "constant", {"constant", "cubic", "carbon-steel", "17246"}},
-        {"heat_capacity.constant", Type::Text, "1000", {}},
-    };
-    addList(keys, "heat_capacity.cubic", {"1000", "0", "0", "0"});
-    // "Vlastný materiál": the approximation in force and every tab's fields, by the keys of
-    // zav-calc's fluid files.
-    keys.push_back({"fluid.kind", Type::Choice, "kelo", {"constant", "linear", "quadratic", "kelo"}});
-    keys.push_back({"fluid.constant.dyn_viscosity", Type::Text, "1,7e-5", {}});
-    keys.push_back({"fluid.constant.density", Type::Text, "1,2", {}});
-    keys.push_back({"fluid.constant.conductivity", Type::Text, "0,024", {}});
-    keys.push_back({"fluid.constant.heat_capacity", Type::Text, "1004", {}});
-    keys.push_back({"fluid.constant.expansion_coeff", Type::Text, "3,4e-3", {}});
-    // The polynomial tabs: a0, a1 (and a2) of each row, then the range of temperatures.
-    const char* const rows[4] = {"dyn_viscosity", "density", "conductivity", "heat_capacity"};
-    const char* const a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
-    const char* const a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
-    for (const std::string tab : {"linear", "quadratic"}) {
-        for (int i = 0; i < 4; ++i) {
-            std::vector<const char*> start = {a0[i], a1[i]};
-            if (tab == "quadratic")
-                start.push_back("0");
-            addList(keys, "fluid." + tab + "." + rows[i], start);
-        }
-        keys.push_back({"fluid." + tab + ".t_min", Type::Text, "0", {}});
-        keys.push_back({"fluid." + tab + ".t_max", Type::Text, "100", {}});
-    }
-    for (const char* row : {"dyn_viscosity", "compressibility", "conductivity", "heat_capacity"})
-        addList(keys, std::string("fluid.kelo.") + row, {"xxx", "xxx", "xxx", "xxx", "xxx", "xxx"});
-    keys.push_back({"fluid.kelo.pressure", Type::Text, "5", {}});
-    keys.push_back({"fluid.kelo.t_min", Type::Text, "xxx", {}});
-    keys.push_back({"fluid.kelo.t_max", Type::Text, "xxx", {}});
-    keys.push_back({"fluid.kelo.p_min", Type::Text, "xxx", {}});
-    keys.push_back({"fluid.kelo.p_max", Type::Text, "xxx", {}});
-    keys.push_back({"fluid.kelo.gas_constant", Type::Text, "xxx", {}});
-    keys.push_back({"fluid.kelo.name", Type::Text, "Názov zmesi plynov", {}});
-    // "Návrh": the heat flow and the unknown sought.
-    keys.push_back({"design.heat_flow", Type::Text, "100", {}});
-    keys.push_back({"design.unknown", Type::Choice, "t-body", {"t-body", "t-fluid", "area", "length"}});
-    return keys;
-}
 
 std::string quoted(const std::string& text) { return "„" + text + "“"; }
 
@@ -126,11 +30,11 @@ std::string refusal(const CaseKey& entry, const std::string& value) {
     case Type::Flag:
         return value == "true" || value == "false" ? std::string() : "pole " + quoted(entry.key) + " musí byť true alebo false.";
     case Type::Choice: {
-        if (std::find(entry.choices.begin(), entry.choices.end(), value) != entry.choices.end())
+        if (entry.choice->find(value) < entry.choice->count)
             return {};
         std::string list;
-        for (const std::string& c : entry.choices)
-            list += (list.empty() ? "" : ", ") + c;
+        for (const ChoiceName& c : *entry.choice)
+            list += (list.empty() ? "" : ", ") + std::string(c.name);
         return "pole " + quoted(entry.key) + " má neznámu hodnotu " + quoted(value) + "; možnosti: " + list + ".";
     }
     case Type::Index: {
@@ -344,19 +248,6 @@ void settleCatalogueEmissivity(CaseRecord& record, const Json& document, const C
 }
 
 } // namespace
-
-const std::vector<CaseKey>& caseKeys() {
-    static const std::vector<CaseKey> keys = makeCaseKeys();
-    return keys;
-}
-
-const CaseKey& caseKey(const std::string& key) {
-    const auto& leaves = caseShape().leaves;
-    const auto found = leaves.find(key);
-    if (found == leaves.end())
-        throw std::out_of_range("unknown case key " + key);
-    return *found->second;
-}
 
 CaseRecord::CaseRecord() {
     for (const CaseKey& entry : caseKeys())

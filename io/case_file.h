@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Case files (".zav"): every input of every window as the user typed it, in a UTF-8 JSON object
 // with "format": "zav-case" and "version": 1, grouped by window ("main", "range", "chart",
-// "cooling", "heat_capacity", "fluid", "design"). One table, kCaseKeys, names each value, its type and its
-// start-up value; the reader, the writer, the windows and zav-calc all go by it.
+// "cooling", "heat_capacity", "fluid", "design"). The table of the inputs (io/case_inputs.h) names each
+// value, its type and its start-up value; the reader and the writer go by it.
 #pragma once
 
+#include "io/case_inputs.h"
 #include "io/input_file.h"
 
 #include <map>
@@ -16,31 +17,6 @@ namespace zav {
 
 /// The version of the case format this program writes and the newest it reads.
 constexpr int kCaseVersion = 1;
-
-/// What a value of a case is, and how the file writes it.
-enum class CaseValueType {
-    Text,   // a field's text exactly as typed: a JSON string
-    Flag,   // a check box: true or false
-    Choice, // a group of radio buttons or a fixed list: a JSON string, one of the names
-    Index,  // a catalogue item: a JSON integer within the bounds
-};
-
-/// One value of a case. Its key is the path of sections and a name, joined by dots
-/// ("main.t_body"); a name of digits is a position in a JSON array of texts
-/// ("fluid.linear.dyn_viscosity.1" is the second item of that list).
-struct CaseKey {
-    std::string key;
-    CaseValueType type;
-    const char* startValue; // as the freshly started program shows it; "true"/"false", an integer
-    std::vector<std::string> choices; // the names of a Choice
-    int minimum = 0;                  // the bounds of an Index
-    int maximum = 0;
-};
-
-/// Every value of a case, in the order the file lists them.
-const std::vector<CaseKey>& caseKeys();
-/// The entry of `key`; throws std::out_of_range for a key that is not one.
-const CaseKey& caseKey(const std::string& key);
 
 /// A case: every key of caseKeys() with its value as a text (a flag "true" or "false", an index
 /// in decimal). A new record holds the start-up values.

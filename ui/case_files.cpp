@@ -43,126 +43,23 @@ const char kCatalogueField[] = "cooling.emissivity";
 // The user's settings of the program (~/.config/zav/zav.conf).
 QSettings settings() { return QSettings(QStringLiteral("zav"), QStringLiteral("zav")); }
 
-// The windows whose inputs a case holds.
-enum class Window { Main, Range, Chart, Cooling, HeatCapacity, Fluid, Design };
-
-// The object names of the controls of each case key (several: the radio buttons of a choice, in
-// the order of its names), as the windows' layouts name them.
-struct ControlNames {
-    const char* key;
-    Window window;
-    std::vector<const char*> names;
-};
-
-const std::vector<ControlNames>& fixedControls() {
-    static const std::vector<ControlNames> controls = {
-        {"main.t_body", Window::Main, {"Edit1"}},
-        {"main.t_fluid", Window::Main, {"Edit2"}},
-        {"main.length", Window::Main, {"Edit10"}},
-        {"main.area", Window::Main, {"Edit17"}},
-        {"main.radiation", Window::Main, {"CheckBox1"}},
-        {"main.emissivity", Window::Main, {"Edit20"}},
-        {"main.fluid", Window::Main, {"RadioButton1", "RadioButton10", "RadioButton13"}},
-        {"main.properties", Window::Main, {"CheckBoxRef"}},
-        {"main.shape",
-         Window::Main,
-         {"RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6", "RadioButton7",
-          "RadioButton8", "RadioButton9"}},
-        {"main.angle", Window::Main, {"Edit16"}},
-        {"main.face", Window::Main, {"RadioButton11", "RadioButton12"}},
-        {"main.fin_gap", Window::Main, {"Edit11"}},
-        {"main.tube_diameter", Window::Main, {"Edit19"}},
-        {"range.from", Window::Range, {"Edit1"}},
-        {"range.to", Window::Range, {"Edit2"}},
-        {"range.step", Window::Range, {"Edit3"}},
-        {"chart.alpha_total", Window::Chart, {"CheckBox1"}},
-        {"chart.alpha_rad", Window::Chart, {"CheckBox2"}},
-        {"chart.alpha_conv", Window::Chart, {"CheckBox3"}},
-        {"chart.heat_capacity", Window::Chart, {"CheckBox4"}},
-        {"chart.conductivity", Window::Chart, {"CheckBox5"}},
-        {"chart.dyn_viscosity", Window::Chart, {"CheckBox6"}},
-        {"chart.density", Window::Chart, {"CheckBox7"}},
-        {"chart.prandtl", Window::Chart, {"CheckBox8"}},
-        {"cooling.mass", Window::Cooling, {"Edit1"}},
-        {"cooling.cooling_area", Window::Cooling, {"Edit3"}},
-        {"cooling.target", Window::Cooling, {"Edit4"}},
-        {"cooling.steps", Window::Cooling, {"Edit6"}},
-        {"cooling.radiation", Window::Cooling, {"CheckBox1"}},
-        {"cooling.emissivity_material", Window::Cooling, {"ComboBox2"}},
-        {"cooling.emissivity", Window::Cooling, {"Edit10"}},
-        {"cooling.material_conductivity", Window::Cooling, {"Edit5"}},
-        {"cooling.thickness", Window::Cooling, {"Edit8"}},
-        {"cooling.picture_background", Window::Cooling, {"ComboBox1"}},
-        {"heat_capacity.model", Window::HeatCapacity, {"RadioButton2", "RadioButton4", "RadioButton3", "RadioButton1"}},
-        {"heat_capacity.constant", Window::HeatCapacity, {"Edit1"}},
-        {"heat_capacity.cubic.0", Window::HeatCapacity, {"Edit2"}},
-        {"heat_capacity.cubic.1", Window::HeatCapacity, {"Edit3"}},
-        {"heat_capacity.cubic.2", Window::HeatCapacity, {"Edit4"}},
-        {"heat_capacity.cubic.3", Window::HeatCapacity, {"Edit5"}},
-        {"fluid.kind", Window::Fluid, {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"}},
-        {"design.heat_flow", Window::Design, {"Edit1"}},
-        {"design.unknown", Window::Design, {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"}},
-    };
-    return controls;
-}
-
-// The number of the fluid window's field ("Edit" and the number) of a key under "fluid.", or 0.
-int fluidFieldNumber(const std::string& key) {
-    static const std::map<std::string, int> numbers = [] {
-        std::map<std::string, int> n;
-        const char* const rows[4] = {"dyn_viscosity", "density", "conductivity", "heat_capacity"};
-        const char* const constant[5] = {"dyn_viscosity", "density", "conductivity", "heat_capacity",
-                                         "expansion_coeff"};
-        for (int i = 0; i < 5; ++i)
-            n[std::string("fluid.constant.") + constant[i]] = 1 + i;
-        for (int i = 0; i < 4; ++i) {
-            const std::string linear = std::string("fluid.linear.") + rows[i];
-            n[linear + ".0"] = 6 + 2 * i;
-            n[linear + ".1"] = 7 + 2 * i;
-            const std::string quadratic = std::string("fluid.quadratic.") + rows[i];
-            n[quadratic + ".0"] = 16 + i;
-            n[quadratic + ".1"] = 20 + i;
-            n[quadratic + ".2"] = 26 + i;
-        }
-        n["fluid.linear.t_min"] = 14;
-        n["fluid.linear.t_max"] = 15;
-        n["fluid.quadratic.t_min"] = 24;
-        n["fluid.quadratic.t_max"] = 25;
-        const char* const keloRows[4] = {"dyn_viscosity", "compressibility", "conductivity", "heat_capacity"};
-        for (int row = 0; row < 4; ++row) {
-            for (int k = 0; k < 6; ++k)
-                n[std::string("fluid.kelo.") + keloRows[row] + "." + std::to_string(k)] = 30 + row * 6 + k;
-        }
-        n["fluid.kelo.pressure"] = 54;
-        n["fluid.kelo.t_min"] = 55;
-        n["fluid.kelo.t_max"] = 56;
-        n["fluid.kelo.name"] = 57;
-        n["fluid.kelo.p_min"] = 58;
-        n["fluid.kelo.p_max"] = 59;
-        n["fluid.kelo.gas_constant"] = 60;
-        return n;
-    }();
-    const auto found = numbers.find(key);
-    return found == numbers.end() ? 0 : found->second;
-}
-
-QWidget* windowOf(const Windows& windows, Window window) {
-    switch (window) {
-    case Window::Main:
+// The window that shows a key's section.
+QWidget* windowOf(const Windows& windows, const std::string& key) {
+    const std::string section = key.substr(0, key.find('.'));
+    if (section == "main")
         return windows.mainWindow.get();
-    case Window::Range:
+    if (section == "range")
         return windows.rangeWindow.get();
-    case Window::Chart:
+    if (section == "chart")
         return windows.chartWindow.get();
-    case Window::Cooling:
+    if (section == "cooling")
         return windows.coolingWindow.get();
-    case Window::HeatCapacity:
+    if (section == "heat_capacity")
         return windows.heatCapacityWindow.get();
-    case Window::Fluid:
+    if (section == "fluid")
         return windows.fluidWindow.get();
-    case Window::Design:
+    if (section == "design")
         return windows.designWindow.get();
-    }
     return nullptr;
 }
 
@@ -184,16 +81,12 @@ void setChecked(QAbstractButton* box, bool on) {
 CaseFiles::CaseFiles(Windows& windows, Dialogs& dialogs) : m_dialogs(dialogs) {
     for (const CaseKey& entry : caseKeys()) {
         Binding binding{entry.key, {}};
-        if (const int number = fluidFieldNumber(entry.key); number > 0) {
-            const std::string name = "Edit" + std::to_string(number);
-            binding.controls.push_back(findControl(windows.fluidWindow.get(), name.c_str()));
-        } else {
-            for (const ControlNames& names : fixedControls()) {
-                if (entry.key != names.key)
-                    continue;
-                for (const char* name : names.names)
-                    binding.controls.push_back(findControl(windowOf(windows, names.window), name));
-            }
+        QWidget* window = windowOf(windows, entry.key);
+        if (entry.control != nullptr) {
+            binding.controls.push_back(findControl(window, entry.control));
+        } else if (entry.choice != nullptr) {
+            for (const ChoiceName& name : *entry.choice)
+                binding.controls.push_back(findControl(window, name.control));
         }
         if (binding.controls.empty())
             throw std::logic_error("case files: no control for " + entry.key);
@@ -212,16 +105,16 @@ CaseRecord CaseFiles::gather() const {
             const int index = combo->currentIndex();
             record.set(binding.key, entry.type == CaseValueType::Index
                                         ? std::to_string(index)
-                                        : entry.choices.at(static_cast<std::size_t>(std::max(index, 0))));
+                                        : entry.choices().at(static_cast<std::size_t>(std::max(index, 0))));
         } else if (entry.type == CaseValueType::Flag) {
             record.setFlag(binding.key, qobject_cast<QAbstractButton*>(control)->isChecked());
         } else if (binding.controls.size() == 1) {
             // A choice of two shown by a check box: the second when it is ticked.
-            record.set(binding.key, entry.choices.at(qobject_cast<QAbstractButton*>(control)->isChecked() ? 1 : 0));
+            record.set(binding.key, entry.choices().at(qobject_cast<QAbstractButton*>(control)->isChecked() ? 1 : 0));
         } else {
             for (std::size_t i = 0; i < binding.controls.size(); ++i) {
                 if (qobject_cast<QAbstractButton*>(binding.controls[i])->isChecked())
-                    record.set(binding.key, entry.choices.at(i));
+                    record.set(binding.key, entry.choices().at(i));
             }
         }
     }
@@ -243,8 +136,7 @@ void CaseFiles::apply(const CaseRecord& record) {
             if (entry.type == CaseValueType::Index)
                 index = record.index(binding.key);
             else
-                index = static_cast<int>(std::find(entry.choices.begin(), entry.choices.end(), value) -
-                                         entry.choices.begin());
+                index = static_cast<int>(entry.choice->find(value));
             if (combo->currentIndex() == index)
                 continue;
             combo->setCurrentIndex(index);
@@ -262,10 +154,9 @@ void CaseFiles::apply(const CaseRecord& record) {
         } else if (entry.type == CaseValueType::Flag) {
             setChecked(qobject_cast<QAbstractButton*>(control), value == "true");
         } else if (binding.controls.size() == 1) {
-            setChecked(qobject_cast<QAbstractButton*>(control), value == entry.choices.at(1));
+            setChecked(qobject_cast<QAbstractButton*>(control), value == entry.choices().at(1));
         } else {
-            const auto chosen = std::find(entry.choices.begin(), entry.choices.end(), value) - entry.choices.begin();
-            setChecked(qobject_cast<QAbstractButton*>(binding.controls.at(static_cast<std::size_t>(chosen))), true);
+            setChecked(qobject_cast<QAbstractButton*>(binding.controls.at(entry.choice->find(value))), true);
         }
     }
 }

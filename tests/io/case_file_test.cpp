@@ -24,7 +24,7 @@ std::string otherValue(const CaseKey& entry, std::size_t i) {
     case CaseValueType::Flag:
         return std::string(entry.startValue) == "true" ? "false" : "true";
     case CaseValueType::Choice:
-        return entry.choices.back() == entry.startValue ? entry.choices.front() : entry.choices.back();
+        return entry.choices().back() == entry.startValue ? entry.choices().front() : entry.choices().back();
     case CaseValueType::Index:
         return std::to_string(entry.maximum);
     }

@@ -49,7 +49,7 @@ CaseRecord changedRecord() {
             record.setFlag(entry.key, std::string(entry.startValue) != "true");
             break;
         case CaseValueType::Choice:
-            record.set(entry.key, entry.choices.back() != entry.startValue ? entry.choices.back() : entry.choices.front());
+            record.set(entry.key, entry.choices().back() != entry.startValue ? entry.choices().back() : entry.choices().front());
             break;
         case CaseValueType::Index:
             record.set(entry.key, "12");

@@ -1,41 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the front ends without a window (zav-calc and the Python module) hand to the core: the
-// main window's inputs as plain values, the cooling window's own, and a reporter that keeps the
-// messages instead of showing them. The values start at the windows' defaults, so that a case
-// that names nothing is the case of a freshly started program.
+// steady case as plain values, the cooling's own inputs, and a reporter that keeps the messages
+// instead of showing them.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "core/convection_state.h"
-#include "core/evaluation_inputs.h"
+#include "core/steady_case.h"
 #include "core/heat_capacity.h"
 #include "core/reporter.h"
 #include "core/user_fluid.h"
 
 namespace zav::calc {
 
-/// The main window's inputs: Edit1, Edit2, Edit10, Edit17, the fluid, the shape and its own
-/// inputs, the radiation switch, Edit20 and the reference-properties switch.
-struct SteadyCase {
-    double tBody = 100;     // °C
-    double tFluid = 20;     // °C
-    double charLength = 0.1; // m
-    double area = 1;        // m²
-    FluidKind fluid = FluidKind::Air;
-    PropertyModel properties = PropertyModel::Builtin; // of air and water: CheckBoxRef
-    UserFluidModel userFluid; // meaningful for FluidKind::UserDefined
-    SurfaceGeometry shape = SurfaceGeometry::VerticalPlate;
-    PlatePosition face = PlatePosition::Upper;
-    double angleDeg = 0;        // degrees from the vertical
-    double finGap = 0.005;      // m
-    double tubeDiameter = 0.1;  // m
-    bool radiationOn = false;
-    double emissivity = 0.8;    // 1
-};
+/// The steady case (core/steady_case.h), its start-up values from the table of the inputs.
+using zav::SteadyCase;
+using zav::CaseInputs;
 
-/// The cooling window's inputs and its heat-capacity window's choice.
+/// The cooling's own inputs and its material's heat capacity.
 struct CoolingCase {
     double mass = 1;            // kg
     double coolingArea = 1;     // m²
@@ -49,25 +33,6 @@ struct CoolingCase {
 /// Appends to `unique` each of `texts` that it does not hold yet: every text once, in the order
 /// of its first appearance (the warnings of a run, of a sweep's points).
 void appendUnique(std::vector<std::string>& unique, const std::vector<std::string>& texts);
-
-/// The main window as the core reads it during an evaluation.
-class CaseInputs : public EvaluationInputs {
-public:
-    explicit CaseInputs(const SteadyCase& c) : m_case(c) {}
-    FluidKind fluidKind() const override { return m_case.fluid; }
-    PropertyModel propertyModel() const override { return m_case.properties; }
-    SurfaceGeometry geometry() const override { return m_case.shape; }
-    PlatePosition platePosition() const override { return m_case.face; }
-    bool radiationOn() const override { return m_case.radiationOn; }
-    double inclinationDeg() const override { return m_case.angleDeg; }
-    double finGap() const override { return m_case.finGap; }
-    double tubeDiameter() const override { return m_case.tubeDiameter; }
-    double emissivity() const override { return m_case.emissivity; }
-    UserFluidModel userFluidModel() const override { return m_case.userFluid; }
-
-private:
-    const SteadyCase& m_case;
-};
 
 /// Keeps what the core reports. A failed check shows its message and then writes its status text;
 /// a range warning of the user-defined fluid only shows its message.

@@ -117,38 +117,56 @@ CaseFileInputs::CaseFileInputs(const std::string& path) {
 
 CaseFileInputs::~CaseFileInputs() = default;
 
-SteadyRequest CaseFileInputs::steady(const std::set<std::string>& given) const {
+namespace {
+
+// The shape whose own input `key` is: the inclined plate's angle, the finned tube's gap and
+// diameter; the others are read for any shape.
+bool ownInputOfOtherShape(const std::string& key, SurfaceGeometry shape) {
+    if (key == "main.angle")
+        return shape != SurfaceGeometry::InclinedPlate;
+    if (key == "main.fin_gap" || key == "main.tube_diameter")
+        return shape != SurfaceGeometry::FinnedTube;
+    return false;
+}
+
+} // namespace
+
+SteadyCase CaseFileInputs::steady(const std::set<std::string>& given, FluidChoice& fluid) const {
     const Texts& c = *m_texts;
     const auto has = [&given](const char* name) { return given.count(name) > 0; };
-    SteadyRequest s;
-    if (!has("t_body"))
-        s.tBody = c.number("main.t_body");
-    if (!has("t_fluid"))
-        s.tFluid = c.number("main.t_fluid");
-    if (!has("length"))
-        s.charLength = c.number("main.length");
-    if (!has("area"))
-        s.area = c.number("main.area");
+    SteadyCase s = startCase();
     s.shape = surfaceGeometry(c.text("main.shape"));
-    // A shape's own inputs are read for that shape, as the window reads them (or for any shape
-    // the front end names).
-    if (!has("angle") && (s.shape == SurfaceGeometry::InclinedPlate || has("shape")))
-        s.angleDeg = c.number("main.angle");
-    if (s.shape == SurfaceGeometry::FinnedTube || has("shape")) {
-        if (!has("fin_gap"))
-            s.finGap = c.number("main.fin_gap");
-        if (!has("tube_diameter"))
-            s.tubeDiameter = c.number("main.tube_diameter");
+    for (const CaseKey* entry : steadyCaseKeys()) {
+        if (entry->keyword != nullptr && has(entry->keyword))
+            continue;
+        switch (entry->parse) {
+        case InputParse::Number:
+            // A shape's own inputs are read for that shape, as the window reads them (or for any
+            // shape the front end names); the emissivity last, with the radiation on.
+            if (entry->steadyNumber != &SteadyCase::emissivity &&
+                (has("shape") || !ownInputOfOtherShape(entry->key, s.shape)))
+                setSteadyInput(s, *entry, c.number(entry->key));
+            break;
+        case InputParse::Choice:
+            setSteadyInput(s, *entry, static_cast<double>(choicePosition(c.text(entry->key), *entry->choice)));
+            break;
+        case InputParse::Flag:
+            setSteadyInput(s, *entry, c.flag(entry->key) ? 1 : 0);
+            break;
+        case InputParse::Text:
+        case InputParse::Index:
+            break;
+        }
     }
-    s.face = platePosition(c.text("main.face"));
-    s.properties = propertyModel(c.text("main.properties"));
-    if (!has("emissivity") && c.flag("main.radiation"))
+    // An emissivity given decides the radiation itself.
+    s.radiationOn = c.flag("main.radiation") && !has("emissivity");
+    if (s.radiationOn)
         s.emissivity = c.number("main.emissivity");
     // A fluid file named instead stands for the fluid "user".
     if (!has("fluid_file") && !has("kelo"))
-        s.fluid.name = c.text("main.fluid");
+        fluid.name = c.text("main.fluid");
     const std::shared_ptr<const Texts> texts = m_texts;
-    s.fluid.caseFluid = [texts] { return texts->userFluid(); };
+    fluid.caseFluid = [texts] { return texts->userFluid(); };
     return s;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A case file (".zav", io/case_file.h) as the front ends without a window take it: the requests of
-// the main window, the range and the cooling window that the windows would compute with its
-// texts. A text is read as the window reads its field (the decimal comma) and only when the
+// A case file (".zav", io/case_file.h) as the front ends without a window take it: the steady
+// case, the range, the cooling and the design that the program would compute with its texts. A text is read as the window reads its field (the decimal comma) and only when the
 // calculation needs it; one that is not a number is refused with a message that names the file
 // and the key. What the front end gives itself (an option, a keyword) is not read from the case:
 // `given` holds those names in snake case (t_body, emissivity, heat_capacity …).
@@ -28,9 +27,10 @@ public:
     explicit CaseFileInputs(const std::string& path);
     ~CaseFileInputs();
 
-    /// The main window's request: its emissivity given when its radiation is on, its fluid the
-    /// one chosen, with the fluid window's description for the fluid "user".
-    SteadyRequest steady(const std::set<std::string>& given) const;
+    /// The steady case: its emissivity read when its radiation is on (an emissivity given leaves
+    /// the radiation to the front end: off here), and into `fluid` the fluid chosen, with the
+    /// case's description of the user-defined fluid for the fluid "user".
+    SteadyCase steady(const std::set<std::string>& given, FluidChoice& fluid) const;
     /// The cooling window's emissivity when its radiation is on (the emissivity of `cool`).
     std::optional<double> coolingEmissivity(const std::set<std::string>& given) const;
     /// The range window's surface temperatures (from, to, step).

@@ -23,14 +23,8 @@ namespace zav::calc {
 namespace {
 
 template <class Enum>
-Enum choice(const std::string& name, const std::vector<std::string>& names, const char* what) {
-    const auto found = std::find(names.begin(), names.end(), name);
-    if (found != names.end())
-        return static_cast<Enum>(found - names.begin());
-    std::string list;
-    for (const std::string& n : names)
-        list += (list.empty() ? "" : ", ") + n;
-    throw InputError(std::string("Neznám") + what + " „" + name + "“; možnosti: " + list + ".");
+Enum choice(const std::string& name, const Choice& names) {
+    return static_cast<Enum>(choicePosition(name, names));
 }
 
 std::string inQuotes(const std::string& name) { return "„" + name + "“"; }
@@ -153,23 +147,23 @@ double parseInputNumber(const std::string& text) {
     return parseNumber(text, comma ? ',' : '.');
 }
 
-const std::vector<std::string> kFluidNames = {"air", "water", "user"};
-const std::vector<std::string> kShapeNames = [] {
-    std::vector<std::string> names;
-    for (const SurfaceShapeInfo& shape : kSurfaceShapes)
-        names.emplace_back(shape.commandName);
-    return names;
-}();
-const std::vector<std::string> kFaceNames = {"upper", "lower"};
-const std::vector<std::string> kPropertyModelNames = {"builtin", "reference"};
-
-FluidKind fluidKind(const std::string& name) { return choice<FluidKind>(name, kFluidNames, "a tekutina"); }
-SurfaceGeometry surfaceGeometry(const std::string& name) {
-    return choice<SurfaceGeometry>(name, kShapeNames, "y tvar povrchu");
+std::size_t choicePosition(const std::string& name, const Choice& names) {
+    const std::size_t found = names.find(name);
+    if (found < names.count)
+        return found;
+    std::string list;
+    for (const ChoiceName& n : names)
+        list += (list.empty() ? "" : ", ") + std::string(n.name);
+    throw InputError(std::string("Neznám") + names.what + " „" + name + "“; možnosti: " + list + ".");
 }
-PlatePosition platePosition(const std::string& name) { return choice<PlatePosition>(name, kFaceNames, "a plocha"); }
+
+FluidKind fluidKind(const std::string& name) { return choice<FluidKind>(name, kFluidChoice); }
+SurfaceGeometry surfaceGeometry(const std::string& name) {
+    return choice<SurfaceGeometry>(name, kShapeChoice);
+}
+PlatePosition platePosition(const std::string& name) { return choice<PlatePosition>(name, kFaceChoice); }
 PropertyModel propertyModel(const std::string& name) {
-    return choice<PropertyModel>(name, kPropertyModelNames, "e vlastnosti");
+    return choice<PropertyModel>(name, kPropertyModelChoice);
 }
 
 HeatCapacityModel heatCapacityModel(const std::string& text) {

@@ -16,6 +16,7 @@
 #include "core/convection_state.h"
 #include "core/heat_capacity.h"
 #include "core/user_fluid.h"
+#include "io/case_inputs.h"
 #include "io/input_file.h"
 #include "tools/calc/calc_case.h"
 
@@ -58,11 +59,9 @@ InterruptCheck& inputInterruptCheck();
 /// throws ConversionError, as a window's field does.
 double parseInputNumber(const std::string& text);
 
-/// A choice's names in the order of its enumeration.
-extern const std::vector<std::string> kFluidNames; // air, water, user
-extern const std::vector<std::string> kShapeNames; // the command names of kSurfaceShapes
-extern const std::vector<std::string> kFaceNames;  // upper, lower
-extern const std::vector<std::string> kPropertyModelNames; // builtin, reference
+/// The position of `name` among a choice's names; another name is refused with "Neznám", the
+/// choice's word ("a tekutina", "y tvar povrchu" …) and the list of the names.
+std::size_t choicePosition(const std::string& name, const Choice& names);
 
 FluidKind fluidKind(const std::string& name);
 SurfaceGeometry surfaceGeometry(const std::string& name);

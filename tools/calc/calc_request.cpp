@@ -7,22 +7,10 @@
 
 namespace zav::calc {
 
-SteadyCase steadyCase(const SteadyRequest& request, const FluidOptionNames& names) {
-    SteadyCase c;
-    c.tBody = request.tBody;
-    c.tFluid = request.tFluid;
-    c.charLength = request.charLength;
-    c.area = request.area;
-    c.shape = request.shape;
-    c.face = request.face;
-    c.angleDeg = request.angleDeg;
-    c.finGap = request.finGap;
-    c.tubeDiameter = request.tubeDiameter;
-    c.properties = request.properties;
-    c.radiationOn = request.emissivity.has_value();
-    if (c.radiationOn)
-        c.emissivity = *request.emissivity;
-    chooseFluid(c, request.fluid, names);
+SteadyCase startCase() { return startSteadyCase(); }
+
+SteadyCase withFluid(SteadyCase c, const FluidChoice& fluid, const FluidOptionNames& names) {
+    chooseFluid(c, fluid, names);
     return c;
 }
 
@@ -50,9 +38,7 @@ SweepFiles prepareSweepFiles(const SweepRequest& request, const SweepOptionNames
 }
 
 int plotType(const std::string& background) {
-    if (background != "black" && background != "white")
-        throw InputError("Neznáme pozadie obrázka „" + background + "“; možnosti: black, white.");
-    return background == "white" ? 1 : 0;
+    return static_cast<int>(choicePosition(background, kBackgroundChoice));
 }
 
 CoolingSetup prepareCooling(SteadyCase steady, const CoolingRequest& request,
@@ -65,8 +51,8 @@ CoolingSetup prepareCooling(SteadyCase steady, const CoolingRequest& request,
     cooling.stepCount = request.stepCount;
     cooling.heatCapacity = request.heatCapacity;
     cooling.radiationOn = request.radiation.value_or(steady.radiationOn);
-    cooling.emissivity = request.emissivity.value_or(steady.radiationOn ? steady.emissivity : 1);
-    // Radiation of the cooling is the cooling window's; the main window's switch plays no part.
+    cooling.emissivity = request.emissivity.value_or(steady.radiationOn ? steady.emissivity : startNumber("cooling.emissivity"));
+    // Radiation of the cooling is its own; the steady case's switch plays no part.
     steady.radiationOn = false;
     setup.steady = std::move(steady);
     if (request.data)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A case as a front end without a window asks for it, and its assembly into the runs' inputs: the
-// main window's case with its radiation switch and fluid, the sweep's files with the CEL name, the
+// steady case with its radiation switch and fluid, the sweep's files with the CEL name, the
 // cooling with its own radiation and the picture's background. The checks of the options are made
 // here; an option's name in a message is the front end's spelling (`--ccl` on the command line,
 // `ccl` in Python). Refusals throw InputError.
@@ -12,36 +12,29 @@
 #include "core/convection_state.h"
 #include "core/heat_capacity.h"
 #include "export/sweep_range.h"
+#include "io/case_inputs.h"
 #include "tools/calc/calc_case.h"
 #include "tools/calc/calc_options.h"
 #include "tools/calc/calc_runs.h"
 
 namespace zav::calc {
 
-/// The main window's case: the numbers and choices, the emissivity (radiation is on exactly when
-/// one is given) and the fluid as the options name it. The values start at the window's defaults.
-struct SteadyRequest {
-    double tBody = 100;      // °C
-    double tFluid = 20;      // °C
-    double charLength = 0.1; // m
-    double area = 1;         // m²
-    SurfaceGeometry shape = SurfaceGeometry::VerticalPlate;
-    PlatePosition face = PlatePosition::Upper;
-    double angleDeg = 0;       // degrees from the vertical
-    double finGap = 0.005;     // m
-    double tubeDiameter = 0.1; // m
-    PropertyModel properties = PropertyModel::Builtin;
-    std::optional<double> emissivity;
-    FluidChoice fluid;
-};
+/// The inputs of the steady case that zav-calc and the module take, by their keys in the table of
+/// the inputs, in the order of their help; the fluid's files follow the emissivity.
+inline constexpr const char* kSteadyArguments[] = {
+    "main.t_body", "main.t_fluid", "main.length",  "main.area",          "main.fluid",      "main.shape",
+    "main.angle",  "main.face",    "main.fin_gap", "main.tube_diameter", "main.emissivity", "fluid.kelo.pressure",
+    "main.properties"};
 
-/// The main window's inputs of `request`: radiation on with the emissivity given, the fluid chosen
-/// and read by chooseFluid.
-SteadyCase steadyCase(const SteadyRequest& request, const FluidOptionNames& names);
+/// The steady case of the table's start-up values, as a front end begins it before its options.
+SteadyCase startCase();
+
+/// The steady case `c` with the fluid that `fluid` names, chosen and read by chooseFluid.
+SteadyCase withFluid(SteadyCase c, const FluidChoice& fluid, const FluidOptionNames& names);
 
 /// A sweep over the surface-temperature range and the files it writes, each absent when not given.
 struct SweepRequest {
-    SweepRange range{0, 100, 5}; // the range window's defaults
+    SweepRange range{startNumber("range.from"), startNumber("range.to"), startNumber("range.step")};
     std::optional<std::string> table;
     std::optional<std::string> ccl;
     std::optional<std::string> name; // the boundary condition's name in the CEL library
@@ -61,19 +54,19 @@ struct SweepOptionNames {
 /// only with a valid name, not both files the same. The library's time line is taken now.
 SweepFiles prepareSweepFiles(const SweepRequest& request, const SweepOptionNames& names);
 
-/// The cooling window's own inputs and outputs. Its radiation switch and emissivity, when not
-/// given, follow the main window's request (SteadyCase::radiationOn and emissivity).
+/// The cooling's own inputs and outputs, at the table's start-up values. Its radiation switch and
+/// emissivity, when not given, follow the steady case's (SteadyCase::radiationOn and emissivity).
 struct CoolingRequest {
-    double mass = 1;               // kg
-    double coolingArea = 1;        // m²
-    double targetTemperature = 30; // °C
-    double stepCount = 10000;      // 1
+    double mass = startNumber("cooling.mass");                    // kg
+    double coolingArea = startNumber("cooling.cooling_area");     // m²
+    double targetTemperature = startNumber("cooling.target");     // °C
+    double stepCount = startNumber("cooling.steps");              // 1
     HeatCapacityModel heatCapacity;
     std::optional<std::string> data;    // the data file
     std::optional<std::string> picture; // the picture as a Windows bitmap
-    std::string background = "black";   // the picture's: "black" or "white"
-    /// The cooling window's "Zahrnúť prestup tepla sálaním" (CheckBox1) and its emissivity (Edit10),
-    /// which the data file's radiation column uses even when the switch is off.
+    std::string background = caseKey("cooling.picture_background").startValue; // "black" or "white"
+    /// The cooling's "Zahrnúť prestup tepla sálaním" and its emissivity, which the data file's
+    /// radiation column uses even when the switch is off.
     std::optional<bool> radiation{};
     std::optional<double> emissivity{};
 };
@@ -94,10 +87,10 @@ struct CoolingSetup {
 /// The picture's "Typ grafu" of a background's name: "black" 0, "white" 1; anything else is refused.
 int plotType(const std::string& background);
 
-/// The cooling of `request` on the main window's case `steady`. Radiation is the cooling window's:
-/// its switch and emissivity as the request gives them; where it does not, on with the main
-/// window's emissivity when one was given, else off with the window's emissivity 1. The main
-/// window's own switch is off. The files are checked as the sweep's (no empty name,
+/// The cooling of `request` on the steady case `steady`. Radiation is the cooling's own: its
+/// switch and emissivity as the request gives them; where it does not, on with the steady case's
+/// emissivity when its radiation is on, else off with the emissivity 1. The steady case's own
+/// switch is off. The files are checked as the sweep's (no empty name,
 /// not both the same), then the background.
 CoolingSetup prepareCooling(SteadyCase steady, const CoolingRequest& request,
                             const CoolingOptionNames& names);

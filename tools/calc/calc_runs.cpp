@@ -3,6 +3,7 @@
 
 #include "core/heat_capacity.h"
 #include "core/steady_state.h"
+#include "io/case_inputs.h"
 #include "export/cel_file.h"
 #include "export/cooling_data_file.h"
 #include "export/replacing_file.h"
@@ -174,31 +175,16 @@ SteadyResult runSteady(const SteadyCase& steady) {
     return result;
 }
 
-namespace {
-
-constexpr std::pair<DesignUnknown, const char*> kDesignUnknowns[] = {
-    {DesignUnknown::BodyTemperature, "t-body"},
-    {DesignUnknown::FluidTemperature, "t-fluid"},
-    {DesignUnknown::Area, "area"},
-    {DesignUnknown::CharLength, "length"},
-};
-
-} // namespace
-
 std::optional<DesignUnknown> designUnknown(const std::string& name) {
-    for (const auto& [unknown, key] : kDesignUnknowns) {
-        if (name == key)
-            return unknown;
-    }
-    return std::nullopt;
+    const std::size_t position = kDesignUnknownChoice.find(name);
+    if (position == kDesignUnknownChoice.count)
+        return std::nullopt;
+    return static_cast<DesignUnknown>(position);
 }
 
 const char* designUnknownKey(DesignUnknown unknown) {
-    for (const auto& [known, key] : kDesignUnknowns) {
-        if (known == unknown)
-            return key;
-    }
-    return "";
+    const auto position = static_cast<std::size_t>(unknown);
+    return position < kDesignUnknownChoice.count ? kDesignUnknownChoice[position].name : "";
 }
 
 SolveResult runSolve(const SteadyCase& steady, DesignUnknown unknown, double heatFlow) {

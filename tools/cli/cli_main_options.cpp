@@ -20,7 +20,22 @@ const FluidOptionNames kFluidOptions{"--fluid", "--fluid-file", "--kelo", "--pre
 
 } // namespace
 
-const char* const kEmissivityHelp = "pomerná emisivita povrchu; ak je zadaná, počíta sa aj sálanie";
+CLI::Option* addInputOption(CLI::App* command, const std::string& key, std::map<std::string, std::string>& texts) {
+    const CaseKey& entry = caseKey(key);
+    std::string help = entry.help();
+    if (entry.choice != nullptr) {
+        help += ": ";
+        for (const ChoiceName& name : *entry.choice) {
+            help += std::string(&name == entry.choice->begin() ? "" : ", ") + name.name;
+            if (name.label != nullptr)
+                help += std::string(" (") + name.label + ")";
+        }
+    }
+    std::string& text = texts.emplace(key, entry.startValue).first->second;
+    return command->add_option(entry.option, text, help)
+        ->type_name(entry.parse == InputParse::Number ? "HODNOTA" : "MENO")
+        ->capture_default_str();
+}
 
 CLI::App* addSubcommand(CLI::App& app, const char* name, const std::string& description) {
     CLI::App* command = app.add_subcommand(name, description);
@@ -29,36 +44,24 @@ CLI::App* addSubcommand(CLI::App& app, const char* name, const std::string& desc
     return command;
 }
 
-void addMainOptions(CLI::App* command, MainOptions& o, bool bodyTemperature, const char* emissivityHelp) {
-    if (bodyTemperature)
-        command->add_option("--t-body", o.tBody, "teplota povrchu telesa (°C)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--t-fluid", o.tFluid, "teplota tekutiny (°C)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--length", o.length, "charakteristický rozmer l (m)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--area", o.area, "plocha povrchu (m²)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--fluid", o.fluid, "tekutina: air (vzduch), water (voda), user (iná: --fluid-file alebo --kelo)")->type_name("MENO")
-        ->capture_default_str();
-    std::string shapeHelp = "tvar povrchu: ";
-    for (const std::string& name : kShapeNames)
-        shapeHelp += (&name == &kShapeNames.front() ? "" : ", ") + name;
-    command->add_option("--shape", o.shape, shapeHelp)->type_name("MENO")->capture_default_str();
-    command->add_option("--angle", o.angle, "uhol naklonenej plochy od zvislice (°)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--face", o.face, "plocha vodorovnej dosky: upper (horná), lower (spodná)")->type_name("MENO")
-        ->capture_default_str();
-    command->add_option("--fin-gap", o.finGap, "svetlá vzdialenosť medzi rebrami (m)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--tube-diameter", o.tubeDiameter, "priemer rebrovanej rúrky d (m)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--emissivity", o.emissivity, emissivityHelp)->type_name("HODNOTA");
-    command->add_option("--fluid-file", o.fluidFile,
-                        "vlastná tekutina zo súboru JSON (constant, linear, quadratic, kelo; „-“ štandardný "
-                        "vstup); zvolí --fluid user")
-        ->type_name("CESTA");
-    command->add_option("--kelo", o.kelo, "vlastná tekutina zo súboru koeficientov KELO; zvolí --fluid user")
-        ->type_name("CESTA");
-    command->add_option("--pressure", o.pressure, "tlak plynu tekutiny KELO (MPa)")->type_name("HODNOTA")->capture_default_str();
-    command->add_option("--properties", o.properties,
-                        "vlastnosti vzduchu a vody: builtin (vstavané aproximácie), reference (referenčné rovnice "
-                        "IAPWS-IF97, Lemmon)")
-        ->type_name("MENO")
-        ->capture_default_str();
+void addMainOptions(CLI::App* command, MainOptions& o, bool bodyTemperature, const char* emissivityKey) {
+    for (const char* key : kSteadyArguments) {
+        const std::string input = key;
+        if (input == "main.t_body" && !bodyTemperature)
+            continue;
+        if (input == "main.emissivity") {
+            // Given or not: no default is shown, as an emissivity given switches the radiation on.
+            command->add_option("--emissivity", o.texts[key], caseKey(emissivityKey).help())->type_name("HODNOTA");
+            command->add_option("--fluid-file", o.fluidFile,
+                                "vlastná tekutina zo súboru JSON (constant, linear, quadratic, kelo; „-“ štandardný "
+                                "vstup); zvolí --fluid user")
+                ->type_name("CESTA");
+            command->add_option("--kelo", o.kelo, "vlastná tekutina zo súboru koeficientov KELO; zvolí --fluid user")
+                ->type_name("CESTA");
+            continue;
+        }
+        addInputOption(command, input, o.texts);
+    }
     command->add_option("--format", o.format,
                         "výstup: json, jsonl (objekt JSON na riadok), csv („,“ a desatinná bodka), csv-sk („;“ a "
                         "desatinná čiarka) alebo none (nič)")
@@ -116,45 +119,47 @@ SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o, const 
     const std::set<std::string> names = givenOptions(command);
     std::set<std::string> mainGiven = names;
     if (cooling)
-        mainGiven.insert("emissivity"); // not the main window's
-    SteadyRequest r = file ? file->steady(mainGiven) : SteadyRequest();
-    if (file && cooling)
-        r.emissivity = file->coolingEmissivity(names);
-    // Without a case file every option counts, given or not: the defaults are the windows'.
-    const auto use = [&](const char* option) {
-        return command->get_option_no_throw(option) != nullptr && (!file || given(command, option));
+        mainGiven.insert("emissivity"); // not the steady case's
+    FluidChoice fluid;
+    SteadyCase c = file ? file->steady(mainGiven, fluid) : startCase();
+    if (file && cooling) {
+        const std::optional<double> emissivity = file->coolingEmissivity(names);
+        c.radiationOn = emissivity.has_value();
+        if (emissivity)
+            c.emissivity = *emissivity;
+    }
+    // Without a case file every option counts, given or not: the defaults are the table's.
+    const auto use = [&](const CaseKey& entry) {
+        return command->get_option_no_throw(entry.option) != nullptr && (!file || given(command, entry.option));
     };
-    if (use("--t-body"))
-        r.tBody = number("--t-body", o.tBody);
-    if (use("--t-fluid"))
-        r.tFluid = number("--t-fluid", o.tFluid);
-    if (use("--length"))
-        r.charLength = number("--length", o.length);
-    if (use("--area"))
-        r.area = number("--area", o.area);
-    if (use("--angle"))
-        r.angleDeg = number("--angle", o.angle);
-    if (use("--fin-gap"))
-        r.finGap = number("--fin-gap", o.finGap);
-    if (use("--tube-diameter"))
-        r.tubeDiameter = number("--tube-diameter", o.tubeDiameter);
-    if (given(command, "--emissivity"))
-        r.emissivity = number("--emissivity", o.emissivity);
-    if (use("--shape"))
-        r.shape = surfaceGeometry(o.shape);
-    if (use("--face"))
-        r.face = platePosition(o.face);
-    if (use("--properties"))
-        r.properties = propertyModel(o.properties);
+    // The numbers first, then the names, each in the order of the options.
+    for (const InputParse parse : {InputParse::Number, InputParse::Choice}) {
+        for (const char* key : kSteadyArguments) {
+            const CaseKey& entry = caseKey(key);
+            if (entry.parse != parse || (entry.steadyNumber == nullptr && entry.steadyChoice == nullptr))
+                continue;
+            if (entry.steadyNumber == &SteadyCase::emissivity) {
+                if (given(command, entry.option)) {
+                    c.emissivity = number(entry.option, o.texts.at(key));
+                    c.radiationOn = true;
+                }
+            } else if (use(entry)) {
+                const std::string& text = o.texts.at(key);
+                setSteadyInput(c, entry,
+                               parse == InputParse::Number ? number(entry.option, text)
+                                                           : static_cast<double>(choicePosition(text, *entry.choice)));
+            }
+        }
+    }
     if (given(command, "--fluid"))
-        r.fluid.name = o.fluid;
+        fluid.name = o.texts.at("main.fluid");
     if (given(command, "--fluid-file"))
-        r.fluid.fluidFile = o.fluidFile;
+        fluid.fluidFile = o.fluidFile;
     if (given(command, "--kelo"))
-        r.fluid.kelo = o.kelo;
+        fluid.kelo = o.kelo;
     if (given(command, "--pressure"))
-        r.fluid.pressureMpa = number("--pressure", o.pressure);
-    return steadyCase(r, kFluidOptions);
+        fluid.pressureMpa = number("--pressure", o.texts.at("fluid.kelo.pressure"));
+    return withFluid(std::move(c), fluid, kFluidOptions);
 }
 
 OutputFormat resultFormat(const CLI::App* command, const MainOptions& o, const char* toStandardOutput) {

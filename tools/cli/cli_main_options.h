@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What zav-calc's subcommands share: the frame of a subcommand, the options of the main window
-// (every one a field or choice of it, with its default from there), the case file of --case under
-// them, and the reading of the options' texts into the case.
+// What zav-calc's subcommands share: the frame of a subcommand, the options of the steady case
+// (every one an input of the table of the inputs, with its default from there), the case file of
+// --case under them, and the reading of the options' texts into the case.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -14,40 +15,34 @@
 
 namespace CLI {
 class App;
+class Option;
 }
 
 namespace zav::cli {
 
-/// The options of the main window, as texts until they are read, and those of every subcommand.
+/// The options of the steady case as texts until they are read, by their keys in the table of the
+/// inputs (at its start-up texts), and those of every subcommand.
 struct MainOptions {
-    std::string tBody = "100";
-    std::string tFluid = "20";
-    std::string length = "0,1";
-    std::string area = "1";
-    std::string fluid = "air";
-    std::string shape = "vertical-plate";
-    std::string angle = "0";
-    std::string face = "upper";
-    std::string finGap = "0,005";
-    std::string tubeDiameter = "0,1";
-    std::string emissivity;
+    std::map<std::string, std::string> texts;
     std::string fluidFile;
     std::string kelo;
-    std::string pressure = "5";
-    std::string properties = "builtin";
     std::string format = "json";
     std::string caseFile;
     bool strict = false;
 };
 
-/// The help of --emissivity where the main window's emissivity is meant.
-extern const char* const kEmissivityHelp;
+/// The option of the input `key` of the table of the inputs on `command`, its text into `texts`:
+/// its name, help, unit and start-up text from the table; `emissivity` the help of the main
+/// emissivity of cool (the cooling's), with no default shown.
+CLI::Option* addInputOption(CLI::App* command, const std::string& key, std::map<std::string, std::string>& texts);
 
 /// A subcommand `name` of `app`, in the help's group of subcommands, with its own help flag.
 CLI::App* addSubcommand(CLI::App& app, const char* name, const std::string& description);
 
-/// The main window's options on `command` into `o` (`bodyTemperature`: with --t-body).
-void addMainOptions(CLI::App* command, MainOptions& o, bool bodyTemperature, const char* emissivityHelp);
+/// The steady case's options on `command` into `o` (`bodyTemperature`: with --t-body); the help of
+/// --emissivity is the label of `emissivityKey` ("main.emissivity", or "cooling.emissivity" for
+/// the cooling's own).
+void addMainOptions(CLI::App* command, MainOptions& o, bool bodyTemperature, const char* emissivityKey);
 
 /// Whether `command` has the option `name` and it was given.
 bool given(const CLI::App* command, const char* name);
@@ -63,8 +58,8 @@ std::set<std::string> givenOptions(const CLI::App* command);
 /// and the fluid.
 std::optional<calc::CaseFileInputs> caseFile(const CLI::App* command, const MainOptions& o);
 
-/// The main window's case of the options over the case file's, if any (`cooling`: the emissivity
-/// is the cooling window's); a name or a file that cannot be used throws InputError, a text that
+/// The steady case of the options over the case file's, if any (`cooling`: the emissivity is the
+/// cooling's own); a name or a file that cannot be used throws InputError, a text that
 /// is not a number UsageError.
 calc::SteadyCase readMainOptions(const CLI::App* command, const MainOptions& o,
                                  const std::optional<calc::CaseFileInputs>& file, bool cooling = false);

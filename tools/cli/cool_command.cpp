@@ -3,6 +3,7 @@
 // picture.
 #include <CLI/CLI.hpp>
 
+#include <map>
 #include <optional>
 
 #include "tools/calc/calc_limits.h"
@@ -22,15 +23,12 @@ using namespace zav::calc;
 
 const CoolingOptionNames kCoolingOptions{"--data", "--picture"};
 
+// The cooling's own options: its inputs' texts by their keys, and the rest.
 struct CoolOptions {
-    std::string mass = "1";
-    std::string coolingArea = "1";
-    std::string target = "30";
-    std::string steps = "10000";
+    std::map<std::string, std::string> texts;
     std::string heatCapacity = "constant:1000";
     std::string data;
     std::string picture;
-    std::string background = "black";
     bool noRadiation = false;
 };
 
@@ -40,15 +38,11 @@ public:
         : m_command(addSubcommand(app, "cool",
                                   "ochladzovanie telesa z teploty --t-body na --target v tekutine --t-fluid (okno "
                                   "„Dynamika - ochladzovanie“): čas, počet krokov a krivka")) {
-        addMainOptions(m_command, m_main, true, "emisivita povrchu (okno ochladzovania: 1)");
+        addMainOptions(m_command, m_main, true, "cooling.emissivity");
         m_command->add_flag("--no-radiation", m_cool.noRadiation,
                             "bez prestupu tepla sálaním (okno ochladzovania ho má zapnutý)");
-        m_command->add_option("--mass", m_cool.mass, "hmotnosť telesa (kg)")->type_name("HODNOTA")->capture_default_str();
-        m_command->add_option("--cooling-area", m_cool.coolingArea, "plocha ochladzovaného povrchu (m²)")
-            ->type_name("HODNOTA")
-            ->capture_default_str();
-        m_command->add_option("--target", m_cool.target, "teplota ochladenia (°C)")->type_name("HODNOTA")->capture_default_str();
-        m_command->add_option("--steps", m_cool.steps, "počet teplotných krokov")->type_name("HODNOTA")->capture_default_str();
+        for (const char* key : {"cooling.mass", "cooling.cooling_area", "cooling.target", "cooling.steps"})
+            addInputOption(m_command, key, m_cool.texts);
         m_command->add_option("--heat-capacity", m_cool.heatCapacity,
                               "tepelná kapacita materiálu (J.kg-1.K-1): constant:HODNOTA, cubic:A,B,C,D "
                               "(A + B·t + C·t² + D·t³, s desatinnou čiarkou cubic:A;B;C;D), carbon-steel, 17246")
@@ -59,9 +53,7 @@ public:
         m_command->add_option("--picture", m_cool.picture,
                               "uloží obrázok krivky ako BMP („Ulož graf“, „-“ štandardný výstup)")
             ->type_name("CESTA");
-        m_command->add_option("--picture-background", m_cool.background, "pozadie obrázka: black (čierne), white (biele)")
-            ->type_name("MENO")
-            ->capture_default_str();
+        addInputOption(m_command, "cooling.picture_background", m_cool.texts);
     }
 
     CLI::App* command() const override { return m_command; }
@@ -104,14 +96,15 @@ private:
                            std::optional<StandardOutputFile>& output) const {
         CoolingRequest request = file ? file->cooling(givenOptions(m_command)) : CoolingRequest();
         const auto use = [&](const char* option) { return !file || given(m_command, option); };
-        if (use("--mass"))
-            request.mass = number("--mass", m_cool.mass);
-        if (use("--cooling-area"))
-            request.coolingArea = number("--cooling-area", m_cool.coolingArea);
-        if (use("--target"))
-            request.targetTemperature = number("--target", m_cool.target);
-        if (use("--steps"))
-            request.stepCount = number("--steps", m_cool.steps);
+        const auto read = [&](const char* key, double& into) {
+            const CaseKey& entry = caseKey(key);
+            if (use(entry.option))
+                into = number(entry.option, m_cool.texts.at(key));
+        };
+        read("cooling.mass", request.mass);
+        read("cooling.cooling_area", request.coolingArea);
+        read("cooling.target", request.targetTemperature);
+        read("cooling.steps", request.stepCount);
         if (use("--heat-capacity"))
             request.heatCapacity = heatCapacityModel(m_cool.heatCapacity);
         // The cooling window starts with its radiation on (emissivity 1); an emissivity given turns it
@@ -127,7 +120,7 @@ private:
         if (given(m_command, "--picture"))
             request.picture = outputPath("--picture", m_cool.picture, toOutput, output);
         if (use("--picture-background"))
-            request.background = m_cool.background;
+            request.background = m_cool.texts.at("cooling.picture_background");
         return request;
     }
 

@@ -3,6 +3,7 @@
 // carries the heat flow asked for.
 #include <CLI/CLI.hpp>
 
+#include <map>
 #include <optional>
 #include <tuple>
 
@@ -20,8 +21,7 @@ using namespace zav::calc;
 
 // The design calculation's own options.
 struct SolveOptions {
-    std::string heatFlow = "100";
-    std::string unknown = "t-body";
+    std::map<std::string, std::string> texts; // the heat flow's and the unknown's, by their keys
 };
 
 class SolveCommand : public Subcommand {
@@ -31,15 +31,9 @@ public:
                                   "návrh (okno „Návrh“): hodnota neznámej --unknown, pri ktorej ustálený stav prenáša "
                                   "tepelný tok --heat-flow; objekt JSON ako steady, hodnota aj pod kľúčom „solved“; bez "
                                   "riešenia kód 1 a dôvod")) {
-        addMainOptions(m_command, m_main, true, kEmissivityHelp);
-        m_command->add_option("--heat-flow", m_solve.heatFlow, "tepelný tok (W), kladný z povrchu do tekutiny")
-            ->type_name("HODNOTA")
-            ->capture_default_str();
-        m_command->add_option("--unknown", m_solve.unknown,
-                              "neznáma: t-body (teplota telesa), t-fluid (teplota tekutiny), area (plocha), length "
-                              "(charakteristický rozmer; z viacerých ten najbližší k --length)")
-            ->type_name("MENO")
-            ->capture_default_str();
+        addMainOptions(m_command, m_main, true, "main.emissivity");
+        addInputOption(m_command, "design.heat_flow", m_solve.texts);
+        addInputOption(m_command, "design.unknown", m_solve.texts);
     }
 
     CLI::App* command() const override { return m_command; }
@@ -53,9 +47,9 @@ public:
         if (file)
             std::tie(heatFlow, unknownName) = file->design(givenOptions(m_command));
         if (!heatFlow)
-            heatFlow = number("--heat-flow", m_solve.heatFlow);
+            heatFlow = number("--heat-flow", m_solve.texts.at("design.heat_flow"));
         if (!unknownName)
-            unknownName = m_solve.unknown;
+            unknownName = m_solve.texts.at("design.unknown");
         const std::optional<DesignUnknown> unknown = designUnknown(*unknownName);
         if (!unknown)
             throw UsageError("Neznámy názov neznámej „" + *unknownName + "“; možnosti: t-body, t-fluid, area, length.");

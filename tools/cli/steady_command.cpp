@@ -20,7 +20,7 @@ public:
         : m_command(addSubcommand(app, "steady",
                                   "výpočet hlavného okna („Vypočítaj“): jeden objekt JSON s vlastnosťami tekutiny, "
                                   "podobnostnými číslami, súčiniteľmi prestupu tepla a tepelným tokom")) {
-        addMainOptions(m_command, m_main, true, kEmissivityHelp);
+        addMainOptions(m_command, m_main, true, "main.emissivity");
     }
 
     CLI::App* command() const override { return m_command; }

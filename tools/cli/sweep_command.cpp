@@ -3,6 +3,7 @@
 // with its table and CEL library.
 #include <CLI/CLI.hpp>
 
+#include <map>
 #include <optional>
 
 #include "core/number_format.h"
@@ -25,9 +26,7 @@ using namespace zav::calc;
 const SweepOptionNames kSweepOptions{"--table", "--ccl", "--name", "--ccl SÚBOR", "--name NÁZOV"};
 
 struct SweepOptions {
-    std::string from = "0";
-    std::string to = "100";
-    std::string step = "5";
+    std::map<std::string, std::string> texts; // the range's, by their keys
     std::string table;
     std::string ccl;
     std::string name;
@@ -100,10 +99,9 @@ public:
         : m_command(addSubcommand(app, "sweep",
                                   "rozsah teplôt povrchu (bez kontrol platnosti, ako tabuľka okna): pole JSON po jednom "
                                   "objekte na teplotu; --table a --ccl zapíšu tie isté súbory ako okno")) {
-        addMainOptions(m_command, m_main, false, kEmissivityHelp);
-        m_command->add_option("--from", m_sweep.from, "najnižšia teplota povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
-        m_command->add_option("--to", m_sweep.to, "najvyššia teplota povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
-        m_command->add_option("--step", m_sweep.step, "krok teploty povrchu (°C)")->type_name("HODNOTA")->capture_default_str();
+        addMainOptions(m_command, m_main, false, "main.emissivity");
+        for (const char* key : {"range.from", "range.to", "range.step"})
+            addInputOption(m_command, key, m_sweep.texts);
         m_command->add_option("--table", m_sweep.table,
                               "zapíše tabuľku (Windows-1250, desatinná čiarka, „;“) ako „Súbor → Ulož do súboru“ "
                               "(„-“ štandardný výstup)")
@@ -126,12 +124,14 @@ public:
         SweepRequest request;
         if (file)
             request.range = file->range(givenOptions(m_command));
-        if (!file || given(m_command, "--from"))
-            request.range.tMin = number("--from", m_sweep.from);
-        if (!file || given(m_command, "--to"))
-            request.range.tMax = number("--to", m_sweep.to);
-        if (!file || given(m_command, "--step"))
-            request.range.tStep = number("--step", m_sweep.step);
+        const auto read = [&](const char* key, double& into) {
+            const char* option = caseKey(key).option;
+            if (!file || given(m_command, option))
+                into = number(option, m_sweep.texts.at(key));
+        };
+        read("range.from", request.range.tMin);
+        read("range.to", request.range.tMax);
+        read("range.step", request.range.tStep);
         requireSweepableRange(request.range);
         std::optional<StandardOutputFile> output;
         if (toOutput != nullptr)

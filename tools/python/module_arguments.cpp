@@ -4,16 +4,28 @@
 // into the main window's arguments, over the case file of case= when one is named.
 #include "tools/python/module_common.h"
 
+#include <algorithm>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 namespace zav::python {
 
 namespace {
 
-// The windows' emissivity fields at start: the main window's "0,8", the cooling window's "1".
-constexpr double kMainEmissivity = 0.8;
-constexpr double kCoolingEmissivity = 1.0;
+// A parameter of an input of the table of the inputs: its keyword and its start-up value.
+Parameter tableParameter(const char* key) {
+    const CaseKey& entry = caseKey(key);
+    return {entry.keyword, pythonStartValue(entry)};
+}
+
+// The parameters of the table's inputs `keys`, in their order.
+ParameterList tableParameters(std::initializer_list<const char*> keys) {
+    ParameterList list;
+    for (const char* key : keys)
+        list.push_back(tableParameter(key));
+    return list;
+}
 
 // An argument given as an array or a sequence of numbers (a NumPy number is a number).
 bool isArrayArgument(PyObject* value) {
@@ -58,7 +70,7 @@ bool isRealNumber(PyObject* value) {
 
 // An input given as an array or a list: its values, which must be numbers (booleans, integers,
 // floats, or objects that are numbers), as doubles; the masked points of a NumPy masked array NaN.
-ArrayInput arrayInput(std::size_t parameter, PyObject* value, const char* name) {
+ArrayInput arrayInput(const char* parameter, PyObject* value, const char* name) {
     const auto refuse = [name] { return py::type_error(std::string(name) + " must be a number or an array of numbers"); };
     const py::module_ numpy = py::module_::import("numpy");
     py::object mask = py::none();
@@ -95,12 +107,92 @@ ArrayInput arrayInput(std::size_t parameter, PyObject* value, const char* name) 
 
 } // namespace
 
-KeywordParser::KeywordParser(const char* function, ParameterGroups groups) : m_function(function) {
-    for (const auto& [parameters, count] : groups) {
-        for (std::size_t i = 0; i < count; ++i)
-            m_names.push_back(PyUnicode_InternFromString(parameters[i].name));
-    }
+const ParameterList& mainParameters() {
+    static const ParameterList list = [] {
+        ParameterList parameters;
+        for (const char* key : kSteadyArguments) {
+            Parameter parameter = tableParameter(key);
+            // Unless given, the fluid follows the fluid's files and the pressure the KELO file.
+            if (parameter.name == "fluid" || parameter.name == "pressure")
+                parameter.pythonDefault = "None";
+            parameters.push_back(parameter);
+            if (parameter.name == "emissivity") {
+                parameters.push_back({"fluid_file", "None"});
+                parameters.push_back({"kelo", "None"});
+            }
+        }
+        parameters.push_back({"case", "None"});
+        parameters.push_back(tableParameter("main.radiation"));
+        return parameters;
+    }();
+    return list;
 }
+
+const ParameterList& sweepParameters() {
+    static const ParameterList list = [] {
+        ParameterList parameters = tableParameters({"range.from", "range.to", "range.step"});
+        parameters.insert(parameters.end(), {{"table", "None"}, {"ccl", "None"}, {"name", "None"}});
+        return parameters;
+    }();
+    return list;
+}
+
+const ParameterList& coolParameters() {
+    static const ParameterList list = [] {
+        ParameterList parameters =
+            tableParameters({"cooling.mass", "cooling.cooling_area", "cooling.target", "cooling.steps"});
+        parameters.insert(parameters.end(), {{"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}});
+        parameters.push_back(tableParameter("cooling.picture_background"));
+        return parameters;
+    }();
+    return list;
+}
+
+const ParameterList& solveParameters() {
+    static const ParameterList list = [] {
+        // heat_flow has no default; the unknown's names are written with "_" (t_body).
+        ParameterList parameters = tableParameters({"design.heat_flow", "design.unknown"});
+        parameters[0].pythonDefault.clear();
+        std::replace(parameters[1].pythonDefault.begin(), parameters[1].pythonDefault.end(), '-', '_');
+        return parameters;
+    }();
+    return list;
+}
+
+std::size_t mainSlot(const char* name) {
+    const ParameterList& parameters = mainParameters();
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        if (parameters[i].name == name)
+            return i;
+    }
+    throw std::logic_error(std::string("no parameter ") + name);
+}
+
+double* pointTarget(const std::string& keyword, SteadyCase& c) {
+    if (keyword == "pressure")
+        return &c.userFluid.gasPressure;
+    const CaseKey* entry = caseKeyOfKeyword(keyword);
+    return entry == nullptr || entry->steadyNumber == nullptr ? nullptr : &(c.*entry->steadyNumber);
+}
+
+KeywordParser::KeywordParser(const char* function, ParameterGroups groups) : m_function(function) {
+    for (const ParameterList* parameters : groups) {
+        for (const Parameter& parameter : *parameters)
+            m_names.push_back(PyUnicode_InternFromString(parameter.name.c_str()));
+    }
+    if (m_names.size() > kMaxParameters)
+        throw std::logic_error("too many parameters");
+}
+
+std::size_t KeywordParser::slot(const char* name) const {
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (PyUnicode_CompareWithASCIIString(m_names[i], name) == 0)
+            return i;
+    }
+    throw std::logic_error(std::string("no parameter ") + name);
+}
+
+std::string KeywordParser::name(std::size_t slot) const { return PyUnicode_AsUTF8(m_names[slot]); }
 
 bool KeywordParser::parse(Py_ssize_t positional, PyObject* const* args, PyObject* kwnames, PyObject** given) const {
     if (positional > 0) {
@@ -185,75 +277,89 @@ std::optional<std::string> pathArgument(PyObject* value, const char* name) {
 }
 
 // The names of the keywords passed (from_ as "from"), which a case file does not give.
-std::set<std::string> givenNames(PyObject* const* given, ParameterGroups groups) {
+std::set<std::string> givenNames(PyObject* const* given, const KeywordParser& parser) {
     std::set<std::string> names;
-    for (const auto& [parameters, count] : groups) {
-        for (std::size_t i = 0; i < count; ++i, ++given) {
-            if (*given == nullptr)
-                continue;
-            std::string name = parameters[i].name;
-            if (name.back() == '_')
-                name.pop_back();
-            names.insert(name);
-        }
+    for (std::size_t i = 0; i < parser.size(); ++i) {
+        if (given[i] == nullptr)
+            continue;
+        std::string name = parser.name(i);
+        if (name.back() == '_')
+            name.pop_back();
+        names.insert(name);
     }
     return names;
 }
 
-// The main window's arguments `g` over the case file of case=, if any; `given` names every
-// keyword passed. For cool (`cooling`) the radiation and emissivity are the cooling window's: on
-// with 1.0 as it starts, or as the case's cooling window has them.
+// The steady case's arguments `g` over the case file of case=, if any; `given` names every keyword
+// passed. For cool (`cooling`) the radiation and emissivity are the cooling's own: on with its
+// start-up emissivity, or as the case's cooling has them.
 MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling) {
+    static const std::size_t kCase = mainSlot("case");
+    static const std::size_t kRadiation = mainSlot("radiation");
+    static const std::size_t kFluidFile = mainSlot("fluid_file");
+    static const std::size_t kKelo = mainSlot("kelo");
     MainArguments a;
     std::optional<double> caseEmissivity; // the case's, when its radiation is on
-    if (const std::optional<std::string> path = pathArgument(g[15], "case")) {
+    if (const std::optional<std::string> path = pathArgument(g[kCase], "case")) {
         requireFileName("case", *path);
         a.file.emplace(*path);
         a.given = given;
         if (cooling)
-            given.insert("emissivity"); // not the main window's
-        a.base = a.file->steady(given);
-        caseEmissivity = cooling ? a.file->coolingEmissivity(a.given) : a.base.emissivity;
+            given.insert("emissivity"); // not the steady case's
+        a.values = a.file->steady(given, a.fluid);
+        if (cooling)
+            caseEmissivity = a.file->coolingEmissivity(a.given);
+        else if (a.values.radiationOn)
+            caseEmissivity = a.values.emissivity;
+    } else {
+        a.values = startCase();
     }
-    const SteadyRequest& b = a.base;
-    a.tBody = numberArgument(g[0], b.tBody, "t_body");
-    a.tFluid = numberArgument(g[1], b.tFluid, "t_fluid");
-    a.length = numberArgument(g[2], b.charLength, "length");
-    a.area = numberArgument(g[3], b.area, "area");
-    const std::string fluid = textArgument(g[4], "", "fluid");
-    if (!fluid.empty())
-        a.fluid = fluid;
-    a.shape = optionalTextArgument(g[5], "shape");
-    a.angle = numberArgument(g[6], b.angleDeg, "angle");
-    a.face = optionalTextArgument(g[7], "face");
-    a.finGap = numberArgument(g[8], b.finGap, "fin_gap");
-    a.tubeDiameter = numberArgument(g[9], b.tubeDiameter, "tube_diameter");
-    // Radiation: radiation= when given; else on with an emissivity= number and off with None;
-    // else the window's switch (the case's).
-    const std::optional<double> emissivity = g[10] == nullptr ? std::nullopt : optionalNumberArgument(g[10], "emissivity");
-    a.emissivity = emissivity.value_or(caseEmissivity.value_or(cooling ? kCoolingEmissivity : kMainEmissivity));
-    if (g[16] != nullptr)
-        a.radiation = flagArgument(g[16], "radiation");
-    else if (g[10] != nullptr)
-        a.radiation = emissivity.has_value();
-    else
-        a.radiation = a.file ? caseEmissivity.has_value() : cooling;
-    a.fluidFile = pathArgument(g[11], "fluid_file");
-    a.kelo = pathArgument(g[12], "kelo");
-    a.pressure = optionalNumberArgument(g[13], "pressure");
-    a.properties = optionalTextArgument(g[14], "properties");
+    // In the order of the parameters: each number over the case's, the names to be read.
+    std::size_t slot = 0;
+    for (const char* key : kSteadyArguments) {
+        const CaseKey& entry = caseKey(key);
+        PyObject* value = g[slot++];
+        if (entry.steadyNumber == &SteadyCase::emissivity) {
+            // Radiation: radiation= when given; else on with an emissivity= number and off with
+            // None; else the switch (the case's).
+            const std::optional<double> emissivity =
+                value == nullptr ? std::nullopt : optionalNumberArgument(value, entry.keyword);
+            a.emissivity = emissivity.value_or(
+                caseEmissivity.value_or(cooling ? startNumber("cooling.emissivity") : startNumber(key)));
+            if (g[kRadiation] != nullptr)
+                a.radiation = flagArgument(g[kRadiation], "radiation");
+            else if (value != nullptr)
+                a.radiation = emissivity.has_value();
+            else
+                a.radiation = a.file ? caseEmissivity.has_value() : cooling;
+            a.fluidFile = pathArgument(g[kFluidFile], "fluid_file");
+            a.kelo = pathArgument(g[kKelo], "kelo");
+            slot += 2;
+        } else if (entry.steadyNumber != nullptr) {
+            a.values.*entry.steadyNumber = numberArgument(value, a.values.*entry.steadyNumber, entry.keyword);
+        } else if (entry.parse == InputParse::Number) { // the KELO gas pressure
+            a.pressure = optionalNumberArgument(value, entry.keyword);
+        } else {
+            std::optional<std::string> text = optionalTextArgument(value, entry.keyword);
+            if (text && text->empty() && entry.steadyChoice == nullptr)
+                text.reset(); // fluid="": the fluid as without it
+            (entry.key == "main.fluid"        ? a.fluidName
+             : entry.key == "main.shape"      ? a.shape
+             : entry.key == "main.face"       ? a.face
+                                              : a.properties) = text;
+        }
+    }
     return a;
 }
 
-std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput* inputs, std::size_t count,
-                                    std::vector<py::object>& firstValues) {
+std::vector<ArrayInput> arrayInputs(PyObject** given, const KeywordParser& parser,
+                                    const std::vector<const char*>& keywords, std::vector<py::object>& firstValues) {
     std::vector<ArrayInput> arrays;
-    for (std::size_t n = 0; n < count; ++n) {
-        const PointInput& input = inputs[n];
-        PyObject*& value = given[input.parameter];
+    for (const char* keyword : keywords) {
+        PyObject*& value = given[parser.slot(keyword)];
         if (!isArrayArgument(value))
             continue;
-        ArrayInput array = arrayInput(input.parameter, value, input.name);
+        ArrayInput array = arrayInput(keyword, value, keyword);
         const auto values = BroadcastInputs::Contiguous::ensure(array.values);
         const auto mask = array.mask.is_none() ? BroadcastInputs::Mask() : BroadcastInputs::Mask::ensure(array.mask);
         double first = 1.0;

@@ -52,66 +52,59 @@ constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::v
 
 // ---- The arguments (module_arguments.cpp) ----
 
-// The main window's arguments, shared by the three functions: the request with the names still
-// to be read, over the case file's request when case= names one.
+// The steady case's arguments, shared by the four functions: the case with the numbers read, and
+// the names and files still to be read, over the case file's case when case= names one.
 struct MainArguments {
-    SteadyRequest base; // the windows' defaults, or the case file's
-    double tBody, tFluid, length, area;
-    std::optional<std::string> fluid, shape;
-    double angle;
-    std::optional<std::string> face;
-    double finGap, tubeDiameter;
-    bool radiation = false;  // the window's radiation switch
-    double emissivity = 0.8; // the window's emissivity field
+    SteadyCase values;          // the table's start-up values, or the case file's, under those given
+    FluidChoice fluid;          // the case file's fluid (its name and its user-defined fluid)
+    std::optional<std::string> fluidName, shape, face, properties;
+    bool radiation = false;     // the radiation switch
+    double emissivity = 0;      // the emissivity field
     std::optional<std::string> fluidFile, kelo;
     std::optional<double> pressure;
-    std::optional<std::string> properties;
     std::optional<calc::CaseFileInputs> file;
     std::set<std::string> given; // the keywords passed, "from" for from_
 };
 
-// The keyword parameters of a function in their order, with their defaults as Python would write
-// them (for the signature that help() shows).
+// A keyword parameter of a function and its default as Python writes it (empty: none, for the
+// signature that help() shows).
 struct Parameter {
-    const char* name;
-    const char* pythonDefault;
+    std::string name;
+    std::string pythonDefault;
 };
+using ParameterList = std::vector<Parameter>;
 
-inline constexpr Parameter kMainParameters[] = {
-    {"t_body", "100.0"},        {"t_fluid", "20.0"},    {"length", "0.1"},       {"area", "1.0"},
-    {"fluid", "None"},          {"shape", "'vertical-plate'"}, {"angle", "0.0"}, {"face", "'upper'"},
-    {"fin_gap", "0.005"},       {"tube_diameter", "0.1"}, {"emissivity", "0.8"}, {"fluid_file", "None"},
-    {"kelo", "None"},           {"pressure", "None"},     {"properties", "'builtin'"}, {"case", "None"},
-    {"radiation", "False"},
-};
-constexpr std::size_t kMainCount = sizeof kMainParameters / sizeof kMainParameters[0];
-inline constexpr Parameter kSweepParameters[] = {{"from_", "0.0"}, {"to", "100.0"}, {"step", "5.0"},
-                                                 {"table", "None"}, {"ccl", "None"},  {"name", "None"}};
-// solve()'s own parameters; heat_flow has no default.
-inline constexpr Parameter kSolveParameters[] = {{"heat_flow", nullptr}, {"unknown", "'t_body'"}};
-inline constexpr Parameter kCoolParameters[] = {
-    {"mass", "1.0"},  {"cooling_area", "1.0"}, {"target", "30.0"}, {"steps", "10000.0"},
-    {"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}, {"picture_background", "'black'"}};
-using ParameterGroups = std::initializer_list<std::pair<const Parameter*, std::size_t>>;
+// The parameters of the steady case, first in every function: the table's inputs of
+// kSteadyArguments, the fluid's files after the emissivity, then case and radiation.
+const ParameterList& mainParameters();
+// Each function's own, after them: from the table and the function's files.
+const ParameterList& sweepParameters();
+const ParameterList& coolParameters();
+const ParameterList& solveParameters();
+using ParameterGroups = std::initializer_list<const ParameterList*>;
 
-// The numeric inputs of steady() that may be arrays, by their index among the main window's
-// parameters, and where each goes in the case.
-struct PointInput {
-    std::size_t parameter;
-    const char* name;
-};
-// solve()'s heat_flow, after the main window's parameters.
-constexpr std::size_t kHeatFlowParameter = 17;
-static_assert(kHeatFlowParameter == kMainCount, "heat_flow follows the main window's parameters");
-inline constexpr PointInput kPointInputs[] = {{0, "t_body"}, {1, "t_fluid"},        {2, "length"},     {3, "area"},
-                                              {6, "angle"},  {8, "fin_gap"},       {9, "tube_diameter"},
-                                              {10, "emissivity"}, {13, "pressure"}};
+// The most parameters a function has: the size of the array of a call's values.
+constexpr std::size_t kMaxParameters = 40;
+using Given = std::array<PyObject*, kMaxParameters>;
+
+// The position of the steady case's parameter `name` (in every function: they come first).
+std::size_t mainSlot(const char* name);
+
+// The inputs of steady() and solve() that may be arrays, by their keywords.
+inline const std::vector<const char*> kPointKeywords = {"t_body", "t_fluid", "length", "area", "angle",
+                                                     "fin_gap", "tube_diameter", "emissivity", "pressure"};
+// Where in `c` a point's value of the input `keyword` of kPointKeywords goes; null for another.
+double* pointTarget(const std::string& keyword, SteadyCase& c);
 
 // Matches a call's keywords to the parameters: keywords only, each at most once, none unknown.
 class KeywordParser {
 public:
     KeywordParser(const char* function, ParameterGroups groups);
     std::size_t size() const { return m_names.size(); }
+    /// The position of the parameter `name`; throws std::logic_error for a name it does not have.
+    std::size_t slot(const char* name) const;
+    /// The name of the parameter at `slot`.
+    std::string name(std::size_t slot) const;
 
     /// Fills `given` (size() entries) with the values passed, null for the others; false with a
     /// TypeError set when the call does not fit.
@@ -128,22 +121,22 @@ double numberArgument(PyObject* value, double fallback, const char* name);
 std::optional<std::string> optionalTextArgument(PyObject* value, const char* name);
 std::string textArgument(PyObject* value, const char* fallback, const char* name);
 std::optional<std::string> pathArgument(PyObject* value, const char* name);
-std::set<std::string> givenNames(PyObject* const* given, ParameterGroups groups);
+std::set<std::string> givenNames(PyObject* const* given, const KeywordParser& parser);
 MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, bool cooling = false);
 
-// An input given as an array, by its parameter: its values as doubles (NaN where masked) and, of a
+// An input given as an array, by its keyword: its values as doubles (NaN where masked) and, of a
 // NumPy masked array, its mask (else None).
 struct ArrayInput {
-    std::size_t parameter;
+    std::string parameter;
     py::object values;
     py::object mask;
 };
 
-// The inputs given as arrays or lists among `inputs` (`count` of them): each is replaced in `given`
-// by its first value that is not masked (kept alive in `firstValues`), so that the checks of the
-// arguments see a number, and returned with its parameter.
-std::vector<ArrayInput> arrayInputs(PyObject** given, const PointInput* inputs, std::size_t count,
-                                    std::vector<py::object>& firstValues);
+// The inputs given as arrays or lists among the parameters `keywords` of `parser`: each is replaced
+// in `given` by its first value that is not masked (kept alive in `firstValues`), so that the
+// checks of the arguments see a number, and returned with its keyword.
+std::vector<ArrayInput> arrayInputs(PyObject** given, const KeywordParser& parser,
+                                    const std::vector<const char*>& keywords, std::vector<py::object>& firstValues);
 
 // The inputs given as arrays (by their parameter), broadcast against each other as NumPy
 // broadcasts: the shape, the number of points, each input's values over the points and the points
@@ -152,7 +145,7 @@ struct BroadcastInputs {
     using Contiguous = py::array_t<double, py::array::c_style | py::array::forcecast>;
     using Mask = py::array_t<bool, py::array::c_style | py::array::forcecast>;
     std::vector<Contiguous> arrays; // own the values
-    std::vector<std::pair<std::size_t, const double*>> sources;
+    std::vector<std::pair<std::string, const double*>> sources;
     std::vector<py::ssize_t> shape;
     std::size_t count = 0;
     std::vector<bool> masked; // empty when nothing is masked

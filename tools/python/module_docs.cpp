@@ -80,14 +80,14 @@ std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + k
 // replace the groups' own.
 std::string signature(const char* function, ParameterGroups groups, std::initializer_list<Parameter> defaults = {}) {
     std::string text = std::string(function) + "($module, /, *";
-    for (const auto& [parameters, count] : groups) {
-        for (std::size_t i = 0; i < count; ++i) {
-            const char* value = parameters[i].pythonDefault;
+    for (const ParameterList* parameters : groups) {
+        for (const Parameter& parameter : *parameters) {
+            std::string value = parameter.pythonDefault;
             for (const Parameter& other : defaults) {
-                if (std::string(other.name) == parameters[i].name)
+                if (other.name == parameter.name)
                     value = other.pythonDefault;
             }
-            text += std::string(", ") + parameters[i].name + (value != nullptr ? std::string("=") + value : "");
+            text += ", " + parameter.name + (value.empty() ? "" : "=" + value);
         }
     }
     return text + ")\n--\n\n";
@@ -96,7 +96,7 @@ std::string signature(const char* function, ParameterGroups groups, std::initial
 } // namespace
 
 std::string steadyDoc() {
-    return signature("steady", {{kMainParameters, kMainCount}}) +
+    return signature("steady", {&mainParameters()}) +
            "The main window's calculation (\"Vypočítaj\") of one case; returns a Result with t_body, t_fluid, "
            "t_mean, density, conductivity, dyn_viscosity, kin_viscosity, heat_capacity, expansion_coeff, prandtl, "
            "grashof, rayleigh, nusselt, alpha_conv, alpha_rad, alpha_total, heat_flow and warnings; for air and "
@@ -115,7 +115,7 @@ std::string steadyDoc() {
 }
 
 std::string solveDoc() {
-    return signature("solve", {{kSolveParameters, 2}, {kMainParameters, kMainCount}}) +
+    return signature("solve", {&solveParameters(), &mainParameters()}) +
            "The design calculation (\"Návrh\"): the value of one of the main window's inputs at which the steady "
            "state of steady() carries heat_flow, found inside the range where the fluid model holds, with the same "
            "checks (radiation included when it is on). Returns a Result like steady()'s, of the full steady state "
@@ -138,7 +138,7 @@ std::string solveDoc() {
 }
 
 std::string sweepDoc() {
-    return signature("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}}) +
+    return signature("sweep", {&mainParameters(), &sweepParameters()}) +
            "The main window's sweep over a range of surface temperatures, without the checks, as the window's "
            "table. Returns a Sweep whose attributes are the quantities of steady() as NumPy arrays over the "
            "points. Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a "
@@ -154,7 +154,7 @@ std::string sweepDoc() {
 }
 
 std::string coolDoc() {
-    return signature("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}},
+    return signature("cool", {&mainParameters(), &coolParameters()},
                      {kCoolingDefaults[0], kCoolingDefaults[1]}) +
            "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
            "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body: NumPy arrays) and "

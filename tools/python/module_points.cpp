@@ -13,19 +13,16 @@ namespace zav::python {
 
 namespace {
 
-void setPointInput(std::size_t parameter, double value, SteadyCase& c) {
-    switch (parameter) {
-    case 0: c.tBody = value; break;
-    case 1: c.tFluid = value; break;
-    case 2: c.charLength = value; break;
-    case 3: c.area = value; break;
-    case 6: c.angleDeg = value; break;
-    case 8: c.finGap = value; break;
-    case 9: c.tubeDiameter = value; break;
-    case 10: c.emissivity = value; break;
-    case 13: c.userFluid.gasPressure = value; break;
-    default: break;
+// Where each array's values go: into the case `c`, or heat_flow's into `heatFlow`.
+std::vector<std::pair<double*, const double*>> pointTargets(const BroadcastInputs& points, SteadyCase& c,
+                                                             double* heatFlow) {
+    std::vector<std::pair<double*, const double*>> targets;
+    for (const auto& [keyword, values] : points.sources) {
+        double* target = keyword == "heat_flow" ? heatFlow : pointTarget(keyword, c);
+        if (target != nullptr)
+            targets.emplace_back(target, values);
     }
+    return targets;
 }
 
 // The index of flat point i in an array of `shape`: an int for one dimension, else a tuple.
@@ -44,7 +41,7 @@ py::object pointIndex(std::size_t i, const std::vector<py::ssize_t>& shape) {
 
 // The main window's calculation of every point of the broadcast arrays among the arguments, each
 // as steady() computes one case (with its checks): `arrays` holds the inputs that are arrays, by
-// their kPointInputs' parameter, `c` the case of the rest.
+// their keywords, `c` the case of the rest.
 Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
     const BroadcastInputs points(arrays);
     const std::vector<py::ssize_t>& shape = points.shape;
@@ -53,6 +50,7 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
     Result result;
     Columns columns(count);
     const CaseInputs caseInputs(c);
+    const auto targets = pointTargets(points, c, nullptr);
     MessageLog log;
     PythonSignals signals;
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -61,8 +59,8 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
         for (std::size_t i = 0; i < count; ++i) {
             if (i % PythonSignals::kStride == 0 && !signals.check())
                 return;
-            for (const auto& [parameter, values] : points.sources)
-                setPointInput(parameter, values[i], c);
+            for (const auto& [target, values] : targets)
+                *target = values[i];
             if (points.isMasked(i)) {
                 columns.setRefused(i, kNaN, kNaN);
                 continue;
@@ -90,7 +88,7 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
 }
 
 // The design calculation of every point of the broadcast arrays among the arguments (heat_flow
-// among them, as kHeatFlowParameter), each as solve() computes one case. A point without a
+// among them), each as solve() computes one case. A point without a
 // solution is NaN (the unknown's temperature too, the other as given) with its (index, message)
 // in the errors.
 Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
@@ -104,6 +102,7 @@ Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
     Columns columns(count);
     ColumnBuffer solved = allocateColumn(count);
     const CaseInputs caseInputs(c);
+    const auto targets = pointTargets(points, c, &heatFlow);
     PythonSignals signals;
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
@@ -111,12 +110,8 @@ Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
         for (std::size_t i = 0; i < count; ++i) {
             if (i % kStride == 0 && !signals.check())
                 return;
-            for (const auto& [parameter, values] : points.sources) {
-                if (parameter == kHeatFlowParameter)
-                    heatFlow = values[i];
-                else
-                    setPointInput(parameter, values[i], c);
-            }
+            for (const auto& [target, values] : targets)
+                *target = values[i];
             if (points.isMasked(i)) {
                 columns.setRefused(i, kNaN, kNaN);
                 solved[i] = kNaN;

@@ -8,6 +8,7 @@
 #include "core/reference_deviation.h"
 #include "core/steady_state.h"
 #include "core/surface_shapes.h"
+#include "io/case_inputs.h"
 
 #include <algorithm>
 #include <iterator>
@@ -22,31 +23,24 @@ const FluidOptionNames kFluidOptions{"fluid", "fluid_file", "kelo", "pressure", 
 const SweepOptionNames kSweepOptions{"table", "ccl", "name", "ccl", "name"};
 const CoolingOptionNames kCoolingOptions{"data", "picture"};
 
-// The main window's case of the arguments; a name or a file that cannot be used throws InputError.
+// The steady case of the arguments; a name or a file that cannot be used throws InputError.
 SteadyCase mainCase(const MainArguments& a) {
-    SteadyRequest r = a.base;
-    r.tBody = a.tBody;
-    r.tFluid = a.tFluid;
-    r.charLength = a.length;
-    r.area = a.area;
-    r.angleDeg = a.angle;
-    r.finGap = a.finGap;
-    r.tubeDiameter = a.tubeDiameter;
-    r.emissivity = a.radiation ? std::optional<double>(a.emissivity) : std::nullopt;
-    if (a.shape)
-        r.shape = surfaceGeometry(*a.shape);
-    if (a.face)
-        r.face = platePosition(*a.face);
-    if (a.properties)
-        r.properties = propertyModel(*a.properties);
-    r.fluid.fluidFile = a.fluidFile;
-    r.fluid.kelo = a.kelo;
-    r.fluid.pressureMpa = a.pressure;
-    if (a.fluid)
-        r.fluid.name = a.fluid;
-    SteadyCase c = steadyCase(r, kFluidOptions);
+    SteadyCase c = a.values;
+    c.radiationOn = a.radiation;
     c.emissivity = a.emissivity;
-    return c;
+    if (a.shape)
+        c.shape = surfaceGeometry(*a.shape);
+    if (a.face)
+        c.face = platePosition(*a.face);
+    if (a.properties)
+        c.properties = propertyModel(*a.properties);
+    FluidChoice fluid = a.fluid;
+    fluid.fluidFile = a.fluidFile;
+    fluid.kelo = a.kelo;
+    fluid.pressureMpa = a.pressure;
+    if (a.fluidName)
+        fluid.name = a.fluidName;
+    return withFluid(std::move(c), fluid, kFluidOptions);
 }
 
 // The reference deviation's three values of one case, when it has them.
@@ -70,18 +64,15 @@ Result steady(const MainArguments& a) {
     return result;
 }
 
-// The unknowns of solve() by their names, in the order the messages list them.
-constexpr std::pair<const char*, DesignUnknown> kUnknowns[] = {{"t_body", DesignUnknown::BodyTemperature},
-                                                               {"t_fluid", DesignUnknown::FluidTemperature},
-                                                               {"area", DesignUnknown::Area},
-                                                               {"length", DesignUnknown::CharLength}};
-
+// The unknown of solve() named as zav-calc names it, with "_" for "-" (t_body …).
 DesignUnknown designUnknownNamed(const std::string& name) {
     std::string list;
-    for (const auto& [key, unknown] : kUnknowns) {
+    for (const ChoiceName& choice : kDesignUnknownChoice) {
+        std::string key = choice.name;
+        std::replace(key.begin(), key.end(), '-', '_');
         if (name == key)
-            return unknown;
-        list += (list.empty() ? "" : ", ") + std::string(key);
+            return static_cast<DesignUnknown>(&choice - kDesignUnknownChoice.begin());
+        list += (list.empty() ? "" : ", ") + key;
     }
     throw InputError("Neznámy názov neznámej „" + name + "“; možnosti: " + list + ".");
 }
@@ -173,17 +164,17 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
 } // namespace
 
 PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("steady", {{kMainParameters, kMainCount}});
-    PyObject* given[kMainCount] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+    static const KeywordParser parser("steady", {&mainParameters()});
+    Given given{};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given.data()))
         return nullptr;
     return callPython([&] {
-        const std::set<std::string> names = givenNames(given, {{kMainParameters, kMainCount}});
+        const std::set<std::string> names = givenNames(given.data(), parser);
         // Inputs given as arrays: the case takes each one's first value (its checks of the
         // arguments), the points all of them.
         std::vector<py::object> firstValues;
-        const std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, std::size(kPointInputs), firstValues);
-        const MainArguments a = mainArguments(given, names);
+        const std::vector<ArrayInput> arrays = arrayInputs(given.data(), parser, kPointKeywords, firstValues);
+        const MainArguments a = mainArguments(given.data(), names);
         if (arrays.empty())
             return py::cast(steady(a));
         return py::cast(steadyPoints(mainCase(a), arrays));
@@ -191,74 +182,72 @@ PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObjec
 }
 
 PyObject* sweepCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("sweep", {{kMainParameters, kMainCount}, {kSweepParameters, 6}});
-    PyObject* given[kMainCount + 6] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+    static const KeywordParser parser("sweep", {&mainParameters(), &sweepParameters()});
+    Given given{};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given.data()))
         return nullptr;
     return callPython([&] {
-        PyObject* const* g = given + kMainCount;
-        const MainArguments a =
-            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kSweepParameters, 6}}));
-        const SweepRange range = a.file ? a.file->range(a.given) : SweepRange{0, 100, 5};
-        return py::cast(sweep(a, numberArgument(g[0], range.tMin, "from_"), numberArgument(g[1], range.tMax, "to"),
-                              numberArgument(g[2], range.tStep, "step"), pathArgument(g[3], "table"),
-                              pathArgument(g[4], "ccl"), optionalTextArgument(g[5], "name")));
+        const auto g = [&](const char* name) { return given[parser.slot(name)]; };
+        const MainArguments a = mainArguments(given.data(), givenNames(given.data(), parser));
+        const SweepRange range = a.file ? a.file->range(a.given) : SweepRequest().range;
+        return py::cast(sweep(a, numberArgument(g("from_"), range.tMin, "from_"), numberArgument(g("to"), range.tMax, "to"),
+                              numberArgument(g("step"), range.tStep, "step"), pathArgument(g("table"), "table"),
+                              pathArgument(g("ccl"), "ccl"), optionalTextArgument(g("name"), "name")));
     });
 }
 
 PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("cool", {{kMainParameters, kMainCount}, {kCoolParameters, 8}});
-    PyObject* given[kMainCount + 8] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+    static const KeywordParser parser("cool", {&mainParameters(), &coolParameters()});
+    Given given{};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given.data()))
         return nullptr;
     return callPython([&] {
-        PyObject* const* g = given + kMainCount;
-        MainArguments a =
-            mainArguments(given, givenNames(given, {{kMainParameters, kMainCount}, {kCoolParameters, 8}}), true);
+        const auto g = [&](const char* name) { return given[parser.slot(name)]; };
+        MainArguments a = mainArguments(given.data(), givenNames(given.data(), parser), true);
         const CoolingRequest base = a.file ? a.file->cooling(a.given) : CoolingRequest();
-        // The case's cooling window: its emissivity field counts even with its radiation off.
-        if (given[10] == nullptr && base.emissivity)
+        // The case's cooling: its emissivity field counts even with its radiation off.
+        if (g("emissivity") == nullptr && base.emissivity)
             a.emissivity = *base.emissivity;
-        return py::cast(cool(a, numberArgument(g[0], base.mass, "mass"),
-                             numberArgument(g[1], base.coolingArea, "cooling_area"),
-                             numberArgument(g[2], base.targetTemperature, "target"),
-                             numberArgument(g[3], base.stepCount, "steps"),
-                             optionalTextArgument(g[4], "heat_capacity"), base.heatCapacity,
-                             pathArgument(g[5], "data"), pathArgument(g[6], "picture"),
-                             textArgument(g[7], base.background.c_str(), "picture_background")));
+        return py::cast(cool(a, numberArgument(g("mass"), base.mass, "mass"),
+                             numberArgument(g("cooling_area"), base.coolingArea, "cooling_area"),
+                             numberArgument(g("target"), base.targetTemperature, "target"),
+                             numberArgument(g("steps"), base.stepCount, "steps"),
+                             optionalTextArgument(g("heat_capacity"), "heat_capacity"), base.heatCapacity,
+                             pathArgument(g("data"), "data"), pathArgument(g("picture"), "picture"),
+                             textArgument(g("picture_background"), base.background.c_str(), "picture_background")));
     });
 }
 
 PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    static const KeywordParser parser("solve", {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
-    PyObject* given[kMainCount + 2] = {};
-    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given))
+    static const KeywordParser parser("solve", {&mainParameters(), &solveParameters()});
+    static const std::size_t kHeatFlow = parser.slot("heat_flow");
+    static const std::size_t kCase = parser.slot("case");
+    Given given{};
+    if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given.data()))
         return nullptr;
-    // heat_flow is required, unless a case file gives its design window's.
-    if (given[kHeatFlowParameter] == nullptr && (given[15] == nullptr || given[15] == Py_None)) {
+    // heat_flow is required, unless a case file gives its design's.
+    if (given[kHeatFlow] == nullptr && (given[kCase] == nullptr || given[kCase] == Py_None)) {
         PyErr_SetString(PyExc_TypeError, "solve() missing required keyword argument: 'heat_flow'");
         return nullptr;
     }
     return callPython([&] {
-        const std::set<std::string> names =
-            givenNames(given, {{kMainParameters, kMainCount}, {kSolveParameters, 2}});
-        static constexpr PointInput kHeatFlow[] = {{kHeatFlowParameter, "heat_flow"}};
+        const std::set<std::string> names = givenNames(given.data(), parser);
         std::vector<py::object> firstValues;
-        std::vector<ArrayInput> arrays = arrayInputs(given, kPointInputs, std::size(kPointInputs), firstValues);
-        for (auto& heatFlow : arrayInputs(given, kHeatFlow, std::size(kHeatFlow), firstValues))
+        std::vector<ArrayInput> arrays = arrayInputs(given.data(), parser, kPointKeywords, firstValues);
+        for (auto& heatFlow : arrayInputs(given.data(), parser, {"heat_flow"}, firstValues))
             arrays.push_back(std::move(heatFlow));
-        const MainArguments a = mainArguments(given, names);
-        // The case's design window: its heat flow and its unknown (named as zav-calc names it,
-        // t-body ...), each unless passed.
+        const MainArguments a = mainArguments(given.data(), names);
+        // The case's design: its heat flow and its unknown (named as zav-calc names it, t-body
+        // ...), each unless passed.
         std::optional<double> caseHeatFlow;
         std::optional<std::string> caseUnknown;
         if (a.file)
             std::tie(caseHeatFlow, caseUnknown) = a.file->design(a.given);
         if (caseUnknown)
             std::replace(caseUnknown->begin(), caseUnknown->end(), '-', '_');
-        const double heatFlow = numberArgument(given[kHeatFlowParameter], caseHeatFlow.value_or(0), "heat_flow");
+        const double heatFlow = numberArgument(given[kHeatFlow], caseHeatFlow.value_or(0), "heat_flow");
         const DesignUnknown unknown = designUnknownNamed(
-            caseUnknown ? *caseUnknown : textArgument(given[kMainCount + 1], "t_body", "unknown"));
+            caseUnknown ? *caseUnknown : textArgument(given[parser.slot("unknown")], "t_body", "unknown"));
         if (arrays.empty())
             return py::cast(solve(a, unknown, heatFlow));
         return py::cast(solvePoints(mainCase(a), unknown, heatFlow, arrays));
