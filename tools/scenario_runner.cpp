@@ -19,6 +19,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "io/case_inputs.h"
 #include "ui/chart_window.h"
 #include "ui/cooling_picture.h"
 #include "ui/main_window.h"
@@ -170,6 +171,19 @@ QObject* ScenarioRunner::control(const QString& name) const {
     const int dot = static_cast<int>(name.indexOf('.'));
     if (dot <= 0)
         throw ScriptError("not a control name: " + name.toStdString());
+    // A key of the table of the inputs ("main.t_body") names the control that shows it.
+    const std::string key = name.toStdString();
+    if (QWidget* section = m_windows.windowOfSection(key.substr(0, static_cast<std::size_t>(dot)))) {
+        try {
+            const CaseKey& entry = caseKey(key);
+            if (entry.control != nullptr) {
+                if (QObject* found = section->findChild<QObject*>(QLatin1String(entry.control)))
+                    return found;
+            }
+        } catch (const std::out_of_range&) {
+        }
+        throw ScriptError("unknown control " + key + " (a key of a case shown by one control)");
+    }
     QWidget* w = window(name.left(dot));
     const QString controlName = name.mid(dot + 1);
     QObject* found = w->findChild<QObject*>(controlName);

@@ -43,26 +43,6 @@ const char kCatalogueField[] = "cooling.emissivity";
 // The user's settings of the program (~/.config/zav/zav.conf).
 QSettings settings() { return QSettings(QStringLiteral("zav"), QStringLiteral("zav")); }
 
-// The window that shows a key's section.
-QWidget* windowOf(const Windows& windows, const std::string& key) {
-    const std::string section = key.substr(0, key.find('.'));
-    if (section == "main")
-        return windows.mainWindow.get();
-    if (section == "range")
-        return windows.rangeWindow.get();
-    if (section == "chart")
-        return windows.chartWindow.get();
-    if (section == "cooling")
-        return windows.coolingWindow.get();
-    if (section == "heat_capacity")
-        return windows.heatCapacityWindow.get();
-    if (section == "fluid")
-        return windows.fluidWindow.get();
-    if (section == "design")
-        return windows.designWindow.get();
-    return nullptr;
-}
-
 QObject* findControl(QWidget* window, const char* name) {
     QObject* control = window == nullptr ? nullptr : window->findChild<QObject*>(QLatin1String(name));
     if (control == nullptr)
@@ -81,7 +61,7 @@ void setChecked(QAbstractButton* box, bool on) {
 CaseFiles::CaseFiles(Windows& windows, Dialogs& dialogs) : m_dialogs(dialogs) {
     for (const CaseKey& entry : caseKeys()) {
         Binding binding{entry.key, {}};
-        QWidget* window = windowOf(windows, entry.key);
+        QWidget* window = windows.windowOfSection(entry.key.substr(0, entry.key.find('.')));
         if (entry.control != nullptr) {
             binding.controls.push_back(findControl(window, entry.control));
         } else if (entry.choice != nullptr) {

@@ -25,6 +25,24 @@ Windows::~Windows() = default;
 Windows::Windows(Windows&&) noexcept = default;
 Windows& Windows::operator=(Windows&&) noexcept = default;
 
+QWidget* Windows::windowOfSection(const std::string& section) const {
+    if (section == "main")
+        return mainWindow.get();
+    if (section == "range")
+        return rangeWindow.get();
+    if (section == "chart")
+        return chartWindow.get();
+    if (section == "cooling")
+        return coolingWindow.get();
+    if (section == "heat_capacity")
+        return heatCapacityWindow.get();
+    if (section == "fluid")
+        return fluidWindow.get();
+    if (section == "design")
+        return designWindow.get();
+    return nullptr;
+}
+
 QList<QWidget*> Windows::all() const {
     QList<QWidget*> created;
     for (QWidget* window :

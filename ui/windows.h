@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include <QList>
 
@@ -51,6 +52,10 @@ struct Windows {
 
     /// Every window created so far, in the order of creation.
     QList<QWidget*> all() const;
+    /// The window that shows the inputs of a case's section ("main", "range", "chart", "cooling",
+    /// "heat_capacity", "fluid", "design": the first part of a key of the table of the inputs), or
+    /// null.
+    QWidget* windowOfSection(const std::string& section) const;
 };
 
 /// Creates the windows in their start-up order and links the menus to them; shows none.
