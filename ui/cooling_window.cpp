@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "io/case_inputs.h"
 #include "ui/cooling_window.h"
 
 #include <QAction>
@@ -49,21 +50,14 @@ constexpr char kCloseItem[] = "Koniec1";
 constexpr char kDataMenu[] = "udaje";
 constexpr char kDataFileItem[] = "Uloz";
 // The left column.
-constexpr char kMass[] = "Edit1";
 constexpr char kHeatCapacityButton[] = "Button4";
-constexpr char kCoolingArea[] = "Edit3";
-constexpr char kTargetTemperature[] = "Edit4";
-constexpr char kStepCount[] = "Edit6";
 constexpr char kRadiation[] = "CheckBox1";
 constexpr char kEmissivityCatalogue[] = "ComboBox2";
-constexpr char kEmissivity[] = "Edit10";
 constexpr char kCalculateButton[] = "Button1";
 constexpr char kProgress[] = "ProgressBar1";
 constexpr char kCoolingTime[] = "Edit7";
 // "Biottovo kritérium".
 constexpr char kBiotFrame[] = "GroupBox1";
-constexpr char kMaterialConductivity[] = "Edit5";
-constexpr char kThickness[] = "Edit8";
 constexpr char kBiotButton[] = "Button2";
 constexpr char kBiot[] = "Edit9";
 // The picture: saving it, its colours, and the picture itself at the right.
@@ -175,7 +169,12 @@ void CoolingWindow::buildInputs(QWidget* central) {
         y += 25;
         return edit;
     };
-    m_mass = input(names::kMass, QStringLiteral("Hmotnosť (kg) :"), QStringLiteral("1"),
+    // A field of an input of the case: its object name and start-up text from the table.
+    auto caseInput = [&](const char* key, const QString& label, const QString& toolTip) {
+        const CaseKey& entry = caseKey(key);
+        return input(entry.control, label, QString::fromUtf8(entry.startValue), toolTip);
+    };
+    m_mass = caseInput("cooling.mass", QStringLiteral("Hmotnosť (kg) :"),
                    QStringLiteral("Hmotnosť ochladzovaného telesa v kg, napr. 2,5"));
     auto* heatCapacityButton =
         addButton(central, names::kHeatCapacityButton, QStringLiteral("Tepelná &kapacita materiálu (J.kg-1.K-1)"),
@@ -183,12 +182,12 @@ void CoolingWindow::buildInputs(QWidget* central) {
     connect(heatCapacityButton, &QPushButton::clicked, this,
             [this] { handle(&CoolingWindow::showHeatCapacity); });
     y += 30;
-    m_coolingArea = input(names::kCoolingArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"),
+    m_coolingArea = caseInput("cooling.cooling_area", QStringLiteral("Plocha povrchu (m2) :"),
                           QStringLiteral("Plocha povrchu telesa, ktorou odchádza teplo, v m², napr. 0,75"));
     m_targetTemperature =
-        input(names::kTargetTemperature, QStringLiteral("Teplota ochladenia (°C) :"), QStringLiteral("30"),
+        caseInput("cooling.target", QStringLiteral("Teplota ochladenia (°C) :"),
               QStringLiteral("Teplota telesa, pri ktorej výpočet skončí, v °C, napr. 30,5"));
-    m_stepCount = input(names::kStepCount, QStringLiteral("Počet krokov (1) :"), QStringLiteral("10000"),
+    m_stepCount = caseInput("cooling.steps", QStringLiteral("Počet krokov (1) :"),
                         QStringLiteral("Počet krokov výpočtu (celé číslo bez jednotky), napr. 10000"));
     m_radiation = addCheckBox(central, names::kRadiation, QStringLiteral("Zahrnúť prestup tepla sálaním"),
                               QRect(kLabelX, y, 297, 20));
@@ -212,7 +211,7 @@ void CoolingWindow::buildInputs(QWidget* central) {
     fitCatalogueList();
     connect(m_emissivityCatalogue, &QComboBox::currentIndexChanged, this,
             [this] { handle(&CoolingWindow::chooseEmissivity); });
-    m_emissivity = addEdit(central, names::kEmissivity, QStringLiteral("1"), QRect(255, y, 50, kRowHeight));
+    m_emissivity = addInputEdit(central, "cooling.emissivity", QRect(255, y, 50, kRowHeight));
     describeField(m_emissivity, emissivityLabel, QStringLiteral("Emisivita (1)"),
                   QStringLiteral("Pomerná emisivita povrchu od 0 do 1 (bez jednotky), napr. 0,85"));
     y += 30;
@@ -277,11 +276,15 @@ void CoolingWindow::buildGroups(QWidget* central, int y) {
         row += 25;
         return edit;
     };
+    // A field of an input of the case: its object name and start-up text from the table.
+    auto caseInput = [&](const char* key, const QString& label, const QString& toolTip) {
+        const CaseKey& entry = caseKey(key);
+        return input(entry.control, label, QString::fromUtf8(entry.startValue), toolTip);
+    };
     m_materialConductivity =
-        input(names::kMaterialConductivity, QStringLiteral("Súč.tep.vod.materiálu (W.m-1.K-1) :"),
-              QStringLiteral("20"),
+        caseInput("cooling.material_conductivity", QStringLiteral("Súč.tep.vod.materiálu (W.m-1.K-1) :"),
               QStringLiteral("Súčiniteľ tepelnej vodivosti materiálu telesa vo W·m⁻¹·K⁻¹, napr. 45,5"));
-    m_thickness = input(names::kThickness, QStringLiteral("Hrúbka ochl. materiálu (m) :"), QStringLiteral("0,1"),
+    m_thickness = caseInput("cooling.thickness", QStringLiteral("Hrúbka ochl. materiálu (m) :"),
                         QStringLiteral("Hrúbka ochladzovaného materiálu v m, napr. 0,05"));
     auto* biotButton = addButton(biot, names::kBiotButton, QStringLiteral("V&ypočítaj"), QRect(210, row, 87, 22));
     biotButton->setAccessibleName(QStringLiteral("Vypočítaj Biottovo kritérium"));

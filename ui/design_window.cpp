@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "core/number_format.h"
+#include "io/case_inputs.h"
 #include "ui/dialogs.h"
 #include "ui/handler.h"
 #include "ui/main_window.h"
@@ -24,31 +25,32 @@ namespace {
 // The object names of the window and its controls, as scenario scripts and transcripts know them.
 namespace names {
 constexpr char kWindow[] = "Form10";
-constexpr char kHeatFlow[] = "Edit1";
+const char* const kHeatFlow = caseKey("design.heat_flow").control;
 constexpr char kResult[] = "Edit2";
 constexpr char kUnknownFrame[] = "GroupBox1";
-constexpr const char* kUnknowns[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+// The unknowns' radio buttons: their choice's.
 constexpr char kCalculateButton[] = "Button1";
 constexpr char kTransferButton[] = "Button2";
 } // namespace names
 
-// Each unknown: its choice's caption and the main window's field that holds it.
+// Each unknown: its choice's caption and the key of the case's input that holds it.
 struct UnknownCell {
     DesignUnknown unknown;
     const char* caption;
-    const char* mainField;
+    const char* input;
 };
 constexpr UnknownCell kUnknownCells[4] = {
-    {DesignUnknown::BodyTemperature, "teplota telesa (°C)", "Edit1"},
-    {DesignUnknown::FluidTemperature, "teplota tekutiny (°C)", "Edit2"},
-    {DesignUnknown::Area, "plocha povrchu (m2)", "Edit17"},
-    {DesignUnknown::CharLength, "charakteristický rozmer l (m)", "Edit10"},
+    {DesignUnknown::BodyTemperature, "teplota telesa (°C)", "main.t_body"},
+    {DesignUnknown::FluidTemperature, "teplota tekutiny (°C)", "main.t_fluid"},
+    {DesignUnknown::Area, "plocha povrchu (m2)", "main.area"},
+    {DesignUnknown::CharLength, "charakteristický rozmer l (m)", "main.length"},
 };
 
 const QString kNoResult = QStringLiteral("------------");
 
 QLineEdit* mainField(MainWindow* window, DesignUnknown unknown) {
-    return window->findChild<QLineEdit*>(QLatin1String(kUnknownCells[static_cast<int>(unknown)].mainField));
+    const char* field = caseKey(kUnknownCells[static_cast<int>(unknown)].input).control;
+    return window->findChild<QLineEdit*>(QLatin1String(field));
 }
 
 // The user-defined fluid as an evaluation reads it (only the approximation chosen is converted), a
@@ -92,7 +94,8 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, 
     addLabel(this, QStringLiteral("Ostatné vstupy, tvar, tekutina a sálanie sa berú z hlavného okna."),
              QRect(12, 10, 400, 19));
     QLabel* heatFlowLabel = addLabel(this, QStringLiteral("Tepelný tok (W) :"), QRect(12, 40, 180, 19), true);
-    m_heatFlow = addEdit(this, names::kHeatFlow, QStringLiteral("100"), QRect(200, 38, 110, 21));
+    m_heatFlow = addEdit(this, names::kHeatFlow, QString::fromUtf8(caseKey("design.heat_flow").startValue),
+                         QRect(200, 38, 110, 21));
     describeField(m_heatFlow, heatFlowLabel, QStringLiteral("Tepelný tok (W)"),
                   QStringLiteral("Tepelný tok z povrchu do tekutiny vo W (záporný z tekutiny do telesa), napr. 40,5"));
 
@@ -101,8 +104,8 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, 
     frame->setGeometry(12, 68, 300, 110);
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
-        m_unknowns[i] = addRadioButton(frame, names::kUnknowns[i], QString::fromUtf8(kUnknownCells[i].caption),
-                                       QRect(10, 20 + i * 21, 280, 19));
+        m_unknowns[i] = addRadioButton(frame, kDesignUnknownChoice[static_cast<std::size_t>(i)].control,
+                                       QString::fromUtf8(kUnknownCells[i].caption), QRect(10, 20 + i * 21, 280, 19));
         group->addButton(m_unknowns[i]);
     }
     m_unknowns[0]->setChecked(true);

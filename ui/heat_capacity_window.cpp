@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "io/case_inputs.h"
 #include "ui/heat_capacity_window.h"
 
 #include <QButtonGroup>
@@ -17,9 +18,7 @@ namespace {
 namespace names {
 constexpr char kWindow[] = "Form5";
 constexpr char kConstant[] = "RadioButton2";
-constexpr char kConstantValue[] = "Edit1";
 constexpr char kCubic[] = "RadioButton4";
-constexpr const char* kCubicCoefficients[4] = {"Edit2", "Edit3", "Edit4", "Edit5"};
 constexpr char kCarbonSteel[] = "RadioButton3";
 constexpr char kSteel17246[] = "RadioButton1";
 constexpr char kOkButton[] = "Button1";
@@ -40,19 +39,18 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     };
     m_constant = radio(names::kConstant, QStringLiteral("Nastaviť konštantnú hodnotu"), QRect(12, 12, 200, 20));
     m_constant->setChecked(true);
-    m_constantValue = addEdit(this, names::kConstantValue, QStringLiteral("1000"), QRect(220, 11, 90, 21));
+    m_constantValue = addInputEdit(this, "heat_capacity.constant", QRect(220, 11, 90, 21));
     describeField(m_constantValue, nullptr, QStringLiteral("Konštantná tepelná kapacita (J.kg-1.K-1)"),
                   QStringLiteral("Merná tepelná kapacita materiálu v J·kg⁻¹·K⁻¹, napr. 460,5"));
     m_cubic = radio(names::kCubic, QStringLiteral("Nastaviť ako funkciu teploty v kubickom tvare   (t je v °C) :"),
                     QRect(12, 44, 420, 20));
     // One row that reads a·1 + b·t + c·t² + d·t³.
-    static const char* const defaults[4] = {"1000", "0", "0", "0"};
     static const char* const powers[4] = {"*1", "*t", "*t2", "*t3"};
     for (int i = 0; i < 4; ++i) {
         const int x = 30 + i * 112;
         addLabel(this, QString::fromLatin1(powers[i]), QRect(x + 24, 68, 40, 16));
-        m_cubicCoefficients[i] =
-            addEdit(this, names::kCubicCoefficients[i], QString::fromLatin1(defaults[i]), QRect(x, 86, 80, 21));
+        const std::string key = "heat_capacity.cubic." + std::to_string(i);
+        m_cubicCoefficients[i] = addInputEdit(this, key.c_str(), QRect(x, 86, 80, 21));
         static const char* const letters[4] = {"a", "b", "c", "d"};
         describeField(m_cubicCoefficients[i], nullptr,
                       QStringLiteral("Koeficient %1 (%2)").arg(QLatin1String(letters[i]), QLatin1String(powers[i])),

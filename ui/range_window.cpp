@@ -14,9 +14,6 @@ namespace {
 // (the seed's names).
 namespace names {
 constexpr char kWindow[] = "Form6";
-constexpr char kMinimum[] = "Edit1";
-constexpr char kMaximum[] = "Edit2";
-constexpr char kStep[] = "Edit3";
 } // namespace names
 
 } // namespace
@@ -26,15 +23,15 @@ RangeWindow::RangeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Rozsah"));
     setWindowFont(this);
     QLabel* label = addLabel(this, QStringLiteral("Minimálna teplota povrchu (°C) :"), QRect(12, 14, 240, 19), true);
-    m_minimum = addEdit(this, names::kMinimum, QStringLiteral("0"), QRect(262, 12, 110, 21));
+    m_minimum = addInputEdit(this, "range.from", QRect(262, 12, 110, 21));
     describeField(m_minimum, label, QStringLiteral("Minimálna teplota povrchu (°C)"),
                   QStringLiteral("Prvá teplota povrchu tabuľky a grafu v °C, napr. 20,5"));
     label = addLabel(this, QStringLiteral("Maximálna teplota povrchu (°C) :"), QRect(12, 54, 240, 19), true);
-    m_maximum = addEdit(this, names::kMaximum, QStringLiteral("100"), QRect(262, 52, 110, 21));
+    m_maximum = addInputEdit(this, "range.to", QRect(262, 52, 110, 21));
     describeField(m_maximum, label, QStringLiteral("Maximálna teplota povrchu (°C)"),
                   QStringLiteral("Posledná teplota povrchu tabuľky a grafu v °C, napr. 150,5"));
     label = addLabel(this, QStringLiteral("Krok (°C) :"), QRect(12, 94, 240, 19), true);
-    m_step = addEdit(this, names::kStep, QStringLiteral("5"), QRect(262, 92, 110, 21));
+    m_step = addInputEdit(this, "range.step", QRect(262, 92, 110, 21));
     describeField(m_step, label, QStringLiteral("Krok (°C)"),
                   QStringLiteral("Krok teploty povrchu medzi riadkami tabuľky v °C, napr. 2,5"));
     setGeometry(330, 240, 386, 136);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_util.h"
 
+#include "io/case_inputs.h"
+
 #include <QAction>
 #include <QByteArray>
 #include <QCheckBox>
@@ -69,6 +71,11 @@ QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, const
         setBackground(edit, kWindowBackground);
     edit->setCursorPosition(0);
     return edit;
+}
+
+QLineEdit* addInputEdit(QWidget* parent, const char* key, const QRect& geometry) {
+    const CaseKey& entry = caseKey(key);
+    return addEdit(parent, entry.control, QString::fromUtf8(entry.startValue), geometry);
 }
 
 QRadioButton* addRadioButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {

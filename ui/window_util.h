@@ -34,6 +34,9 @@ inline const QColor kWindowBackground(255, 255, 255);
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false);
 QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+/// The edit of the input `key` of the table of the inputs: its object name and start-up text
+/// from there.
+QLineEdit* addInputEdit(QWidget* parent, const char* key, const QRect& geometry);
 QRadioButton* addRadioButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
