@@ -19,14 +19,14 @@ namespace zav::calc {
 using zav::SteadyCase;
 using zav::CaseInputs;
 
-/// The cooling's own inputs and its material's heat capacity.
+/// The cooling's own inputs and its material's heat capacity, as prepareCooling sets them.
 struct CoolingCase {
-    double mass = 1;            // kg
-    double coolingArea = 1;     // m²
-    double targetTemperature = 30; // °C
-    double stepCount = 10000;   // 1, a real number as the window reads it
-    bool radiationOn = true;
-    double emissivity = 1;      // 1
+    double mass = 0;              // kg
+    double coolingArea = 0;       // m²
+    double targetTemperature = 0; // °C
+    double stepCount = 0;         // 1, a real number as a field's text reads
+    bool radiationOn = false;
+    double emissivity = 0;        // 1
     HeatCapacityModel heatCapacity;
 };
 

@@ -34,7 +34,9 @@ std::string cannotOpenMessage(const std::string& path) { return "Súbor " + inQu
 // A user-defined fluid's JSON object, read key by key; every key must be used.
 class FluidObject {
 public:
-    FluidObject(const nlohmann::json& object, const std::string& path) : m_object(object), m_path(path) {}
+    // `kind`: the approximation, whose fields of a case ("fluid.KIND.KEY") give the defaults.
+    FluidObject(const nlohmann::json& object, const std::string& path, const std::string& kind)
+        : m_object(object), m_path(path), m_section("fluid." + kind + ".") {}
 
     [[noreturn]] void fail(const std::string& what) const {
         throw InputError("Súbor " + inQuotes(m_path) + ": " + what);
@@ -42,26 +44,21 @@ public:
 
     bool has(const char* key) const { return m_object.contains(key); }
 
-    // A number, or a text with the decimal comma or point; the window's default when missing.
-    double number(const char* key, const char* windowDefault) {
+    // A number, or a text with the decimal comma or point; when missing, the start-up value of
+    // the case's field, and required where that is no number (a KELO field's "xxx").
+    double number(const char* key) {
         m_used.push_back(key);
-        if (!m_object.contains(key)) {
-            if (windowDefault == nullptr)
-                fail("chýba pole " + inQuotes(key) + ".");
-            return parseNumber(windowDefault);
-        }
+        if (!m_object.contains(key))
+            return startValue(m_section + key, key);
         return value(m_object.at(key), key, "pole " + inQuotes(key) + " musí byť číslo.");
     }
 
-    // A list of `count` numbers; missing entries take the window's defaults.
-    void numbers(const char* key, std::array<double, 6>& target, std::size_t count,
-                 const std::vector<const char*>& windowDefaults) {
+    // A list of `count` numbers; when missing, the start-up values of the case's fields.
+    void numbers(const char* key, std::array<double, 6>& target, std::size_t count) {
         m_used.push_back(key);
         if (!m_object.contains(key)) {
-            if (windowDefaults.empty())
-                fail("chýba pole " + inQuotes(key) + ".");
             for (std::size_t i = 0; i < count; ++i)
-                target[i] = parseNumber(windowDefaults[i]);
+                target[i] = startValue(m_section + key + "." + std::to_string(i), key);
             return;
         }
         const nlohmann::json& list = m_object.at(key);
@@ -80,6 +77,15 @@ public:
     }
 
 private:
+    // The start-up number of the case's field `field`, for the missing `key`.
+    double startValue(const std::string& field, const char* key) const {
+        try {
+            return parseNumber(caseKey(field).startValue);
+        } catch (const ConversionError&) {
+            fail("chýba pole " + inQuotes(key) + ".");
+        }
+    }
+
     // A number of `key`, or a text of one; anything else fails with `notNumber`.
     double value(const nlohmann::json& item, const char* key, const std::string& notNumber) const {
         if (item.is_number())
@@ -95,14 +101,11 @@ private:
 
     const nlohmann::json& m_object;
     std::string m_path;
+    std::string m_section;
     std::vector<std::string> m_used{"kind"};
 };
 
 const char* const kPolynomialKeys[4] = {"dyn_viscosity", "density", "conductivity", "heat_capacity"};
-
-// The defaults of the fluid window's Linear and Quadratic tabs (a0, a1, a2 of each row).
-const std::vector<const char*> kPolynomialDefaults[4] = {
-    {"1,7e-5", "4,05e-8", "0"}, {"1,2", "-0,0032", "0"}, {"0,0237", "6,97e-5", "0"}, {"1003,6", "0,067", "0"}};
 
 } // namespace
 
@@ -237,38 +240,38 @@ UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
     if (!document.is_object() || !document.contains("kind") || !document.at("kind").is_string())
         throw InputError("Súbor " + inQuotes(path) +
                          ": očakáva sa objekt JSON s poľom „kind“ (constant, linear, quadratic alebo kelo).");
-    FluidObject object(document, path);
     const std::string kind = document.at("kind").get<std::string>();
+    FluidObject object(document, path, kind);
     UserFluidModel m;
     if (kind == "constant") {
         m.kind = ApproximationKind::Constant;
-        m.dynViscosity = object.number("dyn_viscosity", "1,7e-5");
-        m.density = object.number("density", "1,2");
-        m.conductivity = object.number("conductivity", "0,024");
-        m.heatCapacity = object.number("heat_capacity", "1004");
-        m.expansionCoeff = object.number("expansion_coeff", "3,4e-3");
+        m.dynViscosity = object.number("dyn_viscosity");
+        m.density = object.number("density");
+        m.conductivity = object.number("conductivity");
+        m.heatCapacity = object.number("heat_capacity");
+        m.expansionCoeff = object.number("expansion_coeff");
     } else if (kind == "linear" || kind == "quadratic") {
         m.kind = kind == "linear" ? ApproximationKind::Linear : ApproximationKind::Quadratic;
         const std::size_t count = kind == "linear" ? 2 : 3;
         std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
                                           &m.heatCapacityCoeffs};
         for (int i = 0; i < 4; ++i)
-            object.numbers(kPolynomialKeys[i], *rows[i], count, kPolynomialDefaults[i]);
-        m.validTempMin = object.number("t_min", "0");
-        m.validTempMax = object.number("t_max", "100");
+            object.numbers(kPolynomialKeys[i], *rows[i], count);
+        m.validTempMin = object.number("t_min");
+        m.validTempMax = object.number("t_max");
     } else if (kind == "kelo") {
         m.kind = ApproximationKind::KELO;
-        object.numbers("dyn_viscosity", m.viscosityCoeffs, 6, {});
-        object.numbers("compressibility", m.compressibilityCoeffs, 6, {});
-        object.numbers("conductivity", m.conductivityCoeffs, 6, {});
-        object.numbers("heat_capacity", m.heatCapacityCoeffs, 6, {});
-        m.validTempMin = object.number("t_min", nullptr);
-        m.validTempMax = object.number("t_max", nullptr);
-        m.validPressureMin = object.number("p_min", nullptr);
-        m.validPressureMax = object.number("p_max", nullptr);
-        m.gasConstant = object.number("gas_constant", nullptr);
-        // A pressure given apart (--pressure) stands in for the file's; the window's field holds 5 MPa.
-        const double filePressure = object.number("pressure", "5");
+        object.numbers("dyn_viscosity", m.viscosityCoeffs, 6);
+        object.numbers("compressibility", m.compressibilityCoeffs, 6);
+        object.numbers("conductivity", m.conductivityCoeffs, 6);
+        object.numbers("heat_capacity", m.heatCapacityCoeffs, 6);
+        m.validTempMin = object.number("t_min");
+        m.validTempMax = object.number("t_max");
+        m.validPressureMin = object.number("p_min");
+        m.validPressureMax = object.number("p_max");
+        m.gasConstant = object.number("gas_constant");
+        // A pressure given apart (--pressure) stands in for the file's; the case's field holds 5 MPa.
+        const double filePressure = object.number("pressure");
         m.gasPressure = std::isnan(pressureMpa) ? filePressure : pressureMpa;
     } else {
         object.fail("neznámy druh tekutiny " + inQuotes(kind) + "; možnosti: constant, linear, quadratic, kelo.");

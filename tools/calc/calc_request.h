@@ -61,7 +61,8 @@ struct CoolingRequest {
     double coolingArea = startNumber("cooling.cooling_area");     // m²
     double targetTemperature = startNumber("cooling.target");     // °C
     double stepCount = startNumber("cooling.steps");              // 1
-    HeatCapacityModel heatCapacity;
+    HeatCapacityModel heatCapacity =
+        heatCapacityModel(std::string("constant:") + caseKey("heat_capacity.constant").startValue);
     std::optional<std::string> data;    // the data file
     std::optional<std::string> picture; // the picture as a Windows bitmap
     std::string background = caseKey("cooling.picture_background").startValue; // "black" or "white"

@@ -26,7 +26,7 @@ const CoolingOptionNames kCoolingOptions{"--data", "--picture"};
 // The cooling's own options: its inputs' texts by their keys, and the rest.
 struct CoolOptions {
     std::map<std::string, std::string> texts;
-    std::string heatCapacity = "constant:1000";
+    std::string heatCapacity = std::string("constant:") + caseKey("heat_capacity.constant").startValue;
     std::string data;
     std::string picture;
     bool noRadiation = false;

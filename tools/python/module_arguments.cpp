@@ -141,7 +141,9 @@ const ParameterList& coolParameters() {
     static const ParameterList list = [] {
         ParameterList parameters =
             tableParameters({"cooling.mass", "cooling.cooling_area", "cooling.target", "cooling.steps"});
-        parameters.insert(parameters.end(), {{"heat_capacity", "'constant:1000'"}, {"data", "None"}, {"picture", "None"}});
+        const std::string constant = caseKey("heat_capacity.constant").startValue;
+        parameters.insert(parameters.end(),
+                          {{"heat_capacity", "'constant:" + constant + "'"}, {"data", "None"}, {"picture", "None"}});
         parameters.push_back(tableParameter("cooling.picture_background"));
         return parameters;
     }();
