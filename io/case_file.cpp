@@ -84,7 +84,7 @@ const Shape& caseShape() {
 
 using Json = nlohmann::json;
 
-// The length of a UTF-8 text as a window's field counts it: in UTF-16 units.
+// The length of a UTF-8 text as an input field counts it: in UTF-16 units.
 std::size_t utf16Length(const std::string& text) {
     std::size_t length = 0;
     for (const char c : text) {
@@ -140,7 +140,7 @@ private:
             if (!node.is_string())
                 damaged("pole " + quoted(entry.key) + " musí byť text.");
             value = node.get<std::string>();
-            // What a window's field cannot hold is refused, not cut where the field would cut it.
+            // What an input field cannot hold is refused, not cut where the field would cut it.
             if (value.find('\0') != std::string::npos)
                 damaged("pole " + quoted(entry.key) + " obsahuje znak NUL.");
             if (utf16Length(value) > kMaximumFieldLength)
@@ -368,7 +368,7 @@ std::string writeCase(const CaseRecord& record) {
             break;
         }
     }
-    // A text that is not valid UTF-8 (it cannot come from a window) is written with U+FFFD.
+    // A text that is not valid UTF-8 (no input field can hold it) is written with U+FFFD.
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Case files (".zav"): every input of every window as the user typed it, in a UTF-8 JSON object
-// with "format": "zav-case" and "version": 1, grouped by window ("main", "range", "chart",
+// Case files (".zav"): every input of a case as the user typed it, in a UTF-8 JSON object with
+// "format": "zav-case" and "version": 1, grouped in sections ("main", "range", "chart",
 // "cooling", "heat_capacity", "fluid", "design"). The table of the inputs (io/case_inputs.h) names each
 // value, its type and its start-up value; the reader and the writer go by it.
 #pragma once
@@ -63,8 +63,8 @@ private:
 /// any bytes (a file of more than kMaximumCaseBytes is refused as damaged).
 CaseRecord readCase(const std::string& bytes, const std::string& name);
 
-/// Reads the case file at `path` (a file name as the system takes it; `name` for the messages). A
-/// window takes only a regular file (RegularOnly): a pipe or a device is refused as unreadable.
+/// Reads the case file at `path` (a file name as the system takes it; `name` for the messages).
+/// The desktop takes only a regular file (RegularOnly): a pipe or a device is refused as unreadable.
 CaseRecord readCaseFile(const std::string& path, const std::string& name, InputKinds kinds,
                         const InterruptCheck& interrupted = {});
 
@@ -72,7 +72,7 @@ CaseRecord readCaseFile(const std::string& path, const std::string& name, InputK
 /// order of caseKeys(), a line break at the end.
 std::string writeCase(const CaseRecord& record);
 
-/// The longest text a window's field holds (in UTF-16 units); a longer one is refused.
+/// The longest text an input field holds (in UTF-16 units); a longer one is refused.
 constexpr std::size_t kMaximumFieldLength = 32767;
 
 /// The largest case file read: the limit of every input.

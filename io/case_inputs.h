@@ -2,7 +2,7 @@
 // The one table of a case's inputs. Each row names an input once: its key in the case file, how
 // the file holds it and the program reads it, its start-up text, its Slovak label and unit, the
 // zav-calc option and the Python keyword that give it, and the control that shows it. The case
-// file's reader and writer, the windows' binding of their controls to the case, zav-calc's
+// file's reader and writer, the program's binding of its controls to the case, zav-calc's
 // options and the Python module's keywords, defaults and help all go by it.
 //
 // Each choice has one table of its names, in the order of its enumeration.

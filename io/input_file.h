@@ -14,7 +14,7 @@ constexpr std::size_t kMaximumInputBytes = std::size_t(1) << 20;
 
 /// Which files a reader takes.
 enum class InputKinds {
-    RegularOnly, // a window: a pipe would stop it until a writer comes, a device would feed it
+    RegularOnly, // the desktop: a pipe would stop it until a writer comes, a device would feed it
     Any,         // a command: a pipe waits for its writer, a device is read up to the limit
 };
 

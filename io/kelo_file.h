@@ -50,8 +50,8 @@ struct KeloReadResult {
 /// The values of `coefficients` in file order.
 std::array<double, kKeloValueCount> keloFileValues(const KeloCoefficients& coefficients);
 
-/// Reads the first 252 bytes of `path` (binary, read only) whatever the host's byte order; a
-/// window takes only a regular file (RegularOnly), a pipe would stop it.
+/// Reads the first 252 bytes of `path` (binary, read only) whatever the host's byte order; the
+/// desktop takes only a regular file (RegularOnly), a pipe would stop it.
 KeloReadResult readKeloFile(const std::string& path, InputKinds kinds = InputKinds::RegularOnly);
 
 /// The loader's message of a file whose record holds a value that is not a finite number.

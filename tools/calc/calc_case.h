@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the front ends without a window (zav-calc and the Python module) hand to the core: the
+// What zav-calc and the Python module hand to the core: the
 // steady case as plain values, the cooling's own inputs, and a reporter that keeps the messages
 // instead of showing them.
 #pragma once

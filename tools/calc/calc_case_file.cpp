@@ -19,7 +19,7 @@ public:
         try {
             return parseNumber(m_record.text(key));
         } catch (const ConversionError& e) {
-            // The KELO fields hold "xxx" until the window loads a coefficient file.
+            // The KELO fields hold "xxx" until the desktop loads a coefficient file.
             if (key.rfind("fluid.kelo.", 0) == 0 && m_record.text(key) == "xxx")
                 throw InputError("Súbor „" + m_path + "“: pole „" + key +
                                  "“: súbor koeficientov KELO nie je načítaný ('xxx'); načítajte ho v okne „Vlastný "
@@ -30,8 +30,8 @@ public:
     const std::string& text(const std::string& key) const { return m_record.text(key); }
     bool flag(const std::string& key) const { return m_record.flag(key); }
 
-    // The fluid window's description of the approximation in force, its fields read in the order
-    // of their numbers as the window reads them.
+    // The case's user-defined fluid: the approximation in force, its fields read in the order
+    // of their numbers, as the desktop reads them.
     UserFluidModel userFluid() const {
         UserFluidModel m;
         const std::string& kind = text("fluid.kind");
@@ -141,7 +141,7 @@ SteadyCase CaseFileInputs::steady(const std::set<std::string>& given, FluidChoic
             continue;
         switch (entry->parse) {
         case InputParse::Number:
-            // A shape's own inputs are read for that shape, as the window reads them (or for any
+            // A shape's own inputs are read for that shape, as the desktop reads them (or for any
             // shape the front end names); the emissivity last, with the radiation on.
             if (entry->steadyNumber != &SteadyCase::emissivity &&
                 (has("shape") || !ownInputOfOtherShape(entry->key, s.shape)))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A case file (".zav", io/case_file.h) as the front ends without a window take it: the steady
-// case, the range, the cooling and the design that the program would compute with its texts. A text is read as the window reads its field (the decimal comma) and only when the
+// A case file (".zav", io/case_file.h) as zav-calc and the Python module take it: the steady case,
+// the range, the cooling and the design that the desktop would compute with its texts. A text is
+// read as an input field is (the decimal comma) and only when the
 // calculation needs it; one that is not a number is refused with a message that names the file
 // and the key. What the front end gives itself (an option, a keyword) is not read from the case:
 // `given` holds those names in snake case (t_body, emissivity, heat_capacity …).
@@ -31,14 +32,14 @@ public:
     /// the radiation to the front end: off here), and into `fluid` the fluid chosen, with the
     /// case's description of the user-defined fluid for the fluid "user".
     SteadyCase steady(const std::set<std::string>& given, FluidChoice& fluid) const;
-    /// The cooling window's emissivity when its radiation is on (the emissivity of `cool`).
+    /// The cooling's emissivity when its radiation is on (the emissivity of `cool`).
     std::optional<double> coolingEmissivity(const std::set<std::string>& given) const;
-    /// The range window's surface temperatures (from, to, step).
+    /// The range of surface temperatures (from, to, step).
     SweepRange range(const std::set<std::string>& given) const;
-    /// The cooling window's inputs, its heat capacity, its radiation switch and emissivity (the
+    /// The cooling's inputs, its heat capacity, its radiation switch and emissivity (the
     /// field's, read whether the switch is on or off) and its picture's background; no files.
     CoolingRequest cooling(const std::set<std::string>& given) const;
-    /// The design window's heat flow (W) and the name of its unknown (t-body, t-fluid, area,
+    /// The design's heat flow (W) and the name of its unknown (t-body, t-fluid, area,
     /// length), each unless given.
     std::pair<std::optional<double>, std::optional<std::string>> design(const std::set<std::string>& given) const;
 

@@ -291,7 +291,7 @@ UserFluidModel readKeloModel(const std::string& path, double pressureMpa) {
         throw InputError(keloNotFiniteMessage(path));
     if (result.status == KeloReadResult::Status::Short)
         throw InputError("Súbor " + inQuotes(path) + " je kratší ako 252 bajtov, načítaný bol iba čiastočne.");
-    // The loader's texts (five significant digits of the coefficients), read back as the window
+    // The loader's texts (five significant digits of the coefficients), read back as the desktop
     // reads its fields.
     const KeloTexts texts = keloTexts(result);
     const auto number = [&path](const std::optional<std::string>& text) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts of the front ends without a window turned into the core's inputs: numbers with the
+// The texts of zav-calc and the Python module turned into the core's inputs: numbers with the
 // decimal point or comma, the names of the fluids, shapes, faces and heat-capacity models, a
 // user-defined fluid from a JSON file or a KELO coefficient file, and the checks of the file
 // options. Anything that cannot be used throws InputError (or ConversionError for a number) with
@@ -56,7 +56,7 @@ void setInputInterruptCheck(InterruptCheck check);
 InterruptCheck& inputInterruptCheck();
 
 /// A number with the decimal point or the decimal comma ("0.1", "0,1", "1,7e-5"); anything else
-/// throws ConversionError, as a window's field does.
+/// throws ConversionError, as an input field does.
 double parseInputNumber(const std::string& text);
 
 /// The position of `name` among a choice's names; another name is refused with "Neznám", the
@@ -73,13 +73,13 @@ PropertyModel propertyModel(const std::string& name);
 HeatCapacityModel heatCapacityModel(const std::string& text);
 
 /// A user-defined fluid described by a JSON object (in the file `path`, "-" standard input) of one
-/// of the four kinds of the fluid window (the keys are in the manual page and the README). A KELO
+/// of the four approximations of the user-defined fluid (the keys are in the manual page and the README). A KELO
 /// description takes its gas pressure from `pressureMpa` when that is given (not NaN), else from
-/// its "pressure" key (5 MPa, as the window's field, when there is none). A value that cannot be
+/// its "pressure" key (the case's start-up 5 MPa when there is none). A value that cannot be
 /// used is refused with a message that names the file and the key.
 UserFluidModel readFluidFile(const std::string& path, double pressureMpa);
 
-/// A KELO coefficient file as the fluid window loads it (its fields' texts read back as numbers)
+/// A KELO coefficient file as the desktop loads it (the fields' texts read back as numbers)
 /// with the gas pressure in MPa.
 UserFluidModel readKeloModel(const std::string& path, double pressureMpa);
 
@@ -89,7 +89,7 @@ struct FluidChoice {
     std::optional<std::string> fluidFile; // a user-defined fluid's JSON description
     std::optional<std::string> kelo;      // a KELO coefficient file
     std::optional<double> pressureMpa;    // the KELO gas pressure
-    // The fluid window of a case file, read when the fluid "user" is chosen and no file describes it.
+    // The user-defined fluid of a case file, read when the fluid "user" is chosen and no file describes it.
     std::function<UserFluidModel()> caseFluid;
 };
 
@@ -105,7 +105,7 @@ struct FluidOptionNames {
 
 /// The fluid of a case: the one named, else "user" when a file describes it, else air; a
 /// user-defined fluid read from its file (a KELO gas at 5 MPa unless told), else from the case
-/// file's fluid window (a KELO gas at the pressure told, else the window's). Refused: both files,
+/// file's user-defined fluid (a KELO gas at the pressure told, else the case's). Refused: both files,
 /// a file beside a fluid other than "user", a pressure without a KELO gas, an empty file name.
 void chooseFluid(SteadyCase& c, const FluidChoice& choice, const FluidOptionNames& names);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A case as a front end without a window asks for it, and its assembly into the runs' inputs: the
+// A case as zav-calc and the Python module ask for it, and its assembly into the runs' inputs: the
 // steady case with its radiation switch and fluid, the sweep's files with the CEL name, the
 // cooling with its own radiation and the picture's background. The checks of the options are made
 // here; an option's name in a message is the front end's spelling (`--ccl` on the command line,
@@ -64,7 +64,7 @@ struct CoolingRequest {
     HeatCapacityModel heatCapacity =
         heatCapacityModel(std::string("constant:") + caseKey("heat_capacity.constant").startValue);
     std::optional<std::string> data;    // the data file
-    std::optional<std::string> picture; // the picture as a Windows bitmap
+    std::optional<std::string> picture; // the picture as a BMP file
     std::string background = caseKey("cooling.picture_background").startValue; // "black" or "white"
     /// The cooling's "Zahrnúť prestup tepla sálaním" and its emissivity, which the data file's
     /// radiation column uses even when the switch is off.

@@ -18,7 +18,7 @@ namespace zav::calc {
 
 namespace {
 
-// What a sweep says when its file was never given: the main window's words, which name the menu
+// What a sweep says when its file was never given: the desktop's words, which name the menu
 // item that chooses it there.
 const std::string kNoTableFileMessage =
     "Nie je zvolený súbor pre tabuľku (Súbor → Ulož do súboru); tabuľka sa nezapíše.";
@@ -34,12 +34,12 @@ public:
     void abandonChart() override {}
 };
 
-// The cooling window's fields, its heat-capacity window and the main window, as plain values.
+// The cooling's inputs, its material's heat capacity and the steady case, as plain values.
 class CoolingCaseInputs : public CoolingInputs {
 public:
     CoolingCaseInputs(const SteadyCase& steady, const CoolingCase& cooling)
-        : m_steady(steady), m_cooling(cooling), m_mainWindow(steady) {}
-    const EvaluationInputs& convection() const override { return m_mainWindow; }
+        : m_steady(steady), m_cooling(cooling), m_convection(steady) {}
+    const EvaluationInputs& convection() const override { return m_convection; }
     StartInputs startInputs() const override {
         return {m_steady.tBody, m_steady.tFluid, m_steady.charLength, m_steady.area};
     }
@@ -54,7 +54,7 @@ public:
 private:
     const SteadyCase& m_steady;
     const CoolingCase& m_cooling;
-    CaseInputs m_mainWindow;
+    CaseInputs m_convection;
 };
 
 // The run's progress is not shown; its curve is kept as numbers and drawn on the picture.
@@ -115,7 +115,7 @@ FileProblem fileProblem(const std::string& message, int errorNumber, const std::
     return {message, errorNumber != 0 ? errorNumber : EIO, path};
 }
 
-// "Ulož graf": the picture's bytes in place of the file, or the window's message.
+// "Ulož graf": the picture's bytes in place of the file, or the desktop's message.
 std::optional<FileProblem> savePicture(const CoolingBitmap& picture, const std::string& name) {
     ReplacingFile file;
     if (!file.open(name)) {
@@ -203,7 +203,7 @@ SolveResult runSolve(const SteadyCase& steady, DesignUnknown unknown, double hea
     result.value = solution.value;
     result.state = solution.state;
     // The heat flow found with the sign of the one sought (negative: into the body), as the design
-    // window shows it; the steady state gives its size.
+    // shows it; the steady state gives its size.
     result.state.heatFlow = std::copysign(result.state.heatFlow, heatFlow);
     if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
         result.deviation = referenceDeviation(result.state, inputs);

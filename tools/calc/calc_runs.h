@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The three calculations of the front ends without a window, each through the core functions the
-// windows call: the main window's checked evaluation, the sweep over the surface-temperature range
-// (with the table and CEL files the main window writes) and the cooling run of the cooling window
-// (with its data file and picture). Results are records of doubles with the messages as texts.
+// The calculations of zav-calc and the Python module, each through the core functions the desktop
+// calls: the checked steady evaluation, the design, the sweep over the surface-temperature range
+// (with the table and CEL files the desktop writes) and the cooling run (with its data file and
+// picture). Results are records of doubles with the messages as texts.
 #pragma once
 
 #include <functional>
@@ -21,18 +21,18 @@
 
 namespace zav::calc {
 
-/// The main window's calculation ("Vypočítaj") of one case.
+/// The steady calculation ("Vypočítaj") of one case.
 struct SteadyResult {
     bool ok = false;
     ConvectionState state; // meaningful when ok
     std::vector<std::string> warnings;
     std::string error; // the failed check's text when not ok
     /// Air and water with the built-in properties, after a successful calculation: how far the
-    /// reference properties would move the result (the main window's Presnost1).
+    /// reference properties would move the result (the accuracy line under the results).
     std::optional<ReferenceDeviation> deviation;
 };
 
-/// The main window's inputs of a case as its calculation reads them into its state.
+/// The inputs of a steady case as its calculation reads them into its state.
 ConvectionState startState(const SteadyCase& steady);
 
 /// calculateSteadyState on a fresh state with the case's inputs.
@@ -68,7 +68,7 @@ public:
     virtual void point(long long index, const ConvectionState& state, const std::vector<std::string>& warnings) = 0;
 };
 
-/// Evaluates every point of `range` as the window's sweeps do (evaluatePoint, without checks) and
+/// Evaluates every point of `range` as the desktop's sweeps do (evaluatePoint, without checks) and
 /// hands each to `sink`. A range that cannot be swept gives its message and nothing is evaluated.
 /// The sweep stops before point i when `progress.keepGoing(i, count)` is false.
 std::optional<std::string> runSweep(const SteadyCase& steady, const SweepRange& range, SweepSink& sink,
@@ -82,7 +82,7 @@ struct SweepFiles {
     std::string asctime; // the library's time line, with its line end
 };
 
-/// An output file that could not be written: the window's message, the system's error number
+/// An output file that could not be written: the desktop's message, the system's error number
 /// (EIO when it gave none) and the file's name as it was given.
 struct FileProblem {
     std::string message;
@@ -90,7 +90,7 @@ struct FileProblem {
     std::string path;
 };
 
-/// Writes the files through the window's own sweeps (the table first, then the library); the
+/// Writes the files through the desktop's own sweeps (the table first, then the library); the
 /// problem of the first that could not be written, or nothing. A sweep that `progress` cancels
 /// leaves its file as it was and the library unwritten; nothing is returned for it.
 std::optional<FileProblem> writeSweepFiles(const SteadyCase& steady, const SweepRange& range,
@@ -102,7 +102,7 @@ struct SweepOutcome {
     std::optional<FileProblem> fileProblem; // the first file not written; no point was evaluated
 };
 
-/// The main window's sweep with its files: a range that cannot be swept is refused, else the files
+/// The sweep with its files: a range that cannot be swept is refused, else the files
 /// are written (writeSweepFiles) and every point goes to `sink` (runSweep). A sweep that `progress`
 /// cancels ends there, without a problem: no later file, no later point.
 SweepOutcome runSweepCase(const SteadyCase& steady, const SweepRange& range, const SweepFiles& files,
@@ -111,7 +111,7 @@ SweepOutcome runSweepCase(const SteadyCase& steady, const SweepRange& range, con
 /// The outputs of a cooling run; an empty name writes no such file.
 struct CoolingFiles {
     std::string data;    // the data file ("Údaje → Ulož do súboru")
-    std::string picture; // the picture as a Windows bitmap ("Ulož graf")
+    std::string picture; // the picture as a BMP file ("Ulož graf")
     int plotType = 0;    // "Typ grafu": 0 black background, 1 white
 };
 
@@ -132,7 +132,7 @@ struct CoolingResult {
     std::optional<FileProblem> fileProblem; // the first file that could not be written
 };
 
-/// One run of the cooling window on the main window's case. `keepGoing`, where given, is asked
+/// One cooling run on the steady case. `keepGoing`, where given, is asked
 /// every kCancelStride steps; false cancels the run (CoolingOutcome::Cancelled), and no file is
 /// written.
 CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& cooling, const CoolingFiles& files,

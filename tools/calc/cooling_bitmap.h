@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cooling window's picture without a window system: the same 737 × 489 bitmap, frame, grid,
-// label positions, colours and curve pixels as the window's, placed by export/cooling_plot.h, and
-// written as the same 24-bit Windows bitmap. The labels are drawn in a small built-in pixel font,
-// so their pixels differ from the window's, which uses the desktop's font; everything else is the
+// The cooling's picture without Qt: the same 737 × 489 bitmap, frame, grid, label positions,
+// colours and curve pixels as the desktop's, placed by export/cooling_plot.h, and written as the
+// same 24-bit BMP file. The labels are drawn in a small built-in pixel font, so their pixels differ
+// from the desktop's, which uses the system's font; everything else is the
 // same pixel for pixel.
 #pragma once
 
@@ -19,7 +19,7 @@ public:
     static constexpr int kWidth = 737;
     static constexpr int kHeight = 489;
 
-    /// White, as the window's picture before its first run.
+    /// White, as the desktop's picture before its first run.
     CoolingBitmap();
 
     /// Clears to the scheme's background and draws the frame and labels for the given axes.
@@ -30,7 +30,7 @@ public:
     /// 0xRRGGBB of a pixel on the picture.
     std::uint32_t pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y * kWidth + x)]; }
 
-    /// The picture as a Windows bitmap file: 24 bits a pixel, rows bottom up, 3780 pixels a metre.
+    /// The picture as a BMP file: 24 bits a pixel, rows bottom up, 3780 pixels a metre.
     std::string bitmapBytes() const;
 
 private:
