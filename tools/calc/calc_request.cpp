@@ -7,7 +7,10 @@
 
 namespace zav::calc {
 
-SteadyCase startCase() { return startSteadyCase(); }
+SteadyCase startCase() {
+    static const SteadyCase start = startSteadyCase();
+    return start;
+}
 
 SteadyCase withFluid(SteadyCase c, const FluidChoice& fluid, const FluidOptionNames& names) {
     chooseFluid(c, fluid, names);

@@ -196,6 +196,13 @@ std::size_t KeywordParser::slot(const char* name) const {
 
 std::string KeywordParser::name(std::size_t slot) const { return PyUnicode_AsUTF8(m_names[slot]); }
 
+std::vector<std::pair<std::size_t, const char*>> KeywordParser::slots(const std::vector<const char*>& names) const {
+    std::vector<std::pair<std::size_t, const char*>> found;
+    for (const char* name : names)
+        found.emplace_back(slot(name), name);
+    return found;
+}
+
 bool KeywordParser::parse(Py_ssize_t positional, PyObject* const* args, PyObject* kwnames, PyObject** given) const {
     if (positional > 0) {
         PyErr_Format(PyExc_TypeError, "%s() takes keyword arguments only", m_function);
@@ -300,6 +307,14 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
     static const std::size_t kRadiation = mainSlot("radiation");
     static const std::size_t kFluidFile = mainSlot("fluid_file");
     static const std::size_t kKelo = mainSlot("kelo");
+    static const std::vector<const CaseKey*> kInputs = [] {
+        std::vector<const CaseKey*> inputs;
+        for (const char* key : kSteadyArguments)
+            inputs.push_back(&caseKey(key));
+        return inputs;
+    }();
+    static const double kStartEmissivity = startNumber("main.emissivity");
+    static const double kCoolingEmissivity = startNumber("cooling.emissivity");
     MainArguments a;
     std::optional<double> caseEmissivity; // the case's, when its radiation is on
     if (const std::optional<std::string> path = pathArgument(g[kCase], "case")) {
@@ -318,8 +333,8 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
     }
     // In the order of the parameters: each number over the case's, the names to be read.
     std::size_t slot = 0;
-    for (const char* key : kSteadyArguments) {
-        const CaseKey& entry = caseKey(key);
+    for (const CaseKey* input : kInputs) {
+        const CaseKey& entry = *input;
         PyObject* value = g[slot++];
         if (entry.steadyNumber == &SteadyCase::emissivity) {
             // Radiation: radiation= when given; else on with an emissivity= number and off with
@@ -327,7 +342,7 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
             const std::optional<double> emissivity =
                 value == nullptr ? std::nullopt : optionalNumberArgument(value, entry.keyword);
             a.emissivity = emissivity.value_or(
-                caseEmissivity.value_or(cooling ? startNumber("cooling.emissivity") : startNumber(key)));
+                caseEmissivity.value_or(cooling ? kCoolingEmissivity : kStartEmissivity));
             if (g[kRadiation] != nullptr)
                 a.radiation = flagArgument(g[kRadiation], "radiation");
             else if (value != nullptr)
@@ -354,11 +369,11 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
     return a;
 }
 
-std::vector<ArrayInput> arrayInputs(PyObject** given, const KeywordParser& parser,
-                                    const std::vector<const char*>& keywords, std::vector<py::object>& firstValues) {
+std::vector<ArrayInput> arrayInputs(PyObject** given, const std::vector<std::pair<std::size_t, const char*>>& keywords,
+                                    std::vector<py::object>& firstValues) {
     std::vector<ArrayInput> arrays;
-    for (const char* keyword : keywords) {
-        PyObject*& value = given[parser.slot(keyword)];
+    for (const auto& [slot, keyword] : keywords) {
+        PyObject*& value = given[slot];
         if (!isArrayArgument(value))
             continue;
         ArrayInput array = arrayInput(keyword, value, keyword);

@@ -105,6 +105,8 @@ public:
     std::size_t slot(const char* name) const;
     /// The name of the parameter at `slot`.
     std::string name(std::size_t slot) const;
+    /// The positions of the parameters `names`, each with its name.
+    std::vector<std::pair<std::size_t, const char*>> slots(const std::vector<const char*>& names) const;
 
     /// Fills `given` (size() entries) with the values passed, null for the others; false with a
     /// TypeError set when the call does not fit.
@@ -132,11 +134,11 @@ struct ArrayInput {
     py::object mask;
 };
 
-// The inputs given as arrays or lists among the parameters `keywords` of `parser`: each is replaced
+// The inputs given as arrays or lists among the parameters `keywords` (their slots): each is replaced
 // in `given` by its first value that is not masked (kept alive in `firstValues`), so that the
 // checks of the arguments see a number, and returned with its keyword.
-std::vector<ArrayInput> arrayInputs(PyObject** given, const KeywordParser& parser,
-                                    const std::vector<const char*>& keywords, std::vector<py::object>& firstValues);
+std::vector<ArrayInput> arrayInputs(PyObject** given, const std::vector<std::pair<std::size_t, const char*>>& keywords,
+                                    std::vector<py::object>& firstValues);
 
 // The inputs given as arrays (by their parameter), broadcast against each other as NumPy
 // broadcasts: the shape, the number of points, each input's values over the points and the points

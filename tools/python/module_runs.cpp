@@ -165,6 +165,7 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
 
 PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
     static const KeywordParser parser("steady", {&mainParameters()});
+    static const auto kPoints = parser.slots(kPointKeywords);
     Given given{};
     if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given.data()))
         return nullptr;
@@ -173,7 +174,7 @@ PyObject* steadyCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObjec
         // Inputs given as arrays: the case takes each one's first value (its checks of the
         // arguments), the points all of them.
         std::vector<py::object> firstValues;
-        const std::vector<ArrayInput> arrays = arrayInputs(given.data(), parser, kPointKeywords, firstValues);
+        const std::vector<ArrayInput> arrays = arrayInputs(given.data(), kPoints, firstValues);
         const MainArguments a = mainArguments(given.data(), names);
         if (arrays.empty())
             return py::cast(steady(a));
@@ -222,6 +223,8 @@ PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
     static const KeywordParser parser("solve", {&mainParameters(), &solveParameters()});
     static const std::size_t kHeatFlow = parser.slot("heat_flow");
     static const std::size_t kCase = parser.slot("case");
+    static const auto kPoints = parser.slots(kPointKeywords);
+    static const auto kHeatFlows = parser.slots({"heat_flow"});
     Given given{};
     if (!parser.parse(PyVectorcall_NARGS(nargs), args, kwnames, given.data()))
         return nullptr;
@@ -233,8 +236,8 @@ PyObject* solveCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject
     return callPython([&] {
         const std::set<std::string> names = givenNames(given.data(), parser);
         std::vector<py::object> firstValues;
-        std::vector<ArrayInput> arrays = arrayInputs(given.data(), parser, kPointKeywords, firstValues);
-        for (auto& heatFlow : arrayInputs(given.data(), parser, {"heat_flow"}, firstValues))
+        std::vector<ArrayInput> arrays = arrayInputs(given.data(), kPoints, firstValues);
+        for (auto& heatFlow : arrayInputs(given.data(), kHeatFlows, firstValues))
             arrays.push_back(std::move(heatFlow));
         const MainArguments a = mainArguments(given.data(), names);
         // The case's design: its heat flow and its unknown (named as zav-calc names it, t-body
