@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "tools/calc/calc_limits.h"
+#include "tools/calc/calc_options.h"
 #include "tools/calc/calc_runs.h"
 #include "tools/cli/cli_commands.h"
 #include "tools/cli/cli_main_options.h"
@@ -51,8 +52,14 @@ public:
         if (!unknownName)
             unknownName = m_solve.texts.at("design.unknown");
         const std::optional<DesignUnknown> unknown = designUnknown(*unknownName);
-        if (!unknown)
-            throw UsageError("Neznámy názov neznámej „" + *unknownName + "“; možnosti: t-body, t-fluid, area, length.");
+        if (!unknown) {
+            // A wrong name is a wrong use of the command.
+            try {
+                choicePosition(*unknownName, kDesignUnknownChoice);
+            } catch (const InputError& e) {
+                throw UsageError(e.what());
+            }
+        }
         const std::vector<std::string> limits = steadyLimitWarnings(c);
         if (refusedByLimits(limits, m_main.strict))
             return kRefused;
