@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/air_reference.h"
 #include "core/fluid_properties.h"
@@ -133,8 +134,12 @@ bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, 
     computeFluidProperties(state, kind, model, userFluidOf(inputs), reporter);
     computeSimilarityNumbers(state);
     computeNusselt(state, inputs);
-    if (!checkValidity(state, inputs, reporter))
+    if (const std::optional<ShapeRefusal> refusal = checkValidity(state, inputs)) {
+        reporter.showMessage(refusal->message);
+        reporter.setStatusText(refusal->statusText);
         return false;
+    }
+    reporter.setStatusText("");
     computeConvectiveCoefficient(state);
     return true;
 }
