@@ -519,8 +519,25 @@ void MainWindow::calculate() {
     // The sweeps overwrote the state: the window's own result is that of the typed inputs.
     readInputs();
     m_deviation->clear();
-    if (!calculateSteadyState(m_state, *this, *this))
+    SteadyOutcome outcome;
+    const auto showWarnings = [this, &outcome] {
+        for (const std::string& warning : outcome.warnings)
+            showMessage(warning);
+    };
+    try {
+        calculateSteadyState(m_state, *this, outcome);
+    } catch (...) {
+        // A shape's own input that is not a number ends the calculation after the fluid's warnings.
+        showWarnings();
+        throw;
+    }
+    showWarnings();
+    if (!outcome.ok) {
+        showMessage(outcome.message);
+        setStatusText(outcome.statusText);
         return;
+    }
+    setStatusText("");
     showResults();
     showReferenceDeviation();
 }

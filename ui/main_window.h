@@ -5,8 +5,9 @@
 //
 // "Vypočítaj" (calculate) parses the field texts at that moment into the window's ConvectionState
 // and runs calculateSteadyState; what the core reads while it runs (the shape and its own inputs,
-// the fluid, the radiation switch) it reads through this window's EvaluationInputs, and what the
-// checks report goes through its Reporter to the dialogs and the status bar.
+// the fluid, the radiation switch) it reads through this window's EvaluationInputs. The window
+// shows the outcome's warnings and failed check itself; what a sweep or a cooling run reports as it
+// goes reaches the dialogs and the status bar through the window's Reporter.
 #pragma once
 
 
