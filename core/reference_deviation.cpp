@@ -12,7 +12,7 @@ namespace zav {
 
 namespace {
 
-// The properties in the order of the main window's result fields.
+// The properties in the order in which the results list them.
 constexpr FluidPropertyInfo kProperties[] = {
     {Quantity::Density, "hustota"},
     {Quantity::Conductivity, "tepelná vodivosť"},

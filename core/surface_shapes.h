@@ -2,8 +2,8 @@
 // The surface shapes, each once, in SurfaceGeometry order: one row per shape with the name the
 // command line and the Python module take, the shape's own inputs, its Nusselt correlation, the
 // check of the range in which the correlation holds and the margins to that range. The
-// calculation (core/nusselt.h), the main window's controls and the front ends' shape option read
-// every per-shape fact from here.
+// calculation (core/nusselt.h) and every front end's shape choice and shape inputs read each
+// per-shape fact from here.
 #pragma once
 
 #include <array>
