@@ -91,9 +91,9 @@ ShapeNusselt inclinedPlateNusselt(double pr, double ra, double angleDeg);
 /// elsewhere and at equal temperatures no Nu. The held-under face is published for
 /// 10^3 < Ra·f1 < 10^10, and the program refuses it outside 1000..10^10 of Ra·f1 (inclusive) or
 /// without a form; the rising face is not checked. The forms and ranges of the VDI Heat Atlas,
-/// chapter F2 (W. Kast, H. Klan); the closest known attribution, as the program has cited no
-/// source: the 1/5 power of a heated face turned down is that of Fujii and Imura (1972), the
-/// rising face's 0.15·Ra^(1/3) that of J. R. Lloyd, W. R. Moran, J. Heat Transfer 96 (1974)
+/// chapter F2 (W. Kast, H. Klan), to the best of our knowledge; the closest known attribution, not
+/// a confirmed one. The 1/5 power of a heated face turned down goes back to Fujii and Imura (1972),
+/// the rising face's 0.15·Ra^(1/3) to J. R. Lloyd, W. R. Moran, J. Heat Transfer 96 (1974)
 /// 443–447.
 ShapeNusselt horizontalPlateNusselt(double pr, double ra, PlateFace face);
 
@@ -127,9 +127,11 @@ ShapeNusselt sphereNusselt(double pr, double ra);
 /// clear gap between the fins ("fin_gap"), d the tube's diameter ("tube_diameter"):
 ///   Nu = 0.24·(s/d·Gr·Pr)^(1/3)   (1/3 as 0.33333; no f(Pr) written).
 /// Known for air only; the program refuses Gr·Pr outside 1000..10^7 (inclusive) in air and checks
-/// nothing for other fluids. Its origin is not known for certain: a power 1/3 of the Rayleigh
-/// number scaled by the gap is the form of the air measurements on horizontal finned tubes of
-/// Jones and Nwizu (1969) and Tsubouchi and Masuda (1970), whose constants it does not repeat.
+/// nothing for other fluids. Its origin is not known: we found no published correlation with
+/// these constants. The closest known work is T. Tsubouchi, H. Masuda, "Natural convection heat
+/// transfer from horizontal cylinders with circular fins", 4th Int. Heat Transfer Conference,
+/// Paris 1970 (measurements in air, correlated on a Rayleigh number of the fin gap); an
+/// attribution to it is not confirmed.
 ShapeNusselt finnedTubeNusselt(double pr, double gr, double finGap, double tubeDiameter);
 
 } // namespace zav
