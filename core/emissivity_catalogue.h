@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The catalogue of surface materials with their emissivities that fills the cooling window's
-// emissivity field: entry 0 for a value of the user's own, 31 materials, and an empty last item.
+// The catalogue of surface materials with their emissivities, from which a cooling run's emissivity
+// is chosen: entry 0 for a value of the user's own, 31 materials, and an empty last item.
 #pragma once
 
 #include <array>

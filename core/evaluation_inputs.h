@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The seam between an evaluation and the window that runs it: the inputs an evaluation reads from
-// the window at the moment it needs them.
+// The seam between an evaluation and the front end that runs it: the case's inputs, which an
+// evaluation reads at the moment it needs them.
 #pragma once
 
 #include "core/convection_state.h"
@@ -9,8 +9,8 @@
 
 namespace zav {
 
-/// What an evaluation reads from the main window while it runs. The numeric getters parse the
-/// field's current text and throw ConversionError when it is not a number.
+/// The case's inputs as an evaluation reads them while it runs. A numeric getter may parse the
+/// input's current text and throws ConversionError when it is not a number.
 class EvaluationInputs {
 public:
     virtual ~EvaluationInputs() = default;
@@ -26,7 +26,7 @@ public:
     virtual double tubeDiameter() const = 0;   // m
     virtual double emissivity() const = 0;     // 1
 
-    /// The user-defined fluid's description, converted from its window's texts now.
+    /// The user-defined fluid's description, converted from its inputs' texts now.
     virtual UserFluidModel userFluidModel() const = 0;
 };
 

@@ -30,8 +30,8 @@ void computeAirReferenceProperties(ConvectionState& state);
 /// built-in model takes them. A property whose temperature is outside the range is not written.
 void computeWaterReferenceProperties(ConvectionState& state);
 
-/// Supplies the user-defined fluid's description as the window holds it at the moment of the call;
-/// it throws ConversionError when a field of the chosen approximation is not a number.
+/// Supplies the user-defined fluid's description as the case holds it at the moment of the call;
+/// it throws ConversionError when an input of the chosen approximation is not a number.
 using UserFluidSource = std::function<UserFluidModel()>;
 
 /// Writes the six property fields with the model of `kind` (for air and water, from `model`). The

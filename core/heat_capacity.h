@@ -7,7 +7,7 @@ namespace zav {
 
 enum class HeatCapacityKind { Constant, Cubic, CarbonSteel, Grade17246 };
 
-/// The heat-capacity window's choice with the numbers of its fields. Only the members of `kind`
+/// A material's heat-capacity model: its kind and the numbers it takes. Only the members of `kind`
 /// are meaningful.
 struct HeatCapacityModel {
     HeatCapacityKind kind = HeatCapacityKind::Constant;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number texts of the program: parsing of field texts with the decimal comma, and the two
-// fixed-width result formats used in the windows and in the table files.
+// Number texts of the program: parsing of input texts with the decimal comma, and the two
+// fixed-width result formats of the results shown and of the table files.
 // Rounding is done once, half away from zero, on the exact decimal value of the double.
 #pragma once
 

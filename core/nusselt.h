@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Nusselt correlations of the eight surface shapes and the ranges of Rayleigh number in which
-// they hold. Correlation constants are used exactly as the published fits give them
-// (0.5625 and -1.77777777 in the plate function, 0.166667 and 0.166666 in the exponents).
+// The Nusselt number of the case's surface shape and the check of the range in which its
+// correlation holds: the shape's row of kSurfaceShapes (core/surface_shapes.h) applied to the
+// similarity numbers of a ConvectionState, with the shape's own inputs read at that moment.
 #pragma once
+
+#include <optional>
 
 #include "core/convection_state.h"
 #include "core/evaluation_inputs.h"
+#include "core/surface_shapes.h"
 
 namespace zav {
 
@@ -14,13 +17,13 @@ namespace zav {
 /// where the correlation defines them. Reads the geometry's own inputs while it runs; never fails.
 void computeNusselt(ConvectionState& state, const EvaluationInputs& inputs);
 
-/// Refuses a result outside the correlation's range: shows the message and the status text and
-/// returns false; on pass clears the status text and returns true.
-bool checkValidity(const ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
+/// Whether a result lies inside its correlation's range: empty on pass, else the message and the
+/// status text it is refused with.
+std::optional<ShapeRefusal> checkValidity(const ConvectionState& state, const EvaluationInputs& inputs);
 
 /// How far the state lies inside the range of its correlation: positive inside, negative outside,
 /// 0 at an edge, and continuous in the Rayleigh number, also through 0 (the distance to a
-/// window's nearer end on a logarithmic scale; from Ra = 0 where no window limits it from below,
+/// range's nearer end on a logarithmic scale; from Ra = 0 where no range limits it from below,
 /// as no correlation takes a fractional power of a negative Ra). Needs the state's similarity
 /// numbers and Nusselt number (computeNusselt).
 double correlationMargin(const ConvectionState& state, const EvaluationInputs& inputs);
@@ -29,13 +32,5 @@ double correlationMargin(const ConvectionState& state, const EvaluationInputs& i
 /// rising face of a horizontal plate at Ra·f = 70000): negative on the lower form's side, positive
 /// on the upper one's, continuous across; NaN for a correlation of one form.
 double formulaSwitchMargin(const ConvectionState& state, const EvaluationInputs& inputs);
-
-/// Texts of a refused correlation.
-extern const char* const kFinnedTubeMessage;
-extern const char* const kFinnedTubeStatus;
-extern const char* const kPlateMessage;
-extern const char* const kPlateStatus;
-extern const char* const kHorizontalPlateMessage;
-extern const char* const kHorizontalPlateStatus;
 
 } // namespace zav

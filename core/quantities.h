@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities of an evaluation's record, each once: its key (as the front ends' records name
 // it), its field of ConvectionState and what it means. Every list of quantities (the front ends'
-// records, the main window's result rows, the table's columns, the chart's series, the reference
+// records, the rows of the results shown, the table's columns, the chart's series, the reference
 // deviation's properties) names its entries by Quantity and reads the field and key from here.
 #pragma once
 

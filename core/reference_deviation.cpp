@@ -12,7 +12,7 @@ namespace zav {
 
 namespace {
 
-// The properties in the order of the main window's result fields.
+// The properties in the order in which the results list them.
 constexpr FluidPropertyInfo kProperties[] = {
     {Quantity::Density, "hustota"},
     {Quantity::Conductivity, "tepelná vodivosť"},
@@ -41,11 +41,6 @@ private:
     const EvaluationInputs& m_inputs;
 };
 
-struct Silent : Reporter {
-    void showMessage(const std::string&) override {}
-    void setStatusText(const std::string&) override {}
-};
-
 double relativeDeviation(double builtin, double reference) { return (builtin - reference) / reference; }
 
 // "+7,2", "−38": the sign always (U+2212 for minus), one decimal below 10 %, none above.
@@ -71,12 +66,11 @@ ReferenceDeviation referenceDeviation(const ConvectionState& builtin, const Eval
     reference.area = builtin.area;
     reference.emissivity = builtin.emissivity;
     reference.tMean = builtin.tMean;
-    Silent silent;
-    if (!checkMeanTemperature(reference, result.fluid, PropertyModel::Reference, silent)) {
+    if (meanTemperatureProblem(reference, result.fluid, PropertyModel::Reference) != nullptr) {
         result.status = ReferenceDeviation::Status::OutOfRange;
         return result;
     }
-    if (!calculateSteadyState(reference, referenceInputs, silent)) {
+    if (!calculateSteadyState(reference, referenceInputs).ok) {
         result.status = ReferenceDeviation::Status::CheckFailed;
         return result;
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How far the built-in properties of air and water move a result: the main window's case evaluated
-// once more with the reference properties, the signed relative deviation of the total heat
-// transfer coefficient (and so of the heat flow) and the property that deviates most. Every
-// deviation is (built-in − reference) / reference.
+// How far the built-in properties of air and water move a result: the case evaluated once more
+// with the reference properties, the signed relative deviation of the total heat transfer
+// coefficient (and so of the heat flow) and the property that deviates most. Every deviation is
+// (built-in − reference) / reference.
 #pragma once
 
 #include <string>
@@ -37,7 +37,7 @@ struct ReferenceDeviation {
 /// reported: the outcome is in the status.
 ReferenceDeviation referenceDeviation(const ConvectionState& builtin, const EvaluationInputs& inputs);
 
-/// The main window's sentence about it. A deviation beyond 5 % in magnitude begins with "Pozor:"
+/// The sentence that reports it beside the results. A deviation beyond 5 % in magnitude begins with "Pozor:"
 /// and suggests the reference properties.
 std::string referenceDeviationText(const ReferenceDeviation& deviation);
 

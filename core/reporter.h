@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the calculation speaks to the user; the main window implements it.
+// How a computation speaks to the user as it goes (a cooling run, a sweep, the user-defined fluid's
+// warnings); the front end that runs it implements it.
 #pragma once
 
 #include <string>
 
 namespace zav {
 
-/// Where checks and models report to the user: modal messages and the status text of the
-/// main window's third status panel.
+/// Where checks and models report to the user: messages the user acknowledges one by one, and the
+/// one-line status text.
 class Reporter {
 public:
     virtual ~Reporter() = default;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/air_reference.h"
 #include "core/fluid_properties.h"
@@ -38,15 +39,37 @@ UserFluidSource userFluidOf(const EvaluationInputs& inputs) {
     return [&inputs] { return inputs.userFluidModel(); };
 }
 
-// The message of a temperature outside the range of the chosen model, or null.
-const char* temperatureProblem(const ConvectionState& s, FluidKind kind, PropertyModel model) {
-    const auto outside = [](double t, double low, double high) { return !(low <= t && t <= high); };
-    const FluidTemperatureRange range = fluidTemperatureRange(kind, model);
-    if (range.meanMessage != nullptr && outside(s.tMean, range.meanLow, range.meanHigh))
-        return range.meanMessage;
-    if (range.fluidMessage != nullptr && outside(s.tFluid, range.fluidLow, range.fluidHigh))
-        return range.fluidMessage;
-    return nullptr;
+// Keeps the user-defined fluid's range warnings of one calculation.
+class WarningList : public Reporter {
+public:
+    explicit WarningList(std::vector<std::string>& warnings) : m_warnings(warnings) {}
+    void showMessage(const std::string& text) override { m_warnings.push_back(text); }
+    void setStatusText(const std::string&) override {}
+
+private:
+    std::vector<std::string>& m_warnings;
+};
+
+// The texts of a failed check.
+struct Refusal {
+    const char* message;
+    const char* statusText;
+};
+
+// The checked evaluation from the mean temperature on (evaluateConvection); the user-defined
+// fluid's warnings go to `warnings` as they come. Returns the texts of the check that failed.
+std::optional<Refusal> convect(ConvectionState& state, const EvaluationInputs& inputs, Reporter& warnings) {
+    const FluidKind kind = inputs.fluidKind();
+    const PropertyModel model = inputs.propertyModel();
+    if (const char* problem = meanTemperatureProblem(state, kind, model))
+        return Refusal{problem, problem};
+    computeFluidProperties(state, kind, model, userFluidOf(inputs), warnings);
+    computeSimilarityNumbers(state);
+    computeNusselt(state, inputs);
+    if (const std::optional<ShapeRefusal> refusal = checkValidity(state, inputs))
+        return Refusal{refusal->message, refusal->statusText};
+    computeConvectiveCoefficient(state);
+    return std::nullopt;
 }
 
 } // namespace
@@ -71,13 +94,14 @@ FluidTemperatureRange fluidTemperatureRange(FluidKind kind, PropertyModel model)
     return {-kAny, kAny, nullptr, -kAny, kAny, nullptr};
 }
 
-bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, PropertyModel model, Reporter& reporter) {
-    const char* message = temperatureProblem(state, kind, model);
-    if (message == nullptr)
-        return true;
-    reporter.showMessage(message);
-    reporter.setStatusText(message);
-    return false;
+const char* meanTemperatureProblem(const ConvectionState& s, FluidKind kind, PropertyModel model) {
+    const auto outside = [](double t, double low, double high) { return !(low <= t && t <= high); };
+    const FluidTemperatureRange range = fluidTemperatureRange(kind, model);
+    if (range.meanMessage != nullptr && outside(s.tMean, range.meanLow, range.meanHigh))
+        return range.meanMessage;
+    if (range.fluidMessage != nullptr && outside(s.tFluid, range.fluidLow, range.fluidHigh))
+        return range.fluidMessage;
+    return nullptr;
 }
 
 void computeSimilarityNumbers(ConvectionState& s) {
@@ -126,36 +150,45 @@ ValidityMargin validityMargin(const ConvectionState& state, const EvaluationInpu
 }
 
 bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
-    const FluidKind kind = inputs.fluidKind();
-    const PropertyModel model = inputs.propertyModel();
-    if (!checkMeanTemperature(state, kind, model, reporter))
+    if (const std::optional<Refusal> refusal = convect(state, inputs, reporter)) {
+        reporter.showMessage(refusal->message);
+        reporter.setStatusText(refusal->statusText);
         return false;
-    computeFluidProperties(state, kind, model, userFluidOf(inputs), reporter);
-    computeSimilarityNumbers(state);
-    computeNusselt(state, inputs);
-    if (!checkValidity(state, inputs, reporter))
-        return false;
-    computeConvectiveCoefficient(state);
+    }
+    reporter.setStatusText("");
     return true;
 }
 
-bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter) {
+SteadyOutcome calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs) {
+    SteadyOutcome outcome;
+    calculateSteadyState(state, inputs, outcome);
+    return outcome;
+}
+
+void calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, SteadyOutcome& outcome) {
+    outcome = SteadyOutcome{};
+    WarningList warnings(outcome.warnings);
     computeMeanTemperature(state);
-    if (!evaluateConvection(state, inputs, reporter))
-        return false;
-    const bool radiationOn = inputs.radiationOn();
-    if (radiationOn)
-        state.emissivity = inputs.emissivity();
-    applyRadiation(state, radiationOn);
-    computeHeatFlow(state);
-    for (double result : {state.nusselt, state.alphaConv, state.alphaRad, state.alphaTotal, state.heatFlow}) {
-        if (!std::isfinite(result)) {
-            reporter.showMessage(kNotFiniteResultMessage);
-            reporter.setStatusText(kNotFiniteResultMessage);
-            return false;
+    std::optional<Refusal> refusal = convect(state, inputs, warnings);
+    if (!refusal) {
+        const bool radiationOn = inputs.radiationOn();
+        if (radiationOn)
+            state.emissivity = inputs.emissivity();
+        applyRadiation(state, radiationOn);
+        computeHeatFlow(state);
+        for (double result : {state.nusselt, state.alphaConv, state.alphaRad, state.alphaTotal, state.heatFlow}) {
+            if (!std::isfinite(result)) {
+                refusal = Refusal{kNotFiniteResultMessage, kNotFiniteResultMessage};
+                break;
+            }
         }
     }
-    return true;
+    if (refusal) {
+        outcome.message = refusal->message;
+        outcome.statusText = refusal->statusText;
+        return;
+    }
+    outcome.ok = true;
 }
 
 } // namespace zav

@@ -4,6 +4,9 @@
 // temperature and the correlation's range on the way; a sweep point (evaluatePoint) does not.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/convection_state.h"
 #include "core/evaluation_inputs.h"
 
@@ -19,10 +22,6 @@ extern const char* const kWaterReferenceFluidTemperatureMessage;
 /// Text of a result that is not a finite number (the inputs make the physics undefined).
 extern const char* const kNotFiniteResultMessage;
 
-/// Air -73..2226 °C, water 0..100 °C, both bounds inclusive; the user-defined fluid always passes.
-/// The reference properties hold for air -73..1726,85 °C and water 0..100 °C, and they need the
-/// fluid temperature in that range as well (air's β and water's λ are taken there). On failure
-/// shows the message, writes it as the status text and returns false.
 /// Where a fluid model holds: the mean temperature, and for the reference models also the fluid
 /// temperature, each with the message of a temperature outside it (null: that temperature is not
 /// checked; the user-defined fluid checks neither).
@@ -34,7 +33,11 @@ struct FluidTemperatureRange {
 };
 FluidTemperatureRange fluidTemperatureRange(FluidKind kind, PropertyModel model);
 
-bool checkMeanTemperature(const ConvectionState& state, FluidKind kind, PropertyModel model, Reporter& reporter);
+/// Air -73..2226 °C, water 0..100 °C, both bounds inclusive; the user-defined fluid always passes.
+/// The reference properties hold for air -73..1726,85 °C and water 0..100 °C, and they need the
+/// fluid temperature in that range as well (air's β and water's λ are taken there). Returns null
+/// on pass, else the message of the temperature outside its range (also its status text).
+const char* meanTemperatureProblem(const ConvectionState& state, FluidKind kind, PropertyModel model);
 
 /// Pr = ν·ρ·c_p/λ, Gr = l³·9.8066·β·|ΔT|/ν², Ra = Pr·Gr.
 void computeSimilarityNumbers(ConvectionState& state);
@@ -48,10 +51,12 @@ void applyRadiation(ConvectionState& state, bool radiationOn);
 /// user-defined fluid's range warnings reach `reporter`.
 void evaluatePoint(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
-/// The checked evaluation from the mean temperature on, shared by the main window's calculation and
-/// every step of a cooling run: the mean-temperature check, the properties, the similarity numbers,
-/// the Nusselt number, the validity check and alphaConv. `tMean` must already be in the state.
-/// Returns false when a check failed; the state then holds the values computed up to that point.
+/// The checked evaluation from the mean temperature on, shared by calculateSteadyState and every
+/// step of a cooling run: the mean-temperature check, the properties, the similarity numbers, the
+/// Nusselt number, the validity check and alphaConv. `tMean` must already be in the state. The
+/// user-defined fluid's warnings reach `reporter` as they come; a failed check shows its message
+/// and writes its status text there and returns false (the state then holds the values computed up
+/// to that point); a pass writes the empty status text.
 bool evaluateConvection(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
 
 /// How far a state that calculateSteadyState has computed lies inside the ranges it checks: each
@@ -67,11 +72,26 @@ struct ValidityMargin {
 /// told by it.
 ValidityMargin validityMargin(const ConvectionState& state, const EvaluationInputs& inputs);
 
-/// The main window's calculation after its inputs have been read: as evaluatePoint, with the
+/// What a steady-state calculation says beside the state it computed.
+struct SteadyOutcome {
+    bool ok = false;
+    /// The failed check's message and its one-line status text; empty on success.
+    std::string message;
+    std::string statusText;
+    /// The user-defined fluid's range warnings, in the order they came.
+    std::vector<std::string> warnings;
+};
+
+/// The steady state of a case whose inputs are in the state: as evaluatePoint, with the
 /// mean-temperature check before the properties and the validity check after the Nusselt number,
 /// and the emissivity read once more when radiation is on; a Nusselt number, coefficient or heat
-/// flow that is not a finite number is refused like a failed check. Returns false when a check
-/// failed; the state then holds the values computed up to that point.
-bool calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, Reporter& reporter);
+/// flow that is not a finite number is refused like a failed check. On failure the state holds
+/// the values computed up to that point.
+SteadyOutcome calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs);
+
+/// The same, writing the outcome into `outcome` as it goes: an input that throws ConversionError
+/// midway (a shape's own input) leaves there the warnings that came before it, for a caller that
+/// shows them before the error.
+void calculateSteadyState(ConvectionState& state, const EvaluationInputs& inputs, SteadyOutcome& outcome);
 
 } // namespace zav

@@ -54,28 +54,6 @@ constexpr double kSolvedMiss = 1e-6;
 constexpr int kMaxSteps = 400;
 constexpr int kMaxEvaluations = 4000;
 
-// Keeps what a steady state would report instead of showing it.
-class RecordingReporter : public Reporter {
-public:
-    void showMessage(const std::string& text) override {
-        if (message.empty())
-            message = text;
-        messages.push_back(text);
-    }
-    void setStatusText(const std::string& text) override { status = text; }
-
-    std::string message;
-    std::string status;
-    std::vector<std::string> messages;
-};
-
-// Says nothing: the search needs only whether a steady state holds and its heat flow.
-class SilentReporter : public Reporter {
-public:
-    void showMessage(const std::string&) override {}
-    void setStatusText(const std::string&) override {}
-};
-
 // The steady state at one value of the unknown, as the search sees it. `u` is the value on the
 // search's axis.
 struct Point {
@@ -93,9 +71,9 @@ struct Point {
 struct Report {
     bool valid = false;
     ConvectionState state;
-    std::string message;
-    std::string status;
-    std::vector<std::string> messages;
+    std::string message;               // the first of `messages`
+    std::string status;                // the status text (empty on success)
+    std::vector<std::string> messages; // the fluid's warnings, then a failed check's message
 };
 
 // A solution found between two points of the search.
@@ -193,8 +171,7 @@ private:
         point.u = uOf(x);
         ConvectionState state = m_inputs;
         value(state) = x;
-        SilentReporter reporter;
-        point.valid = calculateSteadyState(state, m_evaluation, reporter);
+        point.valid = calculateSteadyState(state, m_evaluation).ok;
         ++m_evaluations;
         if (point.valid)
             point.heatFlow = signedHeatFlow(state);
@@ -209,12 +186,15 @@ private:
         Report report;
         report.state = m_inputs;
         value(report.state) = point.x;
-        RecordingReporter reporter;
-        report.valid = calculateSteadyState(report.state, m_evaluation, reporter);
+        const SteadyOutcome outcome = calculateSteadyState(report.state, m_evaluation);
         ++m_evaluations;
-        report.message = reporter.message;
-        report.status = reporter.status;
-        report.messages = reporter.messages;
+        report.valid = outcome.ok;
+        report.messages = outcome.warnings;
+        if (!outcome.ok)
+            report.messages.push_back(outcome.message);
+        if (!report.messages.empty())
+            report.message = report.messages.front();
+        report.status = outcome.statusText;
         return report;
     }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design question answered directly: the body temperature, the fluid temperature, the area or
 // the characteristic dimension at which the steady state carries a given heat flow. The steady
-// state is computed by the same pipeline as "Vypočítaj" (the same checks, radiation included when
-// it is on); the unknown is bracketed inside the range where the fluid model holds and refined by
+// state is computed by the same pipeline as a calculation of the case (calculateSteadyState: the
+// same checks, radiation included when it is on); the unknown is bracketed inside the range where the fluid model holds and refined by
 // Brent's method.
 #pragma once
 
@@ -14,14 +14,15 @@
 
 namespace zav {
 
-/// The input of the main window that the design calculation finds.
+/// The input of the case that the design calculation finds.
 enum class DesignUnknown { BodyTemperature, FluidTemperature, Area, CharLength };
 
 struct DesignSolution {
     bool solved = false;
     /// The unknown at the solution (°C, m² or m).
     double value = 0;
-    /// The full steady state at the solution; its heat flow is unsigned, as the window shows it.
+    /// The full steady state at the solution; its heat flow is unsigned, as calculateSteadyState
+    /// gives it.
     ConvectionState state;
     /// Said beside a solution: several values carry the heat flow (the one nearest to the other
     /// temperature is given), or what the fluid's own checks report at the solution.
@@ -42,10 +43,10 @@ struct DesignSolution {
 /// The signed heat flow of a steady state: positive from the surface into the fluid.
 double signedHeatFlow(const ConvectionState& state);
 
-/// Solves for `unknown` so that the steady state of `inputs` (the main window's body and fluid
+/// Solves for `unknown` so that the steady state of `inputs` (the case's body and fluid
 /// temperatures, dimension and area; the unknown's own value is not used) carries `heatFlow` W,
 /// signed as signedHeatFlow. `evaluation` gives the shape, the fluid and the radiation as for
-/// "Vypočítaj". Nothing is reported: the caller shows the messages of the solution.
+/// calculateSteadyState. Nothing is reported: the caller shows the messages of the solution.
 DesignSolution solveSteadyState(const ConvectionState& inputs, const EvaluationInputs& evaluation,
                                 DesignUnknown unknown, double heatFlow);
 

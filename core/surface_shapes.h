@@ -1,38 +1,179 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The surface shapes, each once, in SurfaceGeometry order: the name the command line and the
-// Python module take. The main window's buttons and pictures and the front ends' shape option
-// name their entries by SurfaceGeometry and read the rest from here.
+// The surface shapes, each once, in SurfaceGeometry order: one row per shape with the name the
+// command line and the Python module take, the shape's own inputs, its Nusselt correlation, the
+// check of the range in which the correlation holds and the margins to that range. The
+// calculation (core/nusselt.h) and every front end's shape choice and shape inputs read each
+// per-shape fact from here.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string_view>
 
 #include "core/convection_state.h"
+#include "core/correlations.h"
 
 namespace zav {
 
+/// The names of the shapes' own inputs, beside the inputs every shape takes.
+inline constexpr std::string_view kAngleInput = "angle";                // degrees from the vertical
+inline constexpr std::string_view kFaceInput = "face";                  // the upper or the lower face
+inline constexpr std::string_view kFinGapInput = "fin_gap";             // m, clear gap between the fins
+inline constexpr std::string_view kTubeDiameterInput = "tube_diameter"; // m, the finned tube's diameter
+
+/// A shape's own inputs, in the order the calculation reads them.
+struct ShapeInputList {
+    const std::string_view* first = nullptr;
+    std::size_t count = 0;
+
+    constexpr const std::string_view* begin() const { return first; }
+    constexpr const std::string_view* end() const { return first + count; }
+    constexpr bool contains(std::string_view name) const {
+        for (std::string_view input : *this) {
+            if (input == name)
+                return true;
+        }
+        return false;
+    }
+};
+
+template <std::size_t N> constexpr ShapeInputList shapeInputs(const std::string_view (&names)[N]) {
+    return {names, N};
+}
+
+/// What a shape's functions are given: the similarity numbers, the case's geometry and fluid, and
+/// the shape's own inputs (only those the shape lists are read; the others keep their defaults).
+struct ShapePoint {
+    double prandtl = 0;
+    double grashof = 0;
+    double rayleigh = 0;      // as the correlation left it (the inclined plate tilts it)
+    double prandtlFactor = 0; // f(Pr) as the correlation left it; read by the checks only
+    double charLength = 0;    // m, l
+    double area = 0;          // m², A
+    FluidKind fluid = FluidKind::Air;
+    double angleDeg = 0;                 // "angle": degrees from the vertical
+    PlateFace face = PlateFace::Neither; // "face", with the temperatures
+    double finGap = 0;                   // "fin_gap": m
+    double tubeDiameter = 0;             // "tube_diameter": m
+};
+
+/// The texts with which a check refuses a result: the message and the one-line status text.
+struct ShapeRefusal {
+    const char* message;
+    const char* statusText;
+};
+
+/// One surface shape. Its functions are pure.
 struct SurfaceShapeInfo {
     SurfaceGeometry id;
     const char* commandName; // as --shape and shape= take it
+    ShapeInputList inputs;   // the shape's own inputs (kAngleInput …)
+    /// The correlation at a point whose similarity numbers and inputs are given.
+    ShapeNusselt (*nusselt)(const ShapePoint& point);
+    /// The check of the correlation's range, at the point as the correlation left it: empty on
+    /// pass, else the texts it refuses with.
+    std::optional<ShapeRefusal> (*validity)(const ShapePoint& point);
+    /// How far the point lies inside the correlation's range (see correlationMargin).
+    double (*correlationMargin)(const ShapePoint& point);
+    /// Where a correlation of two forms changes its form (see formulaSwitchMargin); NaN for one form.
+    double (*formulaSwitchMargin)(const ShapePoint& point);
 };
 
-inline constexpr std::array<SurfaceShapeInfo, 8> kSurfaceShapes = {{
-    {SurfaceGeometry::VerticalPlate, "vertical-plate"},
-    {SurfaceGeometry::InclinedPlate, "inclined-plate"},
-    {SurfaceGeometry::HorizontalPlate, "horizontal-plate"},
-    {SurfaceGeometry::Cube, "cube"},
-    {SurfaceGeometry::VerticalCylinder, "vertical-cylinder"},
-    {SurfaceGeometry::HorizontalCylinder, "horizontal-cylinder"},
-    {SurfaceGeometry::Sphere, "sphere"},
-    {SurfaceGeometry::FinnedTube, "finned-tube"},
-}};
+/// Texts of a refused correlation.
+extern const char* const kFinnedTubeMessage;
+extern const char* const kFinnedTubeStatus;
+extern const char* const kPlateMessage;
+extern const char* const kPlateStatus;
+extern const char* const kHorizontalPlateMessage;
+extern const char* const kHorizontalPlateStatus;
 
-/// The entry of `shape`.
+/// The checks and margins that the rows share or own.
+namespace shape_ranges {
+/// Never refuses.
+std::optional<ShapeRefusal> passes(const ShapePoint& point);
+/// The plates' 0.1 <= Ra <= 10^12.
+std::optional<ShapeRefusal> plateCheck(const ShapePoint& point);
+/// The held-under face's 1000 <= Ra·f <= 10^10, and a face without a form.
+std::optional<ShapeRefusal> horizontalPlateCheck(const ShapePoint& point);
+/// In air, 1000 <= Gr·Pr <= 10^7; other fluids pass.
+std::optional<ShapeRefusal> finnedTubeCheck(const ShapePoint& point);
+
+/// A correlation without a range: the Rayleigh number's distance from 0, as every correlation
+/// takes a fractional power of it.
+double rayleighMargin(const ShapePoint& point);
+double plateMargin(const ShapePoint& point);
+double horizontalPlateMargin(const ShapePoint& point);
+double finnedTubeMargin(const ShapePoint& point);
+
+/// NaN: a correlation of one form.
+double oneForm(const ShapePoint& point);
+double inclinedPlateSwitch(const ShapePoint& point);
+double horizontalPlateSwitch(const ShapePoint& point);
+} // namespace shape_ranges
+
+// The own inputs of the shapes that have some.
+inline constexpr std::string_view kInclinedPlateInputs[] = {kAngleInput};
+inline constexpr std::string_view kHorizontalPlateInputs[] = {kFaceInput};
+inline constexpr std::string_view kFinnedTubeInputs[] = {kFinGapInput, kTubeDiameterInput};
+
+/// One row per shape, in SurfaceGeometry order.
+inline constexpr std::array kSurfaceShapes{
+    SurfaceShapeInfo{
+        SurfaceGeometry::VerticalPlate, "vertical-plate", {},
+        [](const ShapePoint& p) { return verticalPlateNusselt(p.prandtl, p.rayleigh); },
+        shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::oneForm},
+    SurfaceShapeInfo{
+        SurfaceGeometry::InclinedPlate, "inclined-plate", shapeInputs(kInclinedPlateInputs),
+        [](const ShapePoint& p) { return inclinedPlateNusselt(p.prandtl, p.rayleigh, p.angleDeg); },
+        shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::inclinedPlateSwitch},
+    SurfaceShapeInfo{
+        SurfaceGeometry::HorizontalPlate, "horizontal-plate", shapeInputs(kHorizontalPlateInputs),
+        [](const ShapePoint& p) { return horizontalPlateNusselt(p.prandtl, p.rayleigh, p.face); },
+        shape_ranges::horizontalPlateCheck, shape_ranges::horizontalPlateMargin,
+        shape_ranges::horizontalPlateSwitch},
+    SurfaceShapeInfo{
+        SurfaceGeometry::Cube, "cube", {},
+        [](const ShapePoint& p) { return cubeNusselt(p.prandtl, p.rayleigh); },
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+    SurfaceShapeInfo{
+        SurfaceGeometry::VerticalCylinder, "vertical-cylinder", {},
+        [](const ShapePoint& p) {
+            return verticalCylinderNusselt(p.prandtl, p.rayleigh, p.charLength, p.area);
+        },
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+    SurfaceShapeInfo{
+        SurfaceGeometry::HorizontalCylinder, "horizontal-cylinder", {},
+        [](const ShapePoint& p) { return horizontalCylinderNusselt(p.prandtl, p.rayleigh); },
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+    SurfaceShapeInfo{
+        SurfaceGeometry::Sphere, "sphere", {},
+        [](const ShapePoint& p) { return sphereNusselt(p.prandtl, p.rayleigh); },
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+    SurfaceShapeInfo{
+        SurfaceGeometry::FinnedTube, "finned-tube", shapeInputs(kFinnedTubeInputs),
+        [](const ShapePoint& p) { return finnedTubeNusselt(p.prandtl, p.grashof, p.finGap, p.tubeDiameter); },
+        shape_ranges::finnedTubeCheck, shape_ranges::finnedTubeMargin, shape_ranges::oneForm},
+};
+
+/// The row of `shape`.
 constexpr const SurfaceShapeInfo& surfaceShapeInfo(SurfaceGeometry shape) {
     return kSurfaceShapes[static_cast<std::size_t>(shape)];
 }
 
 namespace detail {
+constexpr bool knownShapeInput(std::string_view name) {
+    return name == kAngleInput || name == kFaceInput || name == kFinGapInput || name == kTubeDiameterInput;
+}
+constexpr bool surfaceShapeInputsKnown() {
+    for (const SurfaceShapeInfo& shape : kSurfaceShapes) {
+        for (std::string_view input : shape.inputs) {
+            if (!knownShapeInput(input))
+                return false;
+        }
+    }
+    return true;
+}
 constexpr bool surfaceShapesInEnumOrder() {
     for (std::size_t i = 0; i < kSurfaceShapes.size(); ++i) {
         if (static_cast<std::size_t>(kSurfaceShapes[i].id) != i)
@@ -41,6 +182,8 @@ constexpr bool surfaceShapesInEnumOrder() {
     return static_cast<std::size_t>(SurfaceGeometry::FinnedTube) + 1 == kSurfaceShapes.size();
 }
 } // namespace detail
-static_assert(detail::surfaceShapesInEnumOrder(), "kSurfaceShapes holds every SurfaceGeometry once, in its order");
+static_assert(detail::surfaceShapesInEnumOrder(),
+              "kSurfaceShapes holds every SurfaceGeometry once, in its order");
+static_assert(detail::surfaceShapeInputsKnown(), "every shape's own input is one that computeNusselt reads");
 
 } // namespace zav

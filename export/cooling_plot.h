@@ -2,7 +2,7 @@
 // The geometry of the cooling picture: where a run puts the axes, ticks, dashed grid, labels,
 // captions and curve pixels, and in which colours. Temperature runs up from the fluid temperature
 // (y = 440) to the start temperature (y = 40), time to the right from 0 (x = 50) to the scale pass's
-// time (x = 700). The window paints what these functions place.
+// time (x = 700). A front end paints what these functions place.
 #pragma once
 
 #include <cstdint>

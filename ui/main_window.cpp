@@ -197,18 +197,9 @@ void MainWindow::setUpKeyboard() {
                           m_referenceProperties};
     for (int i = 0; i < kShapeCount; ++i) {
         order << m_shapes[i];
-        switch (kShapeCells[i].shape) {
-        case SurfaceGeometry::InclinedPlate:
-            order << m_inclination;
-            break;
-        case SurfaceGeometry::HorizontalPlate:
-            order << named(names::kUpperFace) << m_lowerFace;
-            break;
-        case SurfaceGeometry::FinnedTube:
-            order << m_finGap << m_tubeDiameter;
-            break;
-        default:
-            break;
+        for (const std::string_view input : kSurfaceShapes[i].inputs) {
+            if (const OwnInput* own = ownInput(input))
+                order << own->controls;
         }
     }
     order << m_calculateButton;
@@ -432,46 +423,70 @@ void MainWindow::buildGeometry(QWidget* central) {
         picture->setAccessibleDescription(QString::fromUtf8(cell.caption) + QStringLiteral(": ") +
                                           QString::fromUtf8(cell.lengthDescription));
 
-        const int below = y + 24 + kPictureSize.height() + 8;
-        switch (cell.shape) {
-        case SurfaceGeometry::InclinedPlate:
-            m_inclination =
-                addEdit(frame, names::kInclination, QStringLiteral("0"), QRect(x + 64, below, 60, kRowHeight));
-            describeField(m_inclination, addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, below + 2, 60, 19)),
-                          QStringLiteral("Uhol sklonu plochy (°)"),
-                          QStringLiteral("Uhol sklonu plochy od zvislej polohy v stupňoch, napr. 22,5"));
-            break;
-        case SurfaceGeometry::HorizontalPlate: {
-            auto* position = new QGroupBox(QStringLiteral("Poloha plochy"), frame);
-            position->setObjectName(QLatin1String(names::kFaceFrame));
-            position->setGeometry(x, below - 4, kPictureSize.width(), 66);
-            addRadioButton(position, names::kUpperFace, QStringLiteral("Horná plocha"), QRect(10, 20, 150, 19))
-                ->setChecked(true);
-            m_lowerFace = addRadioButton(position, names::kLowerFace, QStringLiteral("Spodná plocha"),
-                                         QRect(10, 40, 150, 19));
-            break;
-        }
-        case SurfaceGeometry::FinnedTube:
-            {
-                QLabel* gap = addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"),
-                                       QRect(x, below - 4, 176, 30));
-                gap->setWordWrap(true);
-                m_finGap =
-                    addEdit(frame, names::kFinGap, QStringLiteral("0,005"), QRect(x, below + 26, 80, kRowHeight));
-                describeField(m_finGap, gap, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m)"),
-                              QStringLiteral("Svetlá vzdialenosť medzi rebrami v m, napr. 0,005"));
-            }
-            m_tubeDiameter =
-                addEdit(frame, names::kTubeDiameter, QStringLiteral("0,1"), QRect(x, below + 72, 80, kRowHeight));
-            describeField(m_tubeDiameter,
-                          addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, below + 52, 176, 19)),
-                          QStringLiteral("Priemer rúrky d (m)"), QStringLiteral("Priemer rúrky d v m, napr. 0,1"));
-            break;
-        default:
-            break;
-        }
+        // The shape's own inputs under its picture, one below the other.
+        int below = y + 24 + kPictureSize.height() + 8;
+        for (const std::string_view input : kSurfaceShapes[i].inputs)
+            below += buildOwnInput(input, frame, x, below);
     }
     m_shapes[0]->setChecked(true);
+}
+
+int MainWindow::buildOwnInput(std::string_view input, QWidget* frame, int x, int top) {
+    if (input == kAngleInput) {
+        m_inclination =
+            addEdit(frame, names::kInclination, QStringLiteral("0"), QRect(x + 64, top, 60, kRowHeight));
+        describeField(m_inclination, addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, top + 2, 60, 19)),
+                      QStringLiteral("Uhol sklonu plochy (°)"),
+                      QStringLiteral("Uhol sklonu plochy od zvislej polohy v stupňoch, napr. 22,5"));
+        m_ownInputs.append({input, {m_inclination}, m_inclination->accessibleName(), [this] {
+                                return m_inclination->text();
+                            }});
+        return kRowHeight + 4;
+    }
+    if (input == kFaceInput) {
+        auto* position = new QGroupBox(QStringLiteral("Poloha plochy"), frame);
+        position->setObjectName(QLatin1String(names::kFaceFrame));
+        position->setGeometry(x, top - 4, kPictureSize.width(), 66);
+        QRadioButton* upper =
+            addRadioButton(position, names::kUpperFace, QStringLiteral("Horná plocha"), QRect(10, 20, 150, 19));
+        upper->setChecked(true);
+        m_lowerFace =
+            addRadioButton(position, names::kLowerFace, QStringLiteral("Spodná plocha"), QRect(10, 40, 150, 19));
+        m_ownInputs.append({input, {upper, m_lowerFace}, position->title(), [this, upper] {
+                                return m_lowerFace->isChecked() ? m_lowerFace->text() : upper->text();
+                            }});
+        return 66;
+    }
+    if (input == kFinGapInput) {
+        QLabel* gap = addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"),
+                               QRect(x, top - 4, 176, 30));
+        gap->setWordWrap(true);
+        m_finGap = addEdit(frame, names::kFinGap, QStringLiteral("0,005"), QRect(x, top + 26, 80, kRowHeight));
+        describeField(m_finGap, gap, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m)"),
+                      QStringLiteral("Svetlá vzdialenosť medzi rebrami v m, napr. 0,005"));
+        m_ownInputs.append({input, {m_finGap}, m_finGap->accessibleName(), [this] { return m_finGap->text(); }});
+        return 52;
+    }
+    if (input == kTubeDiameterInput) {
+        m_tubeDiameter =
+            addEdit(frame, names::kTubeDiameter, QStringLiteral("0,1"), QRect(x, top + 20, 80, kRowHeight));
+        describeField(m_tubeDiameter,
+                      addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, top, 176, 19)),
+                      QStringLiteral("Priemer rúrky d (m)"), QStringLiteral("Priemer rúrky d v m, napr. 0,1"));
+        m_ownInputs.append({input, {m_tubeDiameter}, m_tubeDiameter->accessibleName(), [this] {
+                                return m_tubeDiameter->text();
+                            }});
+        return kRowHeight + 20;
+    }
+    return 0;
+}
+
+const MainWindow::OwnInput* MainWindow::ownInput(std::string_view input) const {
+    for (const OwnInput& own : m_ownInputs) {
+        if (own.input == input)
+            return &own;
+    }
+    return nullptr;
 }
 
 void MainWindow::readInputs() {
@@ -504,8 +519,25 @@ void MainWindow::calculate() {
     // The sweeps overwrote the state: the window's own result is that of the typed inputs.
     readInputs();
     m_deviation->clear();
-    if (!calculateSteadyState(m_state, *this, *this))
+    SteadyOutcome outcome;
+    const auto showWarnings = [this, &outcome] {
+        for (const std::string& warning : outcome.warnings)
+            showMessage(warning);
+    };
+    try {
+        calculateSteadyState(m_state, *this, outcome);
+    } catch (...) {
+        // A shape's own input that is not a number ends the calculation after the fluid's warnings.
+        showWarnings();
+        throw;
+    }
+    showWarnings();
+    if (!outcome.ok) {
+        showMessage(outcome.message);
+        setStatusText(outcome.statusText);
         return;
+    }
+    setStatusText("");
     showResults();
     showReferenceDeviation();
 }
@@ -675,20 +707,9 @@ void MainWindow::copyResults() {
          m_referenceProperties->isChecked() ? QStringLiteral("áno") : QStringLiteral("nie"));
     const int shape = static_cast<int>(geometry());
     line(QStringLiteral("Geometria povrchu"), QString::fromUtf8(kShapeCells[shape].caption));
-    switch (geometry()) {
-    case SurfaceGeometry::InclinedPlate:
-        line(m_inclination->accessibleName(), m_inclination->text());
-        break;
-    case SurfaceGeometry::HorizontalPlate:
-        line(QStringLiteral("Poloha plochy"),
-             m_lowerFace->isChecked() ? QStringLiteral("Spodná plocha") : QStringLiteral("Horná plocha"));
-        break;
-    case SurfaceGeometry::FinnedTube:
-        line(m_finGap->accessibleName(), m_finGap->text());
-        line(m_tubeDiameter->accessibleName(), m_tubeDiameter->text());
-        break;
-    default:
-        break;
+    for (const std::string_view input : surfaceShapeInfo(geometry()).inputs) {
+        if (const OwnInput* own = ownInput(input))
+            line(own->label, own->value());
     }
     for (int i = 5; i < m_copied.size(); ++i)
         line(m_copied[i].first, m_copied[i].second->text());

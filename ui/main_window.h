@@ -5,12 +5,14 @@
 //
 // "Vypočítaj" (calculate) parses the field texts at that moment into the window's ConvectionState
 // and runs calculateSteadyState; what the core reads while it runs (the shape and its own inputs,
-// the fluid, the radiation switch) it reads through this window's EvaluationInputs, and what the
-// checks report goes through its Reporter to the dialogs and the status bar.
+// the fluid, the radiation switch) it reads through this window's EvaluationInputs. The window
+// shows the outcome's warnings and failed check itself; what a sweep or a cooling run reports as it
+// goes reaches the dialogs and the status bar through the window's Reporter.
 #pragma once
 
 
 #include <functional>
+#include <string_view>
 
 #include <QMainWindow>
 
@@ -109,6 +111,19 @@ private:
     void openRecentCase(int index); // "Súbor → Posledné zadania → …"
     void copyResults();       // Ctrl+C: the inputs and results as "label<TAB>value" lines
 
+    // A shape's own input (kSurfaceShapes' inputs) as the window shows it: its controls under the
+    // shape's picture, in Tab order, and the label and value Ctrl+C copies.
+    struct OwnInput {
+        std::string_view input;
+        QList<QWidget*> controls;
+        QString label;
+        std::function<QString()> value;
+    };
+    // Builds the controls of `input` at `top` under the picture of the shape in column `x`, and
+    // returns the height they take.
+    int buildOwnInput(std::string_view input, QWidget* frame, int x, int top);
+    const OwnInput* ownInput(std::string_view input) const;
+
     // The items of the last cases, named after the files; unused ones hidden.
     void showRecentCases();
     // Return computes; Tab walks the inputs, the fluid, the shapes, the button, then the results.
@@ -171,6 +186,7 @@ private:
     QLineEdit* m_inclination = nullptr;         // inclinationDeg
     QLineEdit* m_finGap = nullptr;              // (m)
     QLineEdit* m_tubeDiameter = nullptr;        // (m)
+    QList<OwnInput> m_ownInputs;                // of every shape, in the order they were built
     QLineEdit* m_totalCoefficient = nullptr;    // alphaTotal, shown
     QLabel* m_deviation = nullptr;              // the deviation of the built-in properties
     PanelStatusBar* m_statusBar = nullptr;

@@ -108,8 +108,7 @@ public:
             s.charLength = x;
             break;
         }
-        test::RecordingReporter reporter;
-        const bool valid = calculateSteadyState(s, m_inputs, reporter);
+        const bool valid = calculateSteadyState(s, m_inputs).ok;
         return {x, valid, valid ? signedHeatFlow(s) : std::nan("")};
     }
 

@@ -31,8 +31,8 @@ TEST(SteadyStateTest, DefaultsOfTheMainWindow) {
     // (1975) for the vertical plate in its published form with mpmath, α = Nu·λ/l, Q = α·A·ΔT.
     ConvectionState s = inputs(100, 20);
     FakeInputs in;
-    RecordingReporter reporter;
-    ASSERT_TRUE(calculateSteadyState(s, in, reporter));
+    const SteadyOutcome outcome = calculateSteadyState(s, in);
+    ASSERT_TRUE(outcome.ok);
     EXPECT_EQ(s.tMean, 60);
     EXPECT_TRUE(relativelyNear(s.prandtl, 0.7158521429309285, test::kSameFormula));
     EXPECT_TRUE(relativelyNear(s.grashof, 7488433.859, test::kDecimalFractions));
@@ -45,8 +45,9 @@ TEST(SteadyStateTest, DefaultsOfTheMainWindow) {
     // Published rounding of the same point: Pr 0,716, Nu 26,2092, alpha 7,362, heat flow 589,00.
     EXPECT_NEAR(s.nusselt, 26.2092, 0.00005);
     EXPECT_NEAR(s.heatFlow, 589.00, 0.005);
-    EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(reporter.statusTexts, std::vector<std::string>{""});
+    EXPECT_TRUE(outcome.warnings.empty());
+    EXPECT_EQ(outcome.message, "");
+    EXPECT_EQ(outcome.statusText, "");
 }
 
 struct MeanTemperatureCase {
@@ -68,17 +69,11 @@ TEST_P(MeanTemperatureTest, BoundsAreInclusive) {
     const MeanTemperatureCase& c = GetParam();
     ConvectionState s = inputs(c.tBody, c.tFluid);
     s.tMean = (c.tBody + c.tFluid) * 0.5;
-    RecordingReporter reporter;
-    const bool passed = checkMeanTemperature(s, c.fluid, c.model, reporter);
-    if (c.message == nullptr) {
-        EXPECT_TRUE(passed);
-        EXPECT_TRUE(reporter.messages.empty());
-        EXPECT_TRUE(reporter.statusTexts.empty()); // a pass leaves the status bar alone
-    } else {
-        EXPECT_FALSE(passed);
-        EXPECT_EQ(reporter.messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(reporter.statusTexts, std::vector<std::string>{c.message});
-    }
+    const char* problem = meanTemperatureProblem(s, c.fluid, c.model);
+    if (c.message == nullptr)
+        EXPECT_EQ(problem, nullptr);
+    else
+        EXPECT_STREQ(problem, c.message);
 }
 
 constexpr PropertyModel kReference = PropertyModel::Reference;
@@ -114,11 +109,12 @@ TEST(SteadyStateTest, MeanTemperatureFailureStopsBeforeTheProperties) {
     s.density = 42;
     FakeInputs in;
     in.fluid = FluidKind::Water;
-    RecordingReporter reporter;
-    EXPECT_FALSE(calculateSteadyState(s, in, reporter));
+    const SteadyOutcome outcome = calculateSteadyState(s, in);
+    EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(s.tMean, 101);
     EXPECT_EQ(s.density, 42);
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{kWaterRange});
+    EXPECT_EQ(outcome.message, kWaterRange);
+    EXPECT_EQ(outcome.statusText, kWaterRange);
 }
 
 TEST(SteadyStateTest, FailedValidityKeepsTheComputedNumbersButNoCoefficient) {
@@ -127,14 +123,14 @@ TEST(SteadyStateTest, FailedValidityKeepsTheComputedNumbersButNoCoefficient) {
     s.alphaTotal = 6;
     s.heatFlow = 7;
     FakeInputs in;
-    RecordingReporter reporter;
-    EXPECT_FALSE(calculateSteadyState(s, in, reporter));
+    const SteadyOutcome outcome = calculateSteadyState(s, in);
+    EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(s.rayleigh, 0);
     EXPECT_GT(s.density, 1);
     EXPECT_EQ(s.alphaConv, 5);
     EXPECT_EQ(s.alphaTotal, 6);
     EXPECT_EQ(s.heatFlow, 7);
-    EXPECT_EQ(reporter.statusTexts.back(), "Pre dané parametre nie je možný výpočet! 0,1<Ra<10^12 !!!");
+    EXPECT_EQ(outcome.statusText, "Pre dané parametre nie je možný výpočet! 0,1<Ra<10^12 !!!");
 }
 
 TEST(SteadyStateTest, BodyColderThanFluidGivesTheSameDifferenceMagnitude) {
@@ -188,10 +184,9 @@ TEST(RadiationTest, HeatFlowIncludesRadiationAndReadsEmissivityAgain) {
     ConvectionState on = inputs(100, 20);
     on.emissivity = 0.1; // the window's field says 0,8 by the time radiation is applied
     FakeInputs in;
-    RecordingReporter reporter;
-    ASSERT_TRUE(calculateSteadyState(off, in, reporter));
+    ASSERT_TRUE(calculateSteadyState(off, in).ok);
     in.radiation = true;
-    ASSERT_TRUE(calculateSteadyState(on, in, reporter));
+    ASSERT_TRUE(calculateSteadyState(on, in).ok);
     EXPECT_EQ(on.emissivity, 0.8);
     EXPECT_NEAR(on.alphaRad, 6.806, 0.0005);
     EXPECT_TRUE(relativelyNear(on.heatFlow - off.heatFlow, 80 * 1 * on.alphaRad, 1e-12));
@@ -202,8 +197,7 @@ TEST(RadiationTest, CubeWithEqualTemperaturesPassesWithZeroHeatFlow) {
     FakeInputs in;
     in.shape = SurfaceGeometry::Cube;
     in.radiation = true;
-    RecordingReporter reporter;
-    ASSERT_TRUE(calculateSteadyState(s, in, reporter));
+    ASSERT_TRUE(calculateSteadyState(s, in).ok);
     EXPECT_NEAR(s.alphaRad, 4.571, 0.0005);
     EXPECT_EQ(s.heatFlow, 0);
 }
@@ -231,6 +225,51 @@ TEST(EvaluatePointTest, NonNumericGeometryInputStopsInsideTheEvaluation) {
     EXPECT_THROW(evaluatePoint(s, in, reporter), std::runtime_error);
     EXPECT_GT(s.prandtl, 0); // the properties and numbers before it were computed
     EXPECT_EQ(s.alphaConv, 0);
+}
+
+// A user-defined fluid outside its polynomials' range, at equal temperatures on the vertical plate:
+// both warnings in the order they come, then the failed check's texts.
+TEST(SteadyOutcomeTest, WarningsInOrderThenTheFailedCheck) {
+    ConvectionState s = inputs(20, 20);
+    FakeInputs in;
+    in.fluid = FluidKind::UserDefined;
+    in.userFluid = test::constantFluid();
+    in.userFluid.kind = ApproximationKind::Linear;
+    in.userFluid.viscosityCoeffs = {1e-3};
+    in.userFluid.densityCoeffs = {1000, -0.2};
+    in.userFluid.conductivityCoeffs = {0.6};
+    in.userFluid.heatCapacityCoeffs = {4180};
+    in.userFluid.validTempMin = 50;
+    in.userFluid.validTempMax = 90;
+    const SteadyOutcome outcome = calculateSteadyState(s, in);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.warnings,
+              (std::vector<std::string>{"Stredná teplota je mimo rozsah platnosti aproximačnej rovnice lineárnej regresie!",
+                                        "Teplota tekutiny je mimo rozsah platnosti aproximačnej rovnice lineárnej regresie!"}));
+    EXPECT_EQ(outcome.message, "    Pre dané parametre nie je možný výpočet! \n                     0,1<Ra<10^12 ");
+    EXPECT_EQ(outcome.statusText, "Pre dané parametre nie je možný výpočet! 0,1<Ra<10^12 !!!");
+}
+
+// An input that throws after the fluid's warnings leaves them in the outcome being written.
+TEST(SteadyOutcomeTest, AnInputThatThrowsKeepsTheWarningsBeforeIt) {
+    struct Failing : FakeInputs {
+        double inclinationDeg() const override { throw ConversionError("angle"); }
+    } in;
+    in.shape = SurfaceGeometry::InclinedPlate;
+    in.fluid = FluidKind::UserDefined;
+    in.userFluid = test::constantFluid();
+    in.userFluid.kind = ApproximationKind::Linear;
+    in.userFluid.viscosityCoeffs = {1e-3};
+    in.userFluid.densityCoeffs = {1000, -0.2};
+    in.userFluid.conductivityCoeffs = {0.6};
+    in.userFluid.heatCapacityCoeffs = {4180};
+    in.userFluid.validTempMin = 0;
+    in.userFluid.validTempMax = 50;
+    ConvectionState s = inputs(100, 20);
+    SteadyOutcome outcome;
+    EXPECT_THROW(calculateSteadyState(s, in, outcome), ConversionError);
+    EXPECT_EQ(outcome.warnings,
+              std::vector<std::string>{"Stredná teplota je mimo rozsah platnosti aproximačnej rovnice lineárnej regresie!"});
 }
 
 } // namespace

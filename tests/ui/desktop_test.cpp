@@ -295,6 +295,27 @@ TEST_F(DesktopTest, CtrlCCopiesInputsAndResultsAsLabelTabValueLines) {
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("20"));
 }
 
+// The chosen shape's own inputs follow the shape's line, each as "label⇥value".
+TEST_F(DesktopTest, CtrlCCopiesTheChosenShapesOwnInputs) {
+    const auto copied = [this] {
+        QApplication::clipboard()->clear();
+        QTest::keyClick(control<QWidget>(main(), "Edit1"), Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    };
+    main()->show();
+    main()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
+    click(main(), "RadioButton9");
+    EXPECT_TRUE(copied().contains(QStringLiteral("Geometria povrchu\tRebrovaná rúrka\n"
+                                                 "Svetlá vzdialenosť medzi rebrami (m)\t0,005\n"
+                                                 "Priemer rúrky d (m)\t0,1\n")));
+    click(main(), "RadioButton4");
+    click(main(), "RadioButton12");
+    EXPECT_TRUE(copied().contains(QStringLiteral("Geometria povrchu\tHorizontálna plocha\nPoloha plochy\tSpodná plocha\n")));
+    click(main(), "RadioButton3");
+    EXPECT_TRUE(copied().contains(QStringLiteral("Geometria povrchu\tVert. naklonená plocha\nUhol sklonu plochy (°)\t0\n")));
+}
+
 // What the user types while a run goes on reaches neither this run nor its picture.
 TEST_F(DesktopTest, ACoolingRunReadsItsInputsOnce) {
     click(cooling(), "Button1");

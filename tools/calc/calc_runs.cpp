@@ -165,11 +165,11 @@ SteadyResult runSteady(const SteadyCase& steady) {
     SteadyResult result;
     result.state = startState(steady);
     const CaseInputs inputs(steady);
-    MessageLog log;
-    result.ok = calculateSteadyState(result.state, inputs, log);
-    result.warnings = log.warnings(!result.ok);
+    const SteadyOutcome outcome = calculateSteadyState(result.state, inputs);
+    result.ok = outcome.ok;
+    appendUnique(result.warnings, outcome.warnings);
     if (!result.ok)
-        result.error = log.failure();
+        result.error = outcome.statusText.empty() ? outcome.message : outcome.statusText;
     else if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
         result.deviation = referenceDeviation(result.state, inputs);
     return result;

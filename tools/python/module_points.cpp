@@ -51,7 +51,6 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
     Columns columns(count);
     const CaseInputs caseInputs(c);
     const auto targets = pointTargets(points, c, nullptr);
-    MessageLog log;
     PythonSignals signals;
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
     std::vector<std::pair<std::size_t, std::string>> refused; // the errors, made Python's after the run
@@ -66,17 +65,14 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
                 continue;
             }
             ConvectionState state = startState(c);
-            const bool ok = calculateSteadyState(state, caseInputs, log);
-            if (ok) {
+            const SteadyOutcome outcome = calculateSteadyState(state, caseInputs);
+            if (outcome.ok) {
                 columns.set(i, state);
             } else {
                 columns.setRefused(i, c.tBody, c.tFluid);
-                refused.emplace_back(i, log.failure());
+                refused.emplace_back(i, outcome.statusText.empty() ? outcome.message : outcome.statusText);
             }
-            if (!log.empty()) {
-                appendUnique(result.warnings, log.warnings(!ok));
-                log.clear();
-            }
+            appendUnique(result.warnings, outcome.warnings);
         }
     });
     signals.raisePending();
