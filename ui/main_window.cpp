@@ -22,6 +22,7 @@
 #include "core/steady_state.h"
 #include "export/cel_file.h"
 #include "export/sweeps.h"
+#include "io/case_inputs.h"
 #include "ui/case_files.h"
 #include "ui/chart_window.h"
 #include "ui/cooling_window.h"
@@ -66,18 +67,8 @@ constexpr char kPeltierItem[] = "Peltier1";
 constexpr char kHelpItem[] = "Pomocnik1";
 constexpr char kDesignItem[] = "Navrh1";
 // The inputs of the left column.
-constexpr char kBodyTemperature[] = "Edit1";
-constexpr char kFluidTemperature[] = "Edit2";
-constexpr char kLength[] = "Edit10";
-constexpr char kArea[] = "Edit17";
-constexpr char kRadiation[] = "CheckBox1";
-constexpr char kEmissivity[] = "Edit20";
 constexpr char kFluidFrame[] = "RadioGroup1";
-constexpr char kAir[] = "RadioButton1";
-constexpr char kWater[] = "RadioButton10";
-constexpr char kUserFluid[] = "RadioButton13";
 constexpr char kFluidWindowButton[] = "Button2";
-constexpr char kReferenceProperties[] = "CheckBoxRef";
 constexpr char kCalculateButton[] = "Button1";
 // The results, top to bottom.
 constexpr char kMeanTemperature[] = "Edit15";
@@ -96,35 +87,29 @@ constexpr char kHeatFlow[] = "Edit18";
 constexpr char kDeviation[] = "Presnost1";
 // The surface shapes' frame and own inputs; each shape's button and picture stand in kShapeCells.
 constexpr char kShapeFrame[] = "GroupBox1";
-constexpr char kInclination[] = "Edit16";
 constexpr char kFaceFrame[] = "GroupBox2";
-constexpr char kUpperFace[] = "RadioButton11";
-constexpr char kLowerFace[] = "RadioButton12";
-constexpr char kFinGap[] = "Edit11";
-constexpr char kTubeDiameter[] = "Edit19";
 } // namespace names
 
-// Each surface shape's radio button and picture (object names) and caption, in SurfaceGeometry
-// order: the window shows them in this order, four to a row.
+// Each surface shape's picture (object name) and caption, in SurfaceGeometry order (its radio
+// button's name is its choice's): the window shows them in this order, four to a row.
 struct ShapeCell {
     SurfaceGeometry shape;
-    const char* buttonName;
     const char* pictureName;
     const char* caption;
     const char* lengthDescription; // which length l is, as the picture shows it
 };
 constexpr ShapeCell kShapeCells[] = {
-    {SurfaceGeometry::VerticalPlate, "RadioButton2", "Image1", "Vertikálna plocha", "l je výška plochy"},
-    {SurfaceGeometry::InclinedPlate, "RadioButton3", "Image2", "Vert. naklonená plocha",
+    {SurfaceGeometry::VerticalPlate, "Image1", "Vertikálna plocha", "l je výška plochy"},
+    {SurfaceGeometry::InclinedPlate, "Image2", "Vert. naklonená plocha",
      "l je dĺžka plochy v smere sklonu, uhol α sa meria od zvislice"},
-    {SurfaceGeometry::HorizontalPlate, "RadioButton4", "Image3", "Horizontálna plocha",
+    {SurfaceGeometry::HorizontalPlate, "Image3", "Horizontálna plocha",
      "l = a·b / (2·(a + b)), a a b sú strany plochy"},
-    {SurfaceGeometry::Cube, "RadioButton5", "Image4", "Kocka", "l = 3·s·√π, s je hrana kocky"},
-    {SurfaceGeometry::VerticalCylinder, "RadioButton6", "Image5", "Vertikálny valec", "l je výška valca"},
-    {SurfaceGeometry::HorizontalCylinder, "RadioButton7", "Image6", "Horizontálny valec",
+    {SurfaceGeometry::Cube, "Image4", "Kocka", "l = 3·s·√π, s je hrana kocky"},
+    {SurfaceGeometry::VerticalCylinder, "Image5", "Vertikálny valec", "l je výška valca"},
+    {SurfaceGeometry::HorizontalCylinder, "Image6", "Horizontálny valec",
      "l = (π/2)·D, D je priemer valca"},
-    {SurfaceGeometry::Sphere, "RadioButton8", "Image7", "Guľa", "l = D, priemer gule"},
-    {SurfaceGeometry::FinnedTube, "RadioButton9", "Image8", "Rebrovaná rúrka",
+    {SurfaceGeometry::Sphere, "Image7", "Guľa", "l = D, priemer gule"},
+    {SurfaceGeometry::FinnedTube, "Image8", "Rebrovaná rúrka",
      "l = d + h, d je priemer rúrky a h výška rebra"},
 };
 constexpr int kShapeCount = static_cast<int>(kSurfaceShapes.size());
@@ -193,7 +178,7 @@ void MainWindow::setUpKeyboard() {
 
     auto named = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
     QList<QWidget*> order{m_bodyTemperature, m_fluidTemperature, m_length, m_area, m_radiation, m_emissivity,
-                          named(names::kAir), m_water, m_userFluid, named(names::kFluidWindowButton),
+                          named(kFluidChoice[0].control), m_water, m_userFluid, named(names::kFluidWindowButton),
                           m_referenceProperties};
     for (int i = 0; i < kShapeCount; ++i) {
         order << m_shapes[i];
@@ -297,21 +282,26 @@ void MainWindow::buildInputs(QWidget* central) {
         y += 24;
         return edit;
     };
-    m_bodyTemperature = input(names::kBodyTemperature, QStringLiteral("Teplota telesa (°C) :"), QStringLiteral("100"),
+    // A field of an input of the case: its object name and start-up text from the table.
+    auto caseInput = [&](const char* key, const QString& label, const QString& toolTip) {
+        const CaseKey& entry = caseKey(key);
+        return input(entry.control, label, QString::fromUtf8(entry.startValue), toolTip);
+    };
+    m_bodyTemperature = caseInput("main.t_body", QStringLiteral("Teplota telesa (°C) :"),
                               QStringLiteral("Teplota povrchu telesa v °C, napr. 85,5"));
     m_fluidTemperature =
-        input(names::kFluidTemperature, QStringLiteral("Teplota tekutiny (°C) :"), QStringLiteral("20"),
+        caseInput("main.t_fluid", QStringLiteral("Teplota tekutiny (°C) :"),
               QStringLiteral("Teplota tekutiny ďaleko od telesa v °C, napr. 20,5"));
-    m_length = input(names::kLength, QStringLiteral("Charakt. rozmer l (m) :"), QStringLiteral("0,1"),
+    m_length = caseInput("main.length", QStringLiteral("Charakt. rozmer l (m) :"),
                      QStringLiteral("Charakteristický rozmer l zvoleného tvaru (pozri jeho obrázok) v m, napr. 0,25"));
-    m_area = input(names::kArea, QStringLiteral("Plocha povrchu (m2) :"), QStringLiteral("1"),
+    m_area = caseInput("main.area", QStringLiteral("Plocha povrchu (m2) :"),
                    QStringLiteral("Plocha povrchu telesa v m², napr. 1,5"));
 
     m_radiation =
-        addCheckBox(central, names::kRadiation, QStringLiteral("Zahrnúť sálanie"), QRect(kLabelX, y, 200, 20));
+        addCheckBox(central, caseKey("main.radiation").control, QStringLiteral("Zahrnúť sálanie"), QRect(kLabelX, y, 200, 20));
     connect(m_radiation, &QCheckBox::clicked, this, [this] { handle(&MainWindow::toggleRadiation); });
     y += 22;
-    m_emissivity = input(names::kEmissivity, QStringLiteral("Pomerná emisivita :"), QStringLiteral("0,8"),
+    m_emissivity = caseInput("main.emissivity", QStringLiteral("Pomerná emisivita :"),
                          QStringLiteral("Pomerná emisivita povrchu od 0 do 1 (bez jednotky), napr. 0,85; "
                                         "píše sa po zaškrtnutí „Zahrnúť sálanie“"));
     m_emissivity->setReadOnly(true);
@@ -327,9 +317,9 @@ void MainWindow::buildInputs(QWidget* central) {
         fluids->addButton(button);
         return button;
     };
-    fluid(names::kAir, QStringLiteral("Vzduch (-76 až 2226 °C)"), 0)->setChecked(true);
-    m_water = fluid(names::kWater, QStringLiteral("Voda (0°C až 100°C)"), 1);
-    m_userFluid = fluid(names::kUserFluid, QStringLiteral("iná"), 2);
+    fluid(kFluidChoice[0].control, QStringLiteral("Vzduch (-76 až 2226 °C)"), 0)->setChecked(true);
+    m_water = fluid(kFluidChoice[1].control, QStringLiteral("Voda (0°C až 100°C)"), 1);
+    m_userFluid = fluid(kFluidChoice[2].control, QStringLiteral("iná"), 2);
     auto* fluidWindowButton =
         addButton(central, names::kFluidWindowButton, QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
     fluidWindowButton->setAccessibleName(QStringLiteral("Vlastný materiál…"));
@@ -338,7 +328,7 @@ void MainWindow::buildInputs(QWidget* central) {
     // Under the fluids, the source of air's and water's properties; off at start. The caption takes
     // two lines in the narrow column; its accessible name is the caption in one.
     const QString reference = QStringLiteral("Referenčné vlastnosti (IAPWS-IF97, Lemmon)");
-    m_referenceProperties = addCheckBox(central, names::kReferenceProperties,
+    m_referenceProperties = addCheckBox(central, caseKey("main.properties").control,
                                         QString(reference).replace(QLatin1String(" ("), "\n("),
                                         QRect(kLabelX + 10, y + 84, 236, 34));
     m_referenceProperties->setAccessibleName(reference);
@@ -412,7 +402,7 @@ void MainWindow::buildGeometry(QWidget* central) {
         const int x = 10 + (i % 4) * 182;
         const int y = i < 4 ? 22 : 312;
         QRadioButton* button =
-            addRadioButton(frame, cell.buttonName, QString::fromUtf8(cell.caption), QRect(x, y, 176, 20));
+            addRadioButton(frame, kShapeChoice[i].control, QString::fromUtf8(cell.caption), QRect(x, y, 176, 20));
         shapes->addButton(button);
         m_shapes[i] = button;
         auto* picture = new QLabel(frame);
@@ -434,7 +424,7 @@ void MainWindow::buildGeometry(QWidget* central) {
 int MainWindow::buildOwnInput(std::string_view input, QWidget* frame, int x, int top) {
     if (input == kAngleInput) {
         m_inclination =
-            addEdit(frame, names::kInclination, QStringLiteral("0"), QRect(x + 64, top, 60, kRowHeight));
+            addInputEdit(frame, "main.angle", QRect(x + 64, top, 60, kRowHeight));
         describeField(m_inclination, addLabel(frame, QStringLiteral("Uhol (°)"), QRect(x, top + 2, 60, 19)),
                       QStringLiteral("Uhol sklonu plochy (°)"),
                       QStringLiteral("Uhol sklonu plochy od zvislej polohy v stupňoch, napr. 22,5"));
@@ -448,10 +438,10 @@ int MainWindow::buildOwnInput(std::string_view input, QWidget* frame, int x, int
         position->setObjectName(QLatin1String(names::kFaceFrame));
         position->setGeometry(x, top - 4, kPictureSize.width(), 66);
         QRadioButton* upper =
-            addRadioButton(position, names::kUpperFace, QStringLiteral("Horná plocha"), QRect(10, 20, 150, 19));
+            addRadioButton(position, kFaceChoice[0].control, QStringLiteral("Horná plocha"), QRect(10, 20, 150, 19));
         upper->setChecked(true);
         m_lowerFace =
-            addRadioButton(position, names::kLowerFace, QStringLiteral("Spodná plocha"), QRect(10, 40, 150, 19));
+            addRadioButton(position, kFaceChoice[1].control, QStringLiteral("Spodná plocha"), QRect(10, 40, 150, 19));
         m_ownInputs.append({input, {upper, m_lowerFace}, position->title(), [this, upper] {
                                 return m_lowerFace->isChecked() ? m_lowerFace->text() : upper->text();
                             }});
@@ -461,7 +451,7 @@ int MainWindow::buildOwnInput(std::string_view input, QWidget* frame, int x, int
         QLabel* gap = addLabel(frame, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m) :"),
                                QRect(x, top - 4, 176, 30));
         gap->setWordWrap(true);
-        m_finGap = addEdit(frame, names::kFinGap, QStringLiteral("0,005"), QRect(x, top + 26, 80, kRowHeight));
+        m_finGap = addInputEdit(frame, "main.fin_gap", QRect(x, top + 26, 80, kRowHeight));
         describeField(m_finGap, gap, QStringLiteral("Svetlá vzdialenosť medzi rebrami (m)"),
                       QStringLiteral("Svetlá vzdialenosť medzi rebrami v m, napr. 0,005"));
         m_ownInputs.append({input, {m_finGap}, m_finGap->accessibleName(), [this] { return m_finGap->text(); }});
@@ -469,7 +459,7 @@ int MainWindow::buildOwnInput(std::string_view input, QWidget* frame, int x, int
     }
     if (input == kTubeDiameterInput) {
         m_tubeDiameter =
-            addEdit(frame, names::kTubeDiameter, QStringLiteral("0,1"), QRect(x, top + 20, 80, kRowHeight));
+            addInputEdit(frame, "main.tube_diameter", QRect(x, top + 20, 80, kRowHeight));
         describeField(m_tubeDiameter,
                       addLabel(frame, QStringLiteral("Priemer rúrky d (m) :"), QRect(x, top, 176, 19)),
                       QStringLiteral("Priemer rúrky d (m)"), QStringLiteral("Priemer rúrky d v m, napr. 0,1"));
@@ -701,7 +691,7 @@ void MainWindow::copyResults() {
         line(m_copied[4].first, m_emissivity->text());
     const QAbstractButton* fluid = fluidKind() == FluidKind::Water         ? m_water
                                    : fluidKind() == FluidKind::UserDefined ? m_userFluid
-                                                                           : findChild<QRadioButton*>(QLatin1String(names::kAir));
+                                                                           : findChild<QRadioButton*>(QLatin1String(kFluidChoice[0].control));
     line(QStringLiteral("Typ tekutiny"), checkedText(fluid));
     line(m_referenceProperties->accessibleName(),
          m_referenceProperties->isChecked() ? QStringLiteral("áno") : QStringLiteral("nie"));
