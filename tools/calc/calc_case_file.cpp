@@ -2,8 +2,10 @@
 #include "tools/calc/calc_case_file.h"
 
 #include "core/number_format.h"
+#include "core/surface_shapes.h"
 #include "io/case_file.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zav::calc {
@@ -119,14 +121,13 @@ CaseFileInputs::~CaseFileInputs() = default;
 
 namespace {
 
-// The shape whose own input `key` is: the inclined plate's angle, the finned tube's gap and
-// diameter; the others are read for any shape.
-bool ownInputOfOtherShape(const std::string& key, SurfaceGeometry shape) {
-    if (key == "main.angle")
-        return shape != SurfaceGeometry::InclinedPlate;
-    if (key == "main.fin_gap" || key == "main.tube_diameter")
-        return shape != SurfaceGeometry::FinnedTube;
-    return false;
+// Whether `entry` is another shape's own input than `shape`'s (the shapes' table lists them by
+// their keywords); the inputs of every shape are no shape's own.
+bool ownInputOfOtherShape(const CaseKey& entry, SurfaceGeometry shape) {
+    if (entry.keyword == nullptr || surfaceShapeInfo(shape).inputs.contains(entry.keyword))
+        return false;
+    return std::any_of(kSurfaceShapes.begin(), kSurfaceShapes.end(),
+                       [&](const SurfaceShapeInfo& other) { return other.inputs.contains(entry.keyword); });
 }
 
 } // namespace
@@ -144,7 +145,7 @@ SteadyCase CaseFileInputs::steady(const std::set<std::string>& given, FluidChoic
             // A shape's own inputs are read for that shape, as the desktop reads them (or for any
             // shape the front end names); the emissivity last, with the radiation on.
             if (entry->steadyNumber != &SteadyCase::emissivity &&
-                (has("shape") || !ownInputOfOtherShape(entry->key, s.shape)))
+                (has("shape") || !ownInputOfOtherShape(*entry, s.shape)))
                 setSteadyInput(s, *entry, c.number(entry->key));
             break;
         case InputParse::Choice:
