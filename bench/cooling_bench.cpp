@@ -16,12 +16,12 @@
 
 namespace {
 
-// The main window's defaults with the cooling window's emissivity.
-struct Main : zav::bench::MainWindowDefaults {
-    Main() { epsilon = 1; }
+// The default case with the cooling's emissivity.
+struct Main : zav::bench::DefaultCase {
+    Main() { values.emissivity = 1; }
 };
 
-// The cooling window's defaults.
+// The cooling's defaults.
 struct Inputs : zav::CoolingInputs {
     Main main;
     double steps = 10000;

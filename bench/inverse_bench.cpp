@@ -23,7 +23,7 @@ zav::ConvectionState defaults() {
 }
 
 void steady(benchmark::State& st) {
-    zav::bench::MainWindowDefaults in;
+    zav::bench::DefaultCase in;
     for (auto _ : st) {
         zav::ConvectionState s = defaults();
         benchmark::DoNotOptimize(zav::calculateSteadyState(s, in).ok);
@@ -31,7 +31,7 @@ void steady(benchmark::State& st) {
 }
 
 void solve(benchmark::State& st, zav::DesignUnknown unknown) {
-    zav::bench::MainWindowDefaults in;
+    zav::bench::DefaultCase in;
     zav::ConvectionState carried = defaults();
     zav::calculateSteadyState(carried, in);
     const double heatFlow = zav::signedHeatFlow(carried);
@@ -44,12 +44,9 @@ void solve(benchmark::State& st, zav::DesignUnknown unknown) {
     st.counters["evaluations"] = benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kAvgIterations);
 }
 
-// The main window's inputs with a shape and a fluid of their own.
-struct Inputs : zav::bench::MainWindowDefaults {
-    zav::SurfaceGeometry shape = zav::SurfaceGeometry::VerticalPlate;
-    bool radiation = false;
-    zav::SurfaceGeometry geometry() const override { return shape; }
-    bool radiationOn() const override { return radiation; }
+// The default case with a shape and a fluid of its own, without radiation.
+struct Inputs : zav::bench::DefaultCase {
+    Inputs() { values.radiationOn = false; }
 };
 
 struct Question {
@@ -81,8 +78,8 @@ const Question kQuestions[] = {
 
 Inputs inputsOf(const Question& q) {
     Inputs in;
-    in.fluid = q.fluid;
-    in.shape = q.shape;
+    in.values.fluid = q.fluid;
+    in.values.shape = q.shape;
     return in;
 }
 

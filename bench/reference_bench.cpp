@@ -10,7 +10,7 @@
 
 namespace {
 
-using Inputs = zav::bench::MainWindowDefaults;
+using Inputs = zav::bench::DefaultCase;
 using zav::FluidKind;
 using zav::PropertyModel;
 
@@ -28,8 +28,8 @@ void point(benchmark::State& st, FluidKind fluid, PropertyModel model) {
     const bool air = fluid == FluidKind::Air;
     zav::ConvectionState s = defaults(air ? 20 : 10);
     Inputs in;
-    in.fluid = fluid;
-    in.properties = model;
+    in.values.fluid = fluid;
+    in.values.properties = model;
     zav::bench::Silent reporter;
     const double low = air ? -100 : 0;
     const double span = air ? 1500 : 90;
@@ -45,7 +45,7 @@ void point(benchmark::State& st, FluidKind fluid, PropertyModel model) {
 // The main window's "Vypočítaj" of the default case, with or without the indicator after it.
 void calculation(benchmark::State& st, FluidKind fluid, bool indicator) {
     Inputs in;
-    in.fluid = fluid;
+    in.values.fluid = fluid;
     for (auto _ : st) {
         zav::ConvectionState s = defaults(20);
         s.tBody = fluid == FluidKind::Air ? 100 : 40;

@@ -17,7 +17,7 @@
 
 namespace {
 
-using Inputs = zav::bench::MainWindowDefaults;
+using Inputs = zav::bench::DefaultCase;
 using zav::bench::Silent;
 
 const std::string kNoTableFile = "Nie je zvolený súbor pre tabuľku; tabuľka sa nezapíše.";

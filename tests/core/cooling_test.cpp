@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                          kNotFiniteResultMessage, true},
         InputRefusalCase{"SphereOfNoSize",
                          [](FakeCoolingInputs& in) {
-                             in.main.shape = SurfaceGeometry::Sphere;
+                             in.main.values.shape = SurfaceGeometry::Sphere;
                              in.window.charLength = 0;
                          },
                          kNotFiniteResultMessage, true}));
@@ -242,15 +242,15 @@ INSTANTIATE_TEST_SUITE_P(
         // The lower face of a hot plate 1 cm across leaves its correlation's range below ΔT ≈ 16 K.
         StopCase{"CorrelationRange",
                  [](FakeCoolingInputs& in) {
-                     in.main.shape = SurfaceGeometry::HorizontalPlate;
-                     in.main.position = PlatePosition::Lower;
+                     in.main.values.shape = SurfaceGeometry::HorizontalPlate;
+                     in.main.values.face = PlatePosition::Lower;
                      in.window.charLength = 0.01;
                      in.target = 25;
                  },
                  kHorizontalPlateMessage, kHorizontalPlateStatus, 0, 0},
         StopCase{"WaterMeanTemperature",
                  [](FakeCoolingInputs& in) {
-                     in.main.fluid = FluidKind::Water;
+                     in.main.values.fluid = FluidKind::Water;
                      in.window.tBody = 190;
                      in.target = 100;
                  },

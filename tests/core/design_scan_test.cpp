@@ -60,15 +60,15 @@ UserFluidModel userFluid(int which) {
 
 test::FakeInputs inputsOf(const Question& q) {
     test::FakeInputs inputs;
-    inputs.fluid = q.userFluid != 0 ? FluidKind::UserDefined : q.fluid;
-    inputs.properties = q.properties;
-    inputs.shape = q.shape;
-    inputs.angle = q.angle;
-    inputs.position = q.face;
-    inputs.radiation = q.radiation;
-    inputs.epsilon = 0.9;
+    inputs.values.fluid = q.userFluid != 0 ? FluidKind::UserDefined : q.fluid;
+    inputs.values.properties = q.properties;
+    inputs.values.shape = q.shape;
+    inputs.values.angleDeg = q.angle;
+    inputs.values.face = q.face;
+    inputs.values.radiationOn = q.radiation;
+    inputs.values.emissivity = 0.9;
     if (q.userFluid != 0)
-        inputs.userFluid = userFluid(q.userFluid);
+        inputs.values.userFluid = userFluid(q.userFluid);
     return inputs;
 }
 

@@ -33,7 +33,7 @@ ConvectionState numbers(double pr, double ra, double tBody = 100, double tFluid 
 
 FakeInputs shaped(SurfaceGeometry shape) {
     FakeInputs in;
-    in.shape = shape;
+    in.values.shape = shape;
     return in;
 }
 
@@ -97,8 +97,8 @@ TEST(NusseltTest, VerticalCylinderAddsCurvatureCorrection) {
 TEST(NusseltTest, FinnedTubeUsesGapAndTubeDiameter) {
     ConvectionState s = numbers(0.7, 7e4);
     FakeInputs in = shaped(SurfaceGeometry::FinnedTube);
-    in.gap = 0.004;
-    in.diameter = 0.05;
+    in.values.finGap = 0.004;
+    in.values.tubeDiameter = 0.05;
     computeNusselt(s, in);
     // 0.24·(s·Gr·Pr/d)^(1/3) = 0.24·5600^(1/3), evaluated with mpmath.
     EXPECT_TRUE(relativelyNear(s.nusselt, 4.261939208, test::kDecimalFractions));
@@ -129,7 +129,7 @@ TEST(InclinedPlateTest, AtZeroDegreesAboveCriticalUsesTheTurbulentForm) {
 TEST(InclinedPlateTest, BelowCriticalTheRayleighNumberIsTiltedByTheCosine) {
     ConvectionState s = numbers(0.7, 1e6);
     FakeInputs in = shaped(SurfaceGeometry::InclinedPlate);
-    in.angle = 30;
+    in.values.angleDeg = 30;
     computeNusselt(s, in);
     // Ra_c(30°) = 1.075e8. 10^6·cos 30° = 866025.4038 (the program takes π as 3.141592: 6·10⁻⁸
     // higher); Churchill–Chu at that Ra and Pr 0.7 gives 15.91202 (mpmath, published form).
@@ -144,7 +144,7 @@ TEST(InclinedPlateTest, AtNinetyDegreesTheCosineIsNotQuiteZero) {
     // Ra_c(90°) = 306.067. The program takes π as 3.141592, so that cos 90° is
     // sin((π - 3.141592)/2) = 3.267948966e-7 rather than 0.
     FakeInputs in = shaped(SurfaceGeometry::InclinedPlate);
-    in.angle = 90;
+    in.values.angleDeg = 90;
     ConvectionState below = numbers(0.7, 100);
     computeNusselt(below, in);
     EXPECT_TRUE(relativelyNear(below.rayleigh, 3.267948966e-5, 1e-9));
@@ -172,7 +172,7 @@ TEST_P(HorizontalPlateTest, RuleByWarmerSideAndFace) {
     const HorizontalCase& c = GetParam();
     ConvectionState s = numbers(kUnitFactorPr, c.ra, c.tBody, c.tFluid);
     FakeInputs in = shaped(SurfaceGeometry::HorizontalPlate);
-    in.position = c.position;
+    in.values.face = c.position;
     computeNusselt(s, in);
     if (c.nusselt == -1) {
         EXPECT_EQ(s.nusselt, -1) << c.name;
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(HorizontalPlateTest, OppositeFaceReplacesThePrandtlFunction) {
     ConvectionState s = numbers(0.7, 1e6, 100, 20);
     FakeInputs in = shaped(SurfaceGeometry::HorizontalPlate);
-    in.position = PlatePosition::Lower;
+    in.values.face = PlatePosition::Lower;
     computeNusselt(s, in);
     // f' = [1 + (0.492/Pr)^(9/16)]^(-16/9) = 0.3448353 in place of f = 0.4012591 (of 0.322 and
     // 11/20, -20/11); Nu = 0.6·(Ra·f')^(1/5) = 7.685526 (mpmath, published forms).
@@ -230,8 +230,8 @@ TEST_P(CheckValidityTest, PassesOrRefusesWithItsTexts) {
     const ValidityCase& c = GetParam();
     ConvectionState s = numbers(c.pr, c.ra, c.tBody, c.tFluid);
     FakeInputs in = shaped(c.shape);
-    in.fluid = c.fluid;
-    in.position = c.position;
+    in.values.fluid = c.fluid;
+    in.values.face = c.position;
     computeNusselt(s, in);
     const std::optional<ShapeRefusal> refusal = checkValidity(s, in);
     if (c.message == nullptr) {
@@ -296,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CheckValidityTest, HorizontalPlateWithFormulaRunAndYInRangePasses) {
     ConvectionState s = numbers(0.7, 1e6, 100, 20);
     FakeInputs in = shaped(H);
-    in.position = Down;
+    in.values.face = Down;
     computeNusselt(s, in);
     EXPECT_FALSE(checkValidity(s, in));
 }

@@ -54,12 +54,12 @@ TEST(SteadyStateInverseTest, EverySteadyStateSolvedBackGivesItsInput) {
         for (const SurfaceShapeInfo& shape : kSurfaceShapes) {
             for (bool radiation : {false, true}) {
                 test::FakeInputs inputs;
-                inputs.fluid = base.fluid;
-                inputs.properties = base.properties;
-                inputs.userFluid = test::constantFluid();
-                inputs.shape = shape.id;
-                inputs.radiation = radiation;
-                inputs.angle = 30;
+                inputs.values.fluid = base.fluid;
+                inputs.values.properties = base.properties;
+                inputs.values.userFluid = test::constantFluid();
+                inputs.values.shape = shape.id;
+                inputs.values.radiationOn = radiation;
+                inputs.values.angleDeg = 30;
                 ConvectionState steady;
                 steady.tBody = base.tBody;
                 steady.tFluid = base.tFluid;
@@ -121,7 +121,7 @@ TEST(SteadyStateInverseTest, EverySteadyStateSolvedBackGivesItsInput) {
 // said to be one of several.
 TEST(SteadyStateInverseTest, OfSeveralTemperaturesTheNearestIsGivenWithAWarning) {
     test::FakeInputs inputs;
-    inputs.fluid = FluidKind::Water;
+    inputs.values.fluid = FluidKind::Water;
     ConvectionState start;
     start.tFluid = 8;
     start.charLength = 0.2;
@@ -186,8 +186,8 @@ TEST(SteadyStateInverseTest, NoSolutionSaysWhyAndHowFarItCanGo) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::FakeInputs inputs;
-        inputs.fluid = c.fluid;
-        inputs.shape = c.shape;
+        inputs.values.fluid = c.fluid;
+        inputs.values.shape = c.shape;
         ConvectionState start;
         start.tBody = c.tBody;
         start.tFluid = c.tFluid;
@@ -254,7 +254,7 @@ TEST(SteadyStateInverseTest, ATargetBetweenTwoNeighbouringValuesIsNotSolved) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::FakeInputs inputs;
-        inputs.shape = c.shape;
+        inputs.values.shape = c.shape;
         ConvectionState start;
         start.tBody = 100;
         start.tFluid = c.tFluid;

@@ -108,7 +108,7 @@ TEST(SteadyStateTest, MeanTemperatureFailureStopsBeforeTheProperties) {
     ConvectionState s = inputs(110, 92);
     s.density = 42;
     FakeInputs in;
-    in.fluid = FluidKind::Water;
+    in.values.fluid = FluidKind::Water;
     const SteadyOutcome outcome = calculateSteadyState(s, in);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(s.tMean, 101);
@@ -139,7 +139,7 @@ TEST(SteadyStateTest, BodyColderThanFluidGivesTheSameDifferenceMagnitude) {
     ConvectionState warm = inputs(80, 60);
     ConvectionState cold = inputs(40, 60);
     FakeInputs in;
-    in.shape = SurfaceGeometry::Sphere;
+    in.values.shape = SurfaceGeometry::Sphere;
     RecordingReporter reporter;
     evaluatePoint(warm, in, reporter);
     evaluatePoint(cold, in, reporter);
@@ -185,7 +185,7 @@ TEST(RadiationTest, HeatFlowIncludesRadiationAndReadsEmissivityAgain) {
     on.emissivity = 0.1; // the window's field says 0,8 by the time radiation is applied
     FakeInputs in;
     ASSERT_TRUE(calculateSteadyState(off, in).ok);
-    in.radiation = true;
+    in.values.radiationOn = true;
     ASSERT_TRUE(calculateSteadyState(on, in).ok);
     EXPECT_EQ(on.emissivity, 0.8);
     EXPECT_NEAR(on.alphaRad, 6.806, 0.0005);
@@ -195,8 +195,8 @@ TEST(RadiationTest, HeatFlowIncludesRadiationAndReadsEmissivityAgain) {
 TEST(RadiationTest, CubeWithEqualTemperaturesPassesWithZeroHeatFlow) {
     ConvectionState s = inputs(20, 20);
     FakeInputs in;
-    in.shape = SurfaceGeometry::Cube;
-    in.radiation = true;
+    in.values.shape = SurfaceGeometry::Cube;
+    in.values.radiationOn = true;
     ASSERT_TRUE(calculateSteadyState(s, in).ok);
     EXPECT_NEAR(s.alphaRad, 4.571, 0.0005);
     EXPECT_EQ(s.heatFlow, 0);
@@ -219,7 +219,7 @@ TEST(EvaluatePointTest, NonNumericGeometryInputStopsInsideTheEvaluation) {
     struct Failing : FakeInputs {
         double inclinationDeg() const override { throw std::runtime_error("angle"); }
     } in;
-    in.shape = SurfaceGeometry::InclinedPlate;
+    in.values.shape = SurfaceGeometry::InclinedPlate;
     ConvectionState s = inputs(100, 20);
     RecordingReporter reporter;
     EXPECT_THROW(evaluatePoint(s, in, reporter), std::runtime_error);
@@ -232,15 +232,15 @@ TEST(EvaluatePointTest, NonNumericGeometryInputStopsInsideTheEvaluation) {
 TEST(SteadyOutcomeTest, WarningsInOrderThenTheFailedCheck) {
     ConvectionState s = inputs(20, 20);
     FakeInputs in;
-    in.fluid = FluidKind::UserDefined;
-    in.userFluid = test::constantFluid();
-    in.userFluid.kind = ApproximationKind::Linear;
-    in.userFluid.viscosityCoeffs = {1e-3};
-    in.userFluid.densityCoeffs = {1000, -0.2};
-    in.userFluid.conductivityCoeffs = {0.6};
-    in.userFluid.heatCapacityCoeffs = {4180};
-    in.userFluid.validTempMin = 50;
-    in.userFluid.validTempMax = 90;
+    in.values.fluid = FluidKind::UserDefined;
+    in.values.userFluid = test::constantFluid();
+    in.values.userFluid.kind = ApproximationKind::Linear;
+    in.values.userFluid.viscosityCoeffs = {1e-3};
+    in.values.userFluid.densityCoeffs = {1000, -0.2};
+    in.values.userFluid.conductivityCoeffs = {0.6};
+    in.values.userFluid.heatCapacityCoeffs = {4180};
+    in.values.userFluid.validTempMin = 50;
+    in.values.userFluid.validTempMax = 90;
     const SteadyOutcome outcome = calculateSteadyState(s, in);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.warnings,
@@ -255,16 +255,16 @@ TEST(SteadyOutcomeTest, AnInputThatThrowsKeepsTheWarningsBeforeIt) {
     struct Failing : FakeInputs {
         double inclinationDeg() const override { throw ConversionError("angle"); }
     } in;
-    in.shape = SurfaceGeometry::InclinedPlate;
-    in.fluid = FluidKind::UserDefined;
-    in.userFluid = test::constantFluid();
-    in.userFluid.kind = ApproximationKind::Linear;
-    in.userFluid.viscosityCoeffs = {1e-3};
-    in.userFluid.densityCoeffs = {1000, -0.2};
-    in.userFluid.conductivityCoeffs = {0.6};
-    in.userFluid.heatCapacityCoeffs = {4180};
-    in.userFluid.validTempMin = 0;
-    in.userFluid.validTempMax = 50;
+    in.values.shape = SurfaceGeometry::InclinedPlate;
+    in.values.fluid = FluidKind::UserDefined;
+    in.values.userFluid = test::constantFluid();
+    in.values.userFluid.kind = ApproximationKind::Linear;
+    in.values.userFluid.viscosityCoeffs = {1e-3};
+    in.values.userFluid.densityCoeffs = {1000, -0.2};
+    in.values.userFluid.conductivityCoeffs = {0.6};
+    in.values.userFluid.heatCapacityCoeffs = {4180};
+    in.values.userFluid.validTempMin = 0;
+    in.values.userFluid.validTempMax = 50;
     ConvectionState s = inputs(100, 20);
     SteadyOutcome outcome;
     EXPECT_THROW(calculateSteadyState(s, in, outcome), ConversionError);

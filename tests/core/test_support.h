@@ -12,6 +12,7 @@
 
 #include "core/cooling.h"
 #include "core/evaluation_inputs.h"
+#include "core/steady_case.h"
 #include "core/heat_capacity.h"
 #include "core/number_format.h"
 
@@ -57,28 +58,21 @@ inline UserFluidModel constantFluid() {
     return model;
 }
 
-struct FakeInputs : EvaluationInputs {
-    FluidKind fluid = FluidKind::Air;
-    PropertyModel properties = PropertyModel::Builtin;
-    SurfaceGeometry shape = SurfaceGeometry::VerticalPlate;
-    PlatePosition position = PlatePosition::Upper;
-    bool radiation = false;
-    double angle = 0;
-    double gap = 0.005;
-    double diameter = 0.1;
-    double epsilon = 0.8;
-    UserFluidModel userFluid;
+/// A steady case as plain values, read by an evaluation through the case's own view (CaseInputs);
+/// the values start as a freshly started program's.
+struct FakeInputs : CaseInputs {
+    SteadyCase values;
 
-    FluidKind fluidKind() const override { return fluid; }
-    PropertyModel propertyModel() const override { return properties; }
-    SurfaceGeometry geometry() const override { return shape; }
-    PlatePosition platePosition() const override { return position; }
-    bool radiationOn() const override { return radiation; }
-    double inclinationDeg() const override { return angle; }
-    double finGap() const override { return gap; }
-    double tubeDiameter() const override { return diameter; }
-    double emissivity() const override { return epsilon; }
-    UserFluidModel userFluidModel() const override { return userFluid; }
+    FakeInputs() : CaseInputs(values) {
+        values.finGap = 0.005;
+        values.tubeDiameter = 0.1;
+        values.emissivity = 0.8;
+    }
+    FakeInputs(const FakeInputs& other) : CaseInputs(values), values(other.values) {}
+    FakeInputs& operator=(const FakeInputs& other) {
+        values = other.values;
+        return *this;
+    }
 };
 
 struct RecordingReporter : Reporter {

@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {"0", "5", "10", "14", "19", "24", "29", "34", "39", "43", "48"}},
         ReferenceCase{"SphereOfCarbonSteel",
                       [](FakeCoolingInputs& in) {
-                          in.main.shape = SurfaceGeometry::Sphere;
+                          in.main.values.shape = SurfaceGeometry::Sphere;
                           in.window = {500, 20, 0.05, 1};
                           in.massValue = 2;
                           in.area = 0.5;
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {"0", "17", "34", "51", "69", "86", "103", "120", "137", "154", "171"}},
         ReferenceCase{"WaterInTwoAndAHalfSteps",
                       [](FakeCoolingInputs& in) {
-                          in.main.fluid = FluidKind::Water;
+                          in.main.values.fluid = FluidKind::Water;
                           in.window = {80, 20, 0.1, 1};
                           in.target = 40;
                           in.steps = 2.5;
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1"}},
         ReferenceCase{"ColdBodyWarmingUp",
                       [](FakeCoolingInputs& in) {
-                          in.main.shape = SurfaceGeometry::HorizontalCylinder;
+                          in.main.values.shape = SurfaceGeometry::HorizontalCylinder;
                           in.window = {-50, -20, 0.1, 1};
                           in.target = -30;
                           in.steps = 5;

@@ -83,8 +83,8 @@ ConvectionState defaultInputs() {
 TEST_F(FileTest, TableOfAShortSweepWithRadiationMatchesItsGoldenFile) {
     ConvectionState s = defaultInputs();
     FakeInputs in;
-    in.radiation = true;
-    in.shape = SurfaceGeometry::Sphere;
+    in.values.radiationOn = true;
+    in.values.shape = SurfaceGeometry::Sphere;
     RecordingReporter reporter;
     RecordingChart chart;
     ASSERT_TRUE(runTableSweep(s, {-10, 30, 10}, in, reporter, path("table.txt"), kNoTableFile, chart));
@@ -285,7 +285,7 @@ TEST_F(FileTest, ErrorMidSweepLeavesTheOldFileAsItWas) {
         }
         mutable int calls = 0;
     } in;
-    in.shape = SurfaceGeometry::InclinedPlate;
+    in.values.shape = SurfaceGeometry::InclinedPlate;
     writeFileForTest(path("t.txt"), "the previous table\r\n");
     ConvectionState s = defaultInputs();
     RecordingReporter reporter;
@@ -358,14 +358,14 @@ TEST_F(FileTest, CancelledSweepLeavesTheOldFileAndTheChart) {
 
 TEST_F(FileTest, UserFluidWarningsOncePerPoint) {
     FakeInputs in;
-    in.fluid = FluidKind::UserDefined;
-    in.userFluid.kind = ApproximationKind::Linear;
-    in.userFluid.viscosityCoeffs = {1.7e-5, 4.05e-8};
-    in.userFluid.densityCoeffs = {1.2, -0.0032};
-    in.userFluid.conductivityCoeffs = {0.0237, 6.97e-5};
-    in.userFluid.heatCapacityCoeffs = {1003.6, 0.067};
-    in.userFluid.validTempMin = 0;
-    in.userFluid.validTempMax = 100;
+    in.values.fluid = FluidKind::UserDefined;
+    in.values.userFluid.kind = ApproximationKind::Linear;
+    in.values.userFluid.viscosityCoeffs = {1.7e-5, 4.05e-8};
+    in.values.userFluid.densityCoeffs = {1.2, -0.0032};
+    in.values.userFluid.conductivityCoeffs = {0.0237, 6.97e-5};
+    in.values.userFluid.heatCapacityCoeffs = {1003.6, 0.067};
+    in.values.userFluid.validTempMin = 0;
+    in.values.userFluid.validTempMax = 100;
     ConvectionState s = defaultInputs();
     s.tFluid = -5;
     RecordingReporter reporter;
