@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A steady case as plain values, and the view through which an evaluation reads it. The front
-// ends without a window, the reference deviation, the benchmarks and the tests compute with it;
+// ends zav-calc and the Python module, the benchmarks and the tests compute with it;
 // a case's start-up values come from the table of the inputs (io/case_inputs.h).
 #pragma once
 
