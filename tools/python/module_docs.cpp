@@ -5,6 +5,9 @@
 #include "tools/python/module_common.h"
 
 #include "core/surface_shapes.h"
+#include "io/case_inputs.h"
+
+#include <algorithm>
 
 #include <string>
 
@@ -40,41 +43,62 @@ std::string shapeHelp() {
     return text + '\n';
 }
 
-const char* const kArgumentsBeforeShape = R"(
-The main window's arguments (keywords only; the defaults are the window's):
-    t_body=100          surface temperature of the body, °C
-    t_fluid=20          temperature of the fluid, °C
-    length=0.1          characteristic dimension l, m
-    area=1              surface area, m²
-    fluid               "air", "water" or "user" (default "air", or "user" with
-                        fluid_file or kelo)
-)";
+// "    NAME=DEFAULT        HELP": a keyword's line of the help, its text from column 24.
+std::string keywordLine(const std::string& name, const std::string& shownDefault, const std::string& help) {
+    constexpr std::size_t kColumn = 24;
+    std::string line = "    " + name + (shownDefault.empty() ? "" : "=" + shownDefault);
+    line += std::string(line.size() < kColumn ? kColumn - line.size() : 1, ' ');
+    return line + help + '\n';
+}
 
-const char* const kArgumentsAfterShape = R"(    angle=0             the inclined plate's angle from the vertical, degrees
-    face="upper"        the horizontal plate's face: "upper" or "lower"
-    fin_gap=0.005       clear gap between the fins of the finned tube, m
-    tube_diameter=0.1   the finned tube's diameter d, m
-    radiation=False     radiation to surroundings at t_fluid ("Zahrnúť sálanie");
-                        for cool True, as the cooling window starts
-    emissivity=0.8      the surface's emissivity (for cool 1.0, the cooling
-                        window's); a number given switches radiation on and None
-                        off, unless radiation is given too
-    fluid_file=None     a user-defined fluid from a JSON file (kind "constant",
-                        "linear", "quadratic" or "kelo"; see the README)
-    kelo=None           a user-defined fluid from a KELO coefficient file
-    pressure=None       the KELO gas pressure, MPa (default 5, as the window)
-    properties="builtin" air's and water's properties: "builtin" (the program's
-                        correlations) or "reference" (IAPWS-IF97 and IAPWS for
-                        water, Lemmon et al. for air)
-    case=None           a case file (.zav) saved by the program ("Súbor → Uložiť
-                        zadanie…"): every argument not passed is taken from its
-                        windows' fields as the windows would compute them (for
-                        cool its cooling window's radiation and emissivity, for
-                        sweep its range, for solve its design window's heat_flow
-                        and unknown); the arguments passed override it
-)";
+// The line of the table's input `key`: its keyword, its start-up value as the help shows it (none
+// for the fluid and the picture's background, whose help tells it; None for the KELO pressure,
+// which the KELO file gives unless passed) and its help.
+std::string inputLine(const char* key) {
+    const CaseKey& entry = caseKey(key);
+    const std::string name = entry.keyword;
+    std::string shown = entry.startValue;
+    if (entry.parse == InputParse::Number)
+        std::replace(shown.begin(), shown.end(), ',', '.');
+    else if (entry.parse == InputParse::Choice)
+        shown = "\"" + shown + "\"";
+    else if (entry.parse == InputParse::Flag)
+        shown = shown == "true" ? "True" : "False";
+    if (name == "fluid" || name == "picture_background")
+        shown.clear();
+    else if (name == "pressure")
+        shown = "None";
+    return keywordLine(name, shown, entry.keywordHelp);
+}
 
-std::string mainArgumentsHelp() { return kArgumentsBeforeShape + shapeHelp() + kArgumentsAfterShape; }
+// The steady case's arguments, in the order of kSteadyArguments with the radiation switch before
+// the emissivity and the fluid's files after it, then the case file.
+std::string mainArgumentsHelp() {
+    std::string text = "\nThe main window's arguments (keywords only; the defaults are the window's):\n";
+    for (const char* key : kSteadyArguments) {
+        const std::string input = key;
+        if (input == "main.shape") {
+            text += shapeHelp();
+            continue;
+        }
+        if (input == "main.emissivity")
+            text += inputLine("main.radiation");
+        text += inputLine(key);
+        if (input == "main.emissivity") {
+            text += keywordLine("fluid_file", "None",
+                                "a user-defined fluid from a JSON file (kind \"constant\",\n"
+                                "                        \"linear\", \"quadratic\" or \"kelo\"; see the README)");
+            text += keywordLine("kelo", "None", "a user-defined fluid from a KELO coefficient file");
+        }
+    }
+    return text + keywordLine("case", "None",
+                              "a case file (.zav) saved by the program (\"Súbor → Uložiť\n"
+                              "                        zadanie…\"): every argument not passed is taken from its\n"
+                              "                        windows' fields as the windows would compute them (for\n"
+                              "                        cool its cooling window's radiation and emissivity, for\n"
+                              "                        sweep its range, for solve its design window's heat_flow\n"
+                              "                        and unknown); the arguments passed override it");
+}
 
 // "name($module, /, *, a=1, ...)\n--\n\n": the signature help() and inspect show; `defaults`
 // replace the groups' own.
@@ -143,10 +167,8 @@ std::string sweepDoc() {
            "table. Returns a Sweep whose attributes are the quantities of steady() as NumPy arrays over the "
            "points. Raises CheckError for a range that cannot be swept, OSError (with errno and filename) when a "
            "file cannot be written, KeyboardInterrupt on Ctrl-C with the file being written left as it was "
-           "(t_body plays no part: the range gives the surface temperatures).\n"
-           "    from_=0             the lowest surface temperature, °C (the range window's defaults)\n"
-           "    to=100              the highest surface temperature, °C\n"
-           "    step=5              the step, °C\n"
+           "(t_body plays no part: the range gives the surface temperatures).\n" +
+           inputLine("range.from") + inputLine("range.to") + inputLine("range.step") +
            "    table=None          writes the window's table file (Windows-1250, decimal comma)\n"
            "    ccl=None            writes the window's CEL library for ANSYS CFX ...\n"
            "    name=None           ... with this boundary condition's name\n" +
@@ -161,16 +183,14 @@ std::string coolDoc() {
            "warnings. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
            "off). Raises CheckError when the run is refused or stops (its .result holds the run so far), OSError "
            "(with errno and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file "
-           "written.\n"
-           "    mass=1              kg\n"
-           "    cooling_area=1      the cooling surface, m² (area plays no part)\n"
-           "    target=30           the target temperature, °C\n"
-           "    steps=10000         the number of temperature steps\n"
-           "    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
+           "written.\n" +
+           inputLine("cooling.mass") + inputLine("cooling.cooling_area") + inputLine("cooling.target") +
+           inputLine("cooling.steps") +
+           std::string("    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
            "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"
            "    data=None           writes the window's data file\n"
-           "    picture=None        saves the window's picture of the curve as BMP\n"
-           "    picture_background  \"black\" (default) or \"white\"\n" +
+           "    picture=None        saves the window's picture of the curve as BMP\n") +
+           inputLine("cooling.picture_background") +
            mainArgumentsHelp();
 }
 
