@@ -13,20 +13,6 @@ namespace zav::python {
 
 namespace {
 
-// A parameter of an input of the table of the inputs: its keyword and its start-up value.
-Parameter tableParameter(const char* key) {
-    const CaseKey& entry = caseKey(key);
-    return {entry.keyword, pythonStartValue(entry)};
-}
-
-// The parameters of the table's inputs `keys`, in their order.
-ParameterList tableParameters(std::initializer_list<const char*> keys) {
-    ParameterList list;
-    for (const char* key : keys)
-        list.push_back(tableParameter(key));
-    return list;
-}
-
 // An argument given as an array or a sequence of numbers (a NumPy number is a number).
 bool isArrayArgument(PyObject* value) {
     if (value == nullptr || value == Py_None || PyFloat_Check(value) || PyLong_Check(value))
@@ -106,76 +92,6 @@ ArrayInput arrayInput(const char* parameter, PyObject* value, const char* name) 
 }
 
 } // namespace
-
-const ParameterList& mainParameters() {
-    static const ParameterList list = [] {
-        ParameterList parameters;
-        for (const char* key : kSteadyArguments) {
-            Parameter parameter = tableParameter(key);
-            // Unless given, the fluid follows the fluid's files and the pressure the KELO file.
-            if (parameter.name == "fluid" || parameter.name == "pressure")
-                parameter.pythonDefault = "None";
-            parameters.push_back(parameter);
-            if (parameter.name == "emissivity") {
-                parameters.push_back({"fluid_file", "None"});
-                parameters.push_back({"kelo", "None"});
-            }
-        }
-        parameters.push_back({"case", "None"});
-        parameters.push_back(tableParameter("main.radiation"));
-        return parameters;
-    }();
-    return list;
-}
-
-const ParameterList& sweepParameters() {
-    static const ParameterList list = [] {
-        ParameterList parameters = tableParameters({"range.from", "range.to", "range.step"});
-        parameters.insert(parameters.end(), {{"table", "None"}, {"ccl", "None"}, {"name", "None"}});
-        return parameters;
-    }();
-    return list;
-}
-
-const ParameterList& coolParameters() {
-    static const ParameterList list = [] {
-        ParameterList parameters =
-            tableParameters({"cooling.mass", "cooling.cooling_area", "cooling.target", "cooling.steps"});
-        const std::string constant = caseKey("heat_capacity.constant").startValue;
-        parameters.insert(parameters.end(),
-                          {{"heat_capacity", "'constant:" + constant + "'"}, {"data", "None"}, {"picture", "None"}});
-        parameters.push_back(tableParameter("cooling.picture_background"));
-        return parameters;
-    }();
-    return list;
-}
-
-const ParameterList& solveParameters() {
-    static const ParameterList list = [] {
-        // heat_flow has no default; the unknown's names are written with "_" (t_body).
-        ParameterList parameters = tableParameters({"design.heat_flow", "design.unknown"});
-        parameters[0].pythonDefault.clear();
-        std::replace(parameters[1].pythonDefault.begin(), parameters[1].pythonDefault.end(), '-', '_');
-        return parameters;
-    }();
-    return list;
-}
-
-std::size_t mainSlot(const char* name) {
-    const ParameterList& parameters = mainParameters();
-    for (std::size_t i = 0; i < parameters.size(); ++i) {
-        if (parameters[i].name == name)
-            return i;
-    }
-    throw std::logic_error(std::string("no parameter ") + name);
-}
-
-double* pointTarget(const std::string& keyword, SteadyCase& c) {
-    if (keyword == "pressure")
-        return &c.userFluid.gasPressure;
-    const CaseKey* entry = caseKeyOfKeyword(keyword);
-    return entry == nullptr || entry->steadyNumber == nullptr ? nullptr : &(c.*entry->steadyNumber);
-}
 
 KeywordParser::KeywordParser(const char* function, ParameterGroups groups) : m_function(function) {
     for (const ParameterList* parameters : groups) {

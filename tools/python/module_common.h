@@ -5,6 +5,7 @@
 //   zav_module.cpp        the module's definition (PYBIND11_MODULE)
 //   module_docs.cpp       the functions' docstrings and the signatures help() shows
 //   module_arguments.cpp  the keyword parser and the arguments read from Python's objects
+//   module_parameters.cpp the functions' keyword parameters from the table of the inputs
 //   module_results.cpp    Result, Sweep and Cooling: their attributes, repr and comparison
 //   module_pickle.cpp     their pickling and __setstate__ with its checks
 //   module_columns.cpp    the columns' storage (the page pool) and the NumPy arrays on it
@@ -50,7 +51,7 @@ extern PyObject* g_numpyScalar; // numpy.generic: a NumPy number is a number, no
 
 constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::value;
 
-// ---- The arguments (module_arguments.cpp) ----
+// ---- The arguments (module_arguments.cpp, module_parameters.cpp) ----
 
 // The steady case's arguments, shared by the four functions: the case with the numbers read, and
 // the names and files still to be read, over the case file's case when case= names one.

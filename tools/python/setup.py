@@ -29,9 +29,9 @@ if not (ROOT / "core" / "steady_state.cpp").exists():
 
 VERSION = re.search(r"project\(zav VERSION ([0-9.]+)", (ROOT / "CMakeLists.txt").read_text()).group(1)
 # The module's own sources, as tools/python/CMakeLists.txt lists them, then the library's.
-MODULE_SOURCES = ["zav_module.cpp", "module_arguments.cpp", "module_columns.cpp", "module_docs.cpp",
-                  "module_pickle.cpp", "module_points.cpp", "module_results.cpp", "module_runs.cpp",
-                  "module_signals.cpp"]
+MODULE_SOURCES = ["zav_module.cpp", "module_arguments.cpp", "module_parameters.cpp", "module_columns.cpp",
+                  "module_docs.cpp", "module_pickle.cpp", "module_points.cpp", "module_results.cpp",
+                  "module_runs.cpp", "module_signals.cpp"]
 SOURCES = [str(HERE / name) for name in MODULE_SOURCES] + sorted(
     str(path) for folder in ("core", "export", "io", "tools/calc") for path in (ROOT / folder).glob("*.cpp"))
 
