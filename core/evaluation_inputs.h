@@ -30,4 +30,25 @@ public:
     virtual UserFluidModel userFluidModel() const = 0;
 };
 
+/// Another case's inputs, every getter read from it when asked; a derived class overrides the
+/// getters whose answer it changes.
+class ForwardingInputs : public EvaluationInputs {
+public:
+    explicit ForwardingInputs(const EvaluationInputs& inputs) : m_inputs(inputs) {}
+
+    FluidKind fluidKind() const override { return m_inputs.fluidKind(); }
+    PropertyModel propertyModel() const override { return m_inputs.propertyModel(); }
+    SurfaceGeometry geometry() const override { return m_inputs.geometry(); }
+    PlatePosition platePosition() const override { return m_inputs.platePosition(); }
+    bool radiationOn() const override { return m_inputs.radiationOn(); }
+    double inclinationDeg() const override { return m_inputs.inclinationDeg(); }
+    double finGap() const override { return m_inputs.finGap(); }
+    double tubeDiameter() const override { return m_inputs.tubeDiameter(); }
+    double emissivity() const override { return m_inputs.emissivity(); }
+    UserFluidModel userFluidModel() const override { return m_inputs.userFluidModel(); }
+
+private:
+    const EvaluationInputs& m_inputs;
+};
+
 } // namespace zav

@@ -23,22 +23,10 @@ constexpr FluidPropertyInfo kProperties[] = {
 };
 
 // The same inputs with the reference properties.
-class ReferenceInputs : public EvaluationInputs {
+class ReferenceInputs : public ForwardingInputs {
 public:
-    explicit ReferenceInputs(const EvaluationInputs& inputs) : m_inputs(inputs) {}
-    FluidKind fluidKind() const override { return m_inputs.fluidKind(); }
+    using ForwardingInputs::ForwardingInputs;
     PropertyModel propertyModel() const override { return PropertyModel::Reference; }
-    SurfaceGeometry geometry() const override { return m_inputs.geometry(); }
-    PlatePosition platePosition() const override { return m_inputs.platePosition(); }
-    bool radiationOn() const override { return m_inputs.radiationOn(); }
-    double inclinationDeg() const override { return m_inputs.inclinationDeg(); }
-    double finGap() const override { return m_inputs.finGap(); }
-    double tubeDiameter() const override { return m_inputs.tubeDiameter(); }
-    double emissivity() const override { return m_inputs.emissivity(); }
-    UserFluidModel userFluidModel() const override { return m_inputs.userFluidModel(); }
-
-private:
-    const EvaluationInputs& m_inputs;
 };
 
 double relativeDeviation(double builtin, double reference) { return (builtin - reference) / reference; }
