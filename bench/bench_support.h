@@ -10,21 +10,13 @@
 
 namespace zav::bench {
 
-/// The steady case of a freshly started program, with the radiation on, read through the case's own
-/// view.
-struct DefaultCase : CaseInputs {
-    SteadyCase values;
-
-    DefaultCase() : CaseInputs(values) {
+/// The steady case of a freshly started program, with the radiation on, read through its own view.
+struct DefaultCase : CaseValues {
+    DefaultCase() {
         values.finGap = 0.005;
         values.tubeDiameter = 0.1;
         values.emissivity = 0.8;
         values.radiationOn = true;
-    }
-    DefaultCase(const DefaultCase& other) : CaseInputs(values), values(other.values) {}
-    DefaultCase& operator=(const DefaultCase& other) {
-        values = other.values;
-        return *this;
     }
 };
 

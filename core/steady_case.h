@@ -47,4 +47,16 @@ private:
     const SteadyCase& m_case;
 };
 
+/// A steady case that holds its values and is read through its own view; a copy holds a copy.
+struct CaseValues : CaseInputs {
+    SteadyCase values;
+
+    explicit CaseValues(const SteadyCase& start = {}) : CaseInputs(values), values(start) {}
+    CaseValues(const CaseValues& other) : CaseInputs(values), values(other.values) {}
+    CaseValues& operator=(const CaseValues& other) {
+        values = other.values;
+        return *this;
+    }
+};
+
 } // namespace zav

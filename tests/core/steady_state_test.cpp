@@ -227,20 +227,26 @@ TEST(EvaluatePointTest, NonNumericGeometryInputStopsInsideTheEvaluation) {
     EXPECT_EQ(s.alphaConv, 0);
 }
 
+// A water-like user-defined fluid of linear polynomials that hold from `low` to `high` °C.
+UserFluidModel linearWater(double low, double high) {
+    UserFluidModel model = test::constantFluid();
+    model.kind = ApproximationKind::Linear;
+    model.viscosityCoeffs = {1e-3};
+    model.densityCoeffs = {1000, -0.2};
+    model.conductivityCoeffs = {0.6};
+    model.heatCapacityCoeffs = {4180};
+    model.validTempMin = low;
+    model.validTempMax = high;
+    return model;
+}
+
 // A user-defined fluid outside its polynomials' range, at equal temperatures on the vertical plate:
 // both warnings in the order they come, then the failed check's texts.
 TEST(SteadyOutcomeTest, WarningsInOrderThenTheFailedCheck) {
     ConvectionState s = inputs(20, 20);
     FakeInputs in;
     in.values.fluid = FluidKind::UserDefined;
-    in.values.userFluid = test::constantFluid();
-    in.values.userFluid.kind = ApproximationKind::Linear;
-    in.values.userFluid.viscosityCoeffs = {1e-3};
-    in.values.userFluid.densityCoeffs = {1000, -0.2};
-    in.values.userFluid.conductivityCoeffs = {0.6};
-    in.values.userFluid.heatCapacityCoeffs = {4180};
-    in.values.userFluid.validTempMin = 50;
-    in.values.userFluid.validTempMax = 90;
+    in.values.userFluid = linearWater(50, 90);
     const SteadyOutcome outcome = calculateSteadyState(s, in);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.warnings,
@@ -257,14 +263,7 @@ TEST(SteadyOutcomeTest, AnInputThatThrowsKeepsTheWarningsBeforeIt) {
     } in;
     in.values.shape = SurfaceGeometry::InclinedPlate;
     in.values.fluid = FluidKind::UserDefined;
-    in.values.userFluid = test::constantFluid();
-    in.values.userFluid.kind = ApproximationKind::Linear;
-    in.values.userFluid.viscosityCoeffs = {1e-3};
-    in.values.userFluid.densityCoeffs = {1000, -0.2};
-    in.values.userFluid.conductivityCoeffs = {0.6};
-    in.values.userFluid.heatCapacityCoeffs = {4180};
-    in.values.userFluid.validTempMin = 0;
-    in.values.userFluid.validTempMax = 50;
+    in.values.userFluid = linearWater(0, 50);
     ConvectionState s = inputs(100, 20);
     SteadyOutcome outcome;
     EXPECT_THROW(calculateSteadyState(s, in, outcome), ConversionError);
