@@ -37,20 +37,19 @@ public:
     UserFluidModel userFluid() const {
         UserFluidModel m;
         const std::string& kind = text("fluid.kind");
+        m.kind = static_cast<ApproximationKind>(choicePosition(kind, kUserFluidChoice));
         const char* const rows[4] = {"dyn_viscosity", "density", "conductivity", "heat_capacity"};
-        if (kind == "constant") {
-            m.kind = ApproximationKind::Constant;
+        if (m.kind == ApproximationKind::Constant) {
             m.dynViscosity = number("fluid.constant.dyn_viscosity");
             m.density = number("fluid.constant.density");
             m.conductivity = number("fluid.constant.conductivity");
             m.heatCapacity = number("fluid.constant.heat_capacity");
             m.expansionCoeff = number("fluid.constant.expansion_coeff");
-        } else if (kind == "linear" || kind == "quadratic") {
-            m.kind = kind == "linear" ? ApproximationKind::Linear : ApproximationKind::Quadratic;
+        } else if (m.kind == ApproximationKind::Linear || m.kind == ApproximationKind::Quadratic) {
             std::array<double, 6>* targets[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
                                                  &m.heatCapacityCoeffs};
             const std::string tab = "fluid." + kind + ".";
-            const std::size_t count = kind == "linear" ? 2 : 3;
+            const std::size_t count = m.kind == ApproximationKind::Linear ? 2 : 3;
             // Linear: a0 and a1 row by row, then the range; quadratic: the a0 column, the a1
             // column, the range, the a2 column.
             const auto coefficient = [&](int row, std::size_t power) {
@@ -74,7 +73,6 @@ public:
                     coefficient(row, 2);
             }
         } else {
-            m.kind = ApproximationKind::KELO;
             std::array<double, 6>* targets[4] = {&m.viscosityCoeffs, &m.compressibilityCoeffs, &m.conductivityCoeffs,
                                                  &m.heatCapacityCoeffs};
             const char* const keloRows[4] = {"dyn_viscosity", "compressibility", "conductivity", "heat_capacity"};
@@ -211,19 +209,15 @@ CoolingRequest CaseFileInputs::cooling(const std::set<std::string>& given) const
     if (!has("steps"))
         k.stepCount = c.number("cooling.steps");
     if (!has("heat_capacity")) {
-        const std::string& model = c.text("heat_capacity.model");
-        if (model == "constant") {
-            k.heatCapacity.kind = HeatCapacityKind::Constant;
+        k.heatCapacity.kind =
+            static_cast<HeatCapacityKind>(choicePosition(c.text("heat_capacity.model"), kHeatCapacityChoice));
+        if (k.heatCapacity.kind == HeatCapacityKind::Constant) {
             k.heatCapacity.constant = c.number("heat_capacity.constant");
-        } else if (model == "cubic") {
-            k.heatCapacity.kind = HeatCapacityKind::Cubic;
+        } else if (k.heatCapacity.kind == HeatCapacityKind::Cubic) {
             k.heatCapacity.a = c.number("heat_capacity.cubic.0");
             k.heatCapacity.b = c.number("heat_capacity.cubic.1");
             k.heatCapacity.c = c.number("heat_capacity.cubic.2");
             k.heatCapacity.d = c.number("heat_capacity.cubic.3");
-        } else {
-            k.heatCapacity.kind =
-                model == "carbon-steel" ? HeatCapacityKind::CarbonSteel : HeatCapacityKind::Grade17246;
         }
     }
     k.background = c.text("cooling.picture_background");

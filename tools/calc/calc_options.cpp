@@ -171,23 +171,22 @@ PropertyModel propertyModel(const std::string& name) {
 
 HeatCapacityModel heatCapacityModel(const std::string& text) {
     HeatCapacityModel model;
-    if (text == "carbon-steel") {
-        model.kind = HeatCapacityKind::CarbonSteel;
-        return model;
-    }
-    if (text == "17246") {
-        model.kind = HeatCapacityKind::Grade17246;
-        return model;
+    // The tabulated materials by their names alone.
+    for (const HeatCapacityKind kind : {HeatCapacityKind::CarbonSteel, HeatCapacityKind::Grade17246}) {
+        if (text == kHeatCapacityChoice[static_cast<std::size_t>(kind)].name) {
+            model.kind = kind;
+            return model;
+        }
     }
     const std::size_t colon = text.find(':');
     const std::string kind = text.substr(0, colon);
     const std::string values = colon == std::string::npos ? std::string() : text.substr(colon + 1);
-    if (kind == "constant" && colon != std::string::npos) {
+    if (kind == kHeatCapacityChoice[0].name && colon != std::string::npos) {
         model.kind = HeatCapacityKind::Constant;
         model.constant = parseInputNumber(values);
         return model;
     }
-    if (kind == "cubic" && colon != std::string::npos) {
+    if (kind == kHeatCapacityChoice[1].name && colon != std::string::npos) {
         // With decimal commas the coefficients are separated by semicolons.
         const char separator = values.find(';') != std::string::npos ? ';' : ',';
         std::vector<std::string> parts;
@@ -243,24 +242,28 @@ UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
     const std::string kind = document.at("kind").get<std::string>();
     FluidObject object(document, path, kind);
     UserFluidModel m;
-    if (kind == "constant") {
-        m.kind = ApproximationKind::Constant;
+    m.kind = static_cast<ApproximationKind>(kUserFluidChoice.find(kind));
+    if (kUserFluidChoice.find(kind) == kUserFluidChoice.count) {
+        std::string names;
+        for (const ChoiceName& name : kUserFluidChoice)
+            names += (names.empty() ? "" : ", ") + std::string(name.name);
+        object.fail("neznámy druh tekutiny " + inQuotes(kind) + "; možnosti: " + names + ".");
+    }
+    if (m.kind == ApproximationKind::Constant) {
         m.dynViscosity = object.number("dyn_viscosity");
         m.density = object.number("density");
         m.conductivity = object.number("conductivity");
         m.heatCapacity = object.number("heat_capacity");
         m.expansionCoeff = object.number("expansion_coeff");
-    } else if (kind == "linear" || kind == "quadratic") {
-        m.kind = kind == "linear" ? ApproximationKind::Linear : ApproximationKind::Quadratic;
-        const std::size_t count = kind == "linear" ? 2 : 3;
+    } else if (m.kind == ApproximationKind::Linear || m.kind == ApproximationKind::Quadratic) {
+        const std::size_t count = m.kind == ApproximationKind::Linear ? 2 : 3;
         std::array<double, 6>* rows[4] = {&m.viscosityCoeffs, &m.densityCoeffs, &m.conductivityCoeffs,
                                           &m.heatCapacityCoeffs};
         for (int i = 0; i < 4; ++i)
             object.numbers(kPolynomialKeys[i], *rows[i], count);
         m.validTempMin = object.number("t_min");
         m.validTempMax = object.number("t_max");
-    } else if (kind == "kelo") {
-        m.kind = ApproximationKind::KELO;
+    } else {
         object.numbers("dyn_viscosity", m.viscosityCoeffs, 6);
         object.numbers("compressibility", m.compressibilityCoeffs, 6);
         object.numbers("conductivity", m.conductivityCoeffs, 6);
@@ -273,8 +276,6 @@ UserFluidModel readFluidFile(const std::string& path, double pressureMpa) {
         // A pressure given apart (--pressure) stands in for the file's; the case's field holds 5 MPa.
         const double filePressure = object.number("pressure");
         m.gasPressure = std::isnan(pressureMpa) ? filePressure : pressureMpa;
-    } else {
-        object.fail("neznámy druh tekutiny " + inQuotes(kind) + "; možnosti: constant, linear, quadratic, kelo.");
     }
     object.noOtherKeys();
     return m;
