@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "io/case_inputs.h"
 #include "ui/cooling_window.h"
 
 #include <QAction>
@@ -15,6 +14,7 @@
 #include "core/number_format.h"
 #include "export/cooling_data_file.h"
 #include "export/replacing_file.h"
+#include "io/case_inputs.h"
 #include "ui/cooling_picture.h"
 #include "ui/dialogs.h"
 #include "ui/handler.h"

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "core/number_format.h"
+#include "io/case_inputs.h"
 #include "io/kelo_file.h"
 #include "ui/dialogs.h"
 #include "ui/handler.h"
@@ -28,7 +29,6 @@ constexpr char kWindow[] = "Form8";
 constexpr char kField[] = "Edit";
 constexpr char kTabs[] = "PageControl1";
 constexpr char kApproximationFrame[] = "RadioGroup1";
-constexpr const char* kApproximations[4] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
 constexpr char kOkButton[] = "Button1";
 constexpr char kCloseButton[] = "Button2";
 constexpr char kLoadButton[] = "Button3";
@@ -116,8 +116,8 @@ FluidWindow::FluidWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
     group->setGeometry(8, 316, 420, 46);
     const char* captions[4] = {"Constant", "Linear", "Quadratic", "KELO"};
     for (int i = 0; i < 4; ++i)
-        m_approximations[i] = addRadioButton(group, names::kApproximations[i], QLatin1String(captions[i]),
-                                             QRect(12 + i * 100, 20, 96, 19));
+        m_approximations[i] = addRadioButton(group, kUserFluidChoice[static_cast<std::size_t>(i)].control,
+                                             QLatin1String(captions[i]), QRect(12 + i * 100, 20, 96, 19));
     m_approximations[3]->setChecked(true);
 
     auto* ok = addButton(this, names::kOkButton, QStringLiteral("&OK"), QRect(540, 330, 80, 26));

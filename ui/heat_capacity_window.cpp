@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "io/case_inputs.h"
 #include "ui/heat_capacity_window.h"
 
 #include <QButtonGroup>
@@ -7,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "io/case_inputs.h"
 #include "ui/window_util.h"
 
 namespace zav {
@@ -14,15 +14,14 @@ namespace zav {
 namespace {
 
 // The object names of the window and its controls by role, as scenario scripts and transcripts
-// know them (the seed's names: RadioButton2 is the constant).
+// know them; the models' radio buttons are their choice's (RadioButton2 is the constant).
 namespace names {
 constexpr char kWindow[] = "Form5";
-constexpr char kConstant[] = "RadioButton2";
-constexpr char kCubic[] = "RadioButton4";
-constexpr char kCarbonSteel[] = "RadioButton3";
-constexpr char kSteel17246[] = "RadioButton1";
 constexpr char kOkButton[] = "Button1";
 } // namespace names
+
+// The radio button of a model.
+const char* button(HeatCapacityKind kind) { return kHeatCapacityChoice[static_cast<std::size_t>(kind)].control; }
 
 } // namespace
 
@@ -37,12 +36,12 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
         kinds->addButton(button);
         return button;
     };
-    m_constant = radio(names::kConstant, QStringLiteral("Nastaviť konštantnú hodnotu"), QRect(12, 12, 200, 20));
+    m_constant = radio(button(HeatCapacityKind::Constant), QStringLiteral("Nastaviť konštantnú hodnotu"), QRect(12, 12, 200, 20));
     m_constant->setChecked(true);
     m_constantValue = addInputEdit(this, "heat_capacity.constant", QRect(220, 11, 90, 21));
     describeField(m_constantValue, nullptr, QStringLiteral("Konštantná tepelná kapacita (J.kg-1.K-1)"),
                   QStringLiteral("Merná tepelná kapacita materiálu v J·kg⁻¹·K⁻¹, napr. 460,5"));
-    m_cubic = radio(names::kCubic, QStringLiteral("Nastaviť ako funkciu teploty v kubickom tvare   (t je v °C) :"),
+    m_cubic = radio(button(HeatCapacityKind::Cubic), QStringLiteral("Nastaviť ako funkciu teploty v kubickom tvare   (t je v °C) :"),
                     QRect(12, 44, 420, 20));
     // One row that reads a·1 + b·t + c·t² + d·t³.
     static const char* const powers[4] = {"*1", "*t", "*t2", "*t3"};
@@ -60,8 +59,8 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
         if (i < 3)
             addLabel(this, QStringLiteral("+"), QRect(x + 88, 88, 16, 17));
     }
-    m_carbonSteel = radio(names::kCarbonSteel, QStringLiteral("Uhlíková oceľ"), QRect(12, 122, 200, 20));
-    m_steel17246 = radio(names::kSteel17246, QStringLiteral("17 246"), QRect(12, 148, 200, 20));
+    m_carbonSteel = radio(button(HeatCapacityKind::CarbonSteel), QStringLiteral("Uhlíková oceľ"), QRect(12, 122, 200, 20));
+    m_steel17246 = radio(button(HeatCapacityKind::Grade17246), QStringLiteral("17 246"), QRect(12, 148, 200, 20));
     // The constant's field stays usable whatever the choice; choosing the constant makes sure of it.
     connect(m_constant, &QRadioButton::clicked, m_constantValue, [this] { m_constantValue->setEnabled(true); });
 
