@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <cstring>
+#include <stdexcept>
 #include <QTabWidget>
 
 #include "core/number_format.h"
@@ -194,9 +197,22 @@ void FluidWindow::describeFields() {
              QStringLiteral("Názov zmesi plynov (text, nie číslo)"));
 }
 
-QLineEdit* FluidWindow::field(QWidget* parent, int number, const QString& text, const QRect& geometry) {
+namespace {
+
+// The start-up text of the fluid's field `control` from the table of the inputs.
+QString startText(const char* control) {
+    for (const CaseKey& entry : caseKeys()) {
+        if (entry.key.rfind("fluid.", 0) == 0 && entry.control != nullptr && std::strcmp(entry.control, control) == 0)
+            return QString::fromUtf8(entry.startValue);
+    }
+    throw std::logic_error(std::string("fluid window: no input shown by ") + control);
+}
+
+} // namespace
+
+QLineEdit* FluidWindow::field(QWidget* parent, int number, const QRect& geometry) {
     const QByteArray name = names::kField + QByteArray::number(number);
-    m_fields[number] = addEdit(parent, name.constData(), text, geometry);
+    m_fields[number] = addEdit(parent, name.constData(), startText(name.constData()), geometry);
     return m_fields[number];
 }
 
@@ -205,14 +221,12 @@ QWidget* FluidWindow::buildConstantTab() {
     const QString labels[5] = {QStringLiteral("Dyn. viskozita (Pa.s):"), QStringLiteral("Hustota (kg.m-3) :"),
                                QStringLiteral("Tep. vodivosť (W.m-1.K-1):"), QStringLiteral("Tep. kapacita (J.kg-1.K-1):"),
                                QStringLiteral("Súč. objem. rozť. (K-1):")};
-    const QString defaults[5] = {QStringLiteral("1,7e-5"), QStringLiteral("1,2"), QStringLiteral("0,024"),
-                                 QStringLiteral("1004"), QStringLiteral("3,4e-3")};
     const int numbers[5] = {kConstantFields.dynViscosity, kConstantFields.density, kConstantFields.conductivity,
                             kConstantFields.heatCapacity, kConstantFields.expansionCoeff};
     for (int i = 0; i < 5; ++i) {
         const int y = 16 + i * kRowStep;
         addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
-        field(tab, numbers[i], defaults[i], QRect(190, y, 110, kRowHeight));
+        field(tab, numbers[i], QRect(190, y, 110, kRowHeight));
     }
     addLabel(tab, QStringLiteral("* Platný pre teplotu tekutiny"), QRect(310, 16 + 4 * kRowStep + 2, 200, 19));
     return tab;
@@ -222,30 +236,28 @@ void FluidWindow::addRangeGroup(QWidget* tab, int minField, int maxField, int y)
     auto* group = new QGroupBox(kRangeTitle, tab);
     group->setGeometry(16, y, 330, 52);
     addLabel(group, QStringLiteral("Teplota:"), QRect(10, 24, 56, 19));
-    field(group, minField, QStringLiteral("0"), QRect(66, 22, 80, kRowHeight));
+    field(group, minField, QRect(66, 22, 80, kRowHeight));
     addLabel(group, QStringLiteral("až"), QRect(154, 24, 20, 19));
-    field(group, maxField, QStringLiteral("100"), QRect(176, 22, 80, kRowHeight));
+    field(group, maxField, QRect(176, 22, 80, kRowHeight));
     addLabel(group, QStringLiteral("°C"), QRect(262, 24, 30, 19));
 }
 
 QWidget* FluidWindow::buildPolynomialTab(const PolynomialFields& fields) {
     auto* tab = new QWidget;
     const QString labels[4] = {kViscosityRow, kDensityRow, kConductivityRow, kHeatCapacityRow};
-    const char* a0[4] = {"1,7e-5", "1,2", "0,0237", "1003,6"};
-    const char* a1[4] = {"4,05e-8", "-0,0032", "6,97e-5", "0,067"};
     const bool quadratic = fields.a2[0] != 0;
     for (int i = 0; i < 4; ++i) {
         const int y = 16 + i * kRowStep;
         addLabel(tab, labels[i], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
-        field(tab, fields.a0[i], QLatin1String(a0[i]), QRect(190, y, 90, kRowHeight));
+        field(tab, fields.a0[i], QRect(190, y, 90, kRowHeight));
         addLabel(tab, QStringLiteral("+"), QRect(286, y + 2, 12, 19));
-        field(tab, fields.a1[i], QLatin1String(a1[i]), QRect(300, y, 90, kRowHeight));
+        field(tab, fields.a1[i], QRect(300, y, 90, kRowHeight));
         if (!quadratic) {
             addLabel(tab, QStringLiteral("* t"), QRect(396, y + 2, 30, 19));
             continue;
         }
         addLabel(tab, QStringLiteral("* t  +"), QRect(396, y + 2, 40, 19));
-        field(tab, fields.a2[i], QStringLiteral("0"), QRect(440, y, 90, kRowHeight));
+        field(tab, fields.a2[i], QRect(440, y, 90, kRowHeight));
         addLabel(tab, QStringLiteral("* t<sup>2</sup>"), QRect(536, y, 40, 21));
     }
     addRangeGroup(tab, fields.min, fields.max, 16 + 4 * kRowStep + 8);
@@ -274,7 +286,7 @@ QWidget* FluidWindow::buildKeloTab() {
         const int y = 48 + row * 26;
         addLabel(tab, labels[row], QRect(16, y + 2, kRowLabelWidth, kRowHeight - 2));
         for (int k = 0; k < 6; ++k) {
-            QLineEdit* edit = field(tab, kKeloFields.coefficients + row * 6 + k, QStringLiteral("xxx"),
+            QLineEdit* edit = field(tab, kKeloFields.coefficients + row * 6 + k,
                                     QRect(190 + k * 82, y, 78, kRowHeight));
             // The viscosity row is filled only by the loader.
             edit->setReadOnly(row == 0);
@@ -283,26 +295,26 @@ QWidget* FluidWindow::buildKeloTab() {
 
     auto* pressure = new QGroupBox(QStringLiteral("Tlak plynu"), tab);
     pressure->setGeometry(16, 160, 150, 52);
-    field(pressure, kKeloFields.gasPressure, QStringLiteral("5"), QRect(10, 22, 80, kRowHeight));
+    field(pressure, kKeloFields.gasPressure, QRect(10, 22, 80, kRowHeight));
     addLabel(pressure, QStringLiteral("MPa"), QRect(96, 24, 40, 19));
 
     auto* range = new QGroupBox(kRangeTitle, tab);
     range->setGeometry(176, 160, 300, 80);
     addLabel(range, QStringLiteral("Teplota:"), QRect(10, 24, 52, 19));
-    field(range, kKeloFields.tempMin, QStringLiteral("xxx"), QRect(62, 22, 80, kRowHeight));
+    field(range, kKeloFields.tempMin, QRect(62, 22, 80, kRowHeight));
     addLabel(range, QStringLiteral("až"), QRect(148, 24, 20, 19));
-    field(range, kKeloFields.tempMax, QStringLiteral("xxx"), QRect(170, 22, 80, kRowHeight));
+    field(range, kKeloFields.tempMax, QRect(170, 22, 80, kRowHeight));
     addLabel(range, QStringLiteral("°C"), QRect(256, 24, 30, 19));
     addLabel(range, QStringLiteral("Tlak:"), QRect(10, 50, 52, 19));
-    field(range, kKeloFields.pressureMin, QStringLiteral("xxx"), QRect(62, 48, 80, kRowHeight));
+    field(range, kKeloFields.pressureMin, QRect(62, 48, 80, kRowHeight));
     addLabel(range, QStringLiteral("až"), QRect(148, 50, 20, 19));
-    field(range, kKeloFields.pressureMax, QStringLiteral("xxx"), QRect(170, 48, 80, kRowHeight));
+    field(range, kKeloFields.pressureMax, QRect(170, 48, 80, kRowHeight));
     addLabel(range, QStringLiteral("MPa"), QRect(256, 50, 36, 19));
 
     addLabel(tab, QStringLiteral("r (J.kg-1.K-1):"), QRect(490, 184, 90, 19));
-    field(tab, kKeloFields.gasConstant, QStringLiteral("xxx"), QRect(580, 182, 92, kRowHeight));
+    field(tab, kKeloFields.gasConstant, QRect(580, 182, 92, kRowHeight));
 
-    QLineEdit* name = field(tab, kKeloFields.mixtureName, QStringLiteral("Názov zmesi plynov"),
+    QLineEdit* name = field(tab, kKeloFields.mixtureName,
                             QRect(16, 226, 150, kRowHeight));
     QFont nameFont = name->font();
     nameFont.setBold(true);

@@ -41,7 +41,7 @@ private:
     QWidget* buildConstantTab();
     QWidget* buildPolynomialTab(const PolynomialFields& fields);
     QWidget* buildKeloTab();
-    QLineEdit* field(QWidget* parent, int number, const QString& text, const QRect& geometry);
+    QLineEdit* field(QWidget* parent, int number, const QRect& geometry);
     void addRangeGroup(QWidget* tab, int minField, int maxField, int y);
     void handle(void (FluidWindow::*handler)());
     // The fields' accessible names and tool tips.
