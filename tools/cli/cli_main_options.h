@@ -32,8 +32,7 @@ struct MainOptions {
 };
 
 /// The option of the input `key` of the table of the inputs on `command`, its text into `texts`:
-/// its name, help, unit and start-up text from the table; `emissivity` the help of the main
-/// emissivity of cool (the cooling's), with no default shown.
+/// its name, its help (the label, the unit, a choice's names) and its start-up text from the table.
 CLI::Option* addInputOption(CLI::App* command, const std::string& key, std::map<std::string, std::string>& texts);
 
 /// A subcommand `name` of `app`, in the help's group of subcommands, with its own help flag.
