@@ -32,6 +32,10 @@ ShapePoint shapePoint(const ConvectionState& s, const EvaluationInputs& inputs,
 
 } // namespace
 
+ShapePoint shapePointOf(const ConvectionState& s, const EvaluationInputs& inputs) {
+    return shapePoint(s, inputs, surfaceShapeInfo(inputs.geometry()));
+}
+
 void computeNusselt(ConvectionState& s, const EvaluationInputs& inputs) {
     const SurfaceShapeInfo& shape = surfaceShapeInfo(inputs.geometry());
     const ShapeNusselt result = shape.nusselt(shapePoint(s, inputs, shape));

@@ -12,6 +12,10 @@
 
 namespace zav {
 
+/// The state's similarity numbers and the case's shape's own inputs as the shape's functions
+/// take them (the inputs read now).
+ShapePoint shapePointOf(const ConvectionState& state, const EvaluationInputs& inputs);
+
 /// Writes `nusselt` of the geometry chosen in `inputs` from Pr, Gr and Ra of the state, and
 /// `prandtlFactor` (and, for the inclined plate below its critical Rayleigh number, `rayleigh`)
 /// where the correlation defines them. Reads the geometry's own inputs while it runs; never fails.

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/convection_state.h"
@@ -64,6 +65,42 @@ struct ShapeRefusal {
     const char* statusText;
 };
 
+/// A published correlation for a shape beside the program's own (core/alternatives.h has the
+/// formulas and their sources). Its functions are pure.
+struct AlternativeCorrelation {
+    const char* id;    // as zav-calc and the module name it: "churchill-chu-laminar"
+    const char* name;  // Slovak, with its authors and year
+    const char* range; // its published range, as the comparison shows it
+    /// The characteristic length it is written for (m), from the shape's inputs.
+    double (*length)(const ShapePoint& point);
+    /// Nu on that length; `ra` is the Rayleigh number on that length.
+    double (*nusselt)(double pr, double ra, const ShapePoint& point);
+    /// Whether the point lies in its published range.
+    bool (*inRange)(double pr, double ra, const ShapePoint& point);
+};
+
+/// A shape's alternative correlations, in the order they are shown.
+struct AlternativeList {
+    const AlternativeCorrelation* first = nullptr;
+    std::size_t count = 0;
+
+    constexpr const AlternativeCorrelation* begin() const { return first; }
+    constexpr const AlternativeCorrelation* end() const { return first + count; }
+};
+
+// The shapes' alternatives (core/alternatives.cpp); the finned tube has none.
+extern const AlternativeCorrelation kVerticalPlateAlternatives[2];
+extern const AlternativeCorrelation kInclinedPlateAlternatives[1];
+extern const AlternativeCorrelation kHorizontalPlateAlternatives[2];
+extern const AlternativeCorrelation kCubeAlternatives[1];
+extern const AlternativeCorrelation kVerticalCylinderAlternatives[2];
+extern const AlternativeCorrelation kHorizontalCylinderAlternatives[2];
+extern const AlternativeCorrelation kSphereAlternatives[2];
+
+template <std::size_t N> constexpr AlternativeList alternativeList(const AlternativeCorrelation (&list)[N]) {
+    return {list, N};
+}
+
 /// One surface shape. Its functions are pure.
 struct SurfaceShapeInfo {
     SurfaceGeometry id;
@@ -78,6 +115,11 @@ struct SurfaceShapeInfo {
     double (*correlationMargin)(const ShapePoint& point);
     /// Where a correlation of two forms changes its form (see formulaSwitchMargin); NaN for one form.
     double (*formulaSwitchMargin)(const ShapePoint& point);
+    /// The warning of a result outside the correlation's published range (beyond what `validity`
+    /// refuses), or near a change of its form; empty where there is none.
+    std::string (*rangeWarning)(const ShapePoint& point);
+    /// The published correlations beside it.
+    AlternativeList alternatives;
 };
 
 /// Texts of a refused correlation.
@@ -106,6 +148,19 @@ double plateMargin(const ShapePoint& point);
 double horizontalPlateMargin(const ShapePoint& point);
 double finnedTubeMargin(const ShapePoint& point);
 
+/// No warning.
+std::string noWarning(const ShapePoint& point);
+/// The sphere's laminar form above Ra = 10^9.
+std::string sphereWarning(const ShapePoint& point);
+/// The inclined plate from half its critical Rayleigh number on: the form changes at Ra_c, by how
+/// much Nu jumps there.
+std::string inclinedPlateWarning(const ShapePoint& point);
+/// The rising face of a horizontal plate within a factor 2 of Ra·f2 = 7·10^4, where its form
+/// changes, by how much Nu jumps there.
+std::string horizontalPlateWarning(const ShapePoint& point);
+/// The vertical cylinder whose curvature term 0.435·l/d exceeds the plate's Nu.
+std::string verticalCylinderWarning(const ShapePoint& point);
+
 /// NaN: a correlation of one form.
 double oneForm(const ShapePoint& point);
 double inclinedPlateSwitch(const ShapePoint& point);
@@ -122,38 +177,46 @@ inline constexpr std::array kSurfaceShapes{
     SurfaceShapeInfo{
         SurfaceGeometry::VerticalPlate, "vertical-plate", {},
         [](const ShapePoint& p) { return verticalPlateNusselt(p.prandtl, p.rayleigh); },
-        shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::oneForm},
+        shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::oneForm, shape_ranges::noWarning,
+        alternativeList(kVerticalPlateAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::InclinedPlate, "inclined-plate", shapeInputs(kInclinedPlateInputs),
         [](const ShapePoint& p) { return inclinedPlateNusselt(p.prandtl, p.rayleigh, p.angleDeg); },
-        shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::inclinedPlateSwitch},
+        shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::inclinedPlateSwitch,
+        shape_ranges::inclinedPlateWarning, alternativeList(kInclinedPlateAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::HorizontalPlate, "horizontal-plate", shapeInputs(kHorizontalPlateInputs),
         [](const ShapePoint& p) { return horizontalPlateNusselt(p.prandtl, p.rayleigh, p.face); },
         shape_ranges::horizontalPlateCheck, shape_ranges::horizontalPlateMargin,
-        shape_ranges::horizontalPlateSwitch},
+        shape_ranges::horizontalPlateSwitch, shape_ranges::horizontalPlateWarning,
+        alternativeList(kHorizontalPlateAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::Cube, "cube", {},
         [](const ShapePoint& p) { return cubeNusselt(p.prandtl, p.rayleigh); },
-        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::noWarning,
+        alternativeList(kCubeAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::VerticalCylinder, "vertical-cylinder", {},
         [](const ShapePoint& p) {
             return verticalCylinderNusselt(p.prandtl, p.rayleigh, p.charLength, p.area);
         },
-        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::verticalCylinderWarning,
+        alternativeList(kVerticalCylinderAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::HorizontalCylinder, "horizontal-cylinder", {},
         [](const ShapePoint& p) { return horizontalCylinderNusselt(p.prandtl, p.rayleigh); },
-        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::noWarning,
+        alternativeList(kHorizontalCylinderAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::Sphere, "sphere", {},
         [](const ShapePoint& p) { return sphereNusselt(p.prandtl, p.rayleigh); },
-        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm},
+        shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::sphereWarning,
+        alternativeList(kSphereAlternatives)},
     SurfaceShapeInfo{
         SurfaceGeometry::FinnedTube, "finned-tube", shapeInputs(kFinnedTubeInputs),
         [](const ShapePoint& p) { return finnedTubeNusselt(p.prandtl, p.grashof, p.finGap, p.tubeDiameter); },
-        shape_ranges::finnedTubeCheck, shape_ranges::finnedTubeMargin, shape_ranges::oneForm},
+        shape_ranges::finnedTubeCheck, shape_ranges::finnedTubeMargin, shape_ranges::oneForm, shape_ranges::noWarning,
+        {}},
 };
 
 /// The row of `shape`.

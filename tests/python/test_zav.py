@@ -570,7 +570,7 @@ def test_a_result_with_solved_differs_from_the_same_numbers_without():
     solved = zav.solve(heat_flow=40)
     make, arguments, state = solved.__reduce_ex__(2)
     plain = make(*arguments)
-    plain.__setstate__(state[:-1] + (None,))
+    plain.__setstate__(state[:7] + (None,))
     assert plain.solved is None and plain.t_body == solved.t_body
     assert solved != plain and plain != solved
 

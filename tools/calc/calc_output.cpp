@@ -137,8 +137,30 @@ void appendCsvRow(std::string& text, const ConvectionState& state, OutputFormat 
     }
 }
 
+namespace {
+
+// The alternatives as JSON: each one's id, name, length, nusselt, alpha_conv, deviation, in_range.
+Json alternativesJson(const std::vector<AlternativeResult>& alternatives) {
+    Json list = Json::array();
+    for (const AlternativeResult& a : alternatives) {
+        Json item = Json::object();
+        item["id"] = a.id;
+        item["name"] = a.name;
+        item["length"] = a.length;
+        item["nusselt"] = a.nusselt;
+        item["alpha_conv"] = a.alphaConv;
+        item["deviation"] = a.deviation;
+        item["in_range"] = a.inRange;
+        list.push_back(item);
+    }
+    return list;
+}
+
+} // namespace
+
 void appendJsonRecord(std::string& text, const ConvectionState& state, const std::vector<std::string>& warnings,
-                      const std::string& error, const std::optional<ReferenceDeviation>* deviation) {
+                      const std::string& error, const std::optional<ReferenceDeviation>* deviation,
+                      const std::vector<AlternativeResult>* alternatives) {
     if (error.empty() && deviation == nullptr) {
         appendJson(text, pointRecord(state, warnings));
         return;
@@ -158,6 +180,8 @@ void appendJsonRecord(std::string& text, const ConvectionState& state, const std
         record["reference_deviation_property"] = known ? Json(quantityInfo(known->property->quantity).key) : Json(nullptr);
         record["reference_deviation_of_property"] = known ? Json(known->propertyDeviation) : Json(nullptr);
     }
+    if (alternatives != nullptr && error.empty())
+        record["alternatives"] = alternativesJson(*alternatives);
     record["warnings"] = warnings;
     if (!error.empty())
         record["error"] = error;
@@ -188,6 +212,8 @@ void appendJsonSolution(std::string& text, const SolveResult& result, DesignUnkn
     record["solved"] = result.ok ? Json(result.value) : Json(nullptr);
     if (!result.ok)
         record["reachable_heat_flow"] = result.reachableHeatFlow ? Json(*result.reachableHeatFlow) : Json(nullptr);
+    else
+        record["alternatives"] = alternativesJson(result.alternatives);
     record["warnings"] = result.warnings;
     if (!result.ok)
         record["error"] = result.error;

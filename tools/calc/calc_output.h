@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/convection_state.h"
+#include "core/alternatives.h"
 #include "core/reference_deviation.h"
 #include "tools/calc/calc_runs.h"
 
@@ -37,9 +38,11 @@ void appendCsvRow(std::string& text, const ConvectionState& state, OutputFormat 
 /// only the two temperatures), with `deviation` (a steady calculation's, not a sweep point's) its
 /// reference_deviation, reference_deviation_property and reference_deviation_of_property (null
 /// when there is none), "warnings" and, when not empty, "error".
+/// A steady calculation's record also lists its `alternatives` (when given) before "warnings".
 void appendJsonRecord(std::string& text, const ConvectionState& state, const std::vector<std::string>& warnings,
                       const std::string& error = std::string(),
-                      const std::optional<ReferenceDeviation>* deviation = nullptr);
+                      const std::optional<ReferenceDeviation>* deviation = nullptr,
+                      const std::vector<AlternativeResult>* alternatives = nullptr);
 
 /// A cooling run's JSON object appended to `text`: cooling_time, scale_time, steps, the curve's
 /// time and t_body, "warnings" and, when the run has one, "error".

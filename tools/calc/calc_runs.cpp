@@ -168,9 +168,13 @@ SteadyResult runSteady(const SteadyCase& steady) {
     const SteadyOutcome outcome = calculateSteadyState(result.state, inputs);
     result.ok = outcome.ok;
     appendUnique(result.warnings, outcome.warnings);
-    if (!result.ok)
+    if (!result.ok) {
         result.error = outcome.statusText.empty() ? outcome.message : outcome.statusText;
-    else if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
+        return result;
+    }
+    appendUnique(result.warnings, resultWarnings(result.state, inputs));
+    result.alternatives = alternativeResults(result.state, inputs);
+    if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
         result.deviation = referenceDeviation(result.state, inputs);
     return result;
 }
@@ -205,6 +209,8 @@ SolveResult runSolve(const SteadyCase& steady, DesignUnknown unknown, double hea
     // The heat flow found with the sign of the one sought (negative: into the body), as the design
     // shows it; the steady state gives its size.
     result.state.heatFlow = std::copysign(result.state.heatFlow, heatFlow);
+    appendUnique(result.warnings, resultWarnings(solution.state, inputs));
+    result.alternatives = alternativeResults(solution.state, inputs);
     if (steady.fluid != FluidKind::UserDefined && steady.properties == PropertyModel::Builtin)
         result.deviation = referenceDeviation(result.state, inputs);
     return result;

@@ -17,6 +17,7 @@
 #include "core/steady_state_inverse.h"
 #include "export/sweep_range.h"
 #include "export/sweeps.h"
+#include "core/alternatives.h"
 #include "tools/calc/calc_case.h"
 
 namespace zav::calc {
@@ -30,6 +31,8 @@ struct SteadyResult {
     /// Air and water with the built-in properties, after a successful calculation: how far the
     /// reference properties would move the result (the accuracy line under the results).
     std::optional<ReferenceDeviation> deviation;
+    /// After a successful calculation: the published correlations beside the program's own.
+    std::vector<AlternativeResult> alternatives;
 };
 
 /// The inputs of a steady case as its calculation reads them into its state.
@@ -48,6 +51,7 @@ struct SolveResult {
     std::string error;     // without a solution: why, and the heat flow reachable
     std::optional<double> reachableHeatFlow;
     std::optional<ReferenceDeviation> deviation; // as SteadyResult's, at the solution
+    std::vector<AlternativeResult> alternatives;  // as SteadyResult's, at the solution
 };
 
 /// The unknowns by their command-line names: t-body, t-fluid, area, length.

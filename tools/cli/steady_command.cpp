@@ -34,7 +34,7 @@ public:
         const SteadyResult result = runSteady(c);
         return printCase(format, result.ok, result.state, result.warnings, result.error, [&](std::string& text) {
             appendJsonRecord(text, result.state, withLimits(limits, result.warnings), result.error,
-                             &result.deviation);
+                             &result.deviation, &result.alternatives);
         });
     }
 

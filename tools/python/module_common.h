@@ -14,6 +14,7 @@
 //   module_signals.cpp    Python's signals during a run, the GIL and the errors raised
 #pragma once
 
+#include "core/alternatives.h"
 #include "core/number_format.h"
 #include "core/quantities.h"
 #include "core/steady_state_inverse.h"
@@ -48,6 +49,7 @@ using namespace zav::calc;
 extern PyObject* g_checkError;
 extern PyObject* g_rangeWarning;
 extern PyObject* g_numpyScalar; // numpy.generic: a NumPy number is a number, not an array
+extern PyObject* g_alternativeType; // zav.Alternative, a named tuple
 
 constexpr std::size_t kQuantityCount = std::tuple_size<decltype(kQuantities)>::value;
 
@@ -171,6 +173,7 @@ struct Result {
     py::object deviationOfProperty = py::none();
     py::list errors;                       // of points: (index, message) of each one refused
     py::object solved = py::none();        // solve()'s unknown at the solution; None of steady()
+    py::object alternatives = py::tuple(); // of one case: the published correlations, zav.Alternative each
 
     py::object value(std::size_t q) const {
         return state ? py::object(py::float_(*state.*kQuantities[q].field)) : columns[q];
@@ -191,6 +194,9 @@ struct CoolingRun {
     py::object tBody;
     std::vector<std::string> warnings;
 };
+
+// The alternatives of one case as a tuple of zav.Alternative.
+py::object alternativesTuple(const std::vector<AlternativeResult>& alternatives);
 
 // Result, Sweep and Cooling in the module `m`.
 void defineResultTypes(py::module_& m);

@@ -11,13 +11,13 @@ namespace zav::python {
 namespace {
 
 // Pickling: a Result as its values; one case as the 17 floats, points as the 17 arrays; then the
-// solved value (a result pickled before solve() existed has none).
+// solved value and the alternatives (a result pickled before they existed has neither or none).
 py::tuple resultState(const Result& r) {
     py::list values;
     for (std::size_t q = 0; q < kQuantityCount; ++q)
         values.append(r.value(q));
     return py::make_tuple(r.state.has_value(), values, r.warnings, r.deviation, r.deviationProperty,
-                          r.deviationOfProperty, r.errors, r.solved);
+                          r.deviationOfProperty, r.errors, r.solved, r.alternatives);
 }
 
 // The shape of an array, and as Python writes it.
@@ -115,7 +115,7 @@ private:
 };
 
 Result resultFromState(const py::handle& given) {
-    const StateReader t("zav.Result", given, 7, 8);
+    const StateReader t("zav.Result", given, 7, 9);
     Result r;
     if (!PyBool_Check(t.item(0).ptr()))
         t.refuse(true, "the first item must be True (one case) or False (points)");
@@ -147,13 +147,34 @@ Result resultFromState(const py::handle& given) {
             t.refuse(true, "errors must be (index, message) pairs");
     }
     r.errors = py::list(t.item(6));
-    if (t.size() == 8) {
+    if (t.size() >= 8) {
         r.solved = t.optional(t.item(7), [&](const py::handle& v) {
             if (r.state)
                 t.number(v, "solved");
             else
                 t.array(v, "solved", &shape);
         });
+    }
+    if (t.size() == 9) {
+        std::vector<AlternativeResult> alternatives;
+        for (const py::handle item : t.items(t.item(8), "alternatives")) {
+            const bool record = PyTuple_Check(item.ptr()) && PyTuple_GET_SIZE(item.ptr()) == 7;
+            if (!record)
+                t.refuse(true, "alternatives must be records of 7 values");
+            const py::tuple values = py::reinterpret_borrow<py::tuple>(item);
+            AlternativeResult a;
+            if (!PyUnicode_Check(values[0].ptr()) || !PyUnicode_Check(values[1].ptr()) || !PyBool_Check(values[6].ptr()))
+                t.refuse(true, "an alternative's id and name must be texts, in_range True or False");
+            a.id = values[0].cast<std::string>();
+            a.name = values[1].cast<std::string>();
+            a.length = t.number(values[2], "an alternative's length");
+            a.nusselt = t.number(values[3], "an alternative's nusselt");
+            a.alphaConv = t.number(values[4], "an alternative's alpha_conv");
+            a.deviation = t.number(values[5], "an alternative's deviation");
+            a.inRange = values[6].cast<bool>();
+            alternatives.push_back(a);
+        }
+        r.alternatives = alternativesTuple(alternatives);
     }
     return r;
 }

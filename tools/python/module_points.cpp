@@ -4,6 +4,7 @@
 // without the GIL; a point refused is NaN with its (index, message) in the Result's errors.
 #include "tools/python/module_common.h"
 
+#include "core/alternatives.h"
 #include "core/steady_state.h"
 
 #include <limits>
@@ -73,6 +74,8 @@ Result steadyPoints(SteadyCase c, const std::vector<ArrayInput>& arrays) {
                 refused.emplace_back(i, outcome.statusText.empty() ? outcome.message : outcome.statusText);
             }
             appendUnique(result.warnings, outcome.warnings);
+            if (outcome.ok)
+                appendUnique(result.warnings, resultWarnings(state, caseInputs));
         }
     });
     signals.raisePending();
@@ -124,6 +127,8 @@ Result solvePoints(SteadyCase c, DesignUnknown unknown, double heatFlow,
                 refused.emplace_back(i, solution.message);
             }
             appendUnique(result.warnings, solution.warnings);
+            if (solution.solved)
+                appendUnique(result.warnings, resultWarnings(solution.state, caseInputs));
         }
     });
     signals.raisePending();

@@ -79,12 +79,21 @@ bool sameResults(const Result& a, const Result& b) {
     }
     return sameValues(a.deviation, b.deviation) && sameValues(a.deviationProperty, b.deviationProperty) &&
            sameValues(a.deviationOfProperty, b.deviationOfProperty) && a.errors.equal(b.errors) &&
-           sameValues(a.solved, b.solved);
+           sameValues(a.solved, b.solved) && a.alternatives.equal(b.alternatives);
 }
 
 } // namespace
 
 std::string pythonRepr(const py::handle& value) { return py::repr(value).cast<std::string>(); }
+
+py::object alternativesTuple(const std::vector<AlternativeResult>& alternatives) {
+    py::tuple list(alternatives.size());
+    for (std::size_t i = 0; i < alternatives.size(); ++i) {
+        const AlternativeResult& a = alternatives[i];
+        list[i] = py::handle(g_alternativeType)(a.id, a.name, a.length, a.nusselt, a.alphaConv, a.deviation, a.inRange);
+    }
+    return std::move(list);
+}
 
 void defineResultTypes(py::module_& m) {
     auto result = py::class_<Result>(m, "Result", "The main window's results: the quantities in SI units, "
@@ -109,6 +118,9 @@ void defineResultTypes(py::module_& m) {
         .def_property_readonly("solved", [](const Result& r) { return r.solved; },
                                "of solve(): the unknown at the solution (°C, m² or m; NaN at the points of arrays "
                                "without a solution); None of steady()")
+        .def_property_readonly("alternatives", [](const Result& r) { return r.alternatives; },
+                               "of one case: the published correlations for the same body, zav.Alternative each "
+                               "(from the same properties, on each one's own length); empty of arrays")
         .def("__repr__", &resultRepr)
         .def("__eq__", &sameResults, py::is_operator())
         .def("as_dict", [](const Result& r) {

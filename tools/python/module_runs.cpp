@@ -60,6 +60,7 @@ Result steady(const MainArguments& a) {
     Result result;
     result.state = r.state;
     result.warnings = r.warnings;
+    result.alternatives = alternativesTuple(r.alternatives);
     setDeviation(result, r.deviation);
     return result;
 }
@@ -86,6 +87,10 @@ Result solve(const MainArguments& a, DesignUnknown unknown, double heatFlow) {
         withoutGil([&] { return solveSteadyState(startState(c), inputs, unknown, heatFlow); });
     Result result;
     appendUnique(result.warnings, solution.warnings);
+    if (solution.solved) {
+        appendUnique(result.warnings, resultWarnings(solution.state, inputs));
+        result.alternatives = alternativesTuple(alternativeResults(solution.state, inputs));
+    }
     warn(result.warnings);
     if (!solution.solved)
         raiseCheckError(solution.message);

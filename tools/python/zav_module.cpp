@@ -24,6 +24,7 @@ namespace zav::python {
 PyObject* g_checkError = nullptr;
 PyObject* g_rangeWarning = nullptr;
 PyObject* g_numpyScalar = nullptr;
+PyObject* g_alternativeType = nullptr;
 
 } // namespace zav::python
 
@@ -69,6 +70,17 @@ PYBIND11_MODULE(zav, m) {
         "calculation goes on with the extrapolated values. The text is the window's Slovak message.",
         PyExc_UserWarning, nullptr);
     m.add_object("RangeWarning", py::handle(g_rangeWarning));
+
+    // A published correlation beside the program's own, as steady() and solve() give them.
+    py::object alternative = py::module_::import("collections").attr("namedtuple")(
+        "Alternative", py::make_tuple("id", "name", "length", "nusselt", "alpha_conv", "deviation", "in_range"),
+        py::arg("module") = "zav");
+    alternative.attr("__doc__") =
+        "A published correlation for the same body: its id, its Slovak name with its source, its characteristic "
+        "length (m), its Nusselt number on that length, alpha_conv (W/(m2.K)), deviation (alpha_conv against "
+        "the program's, relative) and in_range (inside its published range).";
+    g_alternativeType = alternative.release().ptr();
+    m.add_object("Alternative", py::handle(g_alternativeType));
 
     defineResultTypes(m);
 
