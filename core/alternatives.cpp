@@ -5,6 +5,7 @@
 #include "core/nusselt.h"
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -297,6 +298,25 @@ std::vector<AlternativeResult> alternativeResults(const ConvectionState& state, 
         results.push_back(r);
     }
     return results;
+}
+
+std::string alternativesSpread(const std::vector<AlternativeResult>& alternatives) {
+    if (alternatives.empty())
+        return "Iné publikované korelácie pre tento tvar nie sú.";
+    double low = alternatives.front().alphaConv;
+    double high = low;
+    double lowDeviation = alternatives.front().deviation;
+    double highDeviation = lowDeviation;
+    for (const AlternativeResult& a : alternatives) {
+        low = std::min(low, a.alphaConv);
+        high = std::max(high, a.alphaConv);
+        lowDeviation = std::min(lowDeviation, a.deviation);
+        highDeviation = std::max(highDeviation, a.deviation);
+    }
+    const auto alpha = [](double value) { return formatFixed(value, 15, 2); };
+    const bool one = alternatives.size() == 1;
+    return "Iné publikované korelácie: α_konv " + alpha(low) + (one ? "" : " až " + alpha(high)) + " W.m-2.K-1 (" +
+           signedPercent(lowDeviation) + " %" + (one ? "" : " až " + signedPercent(highDeviation) + " %") + ")";
 }
 
 std::vector<std::string> resultWarnings(const ConvectionState& state, const EvaluationInputs& inputs) {

@@ -95,6 +95,10 @@ struct AlternativeResult {
 /// properties and similarity numbers; none for a state without a convective coefficient.
 std::vector<AlternativeResult> alternativeResults(const ConvectionState& state, const EvaluationInputs& inputs);
 
+/// The spread of the alternatives in one line: "Iné publikované korelácie: α_konv 4,90 až 6,12
+/// W.m-2.K-1 (−8 % až +14 %)", one value without "až", and a shape without any said so.
+std::string alternativesSpread(const std::vector<AlternativeResult>& alternatives);
+
 /// The warnings of how sure a passed result is, in order: outside its correlation's published
 /// range (or near a change of its form), then the limits of the medium (water boiling at the
 /// surface or in the fluid, water freezing, radiation through water). Each begins "Pozor:".

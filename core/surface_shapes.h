@@ -120,6 +120,9 @@ struct SurfaceShapeInfo {
     std::string (*rangeWarning)(const ShapePoint& point);
     /// The published correlations beside it.
     AlternativeList alternatives;
+    /// The correlation's name with its source, and its range as the comparison shows them.
+    const char* correlationName;
+    const char* correlationRange;
 };
 
 /// Texts of a refused correlation.
@@ -178,45 +181,52 @@ inline constexpr std::array kSurfaceShapes{
         SurfaceGeometry::VerticalPlate, "vertical-plate", {},
         [](const ShapePoint& p) { return verticalPlateNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::oneForm, shape_ranges::noWarning,
-        alternativeList(kVerticalPlateAlternatives)},
+        alternativeList(kVerticalPlateAlternatives), "Churchill a Chu (1975)",
+        "0,1 ≤ Ra ≤ 10^12"},
     SurfaceShapeInfo{
         SurfaceGeometry::InclinedPlate, "inclined-plate", shapeInputs(kInclinedPlateInputs),
         [](const ShapePoint& p) { return inclinedPlateNusselt(p.prandtl, p.rayleigh, p.angleDeg); },
         shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::inclinedPlateSwitch,
-        shape_ranges::inclinedPlateWarning, alternativeList(kInclinedPlateAlternatives)},
+        shape_ranges::inclinedPlateWarning, alternativeList(kInclinedPlateAlternatives),
+        "Churchill a Chu (1975) pod Ra_c, Fujii a Imura (1972) nad", "0,1 ≤ Ra ≤ 10^12"},
     SurfaceShapeInfo{
         SurfaceGeometry::HorizontalPlate, "horizontal-plate", shapeInputs(kHorizontalPlateInputs),
         [](const ShapePoint& p) { return horizontalPlateNusselt(p.prandtl, p.rayleigh, p.face); },
         shape_ranges::horizontalPlateCheck, shape_ranges::horizontalPlateMargin,
         shape_ranges::horizontalPlateSwitch, shape_ranges::horizontalPlateWarning,
-        alternativeList(kHorizontalPlateAlternatives)},
+        alternativeList(kHorizontalPlateAlternatives), "VDI Heat Atlas, F2",
+        "zadržiavajúca plocha 10^3 ≤ Ra·f1 ≤ 10^10"},
     SurfaceShapeInfo{
         SurfaceGeometry::Cube, "cube", {},
         [](const ShapePoint& p) { return cubeNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::noWarning,
-        alternativeList(kCubeAlternatives)},
+        alternativeList(kCubeAlternatives), "5,748 + 0,752·(Ra·f1)^0,252, l = 3s√π",
+        "neuvedený"},
     SurfaceShapeInfo{
         SurfaceGeometry::VerticalCylinder, "vertical-cylinder", {},
         [](const ShapePoint& p) {
             return verticalCylinderNusselt(p.prandtl, p.rayleigh, p.charLength, p.area);
         },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::verticalCylinderWarning,
-        alternativeList(kVerticalCylinderAlternatives)},
+        alternativeList(kVerticalCylinderAlternatives),
+        "Churchill a Chu (1975) + 0,435·l/d", "0,1 ≤ Ra ≤ 10^12 (doska)"},
     SurfaceShapeInfo{
         SurfaceGeometry::HorizontalCylinder, "horizontal-cylinder", {},
         [](const ShapePoint& p) { return horizontalCylinderNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::noWarning,
-        alternativeList(kHorizontalCylinderAlternatives)},
+        alternativeList(kHorizontalCylinderAlternatives),
+        "Churchill a Chu (1975), l = (π/2)·D", "10^-5 ≤ Ra_D ≤ 10^12"},
     SurfaceShapeInfo{
         SurfaceGeometry::Sphere, "sphere", {},
         [](const ShapePoint& p) { return sphereNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::sphereWarning,
-        alternativeList(kSphereAlternatives)},
+        alternativeList(kSphereAlternatives), "2 + 0,56·(Pr·Ra/(Pr + 0,846))^¼",
+        "laminárna, Ra ≤ 10^9"},
     SurfaceShapeInfo{
         SurfaceGeometry::FinnedTube, "finned-tube", shapeInputs(kFinnedTubeInputs),
         [](const ShapePoint& p) { return finnedTubeNusselt(p.prandtl, p.grashof, p.finGap, p.tubeDiameter); },
         shape_ranges::finnedTubeCheck, shape_ranges::finnedTubeMargin, shape_ranges::oneForm, shape_ranges::noWarning,
-        {}},
+        {}, "0,24·(s/d·Gr·Pr)^⅓, vo vzduchu", "10^3 ≤ Gr·Pr ≤ 10^7"},
 };
 
 /// The row of `shape`.

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include <charconv>
 #include <cmath>
@@ -360,6 +361,17 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
         return {prefix + QString::number(progress->value()) + '/' + QString::number(progress->maximum())};
     if (auto* tabs = qobject_cast<QTabWidget*>(object))
         return {prefix + QString::number(tabs->currentIndex())};
+    if (auto* table = qobject_cast<QTableWidget*>(object)) {
+        // A line per row, its cells joined by " | "; none of an empty table.
+        QStringList lines;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columnCount(); ++c)
+                cells << (table->item(r, c) != nullptr ? table->item(r, c)->text() : QString());
+            lines << QStringLiteral("%1[%2]=%3").arg(name).arg(r).arg(cells.join(QStringLiteral(" | ")));
+        }
+        return lines;
+    }
     if (auto* bar = qobject_cast<PanelStatusBar*>(object)) {
         QStringList lines;
         for (int i = 0; i < bar->panelCount(); ++i)

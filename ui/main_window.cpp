@@ -26,6 +26,7 @@
 #include "ui/case_files.h"
 #include "ui/chart_window.h"
 #include "ui/cooling_window.h"
+#include "ui/correlations_window.h"
 #include "ui/dialogs.h"
 #include "ui/fluid_window.h"
 #include "ui/geometry_pictures.h"
@@ -85,6 +86,8 @@ constexpr char kNusselt[] = "Edit12";
 constexpr char kTotalCoefficient[] = "Edit13";
 constexpr char kHeatFlow[] = "Edit18";
 constexpr char kDeviation[] = "Presnost1";
+constexpr char kSpread[] = "Rozptyl1";
+constexpr char kCorrelationsButton[] = "Korelacie1";
 // The surface shapes' frame and own inputs; each shape's button and picture stand in kShapeCells.
 constexpr char kShapeFrame[] = "GroupBox1";
 constexpr char kFaceFrame[] = "GroupBox2";
@@ -390,6 +393,13 @@ void MainWindow::buildResults(QWidget* central) {
     m_deviation->setObjectName(QLatin1String(names::kDeviation));
     m_deviation->setWordWrap(true);
     m_deviation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The spread of the published correlations under it, and their comparison.
+    m_spread = addLabel(central, QString(), QRect(kLabelX, y + 42, 880, 20));
+    m_spread->setObjectName(QLatin1String(names::kSpread));
+    auto* correlations =
+        addButton(central, names::kCorrelationsButton, QStringLiteral("Kore&lácie…"), QRect(900, y + 40, 104, 22));
+    correlations->setToolTip(QStringLiteral("Porovnanie s inými publikovanými koreláciami pre ten istý tvar"));
+    connect(correlations, &QPushButton::clicked, this, [this] { handle(&MainWindow::showCorrelations); });
 }
 
 void MainWindow::buildGeometry(QWidget* central) {
@@ -508,7 +518,7 @@ void MainWindow::calculate() {
         return;
     // The sweeps overwrote the state: the window's own result is that of the typed inputs.
     readInputs();
-    m_deviation->clear();
+    clearAccuracy();
     SteadyOutcome outcome;
     const auto showWarnings = [this, &outcome] {
         for (const std::string& warning : outcome.warnings)
@@ -529,17 +539,33 @@ void MainWindow::calculate() {
     }
     setStatusText("");
     showResults();
-    showReferenceDeviation();
+    showAccuracy();
 }
 
-void MainWindow::showReferenceDeviation() {
-    if (fluidKind() == FluidKind::UserDefined || propertyModel() == PropertyModel::Reference)
+void MainWindow::clearAccuracy() {
+    m_deviation->clear();
+    m_spread->clear();
+    m_alternatives.clear();
+    if (m_links.correlationsWindow != nullptr)
+        m_links.correlationsWindow->clearComparison();
+}
+
+void MainWindow::showAccuracy() {
+    std::string text;
+    for (const std::string& warning : resultWarnings(m_state, *this))
+        text += (text.empty() ? "" : " ") + warning;
+    if (fluidKind() != FluidKind::UserDefined && propertyModel() != PropertyModel::Reference)
+        text += (text.empty() ? "" : " ") + referenceDeviationText(referenceDeviation(m_state, *this));
+    m_alternatives = alternativeResults(m_state, *this);
+    m_spread->setText(QString::fromStdString(alternativesSpread(m_alternatives)));
+    if (m_links.correlationsWindow != nullptr)
+        m_links.correlationsWindow->showComparison(geometry(), m_state, m_alternatives);
+    if (text.empty())
         return;
-    const QString text = QString::fromStdString(referenceDeviationText(referenceDeviation(m_state, *this)));
-    m_deviation->setText(text);
+    m_deviation->setText(QString::fromStdString(text));
     // A warning stands out from the plain report.
     QPalette palette = m_deviation->palette();
-    palette.setColor(QPalette::WindowText, text.startsWith(QLatin1String("Pozor:")) ? QColor(0xA0, 0, 0)
+    palette.setColor(QPalette::WindowText, m_deviation->text().startsWith(QLatin1String("Pozor:")) ? QColor(0xA0, 0, 0)
                                                                                     : this->palette().color(QPalette::WindowText));
     m_deviation->setPalette(palette);
 }
@@ -632,6 +658,11 @@ void MainWindow::showAbout() { showWindow(m_links.aboutWindow); }
 void MainWindow::showAuthor() { showWindow(m_links.authorWindow); }
 
 void MainWindow::showPeltier() { showWindow(m_links.peltierWindow); }
+
+void MainWindow::showCorrelations() {
+    if (m_links.correlationsWindow != nullptr)
+        showWindow(m_links.correlationsWindow);
+}
 
 void MainWindow::showDesign() {
     if (m_links.designWindow != nullptr)

@@ -16,6 +16,7 @@
 
 #include <QMainWindow>
 
+#include "core/alternatives.h"
 #include "core/convection_state.h"
 #include "core/cooling.h"
 #include "core/evaluation_inputs.h"
@@ -33,6 +34,7 @@ class QRadioButton;
 namespace zav {
 
 class CaseFiles;
+class CorrelationsWindow;
 class ChartWindow;
 class CoolingWindow;
 class Dialogs;
@@ -52,6 +54,7 @@ struct MainWindowLinks {
     CaseFiles* caseFiles = nullptr;         // "Otvoriť zadanie…", "Uložiť zadanie…", the last cases
     QWidget* helpWindow = nullptr;          // "Pomocník", the manual
     QWidget* designWindow = nullptr;        // "Návrh…", the design calculation
+    CorrelationsWindow* correlationsWindow = nullptr; // "Korelácie…", the comparison of correlations
 };
 
 class MainWindow : public QMainWindow, private EvaluationInputs, private Reporter {
@@ -106,6 +109,7 @@ private:
     void showPeltier();       // "Peltier"
     void showHelp();          // "Pomocník" (F1)
     void showDesign();        // "Návrh…"
+    void showCorrelations();  // "Korelácie…" under the results
     void openCase();          // "Súbor → Otvoriť zadanie…" (Ctrl+O)
     void saveCase();          // "Súbor → Uložiť zadanie…" (Ctrl+S)
     void openRecentCase(int index); // "Súbor → Posledné zadania → …"
@@ -134,8 +138,11 @@ private:
     bool runTableSweep();
     bool runCelSweep();
     void showResults();
-    // The deviation of the built-in properties from the reference, for air and water.
-    void showReferenceDeviation();
+    // The accuracy line: the warnings of how sure the result is, then the deviation of the
+    // built-in properties from the reference (air and water); the spread of the published
+    // correlations under it.
+    void showAccuracy();
+    void clearAccuracy();
 
     // EvaluationInputs: the window's fields at the moment the core asks.
     FluidKind fluidKind() const override;
@@ -189,6 +196,8 @@ private:
     QList<OwnInput> m_ownInputs;                // of every shape, in the order they were built
     QLineEdit* m_totalCoefficient = nullptr;    // alphaTotal, shown
     QLabel* m_deviation = nullptr;              // the deviation of the built-in properties
+    QLabel* m_spread = nullptr;                 // the spread of the published correlations
+    std::vector<AlternativeResult> m_alternatives; // of the last passed calculation
     PanelStatusBar* m_statusBar = nullptr;
 
     struct ResultField {

@@ -6,6 +6,7 @@
 #include "ui/case_files.h"
 #include "ui/chart_window.h"
 #include "ui/cooling_window.h"
+#include "ui/correlations_window.h"
 #include "ui/design_window.h"
 #include "ui/fluid_window.h"
 #include "ui/heat_capacity_window.h"
@@ -50,7 +51,8 @@ QList<QWidget*> Windows::all() const {
           static_cast<QWidget*>(authorWindow.get()), static_cast<QWidget*>(aboutWindow.get()),
           static_cast<QWidget*>(heatCapacityWindow.get()), static_cast<QWidget*>(rangeWindow.get()),
           static_cast<QWidget*>(chartWindow.get()), static_cast<QWidget*>(fluidWindow.get()),
-          static_cast<QWidget*>(peltierWindow.get()), static_cast<QWidget*>(designWindow.get())}) {
+          static_cast<QWidget*>(peltierWindow.get()), static_cast<QWidget*>(designWindow.get()),
+          static_cast<QWidget*>(correlationsWindow.get())}) {
         if (window != nullptr)
             created.append(window);
     }
@@ -70,6 +72,7 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
     windows.peltierWindow = std::make_unique<PeltierWindow>();
     windows.designWindow = std::make_unique<DesignWindow>(dialogs);
     windows.designWindow->setMainWindow(windows.mainWindow.get());
+    windows.correlationsWindow = std::make_unique<CorrelationsWindow>();
     // Escape hides the small tool windows (the cooling and chart windows see to it themselves).
     for (QWidget* tool : {static_cast<QWidget*>(windows.authorWindow.get()),
                           static_cast<QWidget*>(windows.aboutWindow.get()),
@@ -77,7 +80,8 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
                           static_cast<QWidget*>(windows.rangeWindow.get()),
                           static_cast<QWidget*>(windows.fluidWindow.get()),
                           static_cast<QWidget*>(windows.peltierWindow.get()),
-                          static_cast<QWidget*>(windows.designWindow.get())})
+                          static_cast<QWidget*>(windows.designWindow.get()),
+                          static_cast<QWidget*>(windows.correlationsWindow.get())})
         closeOnEscape(tool);
     windows.helpWindow = std::make_unique<HelpWindow>();
     MainWindowLinks links{windows.coolingWindow.get(), windows.authorWindow.get(),
@@ -87,6 +91,7 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
     links.caseFiles = windows.caseFiles.get();
     links.helpWindow = windows.helpWindow.get();
     links.designWindow = windows.designWindow.get();
+    links.correlationsWindow = windows.correlationsWindow.get();
     windows.mainWindow->setLinks(links);
     windows.coolingWindow->setLinks({windows.mainWindow.get(), windows.heatCapacityWindow.get()});
 }

@@ -17,6 +17,7 @@ class AboutWindow;
 class AuthorWindow;
 class CaseFiles;
 class ChartWindow;
+class CorrelationsWindow;
 class CoolingWindow;
 class DesignWindow;
 class Dialogs;
@@ -39,6 +40,7 @@ struct Windows {
     std::unique_ptr<FluidWindow> fluidWindow;
     std::unique_ptr<PeltierWindow> peltierWindow;
     std::unique_ptr<DesignWindow> designWindow; // "Návrh" (Form10), created after the nine
+    std::unique_ptr<CorrelationsWindow> correlationsWindow; // "Porovnanie korelácií" (Form11)
     /// "Pomocník - ZAV", the manual; made after the nine, and not one of all().
     std::unique_ptr<HelpWindow> helpWindow;
     /// "Otvoriť zadanie…", "Uložiť zadanie…" and the last cases: every window's inputs in a file;
