@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the reference properties against the built-in ones, in the same run: one sweep point of
 // air and of water in each mode, and the main window's calculation with and without the deviation
-// indicator (the reference evaluation it adds). The ratios between them are what counts.
+// indicator (the reference evaluation it adds), and with and without the published correlations
+// beside it. The ratios and differences between them are what counts.
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_support.h"
+#include "core/alternatives.h"
 #include "core/reference_deviation.h"
 #include "core/steady_state.h"
 
@@ -57,6 +59,22 @@ void calculation(benchmark::State& st, FluidKind fluid, bool indicator) {
     }
 }
 
+// The main window's calculation of a shape, with or without the published correlations beside it
+// and the warnings of how sure the result is (what "Vypočítaj" adds for them).
+void howSure(benchmark::State& st, zav::SurfaceGeometry shape, bool alternatives) {
+    Inputs in;
+    in.values.shape = shape;
+    for (auto _ : st) {
+        zav::ConvectionState s = defaults(20);
+        s.tBody = 100;
+        benchmark::DoNotOptimize(zav::calculateSteadyState(s, in).ok);
+        if (alternatives) {
+            benchmark::DoNotOptimize(zav::alternativeResults(s, in).size());
+            benchmark::DoNotOptimize(zav::resultWarnings(s, in).size());
+        }
+    }
+}
+
 BENCHMARK_CAPTURE(point, air_builtin, FluidKind::Air, PropertyModel::Builtin);
 BENCHMARK_CAPTURE(point, air_reference, FluidKind::Air, PropertyModel::Reference);
 BENCHMARK_CAPTURE(point, water_builtin, FluidKind::Water, PropertyModel::Builtin);
@@ -65,5 +83,11 @@ BENCHMARK_CAPTURE(calculation, air, FluidKind::Air, false);
 BENCHMARK_CAPTURE(calculation, air_with_indicator, FluidKind::Air, true);
 BENCHMARK_CAPTURE(calculation, water, FluidKind::Water, false);
 BENCHMARK_CAPTURE(calculation, water_with_indicator, FluidKind::Water, true);
+BENCHMARK_CAPTURE(howSure, vertical_plate, zav::SurfaceGeometry::VerticalPlate, false);
+BENCHMARK_CAPTURE(howSure, vertical_plate_with_alternatives, zav::SurfaceGeometry::VerticalPlate, true);
+BENCHMARK_CAPTURE(howSure, vertical_cylinder, zav::SurfaceGeometry::VerticalCylinder, false);
+BENCHMARK_CAPTURE(howSure, vertical_cylinder_with_alternatives, zav::SurfaceGeometry::VerticalCylinder, true);
+BENCHMARK_CAPTURE(howSure, sphere, zav::SurfaceGeometry::Sphere, false);
+BENCHMARK_CAPTURE(howSure, sphere_with_alternatives, zav::SurfaceGeometry::Sphere, true);
 
 } // namespace
