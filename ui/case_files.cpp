@@ -216,6 +216,8 @@ void CaseFiles::rememberRecentFiles(bool on) {
         if (!path.isEmpty() && !m_recent.contains(path) && m_recent.size() < kRecentCount)
             m_recent.append(path);
     }
+    if (m_recentListener)
+        m_recentListener();
 }
 
 void CaseFiles::addRecent(const QString& path) {
@@ -242,6 +244,8 @@ void CaseFiles::addRecent(const QString& path) {
         stored.setValue(kRecentSetting, m_recent);
         stored.setValue(kRecentBytesSetting, bytes);
     }
+    if (m_recentListener)
+        m_recentListener();
 }
 
 } // namespace zav

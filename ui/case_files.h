@@ -3,6 +3,8 @@
 // colleague or to compute with zav-calc. Opening sets the fields as if typed and computes nothing.
 #pragma once
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,9 @@ public:
     /// Keeps the last cases in the user's settings from now on (and reads them there now): for the
     /// program; tests and scripts keep them in memory only.
     void rememberRecentFiles(bool on);
+    /// Called whenever the list of the last cases may have changed (read from the settings, a case
+    /// opened or saved), so that the menu that shows it follows.
+    void setRecentListener(std::function<void()> listener) { m_recentListener = std::move(listener); }
 
     /// Every window's inputs as they are now.
     CaseRecord gather() const;
@@ -53,6 +58,7 @@ private:
     std::vector<Binding> m_bindings; // in the order of caseKeys()
     QStringList m_recent;
     bool m_persistent = false;
+    std::function<void()> m_recentListener;
 };
 
 } // namespace zav

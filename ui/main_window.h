@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow, private EvaluationInputs, private Reporte
     Q_OBJECT
 public:
     explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    /// "Posledné zadania" as the case files' list of the last cases is now.
+    void showRecentCases();
 
     void setLinks(const MainWindowLinks& links) { m_links = links; }
     /// Runs before every handler of this window (the start-up makes the other windows there).
@@ -129,7 +131,6 @@ private:
     const OwnInput* ownInput(std::string_view input) const;
 
     // The items of the last cases, named after the files; unused ones hidden.
-    void showRecentCases();
     // Return computes; Tab walks the inputs, the fluid, the shapes, the button, then the results.
     void setUpKeyboard();
 

@@ -9,6 +9,9 @@
 #include <fstream>
 #include <iterator>
 
+#include <QMenu>
+#include <QSettings>
+#include <QAction>
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
@@ -127,6 +130,26 @@ TEST(CaseFiles, TheLastFiveCasesNewestFirst) {
     for (const char* name : {"4.zav", "7.zav", "6.zav", "5.zav", "3.zav"})
         expected.append(QString::fromStdString(folder.file(name)));
     EXPECT_EQ(windows.caseFiles->recentFiles(), expected);
+}
+
+// The last cases of the settings fill "Posledné zadania" as soon as they are read at start, not
+// only after a case was opened or saved.
+TEST(CaseFiles, TheLastCasesOfTheSettingsFillTheMenuAtStart) {
+    const test::TempFolder folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(folder.path().string()));
+    const QString stored = QString::fromStdString(folder.file("stored.zav"));
+    QSettings(QStringLiteral("zav"), QStringLiteral("zav")).setValue(QStringLiteral("recentCases"), QStringList{stored});
+    ScriptedDialogs dialogs([](const QString&) {});
+    Windows windows = createWindows(dialogs);
+    auto* menu = windows.mainWindow->findChild<QMenu*>(QStringLiteral("PosledneZadania1"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->isEnabled());
+    windows.caseFiles->rememberRecentFiles(true);
+    EXPECT_TRUE(menu->isEnabled());
+    auto* first = windows.mainWindow->findChild<QAction*>(QStringLiteral("PosledneZadanie1"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(), QStringLiteral("&1 stored.zav"));
+    EXPECT_TRUE(first->isVisible());
 }
 
 // zav's arguments: only its four options, "--" ending them; any other argument names the case.
