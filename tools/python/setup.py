@@ -27,6 +27,17 @@ if not (ROOT / "core" / "steady_state.cpp").exists():
     sys.exit("zav: setup.py builds from the program's source tree (tools/python in it); "
              "install with pip install --no-build-isolation ./tools/python")
 
+# pybind11's headers: the system's (Debian: pybind11-dev), else those of the pybind11 package that
+# an isolated build installs.
+INCLUDE_DIRS = [str(ROOT)]
+if not Path("/usr/include/pybind11/pybind11.h").exists():
+    try:
+        import pybind11
+
+        INCLUDE_DIRS.append(pybind11.get_include())
+    except ImportError:
+        pass
+
 VERSION = re.search(r"project\(zav VERSION ([0-9.]+)", (ROOT / "CMakeLists.txt").read_text()).group(1)
 # The module's own sources, as tools/python/CMakeLists.txt lists them, then the library's.
 MODULE_SOURCES = ["zav_module.cpp", "module_arguments.cpp", "module_parameters.cpp", "module_columns.cpp",
@@ -74,7 +85,7 @@ setup(
     ext_modules=[Extension(
         "zav",
         sources=SOURCES,
-        include_dirs=[str(ROOT)],
+        include_dirs=INCLUDE_DIRS,
         define_macros=[("ZAV_VERSION", f'"{VERSION}"')],
         extra_compile_args=["-std=c++17", "-O2", "-g0", "-fvisibility=hidden"],
         extra_link_args=["-pthread"],
