@@ -33,6 +33,10 @@ install(FILES "${_zav_packaging}/${ZAV_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${_zav_packaging}/${ZAV_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+# The case files' MIME type, application/x-zav-case (*.zav).
+install(FILES "${_zav_packaging}/${ZAV_APP_ID}.mime.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages"
+        RENAME "${ZAV_APP_ID}.xml")
 
 install(FILES "${ZAV_ASSETS_DIR}/zav.svg"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
