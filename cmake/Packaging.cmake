@@ -17,6 +17,7 @@ set(_zav_packaging "${PROJECT_SOURCE_DIR}/packaging")
 foreach(pair IN ITEMS "${ZAV_APP_ID}.metainfo.xml|<release version=\"${PROJECT_VERSION}\""
                       "changelog|zav (${PROJECT_VERSION})"
                       "zav.1|\"zav ${PROJECT_VERSION}\""
+                      "zav.en.1|\"zav ${PROJECT_VERSION}\""
                       "zav-calc.1|\"zav ${PROJECT_VERSION}\""
                       "zav-calc.en.1|\"zav ${PROJECT_VERSION}\"")
   string(REPLACE "|" ";" pair "${pair}")
@@ -55,7 +56,7 @@ install(FILES "${_zav_packaging}/copyright" DESTINATION "${_zav_docdir}")
 
 find_program(ZAV_GZIP gzip REQUIRED)
 set(_zav_compressed)
-foreach(pair IN ITEMS "packaging/changelog|changelog.gz" "packaging/zav.1|zav.1.gz"
+foreach(pair IN ITEMS "packaging/changelog|changelog.gz" "packaging/zav.1|zav.1.gz" "packaging/zav.en.1|zav.en.1.gz"
                       "packaging/zav-calc.1|zav-calc.1.gz" "packaging/zav-calc.en.1|zav-calc.en.1.gz"
                       "README.md|README.md.gz")
   string(REPLACE "|" ";" pair "${pair}")
@@ -80,9 +81,12 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/assets/help/" DESTINATION "${_zav_docdi
 install(FILES "${ZAV_ASSETS_DIR}/zav-64.png" DESTINATION "${_zav_docdir}/html")
 install(FILES "${PROJECT_BINARY_DIR}/packaging/zav.1.gz" "${PROJECT_BINARY_DIR}/packaging/zav-calc.1.gz"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-# zav-calc's page is Slovak, as its messages and --help; the English one is `man -L en zav-calc`.
+# The pages are Slovak, as the programs' messages and --help; the English ones are `man -L en zav`
+# and `man -L en zav-calc`.
 install(FILES "${PROJECT_BINARY_DIR}/packaging/zav-calc.en.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/en/man1"
         RENAME "zav-calc.1.gz")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/zav.en.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/en/man1"
+        RENAME "zav.1.gz")
 
 # The Debian package.
 set(CPACK_GENERATOR "DEB")
