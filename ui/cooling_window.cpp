@@ -335,6 +335,7 @@ void CoolingWindow::calculate() {
     const RunInputs inputs(*this, m_links.mainWindow->evaluationInputs(),
                            [this] { return m_links.heatCapacityWindow->readHeatCapacityModel(); });
     const QImage previousPicture = m_picture->image();
+    m_progress->setTextVisible(false);
     m_runProgress = m_dialogs.startProgress(QStringLiteral("Počíta sa ochladzovanie…"));
     CoolingOutcome outcome = CoolingOutcome::Refused;
     try {
@@ -351,6 +352,10 @@ void CoolingWindow::calculate() {
     if (outcome == CoolingOutcome::Cancelled) {
         file.discard();
         m_picture->restore(previousPicture);
+        // The window itself says so: its progress bar back at zero, with the word in it.
+        m_progress->setValue(0);
+        m_progress->setFormat(QStringLiteral("Výpočet zrušený"));
+        m_progress->setTextVisible(true);
         m_links.mainWindow->reporter().setStatusText(
             dataFile != nullptr
                 ? "Výpočet ochladzovania bol zrušený; súbor „" + m_dataFileName.toStdString() +

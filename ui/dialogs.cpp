@@ -56,6 +56,8 @@ public:
                 return true;
             m_dialog = new QProgressDialog(m_text, QStringLiteral("Zrušiť"), 0, 1000, m_parent);
             m_dialog->setWindowTitle(kMessageTitle);
+            // Wide enough for its whole title beside the title bar's buttons.
+            m_dialog->setMinimumWidth(m_dialog->fontMetrics().horizontalAdvance(kMessageTitle) + 160);
             m_dialog->setWindowModality(Qt::WindowModal);
             m_dialog->setMinimumDuration(0);
             m_dialog->setAutoClose(false);

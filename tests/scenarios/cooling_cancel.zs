@@ -9,6 +9,7 @@ set Form2.Edit6 1e9
 answer progress cancel 5000
 click Form2.Button1
 print Form2.Edit7
+print Form2.ProgressBar1
 print Form1.StatusBar1[2]
 
 echo "with a data file: the file from before is kept"
