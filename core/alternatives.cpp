@@ -39,14 +39,6 @@ std::string shortNumber(double value) {
     return formatSignificant(value, 2);
 }
 
-// "−16", "+9": a whole percent with its sign (U+2212 for minus).
-std::string signedPercent(double fraction) {
-    const long rounded = std::lround(fraction * 100);
-    if (rounded == 0)
-        return "0";
-    return (rounded < 0 ? "\u2212" : "+") + std::to_string(std::labs(rounded));
-}
-
 // The Rayleigh number on the shape's own length, whatever the correlation wrote into the state.
 double rayleighOf(const ShapePoint& p) { return p.grashof * p.prandtl; }
 
@@ -67,6 +59,13 @@ double cubeRootArea(const ShapePoint& p) { return std::sqrt(6.0) * p.charLength 
 bool between(double value, double low, double high) { return value >= low && value <= high; }
 
 } // namespace
+
+std::string signedPercent(double fraction) {
+    const long rounded = std::lround(fraction * 100);
+    if (rounded == 0)
+        return "0";
+    return (rounded < 0 ? "\u2212" : "+") + std::to_string(std::labs(rounded));
+}
 
 double churchillChuLaminarNusselt(double pr, double ra) {
     return 0.68 + 0.670 * std::pow(ra, 0.25) / std::pow(prandtlTerm(0.492, pr), 4.0 / 9.0);

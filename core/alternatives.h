@@ -95,6 +95,9 @@ struct AlternativeResult {
 /// properties and similarity numbers; none for a state without a convective coefficient.
 std::vector<AlternativeResult> alternativeResults(const ConvectionState& state, const EvaluationInputs& inputs);
 
+/// "−16", "+9", "0": a fraction as a whole percent with its sign (U+2212 for minus).
+std::string signedPercent(double fraction);
+
 /// The spread of the alternatives in one line: "Iné publikované korelácie: α_konv 4,90 až 6,12
 /// W.m-2.K-1 (−8 % až +14 %)", one value without "až", and a shape without any said so.
 std::string alternativesSpread(const std::vector<AlternativeResult>& alternatives);

@@ -25,13 +25,8 @@ const QStringList kColumns = {QStringLiteral("Korelácia (zdroj)"), QStringLiter
 
 QString number(double value, int decimals) { return QString::fromStdString(formatFixed(value, 15, decimals)); }
 
-// "+14 %", "−8 %", "0 %": a whole percent with its sign (U+2212 for minus).
-QString percent(double fraction) {
-    const long rounded = std::lround(fraction * 100);
-    const QString digits = QString::number(std::labs(rounded));
-    return (rounded < 0 ? QStringLiteral("\u2212") : rounded > 0 ? QStringLiteral("+") : QString()) + digits +
-           QStringLiteral(" %");
-}
+// "+14 %", "−8 %", "0 %".
+QString percent(double fraction) { return QString::fromStdString(signedPercent(fraction) + " %"); }
 
 } // namespace
 
