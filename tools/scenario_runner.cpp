@@ -286,13 +286,16 @@ void ScenarioRunner::answerProgress(const QList<Word>& words, int) {
 
 void ScenarioRunner::answerDialog(const QList<Word>& words, int) {
     static const QStringList kinds = {QStringLiteral("save"), QStringLiteral("open"), QStringLiteral("input"),
-                                      QStringLiteral("printer")};
+                                      QStringLiteral("printer"), QStringLiteral("question")};
     const int kind = static_cast<int>(kinds.indexOf(words[1].text));
     if (kind < 0)
         throw ScriptError("unknown dialog kind " + words[1].text.toStdString());
     std::optional<QString> answer;
     if (words[2].quoted || words[2].text != QLatin1String("cancel"))
         answer = words[2].text;
+    static const QStringList questionAnswers = {QStringLiteral("save"), QStringLiteral("discard")};
+    if (words[1].text == QLatin1String("question") && answer && !questionAnswers.contains(*answer))
+        throw ScriptError("answer question takes save, discard or cancel");
     m_dialogs.queueAnswer(static_cast<ScriptedDialogs::Kind>(kind), answer);
 }
 

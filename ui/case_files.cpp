@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -70,8 +71,78 @@ CaseFiles::CaseFiles(Windows& windows, Dialogs& dialogs) : m_dialogs(dialogs) {
         }
         if (binding.controls.empty())
             throw std::logic_error("case files: no control for " + entry.key);
+        for (QObject* control : binding.controls) {
+            auto edited = [this] { noteEdit(); };
+            if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+                m_edits.push_back(QObject::connect(edit, &QLineEdit::textChanged, edited));
+            } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+                m_edits.push_back(QObject::connect(combo, &QComboBox::currentIndexChanged, edited));
+                m_edits.push_back(QObject::connect(combo, &QComboBox::editTextChanged, edited));
+            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                m_edits.push_back(QObject::connect(button, &QAbstractButton::toggled, edited));
+            }
+        }
         m_bindings.push_back(std::move(binding));
     }
+    m_startBytes = writeCase(gather());
+}
+
+CaseFiles::~CaseFiles() {
+    for (const QMetaObject::Connection& connection : m_edits)
+        QObject::disconnect(connection);
+}
+
+QString CaseFiles::caseName() const {
+    if (!m_guarding)
+        return QString();
+    return m_path.isEmpty() ? QStringLiteral("bez názvu") : QFileInfo(m_path).fileName();
+}
+
+void CaseFiles::notify() {
+    if (m_listener)
+        m_listener();
+}
+
+void CaseFiles::noteEdit() {
+    if (!m_guarding || m_applying)
+        return;
+    const bool changed = writeCase(gather()) != m_savedBytes;
+    if (changed != m_changed) {
+        m_changed = changed;
+        notify();
+    }
+}
+
+void CaseFiles::settle(const QString& path) {
+    m_path = path;
+    m_guarding = true;
+    m_savedBytes = writeCase(gather());
+    m_changed = false;
+}
+
+bool CaseFiles::mayReplace() {
+    if (!m_guarding || !m_changed)
+        return true;
+    switch (m_dialogs.askSaveChanges(QStringLiteral("Uložiť zmeny v zadaní %1?").arg(caseName()))) {
+    case SaveChanges::Save:
+        return m_path.isEmpty() ? save() : saveInto(m_path);
+    case SaveChanges::Discard:
+        return true;
+    case SaveChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CaseFiles::newCase() {
+    if (!mayReplace())
+        return;
+    m_applying = true;
+    apply(readCase(m_startBytes, ""));
+    m_applying = false;
+    if (m_guarding)
+        settle(QString());
+    notify();
 }
 
 CaseRecord CaseFiles::gather() const {
@@ -142,12 +213,16 @@ void CaseFiles::apply(const CaseRecord& record) {
 }
 
 void CaseFiles::open() {
+    if (!mayReplace())
+        return;
     const std::optional<QString> name = m_dialogs.openFileName(kCaseDialog);
     if (name)
-        openFile(*name);
+        load(*name);
 }
 
-bool CaseFiles::openFile(const QString& path) {
+bool CaseFiles::openFile(const QString& path) { return mayReplace() && load(path); }
+
+bool CaseFiles::load(const QString& path) {
     CaseRecord record;
     try {
         // Everything is read and checked before the first field changes.
@@ -156,12 +231,15 @@ bool CaseFiles::openFile(const QString& path) {
         m_dialogs.showMessage(QString::fromStdString(error.what()));
         return false;
     }
+    m_applying = true;
     apply(record);
+    m_applying = false;
+    settle(path);
     addRecent(path);
     return true;
 }
 
-void CaseFiles::save() {
+bool CaseFiles::save() {
     // A case is saved only when it can be opened again.
     const std::string bytes = writeCase(gather());
     if (bytes.size() > kMaximumCaseBytes) {
@@ -169,22 +247,27 @@ void CaseFiles::save() {
                                              "najviac %2 kB. Skráťte dlhé texty v poliach.")
                                   .arg((bytes.size() + 1023) / 1024)
                                   .arg(kMaximumCaseBytes / 1024));
-        return;
+        return false;
     }
     const std::optional<QString> name = m_dialogs.saveFileName(kCaseDialog);
-    if (!name)
-        return;
+    return name && saveInto(*name);
+}
+
+bool CaseFiles::saveInto(const QString& path) {
+    const std::string bytes = writeCase(gather());
     ReplacingFile file;
-    if (!file.open(fileNameBytes(*name))) {
-        m_dialogs.showMessage(QString::fromStdString(openFailureMessage(file.failure(), name->toStdString())));
-        return;
+    if (!file.open(fileNameBytes(path))) {
+        m_dialogs.showMessage(QString::fromStdString(openFailureMessage(file.failure(), path.toStdString())));
+        return false;
     }
     file.write(bytes);
     if (!file.close()) {
-        m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(name->toStdString())));
-        return;
+        m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(path.toStdString())));
+        return false;
     }
-    addRecent(*name);
+    settle(path);
+    addRecent(path);
+    return true;
 }
 
 QObject* CaseFiles::controlOf(const std::string& key) const {
@@ -216,8 +299,7 @@ void CaseFiles::rememberRecentFiles(bool on) {
         if (!path.isEmpty() && !m_recent.contains(path) && m_recent.size() < kRecentCount)
             m_recent.append(path);
     }
-    if (m_recentListener)
-        m_recentListener();
+    notify();
 }
 
 void CaseFiles::addRecent(const QString& path) {
@@ -244,8 +326,7 @@ void CaseFiles::addRecent(const QString& path) {
         stored.setValue(kRecentSetting, m_recent);
         stored.setValue(kRecentBytesSetting, bytes);
     }
-    if (m_recentListener)
-        m_recentListener();
+    notify();
 }
 
 } // namespace zav

@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpacerItem>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPointer>
@@ -109,12 +112,45 @@ std::unique_ptr<Progress> QtDialogs::startProgress(const QString& text) {
     return std::make_unique<DialogProgress>(owner(), text);
 }
 
-void QtDialogs::showMessage(const QString& text) {
-    QMessageBox::information(owner(), kMessageTitle, text);
+namespace {
+
+// A message box with the program's title, wide enough to show the whole title beside the title
+// bar's buttons (a short text would leave a box narrower than its title).
+void prepareBox(QMessageBox& box) {
+    box.setWindowTitle(kMessageTitle);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(kMessageTitle) + 160;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
 }
 
-void QtDialogs::showError(const QString& text) {
-    QMessageBox::critical(owner(), kMessageTitle, text);
+void showBox(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, kMessageTitle, text, QMessageBox::Ok, owner);
+    prepareBox(box);
+    box.exec();
+}
+
+} // namespace
+
+void QtDialogs::showMessage(const QString& text) { showBox(owner(), QMessageBox::Information, text); }
+
+void QtDialogs::showError(const QString& text) { showBox(owner(), QMessageBox::Critical, text); }
+
+SaveChanges QtDialogs::askSaveChanges(const QString& text) {
+    QMessageBox box(QMessageBox::Question, kMessageTitle, text, QMessageBox::NoButton, owner());
+    QPushButton* save = box.addButton(QStringLiteral("&Uložiť"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("&Neuložiť"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Zrušiť"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    prepareBox(box);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChanges::Save;
+    if (box.clickedButton() == discard)
+        return SaveChanges::Discard;
+    return SaveChanges::Cancel;
 }
 
 std::optional<QString> QtDialogs::saveFileName(const FileDialogOptions& options) {

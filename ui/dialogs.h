@@ -24,6 +24,9 @@ public:
     virtual bool cancelled() const = 0;
 };
 
+/// The answers of the question whether to save a changed case first.
+enum class SaveChanges { Save, Discard, Cancel };
+
 struct FileDialogOptions {
     QString filter;           // "TXT|*.txt": description and pattern
     QString defaultExtension; // appended to a name typed without one
@@ -45,6 +48,8 @@ public:
                                              const QString& defaultText) = 0;
     /// The printer set-up dialog; true when confirmed, with `printer` set up for printing.
     virtual bool setUpPrinter(QPrinter& printer) = 0;
+    /// The question `text` before a changed case would be lost: "Uložiť", "Neuložiť" or "Zrušiť".
+    virtual SaveChanges askSaveChanges(const QString& text) = 0;
     /// The progress of a computation about to start, described by `text`; a progress dialog with
     /// "Zrušiť" appears when it runs longer than about half a second.
     virtual std::unique_ptr<Progress> startProgress(const QString& text) = 0;
@@ -85,6 +90,7 @@ public:
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;
     bool setUpPrinter(QPrinter& printer) override;
+    SaveChanges askSaveChanges(const QString& text) override;
     std::unique_ptr<Progress> startProgress(const QString& text) override;
 
 private:

@@ -49,6 +49,7 @@ constexpr char kWindow[] = "Form1";
 constexpr char kStatusBar[] = "StatusBar1";
 // Menus and their items.
 constexpr char kFileMenu[] = "Sbor1";
+constexpr char kNewCaseItem[] = "NoveZadanie1";
 constexpr char kOpenCaseItem[] = "OtvoritZadanie1";
 constexpr char kSaveCaseItem[] = "UlozitZadanie1";
 constexpr char kRecentMenu[] = "PosledneZadania1";
@@ -146,6 +147,9 @@ QString fieldName(const QString& label) {
     return name.trimmed();
 }
 
+// The title while no case file is known; with one, "ZAV - voľná konvekcia – NAME.zav".
+const QString kTitle = QStringLiteral("ZAV - voľná konvekcia V1.42  © tím projektu ZAV 2026");
+
 QRect labelRect(int y) { return QRect(kLabelX, y + 2, kLabelWidth, kRowHeight - 2); }
 QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
@@ -153,7 +157,7 @@ QRect editRect(int y) { return QRect(kEditX, y, kEditWidth, kRowHeight); }
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QLatin1String(names::kWindow));
-    setWindowTitle(QStringLiteral("ZAV - voľná konvekcia V1.42  © tím projektu ZAV 2026"));
+    setWindowTitle(kTitle);
     setWindowFont(this);
     buildMenu();
     auto* central = new QWidget(this);
@@ -224,7 +228,7 @@ void MainWindow::buildMenu() {
     auto action = [this](QWidget* menu, const char* name, const QString& text, void (MainWindow::*handler)()) {
         return addMenuItem(menu, name, text, [this, handler] { handle(handler); });
     };
-    // Ctrl+O, Ctrl+S, Ctrl+Q and F1 reach the program from every window; Ctrl+P prints the window
+    // Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Q and F1 reach the program from every window; Ctrl+P prints the window
     // it is pressed in.
     auto everywhere = [](QAction* item, const QKeySequence& keys) {
         item->setShortcut(keys);
@@ -233,6 +237,8 @@ void MainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&Súbor"));
     file->setObjectName(QLatin1String(names::kFileMenu));
+    everywhere(action(file, names::kNewCaseItem, QStringLiteral("Nové &zadanie"), &MainWindow::newCase),
+               QKeySequence::New);
     everywhere(action(file, names::kOpenCaseItem, QStringLiteral("&Otvoriť zadanie…"), &MainWindow::openCase),
                QKeySequence::Open);
     everywhere(action(file, names::kSaveCaseItem, QStringLiteral("&Uložiť zadanie…"), &MainWindow::saveCase),
@@ -674,6 +680,11 @@ void MainWindow::showHelp() {
         showWindow(m_links.helpWindow);
 }
 
+void MainWindow::newCase() {
+    if (m_links.caseFiles != nullptr)
+        m_links.caseFiles->newCase();
+}
+
 void MainWindow::openCase() {
     if (m_links.caseFiles != nullptr)
         m_links.caseFiles->open();
@@ -737,7 +748,24 @@ void MainWindow::copyResults() {
     QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
 }
 
+void MainWindow::showCaseTitle() {
+    const QString name = m_links.caseFiles != nullptr ? m_links.caseFiles->caseName() : QString();
+    if (name.isEmpty()) {
+        setWindowTitle(kTitle);
+        return;
+    }
+    setWindowTitle(QStringLiteral("ZAV - voľná konvekcia – ") + name +
+                   (m_links.caseFiles->changed() ? QStringLiteral("*") : QString()));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_links.caseFiles != nullptr) {
+        DialogOwner owner(this);
+        if (!m_links.caseFiles->mayEnd()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     emit programEnded();
 }

@@ -63,6 +63,8 @@ public:
     explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
     /// "Posledné zadania" as the case files' list of the last cases is now.
     void showRecentCases();
+    /// The title: the case's file name, with "*" while a field differs from it.
+    void showCaseTitle();
 
     void setLinks(const MainWindowLinks& links) { m_links = links; }
     /// Runs before every handler of this window (the start-up makes the other windows there).
@@ -112,6 +114,7 @@ private:
     void showHelp();          // "Pomocník" (F1)
     void showDesign();        // "Návrh…"
     void showCorrelations();  // "Korelácie…" under the results
+    void newCase();           // "Súbor → Nové zadanie" (Ctrl+N)
     void openCase();          // "Súbor → Otvoriť zadanie…" (Ctrl+O)
     void saveCase();          // "Súbor → Uložiť zadanie…" (Ctrl+S)
     void openRecentCase(int index); // "Súbor → Posledné zadania → …"

@@ -86,4 +86,13 @@ bool ScriptedDialogs::setUpPrinter(QPrinter& printer) {
     return true;
 }
 
+SaveChanges ScriptedDialogs::askSaveChanges(const QString&) {
+    const std::optional<QString> answer = take(Kind::Question, "question");
+    if (answer == QStringLiteral("save"))
+        return SaveChanges::Save;
+    if (answer == QStringLiteral("discard"))
+        return SaveChanges::Discard;
+    return SaveChanges::Cancel;
+}
+
 } // namespace zav

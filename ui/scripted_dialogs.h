@@ -13,7 +13,7 @@ namespace zav {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Save, Open, Input, Printer };
+    enum class Kind { Save, Open, Input, Printer, Question };
     using Transcript = std::function<void(const QString& line)>;
 
     explicit ScriptedDialogs(Transcript transcript) : m_transcript(std::move(transcript)) {}
@@ -30,6 +30,8 @@ public:
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;
     bool setUpPrinter(QPrinter& printer) override;
+    /// Answered by the queued "save", "discard" or "cancel".
+    SaveChanges askSaveChanges(const QString& text) override;
     /// A progress that never shows; cancelled at its queued step count, if one was queued.
     std::unique_ptr<Progress> startProgress(const QString& text) override;
 
@@ -37,7 +39,7 @@ private:
     std::optional<QString> take(Kind kind, const char* name);
 
     Transcript m_transcript;
-    std::deque<std::optional<QString>> m_answers[4];
+    std::deque<std::optional<QString>> m_answers[5];
     std::deque<long long> m_progressCancels;
 };
 

@@ -89,7 +89,10 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
                           windows.fluidWindow.get(), windows.peltierWindow.get()};
     windows.caseFiles = std::make_unique<CaseFiles>(windows, dialogs);
     links.caseFiles = windows.caseFiles.get();
-    windows.caseFiles->setRecentListener([main = windows.mainWindow.get()] { main->showRecentCases(); });
+    windows.caseFiles->setListener([main = windows.mainWindow.get()] {
+        main->showRecentCases();
+        main->showCaseTitle();
+    });
     links.helpWindow = windows.helpWindow.get();
     links.designWindow = windows.designWindow.get();
     links.correlationsWindow = windows.correlationsWindow.get();

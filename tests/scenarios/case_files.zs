@@ -49,6 +49,7 @@ click Form8.RadioButton4
 set Form8.Edit8 1,2
 set Form8.Edit57 x
 answer open zadanie.zav
+answer question discard
 menu Form1.OtvoritZadanie1
 dump Form1
 print Form1.CheckBoxRef
@@ -65,20 +66,28 @@ echo "a damaged case, a file that is not a case, a newer case, a missing file, a
 set Form1.Edit1 77
 click Form1.RadioButton2
 answer open poskodene.zav
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open zly_typ.zav
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open tabulka.txt
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open novsie.zav
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open chyba.zav
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open rura.zav
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open /dev/zero
+answer question discard
 menu Form1.OtvoritZadanie1
 answer open cancel
+answer question discard
 menu Form1.OtvoritZadanie1
 print Form1.Edit1
 print Form1.RadioButton2
@@ -97,6 +106,7 @@ print Form1.PosledneZadanie1
 print Form1.PosledneZadanie2
 print Form1.PosledneZadanie3
 set Form1.Edit1 10
+answer question discard
 menu Form1.PosledneZadanie2
 print Form1.Edit1
 print Form1.PosledneZadanie1
