@@ -132,6 +132,12 @@ static_assert(shapeCellsInOrder(), "kShapeCells has one cell per surface shape, 
 const QString kNoResult = QStringLiteral("------------");
 const QSize kPictureSize(170, 140);
 
+// The inside between the menu and the status bar: the whole window fits a 1366×768 screen with a
+// panel and a title bar.
+const QSize kInsideSize(1012, 648);
+// The shapes' frame on the right; the accuracy lines under it.
+const QRect kShapeFrame(264, 4, 740, 553);
+
 // Left column: labels, then the edits at a common x.
 constexpr int kLabelX = 8;
 constexpr int kLabelWidth = 156;
@@ -161,14 +167,15 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
     setWindowFont(this);
     buildMenu();
     auto* central = new QWidget(this);
-    setCentralWidget(central);
     buildInputs(central);
     buildResults(central);
     buildGeometry(central);
+    central->resize(kInsideSize);
+    setCentralWidget(scrollingInside(central, this));
     m_statusBar = new PanelStatusBar({200, 150, 200}, this);
     m_statusBar->setObjectName(QLatin1String(names::kStatusBar));
     setStatusBar(m_statusBar);
-    resize(1012, 753);
+    resizeToScreen(this, kInsideSize + QSize(0, menuBar()->sizeHint().height() + m_statusBar->sizeHint().height()));
     centreOnScreen(this);
     setUpKeyboard();
 }
@@ -394,16 +401,18 @@ void MainWindow::buildResults(QWidget* central) {
             m_totalCoefficient = edit;
         y += 23;
     }
-    // How far the built-in properties move the result, under the results and the shapes.
-    m_deviation = addLabel(central, QString(), QRect(kLabelX, y + 4, 996, 36));
+    // How far the built-in properties move the result, with the warnings before it, under the
+    // shapes beside the results: room for four lines.
+    m_deviation = addLabel(central, QString(), QRect(kShapeFrame.left(), kShapeFrame.bottom() + 4, kShapeFrame.width(), 68));
     m_deviation->setObjectName(QLatin1String(names::kDeviation));
     m_deviation->setWordWrap(true);
     m_deviation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The spread of the published correlations under it, and their comparison.
-    m_spread = addLabel(central, QString(), QRect(kLabelX, y + 42, 880, 20));
+    const int spreadTop = m_deviation->geometry().bottom() + 1;
+    m_spread = addLabel(central, QString(), QRect(kShapeFrame.left(), spreadTop, 630, 18));
     m_spread->setObjectName(QLatin1String(names::kSpread));
     auto* correlations =
-        addButton(central, names::kCorrelationsButton, QStringLiteral("Kore&lácie…"), QRect(900, y + 40, 104, 22));
+        addButton(central, names::kCorrelationsButton, QStringLiteral("Kore&lácie…"), QRect(900, spreadTop - 2, 104, 22));
     correlations->setToolTip(QStringLiteral("Porovnanie s inými publikovanými koreláciami pre ten istý tvar"));
     connect(correlations, &QPushButton::clicked, this, [this] { handle(&MainWindow::showCorrelations); });
 }
@@ -411,12 +420,12 @@ void MainWindow::buildResults(QWidget* central) {
 void MainWindow::buildGeometry(QWidget* central) {
     auto* frame = new QGroupBox(QStringLiteral("Geometria povrchu"), central);
     frame->setObjectName(QLatin1String(names::kShapeFrame));
-    frame->setGeometry(264, 4, 740, 596);
+    frame->setGeometry(kShapeFrame);
     auto* shapes = new QButtonGroup(this);
     for (int i = 0; i < kShapeCount; ++i) {
         const ShapeCell& cell = kShapeCells[i];
         const int x = 10 + (i % 4) * 182;
-        const int y = i < 4 ? 22 : 312;
+        const int y = i < 4 ? 22 : 282;
         QRadioButton* button =
             addRadioButton(frame, kShapeChoice[i].control, QString::fromUtf8(cell.caption), QRect(x, y, 176, 20));
         shapes->addButton(button);

@@ -3,6 +3,8 @@
 
 #include "io/case_inputs.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QByteArray>
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 
 #include "core/number_format.h"
@@ -115,12 +118,43 @@ QAction* addMenuItem(QWidget* menu, const char* name, const QString& text, const
     return item;
 }
 
-void centreOnScreen(QWidget* window) {
+namespace {
+
+// Room for a window manager's title bar and borders around a window's inside.
+const QSize kFrameAllowance(4, 38);
+
+QRect availableArea(const QWidget* window) {
     QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+void centreOnScreen(QWidget* window) {
+    const QRect area = availableArea(window);
+    if (area.isEmpty())
         return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    const QSize outer = window->size() + kFrameAllowance;
+    window->move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                 area.top() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void resizeToScreen(QWidget* window, QSize size) {
+    const QRect area = availableArea(window);
+    if (!area.isEmpty())
+        size = size.boundedTo(area.size() - kFrameAllowance);
+    window->resize(size);
+}
+
+QScrollArea* scrollingInside(QWidget* content, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(QStringLiteral("Inside"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    content->setMinimumSize(content->size());
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
 }
 
 void showWindow(QWidget* window) {

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointer>
+#include <QScrollArea>
 #include <QRect>
 #include <QString>
 
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QWidget;
 
 namespace zav {
@@ -51,8 +53,15 @@ void setWindowFont(QWidget* window);
 /// null handler leaves it disabled.
 QAction* addMenuItem(QWidget* menu, const char* name, const QString& text, const std::function<void()>& handler);
 
-/// Places a top-level window in the middle of its screen's available area.
+/// Places a top-level window in the middle of its screen's available area, its title bar on it.
 void centreOnScreen(QWidget* window);
+/// Resizes a top-level window to `size`, or smaller where its screen's available area (less a
+/// title bar and borders) is smaller.
+void resizeToScreen(QWidget* window, QSize size);
+/// A scroll area without a frame showing `content`, a window's inside laid out at fixed places:
+/// `content` keeps at least its present size, so that a window made smaller scrolls instead of
+/// clipping its controls.
+QScrollArea* scrollingInside(QWidget* content, QWidget* parent);
 /// Makes a window visible and brings it to the front, as it was when last hidden.
 void showWindow(QWidget* window);
 
