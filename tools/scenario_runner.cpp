@@ -391,7 +391,7 @@ QStringList ScenarioRunner::printObject(const QString& name, QObject* object) co
         return {line};
     }
     if (qobject_cast<QChartView*>(object) != nullptr) {
-        auto* chart = qobject_cast<ChartWindow*>(object->parent());
+        auto* chart = qobject_cast<ChartWindow*>(window(name.left(name.indexOf('.'))));
         if (chart == nullptr)
             throw ScriptError(name.toStdString() + " cannot be printed");
         return {prefix + chart->leftAxisTitle()};

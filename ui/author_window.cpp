@@ -75,6 +75,7 @@ AuthorWindow::AuthorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_photo = addLabel(this, QString(), QRect(QPoint(330, 12), kPhotoSize));
     m_photo->setObjectName(QLatin1String(names::kPhoto));
     resize(582, 324);
+    setMinimumSize(size()); // its controls at fixed places: never clipped
     centreOnScreen(this);
 }
 

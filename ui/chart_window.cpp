@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QSvgGenerator>
 
 #include "core/number_format.h"
@@ -173,19 +174,30 @@ ChartWindow::ChartWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
         series->attachAxis(m_leftAxis);
         m_series[k] = series;
     }
-    m_view = new QChartView(m_chart, this);
+    // The chart takes what the window gives beyond the check boxes and buttons under it: a window
+    // made smaller shrinks the chart down to a useful size, then scrolls.
+    auto* inside = new QWidget(this);
+    auto* layout = new QVBoxLayout(inside);
+    layout->setContentsMargins(8, 8, 48, 0);
+    layout->setSpacing(0);
+    m_view = new QChartView(m_chart, inside);
     m_view->setObjectName(QLatin1String(names::kChart));
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setGeometry(8, 8, 1001, 625);
     m_view->setAccessibleName(QStringLiteral("Graf závislosti od teploty povrchu"));
     m_view->viewport()->setAccessibleName(m_view->accessibleName());
+    m_view->setGeometry(8, 8, 1001, 625); // as the layout places it in a window of the designed size
+    layout->addWidget(m_view, 1);
+    auto* below = new QWidget(inside);
+    below->setFixedHeight(121);
+    below->setMinimumWidth(1002);
+    layout->addWidget(below);
 
     for (int k = 0; k < 8; ++k) {
         const int column = k < 3 ? 0 : k < 6 ? 1 : 2;
         const int row = k < 3 ? k : k < 6 ? k - 3 : k - 6;
-        QCheckBox* box = addCheckBox(this, kSeries[k].checkBoxName,
+        QCheckBox* box = addCheckBox(below, kSeries[k].checkBoxName,
                                      QString::fromUtf8(kSeries[k].checkBoxCaption),
-                                     QRect(40 + column * 340, 646 + row * 30, 330, 24));
+                                     QRect(32 + column * 340, 13 + row * 30, 330, 24));
         QFont font = box->font();
         font.setPixelSize(13);
         font.setBold(true);
@@ -194,13 +206,17 @@ ChartWindow::ChartWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
         m_checkBoxes[k] = box;
     }
     // Beside the last row of check boxes, where the third column has none.
-    QPushButton* save = addButton(this, names::kSaveButton, QStringLiteral("&Uložiť graf…"), QRect(720, 703, 140, 28));
+    QPushButton* save = addButton(below, names::kSaveButton, QStringLiteral("&Uložiť graf…"), QRect(712, 70, 140, 28));
     save->setToolTip(QStringLiteral("Uloží graf do súboru PNG, SVG alebo PDF podľa prípony jeho mena."));
     connect(save, &QPushButton::clicked, this, [this] { runHandler(m_dialogs, this, [this] { saveChart(); }); });
-    QPushButton* copy = addButton(this, names::kCopyButton, QStringLiteral("&Kopírovať"), QRect(870, 703, 140, 28));
+    QPushButton* copy = addButton(below, names::kCopyButton, QStringLiteral("&Kopírovať"), QRect(862, 70, 140, 28));
     copy->setAccessibleName(QStringLiteral("Kopírovať graf"));
     copy->setToolTip(QStringLiteral("Vloží obrázok grafu do schránky."));
     connect(copy, &QPushButton::clicked, this, [this] { runHandler(m_dialogs, this, [this] { copyChart(); }); });
+    inside->setMinimumSize(1057, 429);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scrollingInside(inside, this));
     closeOnEscape(this);
 
     updateAxes();
@@ -210,7 +226,7 @@ ChartWindow::ChartWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
         if (plotPixels() != m_drawnArea)
             drawPoints();
     }, Qt::QueuedConnection);
-    resize(1057, 754);
+    resizeToScreen(this, QSize(1057, 754));
     centreOnScreen(this);
 }
 

@@ -121,13 +121,15 @@ CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(pa
     setWindowFont(this);
     buildMenu();
     auto* central = new QWidget(this);
-    setCentralWidget(central);
     buildInputs(central);
     m_picture = new CoolingPicture(central);
     m_picture->setObjectName(QLatin1String(names::kPicture));
     m_picture->move(325, 6);
     m_picture->setAccessibleName(QStringLiteral("Graf ochladzovania"));
-    resize(1078, 554);
+    // The inside scrolls in a window made smaller than it.
+    central->resize(1078, 554 - menuBar()->sizeHint().height());
+    setCentralWidget(scrollingInside(central, this));
+    resizeToScreen(this, QSize(1078, 554));
     centreOnScreen(this);
     closeOnEscape(this);
 }

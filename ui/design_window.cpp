@@ -136,6 +136,7 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, 
                   {m_unknowns[0], m_unknowns[1], m_unknowns[2], m_unknowns[3]});
     clickOnReturn(transferButton, {});
     resize(442, 262);
+    setMinimumSize(size()); // its controls at fixed places: never clipped
     centreOnScreen(this);
 }
 

@@ -130,6 +130,7 @@ FluidWindow::FluidWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt
 
     describeFields();
     resize(720, 372);
+    setMinimumSize(size()); // its controls at fixed places: never clipped
     centreOnScreen(this);
 }
 

@@ -67,6 +67,7 @@ HeatCapacityWindow::HeatCapacityWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     auto* ok = addButton(this, names::kOkButton, QStringLiteral("&OK"), QRect(200, 180, 90, 26));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
     setGeometry(300, 200, 490, 218);
+    setMinimumSize(size()); // its controls at fixed places: never clipped
 }
 
 HeatCapacityModel HeatCapacityWindow::readHeatCapacityModel() const {

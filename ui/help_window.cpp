@@ -34,7 +34,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(m_browser);
 
     closeOnEscape(this);
-    resize(820, 700);
+    resizeToScreen(this, QSize(820, 700));
     centreOnScreen(this);
 }
 

@@ -134,15 +134,15 @@ const QSize kPictureSize(170, 140);
 
 // The inside between the menu and the status bar: the whole window fits a 1366×768 screen with a
 // panel and a title bar.
-const QSize kInsideSize(1012, 648);
+const QSize kInsideSize(1020, 648);
 // The shapes' frame on the right; the accuracy lines under it.
-const QRect kShapeFrame(264, 4, 740, 553);
+const QRect kShapeFrame(272, 4, 740, 553);
 
 // Left column: labels, then the edits at a common x.
 constexpr int kLabelX = 8;
 constexpr int kLabelWidth = 156;
 constexpr int kEditX = 164;
-constexpr int kEditWidth = 92;
+constexpr int kEditWidth = 100; // room for "1,59563E+0011"
 constexpr int kRowHeight = 21;
 
 // A field's name from its label: the caption without the closing colon.
@@ -326,7 +326,7 @@ void MainWindow::buildInputs(QWidget* central) {
     // The fluid's radio buttons stand on the window itself, under a frame that only frames them.
     auto* frame = new QGroupBox(QStringLiteral("Typ tekutiny (pri 101325 Pa)"), central);
     frame->setObjectName(QLatin1String(names::kFluidFrame));
-    frame->setGeometry(kLabelX, y + 2, 248, 122);
+    frame->setGeometry(kLabelX, y + 2, 256, 122);
     auto* fluids = new QButtonGroup(this);
     auto fluid = [&](const char* name, const QString& text, int row) {
         QRadioButton* button = addRadioButton(central, name, text, QRect(kLabelX + 10, y + 22 + row * 20, 170, 19));
@@ -337,7 +337,7 @@ void MainWindow::buildInputs(QWidget* central) {
     m_water = fluid(kFluidChoice[1].control, QStringLiteral("Voda (0°C až 100°C)"), 1);
     m_userFluid = fluid(kFluidChoice[2].control, QStringLiteral("iná"), 2);
     auto* fluidWindowButton =
-        addButton(central, names::kFluidWindowButton, QStringLiteral("..."), QRect(kLabelX + 204, y + 61, 34, 20));
+        addButton(central, names::kFluidWindowButton, QStringLiteral("..."), QRect(kLabelX + 212, y + 61, 34, 20));
     fluidWindowButton->setAccessibleName(QStringLiteral("Vlastný materiál…"));
     fluidWindowButton->setToolTip(QStringLiteral("Vlastný materiál…: vlastnosti tekutiny „iná“"));
     connect(fluidWindowButton, &QPushButton::clicked, this, [this] { handle(&MainWindow::showFluidWindow); });
@@ -354,7 +354,7 @@ void MainWindow::buildInputs(QWidget* central) {
     y += 132;
 
     auto* calculateButton =
-        addButton(central, names::kCalculateButton, QStringLiteral("&Vypočítaj"), QRect(78, y, 110, 28));
+        addButton(central, names::kCalculateButton, QStringLiteral("&Vypočítaj"), QRect(82, y, 110, 28));
     m_calculateButton = calculateButton;
     QFont bold = calculateButton->font();
     bold.setBold(true);
@@ -412,7 +412,7 @@ void MainWindow::buildResults(QWidget* central) {
     m_spread = addLabel(central, QString(), QRect(kShapeFrame.left(), spreadTop, 630, 18));
     m_spread->setObjectName(QLatin1String(names::kSpread));
     auto* correlations =
-        addButton(central, names::kCorrelationsButton, QStringLiteral("Kore&lácie…"), QRect(900, spreadTop - 2, 104, 22));
+        addButton(central, names::kCorrelationsButton, QStringLiteral("Kore&lácie…"), QRect(kShapeFrame.right() - 103, spreadTop - 2, 104, 22));
     correlations->setToolTip(QStringLiteral("Porovnanie s inými publikovanými koreláciami pre ten istý tvar"));
     connect(correlations, &QPushButton::clicked, this, [this] { handle(&MainWindow::showCorrelations); });
 }

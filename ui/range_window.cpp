@@ -35,6 +35,7 @@ RangeWindow::RangeWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     describeField(m_step, label, QStringLiteral("Krok (°C)"),
                   QStringLiteral("Krok teploty povrchu medzi riadkami tabuľky v °C, napr. 2,5"));
     setGeometry(330, 240, 386, 136);
+    setMinimumSize(size()); // its controls at fixed places: never clipped
 }
 
 SweepRange RangeWindow::readRange() const {

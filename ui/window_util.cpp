@@ -139,10 +139,15 @@ void centreOnScreen(QWidget* window) {
                  area.top() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
+QSize sizeOnScreen(QSize size, const QRect& available) {
+    return available.isEmpty() ? size : size.boundedTo(available.size() - kFrameAllowance);
+}
+
 void resizeToScreen(QWidget* window, QSize size) {
-    const QRect area = availableArea(window);
-    if (!area.isEmpty())
-        size = size.boundedTo(area.size() - kFrameAllowance);
+    // Qt's offscreen platform (tests, the scenario runner) has a screen of no real size: there the
+    // windows keep the size they were designed for.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        size = sizeOnScreen(size, availableArea(window));
     window->resize(size);
 }
 
@@ -151,13 +156,30 @@ QScrollArea* scrollingInside(QWidget* content, QWidget* parent) {
     area->setObjectName(QStringLiteral("Inside"));
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
-    content->setMinimumSize(content->size());
+    if (content->minimumSize().isEmpty())
+        content->setMinimumSize(content->size());
     area->setWidgetResizable(true);
     area->setWidget(content);
     return area;
 }
 
+void keepOnScreen(QWidget* window) {
+    const QRect area = availableArea(window);
+    if (area.isEmpty() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    const QSize size = sizeOnScreen(window->size(), area).expandedTo(window->minimumSize());
+    if (size != window->size())
+        window->resize(size);
+    const QSize outer = size + kFrameAllowance;
+    const int x = std::clamp(window->x(), area.left(), std::max(area.left(), area.left() + area.width() - outer.width()));
+    const int y = std::clamp(window->y(), area.top(), std::max(area.top(), area.top() + area.height() - outer.height()));
+    if (x != window->x() || y != window->y())
+        window->move(x, y);
+}
+
 void showWindow(QWidget* window) {
+    if (!window->isVisible())
+        keepOnScreen(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -58,10 +58,15 @@ void centreOnScreen(QWidget* window);
 /// Resizes a top-level window to `size`, or smaller where its screen's available area (less a
 /// title bar and borders) is smaller.
 void resizeToScreen(QWidget* window, QSize size);
+/// `size`, or smaller where `available` (less a title bar and borders) is smaller.
+QSize sizeOnScreen(QSize size, const QRect& available);
 /// A scroll area without a frame showing `content`, a window's inside laid out at fixed places:
 /// `content` keeps at least its present size, so that a window made smaller scrolls instead of
 /// clipping its controls.
 QScrollArea* scrollingInside(QWidget* content, QWidget* parent);
+/// Moves (and if need be shrinks) a top-level window so that it is whole on its screen's available
+/// area with its title bar.
+void keepOnScreen(QWidget* window);
 /// Makes a window visible and brings it to the front, as it was when last hidden.
 void showWindow(QWidget* window);
 
