@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cooling_window.h"
 
+#include <QDateTime>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -420,7 +421,10 @@ void CoolingWindow::chooseEmissivity() {
     }
 }
 
-void CoolingWindow::print() { printWindow(this, m_dialogs); }
+void CoolingWindow::print() {
+    printWindow(this, m_dialogs,
+                m_links.mainWindow != nullptr ? m_links.mainWindow->pageHeader() : printHeader(QString(), QDateTime::currentDateTime()));
+}
 
 void CoolingWindow::closeWindow() { hide(); }
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -648,7 +649,12 @@ void MainWindow::toggleRadiation() {
     m_radiationFlag = !m_radiationFlag;
 }
 
-void MainWindow::print() { printWindow(this, m_dialogs); }
+void MainWindow::print() { printWindow(this, m_dialogs, pageHeader()); }
+
+QString MainWindow::pageHeader() const {
+    return printHeader(m_links.caseFiles != nullptr ? m_links.caseFiles->caseName() : QString(),
+                       QDateTime::currentDateTime());
+}
 
 void MainWindow::showRange() { showWindow(m_links.rangeWindow); }
 

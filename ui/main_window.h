@@ -78,6 +78,8 @@ public:
     /// The body and fluid temperatures, the characteristic length and the area, parsed now in that
     /// order.
     StartInputs readMainWindowInputs() const;
+    /// The header line of a printed window: the case's file, now, the program and its version.
+    QString pageHeader() const;
     /// The text of the total coefficient's result field.
     QString totalCoefficientText() const;
 

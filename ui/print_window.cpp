@@ -6,8 +6,10 @@
 #include <QMenuBar>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
+#include <QDateTime>
+#include <QScrollArea>
+#include <QStatusBar>
 
 #include "export/replacing_file.h"
 #include "ui/dialogs.h"
@@ -63,10 +65,73 @@ QRectF placeOnPage(QPrinter& printer, QSizeF size, qreal largest) {
 
 } // namespace
 
-void printWindow(QMainWindow* window, Dialogs& dialogs) {
+namespace {
+
+// The parts of the window a page shows, from the top: its whole inside (a scrolling one's content,
+// not what shows of it) and its status bar.
+QList<QWidget*> printedParts(QMainWindow* window) {
+    QList<QWidget*> parts;
+    QWidget* inside = window->centralWidget();
+    if (auto* area = qobject_cast<QScrollArea*>(inside); area != nullptr && area->widget() != nullptr)
+        inside = area->widget();
+    if (inside != nullptr)
+        parts << inside;
+    if (QStatusBar* bar = window->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+        bar != nullptr && bar->isVisibleTo(window))
+        parts << bar;
+    return parts;
+}
+
+constexpr int kPrintDpi = 300;
+
+int headerHeight(const QWidget* window) { return window->fontMetrics().height() + 10; }
+
+} // namespace
+
+QString printHeader(const QString& caseName, const QDateTime& when) {
+    return QStringLiteral("Zadanie: %1    %2    ZAV - voľná konvekcia %3")
+        .arg(caseName.isEmpty() ? QStringLiteral("bez názvu") : caseName,
+             when.toString(QStringLiteral("d. M. yyyy H:mm")), QStringLiteral(ZAV_VERSION));
+}
+
+QSizeF printedSize(QMainWindow* window) {
+    QSizeF size(0, headerHeight(window));
+    for (QWidget* part : printedParts(window)) {
+        size.setWidth(std::max<qreal>(size.width(), part->width()));
+        size.setHeight(size.height() + part->height());
+    }
+    return size;
+}
+
+void paintWindowPage(QPainter& painter, QMainWindow* window, const QString& header, const QRectF& area, double scale) {
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.scale(scale, scale);
+    const qreal width = printedSize(window).width();
+    painter.setFont(window->font());
+    painter.setPen(Qt::black);
+    const int height = headerHeight(window);
+    painter.fillRect(QRectF(0, 0, width, height), Qt::white);
+    painter.drawText(QRectF(0, 0, width, height - 4), Qt::AlignLeft | Qt::AlignVCenter, header);
+    painter.drawLine(QPointF(0, height - 3), QPointF(width, height - 3));
+    int top = height;
+    for (QWidget* part : printedParts(window)) {
+        // Each control draws itself anew at the painter's resolution (Qt draws a window on a
+        // printer through a picture in the printer's own dots).
+        part->render(&painter, QPoint(0, top), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        top += part->height();
+    }
+    painter.restore();
+}
+
+void printWindow(QMainWindow* window, Dialogs& dialogs, const QString& header) {
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs.setUpPrinter(printer))
         return;
+    // The controls are drawn as a picture in the printer's dots: 300 dpi is sharp on paper and
+    // when zoomed, and keeps that picture of a page within some 30 MB.
+    if (printer.resolution() > kPrintDpi)
+        printer.setResolution(kPrintDpi);
     // A file is printed beside itself and put in its place only when the whole page is in it.
     const QString target = printer.outputFileName();
     ReplacingFile file;
@@ -79,21 +144,20 @@ void printWindow(QMainWindow* window, Dialogs& dialogs) {
         }
         printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(file.temporaryPath())));
     }
-    const int top = window->menuBar() != nullptr ? window->menuBar()->height() : 0;
-    const QPixmap image = window->grab(QRect(0, top, window->width(), window->height() - top));
+    const QSizeF size = printedSize(window);
     QPainter painter;
-    bool printed = !image.isNull();
+    bool printed = !size.isEmpty();
     QRectF placed;
     if (printed) {
         // At most the window's screen size (screen pixels to printer dots), less where the page
-        // is smaller, in the orientation that gives the larger picture.
+        // is smaller, in the orientation that gives the larger page.
         const qreal screenSize = qreal(printer.resolution()) / window->logicalDpiX();
-        placed = placeOnPage(printer, image.deviceIndependentSize(), screenSize);
+        placed = placeOnPage(printer, size, screenSize);
         printed = painter.begin(&printer);
     }
     if (printed) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(placed, image, QRectF(image.rect()));
+        paintWindowPage(painter, window, header, placed, placed.width() / size.width());
         printed = painter.end() && printer.printerState() != QPrinter::Error;
     }
     if (target.isEmpty()) {
