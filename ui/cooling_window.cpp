@@ -217,6 +217,9 @@ void CoolingWindow::buildInputs(QWidget* central) {
     m_emissivity = addInputEdit(central, "cooling.emissivity", QRect(255, y, 50, kRowHeight));
     describeField(m_emissivity, emissivityLabel, QStringLiteral("Emisivita (1)"),
                   QStringLiteral("Pomerná emisivita povrchu od 0 do 1 (bez jednotky), napr. 0,85"));
+    // The field keeps its name; the label names the catalogue, as screen readers on Linux name a
+    // list by the label that points to it (its own name there is the item shown).
+    emissivityLabel->setBuddy(m_emissivityCatalogue);
     y += 30;
 
     auto* calculateButton =

@@ -13,6 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QKeyEvent>
 #include <QScreen>
@@ -175,6 +179,45 @@ void keepOnScreen(QWidget* window) {
     const int y = std::clamp(window->y(), area.top(), std::max(area.top(), area.top() + area.height() - outer.height()));
     if (x != window->x() || y != window->y())
         window->move(x, y);
+}
+
+void tabToCheckedRadioButtons(QWidget* window) {
+    // A group: the radio buttons of one button group, or the auto-exclusive ones of one parent.
+    auto groupOf = [](QRadioButton* button) {
+        QList<QAbstractButton*> group;
+        if (button->group() != nullptr) {
+            group = button->group()->buttons();
+        } else if (button->autoExclusive()) {
+            for (QRadioButton* sibling : button->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+                if (sibling->autoExclusive() && sibling->group() == nullptr)
+                    group << sibling;
+            }
+        }
+        return group;
+    };
+    auto settle = [](const QList<QAbstractButton*>& group) {
+        bool anyChecked = false;
+        for (const QAbstractButton* button : group)
+            anyChecked = anyChecked || button->isChecked();
+        // With none checked, Tab reaches them all.
+        for (QAbstractButton* button : group)
+            button->setFocusPolicy(button->isChecked() || !anyChecked ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* button : window->findChildren<QRadioButton*>()) {
+        QObject::connect(button, &QAbstractButton::toggled, button, [button, groupOf, settle] { settle(groupOf(button)); });
+        settle(groupOf(button));
+    }
+}
+
+void nameGroupsAndMenus(QWidget* window) {
+    for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
+        if (group->accessibleName().isEmpty())
+            group->setAccessibleName(QString(group->title()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+    }
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        if (menu->windowTitle().isEmpty())
+            menu->setWindowTitle(QString(menu->title()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+    }
 }
 
 void showWindow(QWidget* window) {

@@ -67,6 +67,12 @@ QScrollArea* scrollingInside(QWidget* content, QWidget* parent);
 /// Moves (and if need be shrinks) a top-level window so that it is whole on its screen's available
 /// area with its title bar.
 void keepOnScreen(QWidget* window);
+/// Tab enters each group of radio buttons of `window` at its checked button (the arrow keys move
+/// within the group, and the next Tab leaves it), as the user's choice is what matters there.
+void tabToCheckedRadioButtons(QWidget* window);
+/// Names each group box and menu of `window` for screen readers by its own title (a group box
+/// within another would otherwise take the outer one's, and a menu has none).
+void nameGroupsAndMenus(QWidget* window);
 /// Makes a window visible and brings it to the front, as it was when last hidden.
 void showWindow(QWidget* window);
 

@@ -98,6 +98,10 @@ void createRemainingWindows(Windows& windows, Dialogs& dialogs) {
     links.correlationsWindow = windows.correlationsWindow.get();
     windows.mainWindow->setLinks(links);
     windows.coolingWindow->setLinks({windows.mainWindow.get(), windows.heatCapacityWindow.get()});
+    for (QWidget* window : windows.all()) {
+        tabToCheckedRadioButtons(window);
+        nameGroupsAndMenus(window);
+    }
 }
 
 Windows createWindows(Dialogs& dialogs) {

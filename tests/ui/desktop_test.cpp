@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -22,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_folder.h"
+#include "ui/case_files.h"
 #include "ui/cooling_picture.h"
 #include "ui/cooling_window.h"
 #include "ui/design_window.h"
@@ -118,26 +121,38 @@ TEST_F(DesktopTest, ReturnAndEnterRunTheirWindowsCalculation) {
     EXPECT_TRUE(m_transcript.isEmpty()) << m_transcript.join('\n').toStdString();
 }
 
+// A group of radio buttons is one Tab stop, at its checked button, wherever the choice is.
 TEST_F(DesktopTest, TabWalksInputsFluidShapesButtonThenResults) {
     main()->show();
-    QList<QString> order;
-    QWidget* first = control<QWidget>(main(), "Edit1");
-    QWidget* w = first;
-    do {
-        if (w->isVisibleTo(main()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
-            order << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != first);
-    const QList<QString> expected{
-        "Edit1",        "Edit2",         "Edit10",        "Edit17",        "CheckBox1",    "Edit20",
-        "RadioButton1", "RadioButton10", "RadioButton13", "Button2",       "CheckBoxRef",  "RadioButton2",
-        "RadioButton3", "Edit16",        "RadioButton4",  "RadioButton11", "RadioButton12", "RadioButton5",
-        "RadioButton6", "RadioButton7",  "RadioButton8",  "RadioButton9",  "Edit11",       "Edit19",
-        "Button1",      "Edit15",        "Edit3",         "Edit4",         "Edit5",        "Edit6",
-        "Edit7",        "Edit21",        "Edit8",         "Edit9",         "Edit14",       "Edit12",
-        "Edit13",       "Edit18"};
-    ASSERT_GE(order.size(), expected.size());
-    EXPECT_EQ(order.mid(0, expected.size()), expected);
+    auto tabOrder = [this] {
+        QList<QString> order;
+        QWidget* first = control<QWidget>(main(), "Edit1");
+        QWidget* w = first;
+        do {
+            if (w->isVisibleTo(main()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+                order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != first);
+        return order;
+    };
+    const struct {
+        const char* fluid;
+        const char* shape;
+        const char* face;
+    } choices[] = {{"RadioButton1", "RadioButton2", "RadioButton11"}, {"RadioButton10", "RadioButton3", "RadioButton12"}};
+    for (const auto& chosen : choices) {
+        click(main(), chosen.fluid);
+        click(main(), chosen.shape);
+        click(main(), chosen.face);
+        const QList<QString> expected{
+            "Edit1",  "Edit2",  "Edit10", "Edit17", "CheckBox1",  "Edit20", chosen.fluid, "Button2",
+            "CheckBoxRef", chosen.shape, "Edit16", chosen.face, "Edit11", "Edit19", "Button1", "Edit15",
+            "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",      "Edit21", "Edit8",      "Edit9",
+            "Edit14", "Edit12", "Edit13", "Edit18"};
+        const QList<QString> order = tabOrder();
+        ASSERT_GE(order.size(), expected.size());
+        EXPECT_EQ(order.mid(0, expected.size()), expected) << chosen.fluid;
+    }
 }
 
 // Every focusable control of every window has a name a screen reader can say; every picture of
@@ -190,6 +205,47 @@ TEST_F(DesktopTest, EveryFocusableControlIsNamed) {
         EXPECT_TRUE(control<QLabel>(main(), picture.constData())->accessibleDescription().contains(QStringLiteral(": l ")))
             << picture.constData();
     }
+}
+
+// Groups, lists and menus as a screen reader names them: each group by its own title (not an outer
+// group's), each list by the label that points to it or the group it is alone in, each menu by
+// its title, and the last cases by their files.
+TEST_F(DesktopTest, GroupsListsAndMenusAreNamedByTheirOwnLabels) {
+    auto name = [](QObject* object) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(object);
+        return node != nullptr ? node->text(QAccessible::Name) : QString();
+    };
+    QList<QWidget*> windows = m_windows.all();
+    int lists = 0;
+    for (QWidget* window : windows) {
+        for (QGroupBox* group : window->findChildren<QGroupBox*>())
+            EXPECT_EQ(name(group), QString(group->title()).remove('&')) << window->objectName().toStdString();
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            EXPECT_EQ(name(menu), QString(menu->title()).remove('&')) << window->objectName().toStdString();
+        for (QComboBox* list : window->findChildren<QComboBox*>()) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
+            const auto labels = node->relations(QAccessible::Label);
+            const auto* group = qobject_cast<QGroupBox*>(list->parentWidget());
+            EXPECT_TRUE(!labels.isEmpty() || (group != nullptr && group->findChildren<QWidget*>().size() <= 3))
+                << list->objectName().toStdString() << " is named only by its value";
+            ++lists;
+        }
+    }
+    EXPECT_EQ(lists, 2); // the emissivity catalogue and the kind of picture
+    EXPECT_EQ(name(control<QGroupBox>(main(), "GroupBox2")), QStringLiteral("Poloha plochy"));
+    QAccessibleInterface* catalogue = QAccessible::queryAccessibleInterface(control<QComboBox>(cooling(), "ComboBox2"));
+    ASSERT_FALSE(catalogue->relations(QAccessible::Label).isEmpty());
+    EXPECT_EQ(catalogue->relations(QAccessible::Label).first().first->text(QAccessible::Name), QStringLiteral("Emisivita (1):"));
+
+    test::TempFolder folder;
+    m_dialogs.queueAnswer(ScriptedDialogs::Kind::Save, QString::fromStdString(folder.file("skrina.zav")));
+    m_windows.caseFiles->save();
+    QAction* recent = main()->findChild<QAction*>(QStringLiteral("PosledneZadanie1"));
+    ASSERT_NE(recent, nullptr);
+    QMenu* menu = main()->findChild<QMenu*>(QStringLiteral("PosledneZadania1"));
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu)->child(0);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(QAccessible::Name), QStringLiteral("1 skrina.zav"));
 }
 
 TEST_F(DesktopTest, EscapeHidesEveryWindowButTheMainOne) {
