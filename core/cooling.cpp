@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include "core/number_format.h"
 #include "core/steady_state.h"
+#include "core/steady_state_inverse.h"
 
 namespace zav {
 
@@ -18,8 +20,14 @@ const char* const kCoolingStepCountMessage = "Počet krokov musí byť kladné �
 const char* const kCoolingTooManyStepsMessage = "Počet krokov môže byť najviac 1 000 000 000 !!!";
 const char* const kCoolingStepUndefinedMessage =
     "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!";
+const char* const kCoolingHeatSourceMessage = "Výkon zdroja tepla musí byť konečné číslo !!!";
 const char* const kCoolingTimeUndefinedMessage = "Čas kroku ochladzovania nie je konečné číslo: skontrolujte "
                                                  "hmotnosť, plochu, tepelnú kapacitu a súčiniteľ prestupu tepla !!!";
+
+std::string coolingUnreachableMessage(double target, double equilibrium, double power) {
+    return "Teplota " + formatGeneral(target) + " °C sa nedosiahne: teleso sa ustáli na " +
+           formatFixed(equilibrium, 15, 1) + " °C pri výkone " + formatGeneral(power) + " W.";
+}
 
 std::string coolingMassMessage(double mass) {
     return "Hmotnosť musí byť kladné číslo (zadané: " + formatGeneral(mass) + ") !!!";
@@ -118,12 +126,19 @@ void readStartInputs(CoolingState& s, const CoolingInputs& inputs) {
 // Inputs for which the stepping has no meaning: the logarithm of every step would be undefined,
 // the run would end at once without cooling, or its times would be negative or zero.
 std::string inputProblem(const CoolingState& s, const CoolingInputs& inputs) {
-    if (s.startTemperature == s.tFluid)
-        return kCoolingEqualTemperaturesMessage;
-    const double low = std::min(s.tFluid, s.startTemperature);
-    const double high = std::max(s.tFluid, s.startTemperature);
-    if (!(low < s.targetTemperature && s.targetTemperature < high))
-        return kCoolingTargetMessage;
+    if (!std::isfinite(s.heatSource))
+        return kCoolingHeatSourceMessage;
+    if (s.heatSource == 0) {
+        if (s.startTemperature == s.tFluid)
+            return kCoolingEqualTemperaturesMessage;
+        const double low = std::min(s.tFluid, s.startTemperature);
+        const double high = std::max(s.tFluid, s.startTemperature);
+        if (!(low < s.targetTemperature && s.targetTemperature < high))
+            return kCoolingTargetMessage;
+    } else if (!(s.targetTemperature != s.startTemperature && std::isfinite(s.targetTemperature))) {
+        // Where the body goes is settled against the equilibrium, once it is known.
+        return coolingUnreachableMessage(s.targetTemperature, s.startTemperature, s.heatSource);
+    }
     if (!(s.stepCount > 0))
         return kCoolingStepCountMessage;
     if (s.stepCount > kMaximumCoolingSteps)
@@ -147,9 +162,14 @@ bool temperatureStep(CoolingState& s, double drop, double& elapsed, const Coolin
     if (!(s.c_material > 0))
         return refuseRun(s, reporter, coolingHeatCapacityMessage(s.c_material, t));
     const double next = t - drop;
-    const double ratio = (t - s.tFluid) / (next - s.tFluid);
-    if (!(ratio > 0) || !std::isfinite(ratio))
+    // Where the step tends to: the fluid, or with a heat source the step's own equilibrium.
+    const double settle = s.heatSource == 0 ? s.tFluid : s.tFluid + s.heatSource / (s.alphaStep * s.coolingArea);
+    const double ratio = (t - settle) / (next - settle);
+    if (!(ratio > 0) || !std::isfinite(ratio)) {
+        if (s.heatSource != 0 && std::isfinite(settle))
+            return refuseRun(s, reporter, coolingUnreachableMessage(s.targetTemperature, settle, s.heatSource));
         return stopRun(reporter, kCoolingStepUndefinedMessage);
+    }
     const double dt = std::log(ratio) * s.mass * s.c_material / (s.alphaStep * s.coolingArea);
     if (!std::isfinite(dt))
         return stopRun(reporter, kCoolingTimeUndefinedMessage);
@@ -158,18 +178,30 @@ bool temperatureStep(CoolingState& s, double drop, double& elapsed, const Coolin
     return true;
 }
 
+// The step's convection at the body's temperature, and with `radiation` its radiative quotient. A
+// run with a heat source that starts at the fluid's temperature, where ΔT = 0 leaves free
+// convection undefined, takes its first step's coefficients at that step's end.
+bool evaluateStep(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, double drop, bool radiation) {
+    const double t = s.tBody;
+    const bool atFluid = s.heatSource != 0 && t == s.tFluid;
+    if (atFluid)
+        s.tBody = t - drop;
+    const bool evaluated = evaluateCoolingStep(s, inputs.convection(), reporter);
+    if (evaluated && radiation)
+        s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
+    s.tBody = t;
+    return evaluated;
+}
+
 bool scalePass(CoolingState& s, const CoolingInputs& inputs, Reporter& reporter, CoolingView& view) {
     Progress progress(view, kScaleSteps);
     const double drop = 0.001 * s.temperatureDrop;
-    const EvaluationInputs& main = inputs.convection();
     for (int counter = 0; counter < kScaleSteps; ++counter) {
-        if (!evaluateCoolingStep(s, main, reporter))
+        if (!evaluateStep(s, inputs, reporter, drop, s.radiationOn))
             return false;
         s.alphaStep = s.alphaConv;
-        if (s.radiationOn) {
-            s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
+        if (s.radiationOn)
             s.alphaStep += s.alphaRad;
-        }
         if (!coefficientsFinite(s, reporter))
             return false;
         if (!temperatureStep(s, drop, s.scaleTime, inputs, reporter))
@@ -187,11 +219,9 @@ bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& repo
     if (data != nullptr)
         s.c_material = inputs.materialHeatCapacity(s.startTemperature);
     const double drop = s.temperatureDrop / s.stepCount;
-    const EvaluationInputs& main = inputs.convection();
     for (long long counter = 0; static_cast<double>(counter) < s.stepCount; ++counter) {
-        if (!evaluateCoolingStep(s, main, reporter))
+        if (!evaluateStep(s, inputs, reporter, drop, true))
             return false;
-        s.alphaRad = radiativeCoefficientQuotient(inputs.emissivity(), s.tBody, s.tFluid);
         if (!coefficientsFinite(s, reporter))
             return false;
         if (data != nullptr)
@@ -209,7 +239,65 @@ bool simulationPass(CoolingState& s, const CoolingInputs& inputs, Reporter& repo
     return true;
 }
 
+// Messages of a pass that only looks ahead go nowhere.
+class QuietReporter : public Reporter {
+public:
+    void showMessage(const std::string&) override {}
+    void setStatusText(const std::string&) override {}
+};
+
+// The way to the equilibrium: from the start to 95 % of the way in steps of a quarter of a percent
+// of it, 63 % of the way falling on a step's end.
+constexpr int kWaySteps = 380;
+constexpr int kWayShortSteps = 252;
+static_assert(kWayShortSteps * 95 == kWaySteps * 63, "63 % of the way ends a step");
+
+// The times from the start to 63 % and 95 % of the way to the equilibrium, stepped as the run
+// steps; left NaN where a check on the way fails.
+void wayTimes(CoolingState& run, const CoolingInputs& inputs) {
+    CoolingState s = run;
+    QuietReporter quiet;
+    s.tBody = s.startTemperature;
+    const double drop = (s.startTemperature - s.equilibrium) * kCoolingWayLong / kWaySteps;
+    double elapsed = 0;
+    for (int counter = 0; counter < kWaySteps; ++counter) {
+        if (!evaluateStep(s, inputs, quiet, drop, s.radiationOn))
+            return;
+        s.alphaStep = s.radiationOn ? s.alphaConv + s.alphaRad : s.alphaConv;
+        if (!coefficientsFinite(s, quiet) || !temperatureStep(s, drop, elapsed, inputs, quiet))
+            return;
+        if (counter + 1 == kWayShortSteps)
+            run.time63 = elapsed;
+    }
+    run.time95 = elapsed;
+}
+
+// With a heat source: the run must end short of the equilibrium, on the start's side of it.
+bool reachable(const CoolingState& s) {
+    return (s.startTemperature < s.targetTemperature && s.targetTemperature < s.equilibrium) ||
+           (s.equilibrium < s.targetTemperature && s.targetTemperature < s.startTemperature);
+}
+
 } // namespace
+
+double coolingEquilibrium(const CoolingState& state, const CoolingInputs& inputs, double power) {
+    // The steady case of the run: the cooling area, and the run's own radiation and emissivity.
+    class RunRadiation : public ForwardingInputs {
+    public:
+        explicit RunRadiation(const CoolingInputs& inputs) : ForwardingInputs(inputs.convection()), m_run(inputs) {}
+        bool radiationOn() const override { return m_run.radiationOn(); }
+        double emissivity() const override { return m_run.emissivity(); }
+
+    private:
+        const CoolingInputs& m_run;
+    };
+    ConvectionState start = state;
+    start.tBody = state.startTemperature;
+    start.area = state.coolingArea;
+    const DesignSolution solution =
+        solveSteadyState(start, RunRadiation(inputs), DesignUnknown::BodyTemperature, power);
+    return solution.solved ? solution.value : std::numeric_limits<double>::quiet_NaN();
+}
 
 double radiativeCoefficientQuotient(double emissivity, double tBody, double tFluid) {
     return emissivity * 5.67 / (tBody - tFluid) *
@@ -231,25 +319,52 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     s.targetTemperature = inputs.targetTemperature();
     s.stepCount = inputs.stepCount();
     s.radiationOn = inputs.radiationOn();
+    s.heatSource = inputs.heatSource();
     readStartInputs(s, inputs);
     s.temperatureDrop = s.startTemperature - s.targetTemperature;
+    constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
+    s.equilibrium = s.time63 = s.time95 = kUnknown;
     if (const std::string problem = inputProblem(s, inputs); !problem.empty()) {
         reporter.showMessage(problem);
         return CoolingOutcome::Refused;
+    }
+    if (s.heatSource != 0) {
+        // Unknown (outside the fluid model's range, say), the steps themselves stop at theirs.
+        s.equilibrium = coolingEquilibrium(s, inputs, s.heatSource);
+        if (std::isfinite(s.equilibrium) && !reachable(s)) {
+            reporter.showMessage(coolingUnreachableMessage(s.targetTemperature, s.equilibrium, s.heatSource));
+            return CoolingOutcome::Refused;
+        }
     }
     s.scaleTime = 0;
     s.coolingTime = 0;
     s.interruption = CoolingOutcome::Stopped;
     if (!scalePass(s, inputs, reporter, view))
         return s.interruption;
-    view.setUpPlot(s.tFluid, s.startTemperature, s.scaleTime);
+    // The picture spans the fluid to the start; with a heat source, the start to where the body
+    // settles (the target when that is not known).
+    double low = s.tFluid;
+    double high = s.startTemperature;
+    if (s.heatSource != 0) {
+        const double end = std::isfinite(s.equilibrium) ? s.equilibrium : s.targetTemperature;
+        low = std::min(s.startTemperature, end);
+        high = std::max(s.startTemperature, end);
+    }
+    view.setUpPlot(low, high, s.scaleTime);
+    if (s.heatSource != 0 && std::isfinite(s.equilibrium))
+        view.markEquilibrium(s.equilibrium);
 
     // The body is back at its start temperature for the simulation pass.
     readStartInputs(s, inputs);
     s.targetTemperature = inputs.targetTemperature();
     s.temperatureDrop = s.startTemperature - s.targetTemperature;
-    s.initialExcess = s.tBody - s.tFluid;
-    return simulationPass(s, inputs, reporter, view, data) ? CoolingOutcome::Completed : s.interruption;
+    s.plotLow = low;
+    s.initialExcess = s.heatSource == 0 ? s.tBody - s.tFluid : high - low;
+    if (!simulationPass(s, inputs, reporter, view, data))
+        return s.interruption;
+    if (s.heatSource != 0 && std::isfinite(s.equilibrium))
+        wayTimes(s, inputs);
+    return CoolingOutcome::Completed;
 }
 
 } // namespace zav

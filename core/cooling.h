@@ -5,6 +5,12 @@
 // takes the exact time of exponential cooling at the coefficient and heat capacity of its start.
 // A scale pass of 1000 steps measures the time axis of the picture; the simulation pass then
 // cools in the user's number of steps, plotting and writing one data row per step.
+//
+// A heat source P inside the body (W; 0 by default) changes only where each step tends to: with
+// α (convection, plus radiation when on) and c frozen over the step, m·c·dT/dt = P − α·A·(T − T_f)
+// has the exact solution T(t) − T_eq = (T₀ − T_eq)·e^(−α·A·t/(m·c)), T_eq = T_f + P/(α·A), so a
+// step from T to T′ takes m·c/(α·A)·ln((T − T_eq)/(T′ − T_eq)). The body then warms or cools from
+// its start towards the equilibrium, where its heat loss over the cooling area equals P.
 #pragma once
 
 #include "core/convection_state.h"
@@ -33,15 +39,24 @@ struct CoolingState : ConvectionState {
     double targetTemperature = 0; // °C
     double stepCount = 0;         // 1, parsed as a real number
     bool radiationOn = false;
+    double heatSource = 0;        // W, the heat the body's source gives off (0: none)
 
     // Run variables.
     double startTemperature = 0; // °C
     double temperatureDrop = 0;  // K, start − target
-    double initialExcess = 0;    // K, start − fluid
+    double initialExcess = 0;    // K, the picture's temperature span: start − fluid (with a heat
+                                 // source: from the lower to the higher of the start and the end)
+    double plotLow = 0;          // °C at the picture's lower axis: the fluid (with a heat source:
+                                 // the lower of the start and the equilibrium or target)
     double scaleTime = 0;        // s, elapsed time of the scale pass
     double coolingTime = 0;      // s, elapsed time of the simulation pass
     double c_material = 0;       // J/(kg·K), of the latest temperature step
     double alphaStep = 0;        // W/(m²·K), coefficient of the latest temperature step
+    // With a heat source: where the body settles (°C), and the times (s) from the start to 63 % and
+    // 95 % of the way there; NaN when not known (no source, no equilibrium, a check on the way).
+    double equilibrium = 0;
+    double time63 = 0;
+    double time95 = 0;
     // How a pass that ended early ends the run: Stopped by a check, Refused by an input found
     // unusable at a step, Cancelled by its view.
     CoolingOutcome interruption = CoolingOutcome::Stopped;
@@ -71,6 +86,8 @@ public:
     virtual double targetTemperature() const = 0;
     virtual double stepCount() const = 0;
     virtual bool radiationOn() const = 0;
+    /// The heat source's power (W), read once per run; none unless overridden.
+    virtual double heatSource() const { return 0; }
     /// Parsed again at every step that uses it.
     virtual double emissivity() const = 0;
     /// The material's heat capacity at the body temperature t (°C), read afresh at every call.
@@ -86,6 +103,8 @@ public:
     /// After the scale pass: the temperature axis from `tLow` (the fluid) to `tHigh` (the start) and
     /// the time axis from 0 to `scaleTime`.
     virtual void setUpPlot(double tLow, double tHigh, double scaleTime) = 0;
+    /// After setUpPlot, in a run with a heat source whose equilibrium is known: its temperature.
+    virtual void markEquilibrium(double temperature) { static_cast<void>(temperature); }
     /// After every simulation step, with `coolingTime` and `tBody` of its end.
     virtual void plotPoint(const CoolingState& state) = 0;
     /// Asked after every kCancelStride steps of either pass, with the steps `done` of the pass and
@@ -124,6 +143,13 @@ extern const char* const kCoolingStepCountMessage;
 constexpr double kMaximumCoolingSteps = 1e9;
 extern const char* const kCoolingTooManyStepsMessage;
 extern const char* const kCoolingStepUndefinedMessage;
+/// "Teplota 90 °C sa nedosiahne: teleso sa ustáli na 72,4 °C pri výkone 20 W."
+std::string coolingUnreachableMessage(double target, double equilibrium, double power);
+/// A heat source that is not a finite number.
+extern const char* const kCoolingHeatSourceMessage;
+/// The fractions of the way to the equilibrium whose times a run with a heat source gives.
+constexpr double kCoolingWayShort = 0.63;
+constexpr double kCoolingWayLong = 0.95;
 extern const char* const kCoolingTimeUndefinedMessage;
 
 /// The radiative coefficient in its quotient form, σ folded into the factor 0.01 on each absolute
@@ -134,8 +160,14 @@ double radiativeCoefficientQuotient(double emissivity, double tBody, double tFlu
 /// temperature |tBody + tFluid|/2. A failed check has been shown and written to the status text.
 bool evaluateCoolingStep(CoolingState& state, const EvaluationInputs& convection, Reporter& reporter);
 
+/// The temperature (°C) at which the body's heat loss over the cooling area (convection, plus
+/// radiation when on with the run's emissivity) equals `power`: the design calculation's root
+/// finding for the body temperature. NaN when no temperature in the fluid model's range gives it.
+double coolingEquilibrium(const CoolingState& state, const CoolingInputs& inputs, double power);
+
 /// One cooling run. Refuses (with a message, before any evaluation) a start equal to the fluid
-/// temperature, a target not strictly between the fluid and the start, a step count, mass or
+/// temperature (without a heat source), a target not strictly between the fluid (with a heat
+/// source: the equilibrium) and the start, a step count, mass or
 /// cooling area that is not positive and, with radiation, a negative emissivity; at a step, a heat
 /// capacity that is not positive or a coefficient that is not finite (with its message and status
 /// text). A failed check, a step past the fluid temperature or a step time that is not finite ends

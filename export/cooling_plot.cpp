@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kDash = 18;
 constexpr int kGap = 6;
+constexpr int kPictureHeight = 489;
 
 bool fitsInt(double value) { return std::isfinite(value) && value > INT_MIN - 1.0 && value < INT_MAX + 1.0; }
 
@@ -62,9 +63,17 @@ std::vector<PlotText> plotTexts(double tLow, double tHigh, double scaleTime, int
     return texts;
 }
 
+std::optional<PlotLine> temperatureLine(double tLow, double tHigh, double t, int width) {
+    const double y = 440 - (t - tLow) * 400 / (tHigh - tLow);
+    if (!fitsInt(y) || y < 0 || y >= kPictureHeight)
+        return std::nullopt;
+    const int row = static_cast<int>(y);
+    return PlotLine{60, row, width - 20, row, true};
+}
+
 std::optional<PlotPixel> curvePixel(const CoolingState& s) {
     const double x = 650 * s.coolingTime / s.scaleTime + 50;
-    const double y = 440 - (s.tBody - s.tFluid) * 400 / s.initialExcess;
+    const double y = 440 - (s.tBody - s.plotLow) * 400 / s.initialExcess;
     if (!fitsInt(x) || !fitsInt(y))
         return std::nullopt;
     return PlotPixel{static_cast<int>(x), static_cast<int>(y)};

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry of the cooling picture: where a run puts the axes, ticks, dashed grid, labels,
 // captions and curve pixels, and in which colours. Temperature runs up from the fluid temperature
-// (y = 440) to the start temperature (y = 40), time to the right from 0 (x = 50) to the scale pass's
+// (y = 440) to the start temperature (y = 40) (with a heat source, from the lower to the higher of
+// the start and where the body settles), time to the right from 0 (x = 50) to the scale pass's
 // time (x = 700). A front end paints what these functions place.
 #pragma once
 
@@ -56,8 +57,12 @@ struct PlotText {
 /// number format), the 11 time labels (formatFixed(…, 5, 0)) and the two axis captions.
 std::vector<PlotText> plotTexts(double tLow, double tHigh, double scaleTime, int width);
 
-/// The pixel of the state's (coolingTime, tBody), truncated toward zero; nothing when it is not a
-/// finite position.
+/// The dashed line across the plot at the temperature `t` of an axis from `tLow` to `tHigh`: where a
+/// run with a heat source settles, drawn in the curve's colour. Nothing when it is off the picture.
+std::optional<PlotLine> temperatureLine(double tLow, double tHigh, double t, int width);
+
+/// The pixel of the state's (coolingTime, tBody) on the axis from plotLow over initialExcess,
+/// truncated toward zero; nothing when it is not a finite position.
 std::optional<PlotPixel> curvePixel(const CoolingState& state);
 
 } // namespace zav

@@ -40,7 +40,18 @@ void CoolingPicture::setUpPlot(const PlotScheme& scheme, double tLow, double tHi
                          QString::fromStdString(text.text));
     painter.end();
     m_curve = rgb(scheme.curve);
+    m_tLow = tLow;
+    m_tHigh = tHigh;
     update();
+}
+
+void CoolingPicture::markTemperature(double t) {
+    if (const std::optional<PlotLine> line = temperatureLine(m_tLow, m_tHigh, t, m_image.width())) {
+        for (const PlotPixel& p : linePixels(*line)) {
+            if (m_image.valid(p.x, p.y))
+                m_image.setPixel(p.x, p.y, m_curve);
+        }
+    }
 }
 
 void CoolingPicture::plot(const PlotPixel& pixel) {

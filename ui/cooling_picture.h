@@ -28,6 +28,8 @@ public:
     void setUpPlot(const PlotScheme& scheme, double tLow, double tHigh, double scaleTime);
     /// One pixel of the curve in the scheme's curve colour; a pixel off the picture is skipped.
     void plot(const PlotPixel& pixel);
+    /// The dashed line at the temperature `t` of the axes set up last, in the curve's colour.
+    void markTemperature(double t);
 
     /// The picture as a Windows bitmap file.
     QByteArray bitmapBytes() const;
@@ -40,6 +42,8 @@ protected:
 private:
     QImage m_image;
     QRgb m_curve = 0;
+    double m_tLow = 0;
+    double m_tHigh = 0;
 };
 
 } // namespace zav

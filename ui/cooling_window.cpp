@@ -464,6 +464,8 @@ void CoolingWindow::setUpPlot(double tLow, double tHigh, double scaleTime) {
     m_picture->setUpPlot(plotScheme(m_plotType->currentIndex()), tLow, tHigh, scaleTime);
 }
 
+void CoolingWindow::markEquilibrium(double temperature) { m_picture->markTemperature(temperature); }
+
 void CoolingWindow::plotPoint(const CoolingState& state) {
     if (const std::optional<PlotPixel> pixel = curvePixel(state))
         m_picture->plot(*pixel);

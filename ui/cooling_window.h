@@ -77,6 +77,7 @@ private:
     void setProgressMaximum(int maximum) override;
     void setProgressPosition(int position) override;
     void setUpPlot(double tLow, double tHigh, double scaleTime) override;
+    void markEquilibrium(double temperature) override;
     void plotPoint(const CoolingState& state) override;
     bool keepGoing(long long done, double count) override;
 

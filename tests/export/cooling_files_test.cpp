@@ -225,6 +225,7 @@ TEST(CoolingPlot, FrameLinesEndBeforeTheirLastPointAndTheGridIsDashed) {
 TEST(CoolingPlot, CurvePixelsThatAreNotPositionsAreSkipped) {
     CoolingState s;
     s.tFluid = 20;
+    s.plotLow = 20; // the picture's lower axis: the fluid
     s.initialExcess = 80;
     s.tBody = 60;
     s.coolingTime = 1;

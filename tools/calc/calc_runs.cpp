@@ -74,6 +74,10 @@ public:
         if (m_picture != nullptr)
             m_picture->setUpPlot(plotScheme(m_plotType), tLow, tHigh, scaleTime);
     }
+    void markEquilibrium(double temperature) override {
+        if (m_picture != nullptr)
+            m_picture->markTemperature(temperature);
+    }
     void plotPoint(const CoolingState& state) override {
         if (m_result.time.empty()) {
             m_result.time.push_back(0);

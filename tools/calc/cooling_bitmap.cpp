@@ -85,6 +85,15 @@ void CoolingBitmap::setUpPlot(const PlotScheme& scheme, double tLow, double tHig
     for (const PlotText& text : plotTexts(tLow, tHigh, scaleTime, kWidth))
         drawText(text.x, text.y, text.text, scheme.axis);
     m_curve = scheme.curve;
+    m_tLow = tLow;
+    m_tHigh = tHigh;
+}
+
+void CoolingBitmap::markTemperature(double t) {
+    if (const std::optional<PlotLine> line = temperatureLine(m_tLow, m_tHigh, t, kWidth)) {
+        for (const PlotPixel& p : linePixels(*line))
+            set(p.x, p.y, m_curve);
+    }
 }
 
 void CoolingBitmap::plot(const PlotPixel& pixel) { set(pixel.x, pixel.y, m_curve); }

@@ -26,6 +26,8 @@ public:
     void setUpPlot(const PlotScheme& scheme, double tLow, double tHigh, double scaleTime);
     /// One pixel of the curve in the scheme's curve colour; a pixel off the picture is skipped.
     void plot(const PlotPixel& pixel);
+    /// The dashed line at the temperature `t` of the axes set up last, in the curve's colour.
+    void markTemperature(double t);
 
     /// 0xRRGGBB of a pixel on the picture.
     std::uint32_t pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y * kWidth + x)]; }
@@ -38,6 +40,8 @@ private:
     void drawText(int x, int y, const std::string& text, std::uint32_t colour);
 
     std::vector<std::uint32_t> m_pixels;
+    double m_tLow = 0;
+    double m_tHigh = 0;
     std::uint32_t m_curve = 0;
 };
 
