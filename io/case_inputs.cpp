@@ -169,6 +169,10 @@ std::vector<CaseKey> makeCaseKeys() {
         number("cooling.cooling_area", "1", "Edit3",
                {"plocha ochladzovaného povrchu", "m²", "--cooling-area", "cooling_area",
                 "the cooling surface, m² (area plays no part)"}),
+        number("cooling.power", "0", "Edit11",
+               {"výkon zdroja tepla v telese", "W", "--power", "power",
+                "the heat source inside the body, W (0: none; the body warms or cools towards where its heat "
+                "loss equals it)"}),
         number("cooling.target", "30", "Edit4",
                {"teplota ochladenia", "°C", "--target", "target", "the target temperature, °C"}),
         number("cooling.steps", "10000", "Edit6",

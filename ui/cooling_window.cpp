@@ -57,6 +57,10 @@ constexpr char kEmissivityCatalogue[] = "ComboBox2";
 constexpr char kCalculateButton[] = "Button1";
 constexpr char kProgress[] = "ProgressBar1";
 constexpr char kCoolingTime[] = "Edit7";
+// With a heat source: where the body settles, and the times to 63 % and 95 % of the way there.
+constexpr char kEquilibrium[] = "Edit12";
+constexpr char kTime63[] = "Edit13";
+constexpr char kTime95[] = "Edit14";
 // "Biottovo kritérium".
 constexpr char kBiotFrame[] = "GroupBox1";
 constexpr char kBiotButton[] = "Button2";
@@ -92,6 +96,7 @@ public:
     }
     double mass() const override { return m_mass.get([this] { return m_window.mass(); }); }
     double coolingArea() const override { return m_area.get([this] { return m_window.coolingArea(); }); }
+    double heatSource() const override { return m_power.get([this] { return m_window.heatSource(); }); }
     double targetTemperature() const override { return m_target.get([this] { return m_window.targetTemperature(); }); }
     double stepCount() const override { return m_steps.get([this] { return m_window.stepCount(); }); }
     bool radiationOn() const override { return m_radiation.get([this] { return m_window.radiationOn(); }); }
@@ -107,6 +112,7 @@ private:
     Once<StartInputs> m_mainInputs;
     Once<double> m_mass;
     Once<double> m_area;
+    Once<double> m_power;
     Once<double> m_target;
     Once<double> m_steps;
     Once<bool> m_radiation;
@@ -128,9 +134,9 @@ CoolingWindow::CoolingWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(pa
     m_picture->move(325, 6);
     m_picture->setAccessibleName(QStringLiteral("Graf ochladzovania"));
     // The inside scrolls in a window made smaller than it.
-    central->resize(1078, 554 - menuBar()->sizeHint().height());
+    central->resize(1078, 629 - menuBar()->sizeHint().height());
     setCentralWidget(scrollingInside(central, this));
-    resizeToScreen(this, QSize(1078, 554));
+    resizeToScreen(this, QSize(1078, 629));
     centreOnScreen(this);
     closeOnEscape(this);
 }
@@ -187,6 +193,9 @@ void CoolingWindow::buildInputs(QWidget* central) {
     y += 30;
     m_coolingArea = caseInput("cooling.cooling_area", QStringLiteral("Plocha povrchu (m2) :"),
                           QStringLiteral("Plocha povrchu telesa, ktorou odchádza teplo, v m², napr. 0,75"));
+    m_heatSource = caseInput("cooling.power", QStringLiteral("Výkon zdroja tepla (W) :"),
+                             QStringLiteral("Teplo, ktoré vydáva zdroj v telese (elektronika, ohrev) vo W, napr. 20; "
+                                            "0: bez zdroja. Teleso sa ohrieva alebo ochladzuje k ustálenej teplote."));
     m_targetTemperature =
         caseInput("cooling.target", QStringLiteral("Teplota ochladenia (°C) :"),
               QStringLiteral("Teplota telesa, pri ktorej výpočet skončí, v °C, napr. 30,5"));
@@ -241,6 +250,22 @@ void CoolingWindow::buildInputs(QWidget* central) {
         input(names::kCoolingTime, QStringLiteral("Čas ochladzovania (s) :"), QStringLiteral("0 s"), QString());
     m_coolingTime->setReadOnly(true);
     setBackground(m_coolingTime, kInfoBackground);
+    // With a heat source: where the body settles, and how soon it gets near.
+    m_equilibrium = input(names::kEquilibrium, QStringLiteral("Ustálená teplota (°C) :"), QString(),
+                          QStringLiteral("Teplota, pri ktorej teleso odvádza toľko tepla, koľko zdroj vydáva"));
+    QLabel* timesLabel = addLabel(central, QStringLiteral("Čas do 63 % / 95 % (s) :"), labelRect(y));
+    m_time63 = addEdit(central, names::kTime63, QString(), QRect(kEditX, y, (kEditWidth - 4) / 2, kRowHeight));
+    m_time95 = addEdit(central, names::kTime95, QString(),
+                       QRect(kEditX + kEditWidth - (kEditWidth - 4) / 2, y, (kEditWidth - 4) / 2, kRowHeight));
+    describeField(m_time63, timesLabel, QStringLiteral("Čas do 63 % cesty k ustálenej teplote (s)"),
+                  QStringLiteral("Čas od začiatku, za ktorý teleso prejde 63 % cesty k ustálenej teplote"));
+    m_time95->setAccessibleName(QStringLiteral("Čas do 95 % cesty k ustálenej teplote (s)"));
+    m_time95->setToolTip(QStringLiteral("Čas od začiatku, za ktorý teleso prejde 95 % cesty k ustálenej teplote"));
+    for (QLineEdit* shown : {m_equilibrium, m_time63, m_time95}) {
+        shown->setReadOnly(true);
+        setBackground(shown, kInfoBackground);
+    }
+    y += 25;
     buildGroups(central, y + 2);
     clickOnReturn(calculateButton, {m_mass, m_coolingArea, m_targetTemperature, m_stepCount, m_emissivity,
                                     m_coolingTime});
@@ -374,8 +399,21 @@ void CoolingWindow::calculate() {
         return;
     }
     m_coolingTime->setText(QString::fromStdString(formatFixed(m_state.coolingTime, 8, 1)));
+    showHeatSourceResults();
     if (dataFile != nullptr && !file.close())
         m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(m_dataFileName.toStdString())));
+}
+
+void CoolingWindow::showHeatSourceResults() {
+    // Empty without a source; "—" where a value is not known.
+    const auto shown = [this](double value, int decimals) {
+        if (m_state.heatSource == 0)
+            return QString();
+        return std::isfinite(value) ? QString::fromStdString(formatFixed(value, 8, decimals)) : QStringLiteral("—");
+    };
+    m_equilibrium->setText(shown(m_state.equilibrium, 2));
+    m_time63->setText(shown(m_state.time63, 1));
+    m_time95->setText(shown(m_state.time95, 1));
 }
 
 void CoolingWindow::calculateBiot() {
@@ -439,6 +477,7 @@ const EvaluationInputs& CoolingWindow::convection() const { return m_links.mainW
 StartInputs CoolingWindow::startInputs() const { return m_links.mainWindow->readMainWindowInputs(); }
 double CoolingWindow::mass() const { return readNumber(m_mass); }
 double CoolingWindow::coolingArea() const { return readNumber(m_coolingArea); }
+double CoolingWindow::heatSource() const { return readNumber(m_heatSource); }
 double CoolingWindow::targetTemperature() const { return readNumber(m_targetTemperature); }
 double CoolingWindow::stepCount() const { return readNumber(m_stepCount); }
 bool CoolingWindow::radiationOn() const { return m_radiation->isChecked(); }

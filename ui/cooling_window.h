@@ -55,6 +55,7 @@ private:
     // Event handlers.
     void calculate();          // "Vypočítaj": the cooling run
     void calculateBiot();      // "Vypočítaj" of "Biottovo kritérium"
+    void showHeatSourceResults(); // the equilibrium and the times to it, after a run
     void savePicture();        // "Ulož graf"
     void showHeatCapacity();   // "Tepelná kapacita materiálu (J.kg-1.K-1)"
     void chooseEmissivity();   // an item of the emissivity catalogue chosen
@@ -67,6 +68,7 @@ private:
     StartInputs startInputs() const override;
     double mass() const override;
     double coolingArea() const override;
+    double heatSource() const override;
     double targetTemperature() const override;
     double stepCount() const override;
     bool radiationOn() const override;
@@ -99,6 +101,10 @@ private:
     QAction* m_dataFileItem = nullptr;
 
     QLineEdit* m_mass = nullptr;              // (kg)
+    QLineEdit* m_heatSource = nullptr;        // (W)
+    QLineEdit* m_equilibrium = nullptr;       // (°C), with a heat source
+    QLineEdit* m_time63 = nullptr;            // (s), with a heat source
+    QLineEdit* m_time95 = nullptr;
     QLineEdit* m_coolingArea = nullptr;       // (m²)
     QLineEdit* m_targetTemperature = nullptr; // (°C)
     QLineEdit* m_stepCount = nullptr;

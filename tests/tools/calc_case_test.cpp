@@ -203,6 +203,7 @@ const OptionBeside kOptionsBeside[] = {
     {"cool", {"--emissivity", "0,9"}, {"--no-radiation"}},
     {"cool", {"--mass", "3"}, {"--mass"}},
     {"cool", {"--cooling-area", "0,4"}, {"--cooling-area"}},
+    {"cool", {"--power", "5"}, {"--power"}},
     {"cool", {"--target", "50"}, {"--target"}},
     {"cool", {"--steps", "200"}, {"--steps"}},
     {"cool", {"--heat-capacity", "carbon-steel"}, {"--heat-capacity"}},

@@ -23,6 +23,7 @@ using zav::CaseInputs;
 struct CoolingCase {
     double mass = 0;              // kg
     double coolingArea = 0;       // m²
+    double heatSource = 0;        // W
     double targetTemperature = 0; // °C
     double stepCount = 0;         // 1, a real number as a field's text reads
     bool radiationOn = false;

@@ -204,6 +204,8 @@ CoolingRequest CaseFileInputs::cooling(const std::set<std::string>& given) const
         k.mass = c.number("cooling.mass");
     if (!has("cooling_area"))
         k.coolingArea = c.number("cooling.cooling_area");
+    if (!has("power"))
+        k.heatSource = c.number("cooling.power");
     if (!has("target"))
         k.targetTemperature = c.number("cooling.target");
     if (!has("steps"))

@@ -225,6 +225,12 @@ void appendJsonCooling(std::string& text, const CoolingResult& result) {
     record["cooling_time"] = result.coolingTime;
     record["scale_time"] = result.scaleTime;
     record["steps"] = result.steps;
+    if (result.heatSource) {
+        const auto value = [](const std::optional<double>& v) { return v ? Json(*v) : Json(nullptr); };
+        record["equilibrium"] = value(result.equilibrium);
+        record["time_63"] = value(result.time63);
+        record["time_95"] = value(result.time95);
+    }
     Json& curve = record["curve"] = Json::object();
     curve["time"] = result.time;
     curve["t_body"] = result.tBody;

@@ -50,6 +50,7 @@ CoolingSetup prepareCooling(SteadyCase steady, const CoolingRequest& request,
     CoolingCase& cooling = setup.cooling;
     cooling.mass = request.mass;
     cooling.coolingArea = request.coolingArea;
+    cooling.heatSource = request.heatSource;
     cooling.targetTemperature = request.targetTemperature;
     cooling.stepCount = request.stepCount;
     cooling.heatCapacity = request.heatCapacity;

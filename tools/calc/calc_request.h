@@ -59,6 +59,7 @@ SweepFiles prepareSweepFiles(const SweepRequest& request, const SweepOptionNames
 struct CoolingRequest {
     double mass = startNumber("cooling.mass");                    // kg
     double coolingArea = startNumber("cooling.cooling_area");     // m²
+    double heatSource = startNumber("cooling.power");             // W
     double targetTemperature = startNumber("cooling.target");     // °C
     double stepCount = startNumber("cooling.steps");              // 1
     HeatCapacityModel heatCapacity =

@@ -45,6 +45,7 @@ public:
     }
     double mass() const override { return m_cooling.mass; }
     double coolingArea() const override { return m_cooling.coolingArea; }
+    double heatSource() const override { return m_cooling.heatSource; }
     double targetTemperature() const override { return m_cooling.targetTemperature; }
     double stepCount() const override { return m_cooling.stepCount; }
     bool radiationOn() const override { return m_cooling.radiationOn; }
@@ -313,6 +314,13 @@ CoolingResult runCoolingCase(const SteadyCase& steady, const CoolingCase& coolin
     }
     result.coolingTime = state.coolingTime;
     result.scaleTime = state.scaleTime;
+    result.heatSource = cooling.heatSource != 0;
+    const auto known = [](double value) { return std::isfinite(value) ? std::optional<double>(value) : std::nullopt; };
+    if (result.heatSource) {
+        result.equilibrium = known(state.equilibrium);
+        result.time63 = known(state.time63);
+        result.time95 = known(state.time95);
+    }
     if (!files.data.empty() && !dataFile.close())
         result.fileProblem = fileProblem(notWrittenMessage(files.data), dataFile.errorNumber(), files.data);
     if (!files.picture.empty()) {

@@ -126,6 +126,12 @@ struct CoolingResult {
     double coolingTime = 0; // s, as far as the run got
     double scaleTime = 0;   // s, of the scale pass
     long long steps = 0;    // simulation steps done
+    /// With a heat source: where the body settles (°C) and the times (s) to 63 % and 95 % of the
+    /// way there; nothing without a source, or where they are not known.
+    bool heatSource = false;
+    std::optional<double> equilibrium;
+    std::optional<double> time63;
+    std::optional<double> time95;
     /// The curve: the start (0 s, the body temperature) and the end of every simulation step; of a
     /// run of more than kMaxCurveSteps steps, the end of every k-th step and of the last, k the
     /// smallest that keeps the curve within kMaxCurveSteps + 2 points.

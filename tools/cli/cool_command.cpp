@@ -41,7 +41,7 @@ public:
         addMainOptions(m_command, m_main, true, "cooling.emissivity");
         m_command->add_flag("--no-radiation", m_cool.noRadiation,
                             "bez prestupu tepla sálaním (okno ochladzovania ho má zapnutý)");
-        for (const char* key : {"cooling.mass", "cooling.cooling_area", "cooling.target", "cooling.steps"})
+        for (const char* key : {"cooling.mass", "cooling.cooling_area", "cooling.power", "cooling.target", "cooling.steps"})
             addInputOption(m_command, key, m_cool.texts);
         m_command->add_option("--heat-capacity", m_cool.heatCapacity,
                               "tepelná kapacita materiálu (J.kg-1.K-1): constant:HODNOTA, cubic:A,B,C,D "
@@ -103,6 +103,7 @@ private:
         };
         read("cooling.mass", request.mass);
         read("cooling.cooling_area", request.coolingArea);
+        read("cooling.power", request.heatSource);
         read("cooling.target", request.targetTemperature);
         read("cooling.steps", request.stepCount);
         if (use("--heat-capacity"))
