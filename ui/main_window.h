@@ -204,10 +204,6 @@ private:
     struct ResultField {
         QLineEdit* edit;
         Quantity quantity;
-        int precision;
-        int decimals;
-        double scale;
-        const char* suffix;
     };
     QList<ResultField> m_results;
     QPushButton* m_calculateButton = nullptr;
