@@ -157,6 +157,7 @@ bool CaseFiles::openFile(const QString& path) {
         return false;
     }
     apply(record);
+    m_currentFile = path;
     addRecent(path);
     return true;
 }
@@ -184,6 +185,7 @@ void CaseFiles::save() {
         m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(name->toStdString())));
         return;
     }
+    m_currentFile = *name;
     addRecent(*name);
 }
 

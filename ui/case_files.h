@@ -32,6 +32,8 @@ public:
     bool openFile(const QString& path);
     /// The last five cases opened or saved, newest first.
     QStringList recentFiles() const;
+    /// The case file opened or saved last in this run, as it was named; empty before the first.
+    QString currentFile() const { return m_currentFile; }
     /// Keeps the last cases in the user's settings from now on (and reads them there now): for the
     /// program; tests and scripts keep them in memory only.
     void rememberRecentFiles(bool on);
@@ -57,6 +59,7 @@ private:
     Dialogs& m_dialogs;
     std::vector<Binding> m_bindings; // in the order of caseKeys()
     QStringList m_recent;
+    QString m_currentFile;
     bool m_persistent = false;
     std::function<void()> m_recentListener;
 };

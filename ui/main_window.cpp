@@ -35,6 +35,7 @@
 #include "ui/panel_status_bar.h"
 #include "ui/print_window.h"
 #include "ui/range_window.h"
+#include "ui/report_export.h"
 #include "ui/run_inputs.h"
 #include "ui/window_util.h"
 
@@ -52,6 +53,7 @@ constexpr char kStatusBar[] = "StatusBar1";
 constexpr char kFileMenu[] = "Sbor1";
 constexpr char kOpenCaseItem[] = "OtvoritZadanie1";
 constexpr char kSaveCaseItem[] = "UlozitZadanie1";
+constexpr char kReportItem[] = "Sprava1";
 constexpr char kRecentMenu[] = "PosledneZadania1";
 constexpr char kRecentItem[] = "PosledneZadanie"; // 1 to 5, newest first
 constexpr char kPrintItem[] = "Uloi1";
@@ -239,6 +241,7 @@ void MainWindow::buildMenu() {
     }
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::showRecentCases);
     showRecentCases();
+    action(file, names::kReportItem, QStringLiteral("Sp&ráva o výpočte…"), &MainWindow::writeReport);
     file->addSeparator();
     action(file, names::kPrintItem, QStringLiteral("&Vytlačiť okno programu"), &MainWindow::print)
         ->setShortcut(QKeySequence::Print);
@@ -668,6 +671,10 @@ void MainWindow::saveCase() {
     if (m_links.caseFiles != nullptr)
         m_links.caseFiles->save();
     showRecentCases();
+}
+
+void MainWindow::writeReport() {
+    writeCalculationReport(m_dialogs, *this, m_links.caseFiles != nullptr ? m_links.caseFiles->currentFile() : QString());
 }
 
 void MainWindow::openRecentCase(int index) {

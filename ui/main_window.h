@@ -114,6 +114,7 @@ private:
     void showCorrelations();  // "Korelácie…" under the results
     void openCase();          // "Súbor → Otvoriť zadanie…" (Ctrl+O)
     void saveCase();          // "Súbor → Uložiť zadanie…" (Ctrl+S)
+    void writeReport();       // "Súbor → Správa o výpočte…"
     void openRecentCase(int index); // "Súbor → Posledné zadania → …"
     void copyResults();       // Ctrl+C: the inputs and results as "label<TAB>value" lines
 
