@@ -785,6 +785,7 @@ def test_readme_examples_run(tmp_path, monkeypatch):
             assert (line.get_ydata() == zav.steady(t_body=t, shape=line.get_label(), emissivity=0.9).alpha_total).all()
     finally:
         plt.close("all")
-    assert len(examples) == 2
+    assert len(examples) == 3
     for example in examples:
         exec(example, {})
+    assert "<td>kocka</td>" in (tmp_path / "kocka.html").read_text(encoding="utf-8")
