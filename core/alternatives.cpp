@@ -318,6 +318,19 @@ std::string alternativesSpread(const std::vector<AlternativeResult>& alternative
            signedPercent(lowDeviation) + " %" + (one ? "" : " až " + signedPercent(highDeviation) + " %") + ")";
 }
 
+std::vector<ComparisonRow> comparisonRows(SurfaceGeometry shape, const ConvectionState& state,
+                                          const std::vector<AlternativeResult>& alternatives) {
+    const auto number = [](double value, int decimals) { return formatFixed(value, 15, decimals); };
+    const SurfaceShapeInfo& info = surfaceShapeInfo(shape);
+    std::vector<ComparisonRow> rows;
+    rows.push_back({std::string("Program: ") + info.correlationName, number(state.charLength, 4),
+                    number(state.nusselt, 2), number(state.alphaConv, 2), "", info.correlationRange});
+    for (const AlternativeResult& a : alternatives)
+        rows.push_back({a.name, number(a.length, 4), number(a.nusselt, 2), number(a.alphaConv, 2),
+                        signedPercent(a.deviation) + " %", a.range + (a.inRange ? "" : " – mimo rozsahu")});
+    return rows;
+}
+
 std::vector<std::string> resultWarnings(const ConvectionState& state, const EvaluationInputs& inputs) {
     std::vector<std::string> warnings;
     const ShapePoint point = shapePointOf(state, inputs);

@@ -5,6 +5,7 @@
 // numbers never change: this only reads a state that calculateSteadyState has computed.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,17 @@ std::string signedPercent(double fraction);
 /// The spread of the alternatives in one line: "Iné publikované korelácie: α_konv 4,90 až 6,12
 /// W.m-2.K-1 (−8 % až +14 %)", one value without "až", and a shape without any said so.
 std::string alternativesSpread(const std::vector<AlternativeResult>& alternatives);
+
+/// The columns of the comparison of correlations, as its window and the calculation report head them.
+inline constexpr std::array<const char*, 6> kComparisonColumns = {
+    "Korelácia (zdroj)", "Dĺžka (m)", "Nu (1)", "α_konv (W.m-2.K-1)", "Odchýlka", "Rozsah"};
+using ComparisonRow = std::array<std::string, kComparisonColumns.size()>;
+
+/// The comparison as texts: first the program's own correlation of `shape` ("Program: " and its
+/// name, no deviation), then each alternative, its range followed by " – mimo rozsahu" when the
+/// case lies outside it.
+std::vector<ComparisonRow> comparisonRows(SurfaceGeometry shape, const ConvectionState& state,
+                                          const std::vector<AlternativeResult>& alternatives);
 
 /// The warnings of how sure a passed result is, in order: outside its correlation's published
 /// range (or near a change of its form), then the limits of the medium (water boiling at the

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/air_reference.h"
+#include "core/alternatives.h"
 #include "core/number_format.h"
 #include "core/steady_state.h"
 #include "core/water_reference.h"
@@ -101,6 +102,15 @@ std::string referenceDeviationText(const ReferenceDeviation& d) {
     text += '.';
     if (warn)
         text += " Zapnite referenčné vlastnosti.";
+    return text;
+}
+
+std::string accuracyLine(const ConvectionState& state, const EvaluationInputs& inputs) {
+    std::string text;
+    for (const std::string& warning : resultWarnings(state, inputs))
+        text += (text.empty() ? "" : " ") + warning;
+    if (inputs.fluidKind() != FluidKind::UserDefined && inputs.propertyModel() != PropertyModel::Reference)
+        text += (text.empty() ? "" : " ") + referenceDeviationText(referenceDeviation(state, inputs));
     return text;
 }
 

@@ -41,4 +41,10 @@ ReferenceDeviation referenceDeviation(const ConvectionState& builtin, const Eval
 /// and suggests the reference properties.
 std::string referenceDeviationText(const ReferenceDeviation& deviation);
 
+/// The accuracy line under the results of a passed calculation: the warnings of how sure the result
+/// is (resultWarnings), then, for air and water with the built-in properties, the sentence of
+/// their deviation from the reference properties; one blank between them, empty when there is
+/// neither.
+std::string accuracyLine(const ConvectionState& state, const EvaluationInputs& inputs);
+
 } // namespace zav

@@ -28,6 +28,17 @@ struct SteadyCase {
     double emissivity = 0; // 1
 };
 
+/// The state an evaluation of the case starts from: its four main inputs and its emissivity.
+inline ConvectionState startState(const SteadyCase& c) {
+    ConvectionState state;
+    state.emissivity = c.emissivity;
+    state.tBody = c.tBody;
+    state.tFluid = c.tFluid;
+    state.charLength = c.charLength;
+    state.area = c.area;
+    return state;
+}
+
 /// A steady case as an evaluation reads it.
 class CaseInputs : public EvaluationInputs {
 public:

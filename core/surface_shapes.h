@@ -123,6 +123,9 @@ struct SurfaceShapeInfo {
     /// The correlation's name with its source, and its range as the comparison shows them.
     const char* correlationName;
     const char* correlationRange;
+    /// The shape's Slovak name as the main window's caption gives it, and which length l is.
+    const char* caption;
+    const char* lengthDescription;
 };
 
 /// Texts of a refused correlation.
@@ -182,26 +185,28 @@ inline constexpr std::array kSurfaceShapes{
         [](const ShapePoint& p) { return verticalPlateNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::oneForm, shape_ranges::noWarning,
         alternativeList(kVerticalPlateAlternatives), "Churchill a Chu (1975)",
-        "0,1 ≤ Ra ≤ 10^12"},
+        "0,1 ≤ Ra ≤ 10^12", "Vertikálna plocha", "l je výška plochy"},
     SurfaceShapeInfo{
         SurfaceGeometry::InclinedPlate, "inclined-plate", shapeInputs(kInclinedPlateInputs),
         [](const ShapePoint& p) { return inclinedPlateNusselt(p.prandtl, p.rayleigh, p.angleDeg); },
         shape_ranges::plateCheck, shape_ranges::plateMargin, shape_ranges::inclinedPlateSwitch,
         shape_ranges::inclinedPlateWarning, alternativeList(kInclinedPlateAlternatives),
-        "Churchill a Chu (1975) pod Ra_c, Fujii a Imura (1972) nad", "0,1 ≤ Ra ≤ 10^12"},
+        "Churchill a Chu (1975) pod Ra_c, Fujii a Imura (1972) nad", "0,1 ≤ Ra ≤ 10^12", "Vert. naklonená plocha",
+        "l je dĺžka plochy v smere sklonu, uhol α sa meria od zvislice"},
     SurfaceShapeInfo{
         SurfaceGeometry::HorizontalPlate, "horizontal-plate", shapeInputs(kHorizontalPlateInputs),
         [](const ShapePoint& p) { return horizontalPlateNusselt(p.prandtl, p.rayleigh, p.face); },
         shape_ranges::horizontalPlateCheck, shape_ranges::horizontalPlateMargin,
         shape_ranges::horizontalPlateSwitch, shape_ranges::horizontalPlateWarning,
         alternativeList(kHorizontalPlateAlternatives), "VDI Heat Atlas, F2",
-        "zadržiavajúca plocha 10^3 ≤ Ra·f1 ≤ 10^10"},
+        "zadržiavajúca plocha 10^3 ≤ Ra·f1 ≤ 10^10", "Horizontálna plocha",
+        "l = a·b / (2·(a + b)), a a b sú strany plochy"},
     SurfaceShapeInfo{
         SurfaceGeometry::Cube, "cube", {},
         [](const ShapePoint& p) { return cubeNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::noWarning,
         alternativeList(kCubeAlternatives), "5,748 + 0,752·(Ra·f1)^0,252, l = 3s√π",
-        "neuvedený"},
+        "neuvedený", "Kocka", "l = 3·s·√π, s je hrana kocky"},
     SurfaceShapeInfo{
         SurfaceGeometry::VerticalCylinder, "vertical-cylinder", {},
         [](const ShapePoint& p) {
@@ -209,24 +214,25 @@ inline constexpr std::array kSurfaceShapes{
         },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::verticalCylinderWarning,
         alternativeList(kVerticalCylinderAlternatives),
-        "Churchill a Chu (1975) + 0,435·l/d", "0,1 ≤ Ra ≤ 10^12 (doska)"},
+        "Churchill a Chu (1975) + 0,435·l/d", "0,1 ≤ Ra ≤ 10^12 (doska)", "Vertikálny valec", "l je výška valca"},
     SurfaceShapeInfo{
         SurfaceGeometry::HorizontalCylinder, "horizontal-cylinder", {},
         [](const ShapePoint& p) { return horizontalCylinderNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::noWarning,
         alternativeList(kHorizontalCylinderAlternatives),
-        "Churchill a Chu (1975), l = (π/2)·D", "10^-5 ≤ Ra_D ≤ 10^12"},
+        "Churchill a Chu (1975), l = (π/2)·D", "10^-5 ≤ Ra_D ≤ 10^12", "Horizontálny valec", "l = (π/2)·D, D je priemer valca"},
     SurfaceShapeInfo{
         SurfaceGeometry::Sphere, "sphere", {},
         [](const ShapePoint& p) { return sphereNusselt(p.prandtl, p.rayleigh); },
         shape_ranges::passes, shape_ranges::rayleighMargin, shape_ranges::oneForm, shape_ranges::sphereWarning,
         alternativeList(kSphereAlternatives), "2 + 0,56·(Pr·Ra/(Pr + 0,846))^¼",
-        "laminárna, Ra ≤ 10^9"},
+        "laminárna, Ra ≤ 10^9", "Guľa", "l = D, priemer gule"},
     SurfaceShapeInfo{
         SurfaceGeometry::FinnedTube, "finned-tube", shapeInputs(kFinnedTubeInputs),
         [](const ShapePoint& p) { return finnedTubeNusselt(p.prandtl, p.grashof, p.finGap, p.tubeDiameter); },
         shape_ranges::finnedTubeCheck, shape_ranges::finnedTubeMargin, shape_ranges::oneForm, shape_ranges::noWarning,
-        {}, "0,24·(s/d·Gr·Pr)^⅓, vo vzduchu", "10^3 ≤ Gr·Pr ≤ 10^7"},
+        {}, "0,24·(s/d·Gr·Pr)^⅓, vo vzduchu", "10^3 ≤ Gr·Pr ≤ 10^7", "Rebrovaná rúrka",
+        "l = d + h, d je priemer rúrky a h výška rebra"},
 };
 
 /// The row of `shape`.

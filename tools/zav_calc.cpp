@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zav-calc: the program's calculations without its windows. `steady` is the main window's
 // "Vypočítaj", `sweep` its sweep over the surface-temperature range with the table and CEL files,
-// `cool` the cooling window's run with its data file and picture; every option stands for a field
+// `cool` the cooling window's run with its data file and picture, `solve` the design window and
+// `report` the calculation report as an HTML page; every option stands for a field
 // or choice of those windows and takes its default from there. Results go to standard output as
 // JSON, JSON lines or CSV; messages to standard error. An output file named "-" is standard output
 // (the results are then not printed), an input file named "-" standard input. Exit status 0
@@ -35,9 +36,9 @@ namespace {
 using namespace zav::cli;
 
 const char* const kDescription =
-    "Súčiniteľ prestupu tepla voľnou konvekciou bez okien programu ZAV: ustálený stav, rozsah teplôt povrchu a "
-    "ochladzovanie telesa. Čísla s desatinnou bodkou alebo čiarkou. Výsledky idú na štandardný výstup ako JSON "
-    "(--format jsonl, csv, csv-sk, none), správy na štandardný chybový výstup. Súbor „-“ je štandardný výstup "
+    "Súčiniteľ prestupu tepla voľnou konvekciou bez okien programu ZAV: ustálený stav, rozsah teplôt povrchu, "
+    "ochladzovanie telesa, návrh a správa o výpočte. Čísla s desatinnou bodkou alebo čiarkou. Výsledky idú na "
+    "štandardný výstup ako JSON (--format jsonl, csv, csv-sk, none), správy na štandardný chybový výstup. Súbor „-“ je štandardný výstup "
     "(výsledky sa potom nevypíšu) alebo štandardný vstup. Návratový kód 0 úspech, 1 prípad odmietnutý kontrolou, "
     "súbor či štandardný výstup, ktorý sa nepodarilo zapísať, alebo hodnota mimo fyzikálneho rozsahu pri --strict, "
     "2 chybné použitie alebo hodnota, ktorá nie je číslo; signál SIGINT, SIGTERM alebo SIGHUP ukončí program hneď "
@@ -64,7 +65,7 @@ bool refusedUnknownSubcommand(int argc, char* argv[]) {
     const std::string first = argc > 1 ? argv[1] : "-";
     if (first[0] == '-' || std::find(std::begin(kSubcommands), std::end(kSubcommands), first) != std::end(kSubcommands))
         return false;
-    std::cerr << kProgram << ": neznámy podpríkaz „" << argv[1] << "“; možnosti: steady, sweep, cool, solve, version."
+    std::cerr << kProgram << ": neznámy podpríkaz „" << argv[1] << "“; možnosti: steady, sweep, cool, solve, report, version."
               << kSeeHelp << "\n";
     return true;
 }
@@ -96,6 +97,7 @@ int run(int argc, char* argv[]) {
     commands.push_back(makeSweepCommand(app));
     commands.push_back(makeCoolCommand(app));
     commands.push_back(makeSolveCommand(app));
+    commands.push_back(makeReportCommand(app));
     CLI::App* versionCommand = addSubcommand(app, "version", "vypíše verziu programu a skončí");
     for (const std::unique_ptr<Subcommand>& command : commands)
         refuseRepeatedValues(command->command());

@@ -54,6 +54,9 @@ public:
     bool changed() const { return m_changed; }
     /// The last five cases opened or saved, newest first.
     QStringList recentFiles() const;
+    /// The case's file as it was named (opened or saved last in this run); empty before the first
+    /// and for a new case.
+    QString currentFile() const { return m_path; }
     /// Keeps the last cases in the user's settings from now on (and reads them there now): for the
     /// program; tests and scripts keep them in memory only.
     void rememberRecentFiles(bool on);

@@ -20,6 +20,7 @@
 
 #include "core/number_format.h"
 #include "core/reference_deviation.h"
+#include "core/shown_results.h"
 #include "core/steady_state.h"
 #include "export/cel_file.h"
 #include "export/sweeps.h"
@@ -35,6 +36,7 @@
 #include "ui/panel_status_bar.h"
 #include "ui/print_window.h"
 #include "ui/range_window.h"
+#include "ui/report_export.h"
 #include "ui/run_inputs.h"
 #include "ui/window_util.h"
 
@@ -53,6 +55,7 @@ constexpr char kFileMenu[] = "Sbor1";
 constexpr char kNewCaseItem[] = "NoveZadanie1";
 constexpr char kOpenCaseItem[] = "OtvoritZadanie1";
 constexpr char kSaveCaseItem[] = "UlozitZadanie1";
+constexpr char kReportItem[] = "Sprava1";
 constexpr char kRecentMenu[] = "PosledneZadania1";
 constexpr char kRecentItem[] = "PosledneZadanie"; // 1 to 5, newest first
 constexpr char kPrintItem[] = "Uloi1";
@@ -95,27 +98,18 @@ constexpr char kShapeFrame[] = "GroupBox1";
 constexpr char kFaceFrame[] = "GroupBox2";
 } // namespace names
 
-// Each surface shape's picture (object name) and caption, in SurfaceGeometry order (its radio
-// button's name is its choice's): the window shows them in this order, four to a row.
+// Each surface shape's picture (object name), in SurfaceGeometry order (its radio button's name is
+// its choice's, its caption and the description of its length l the shape registry's): the window
+// shows them in this order, four to a row.
 struct ShapeCell {
     SurfaceGeometry shape;
     const char* pictureName;
-    const char* caption;
-    const char* lengthDescription; // which length l is, as the picture shows it
 };
 constexpr ShapeCell kShapeCells[] = {
-    {SurfaceGeometry::VerticalPlate, "Image1", "Vertikálna plocha", "l je výška plochy"},
-    {SurfaceGeometry::InclinedPlate, "Image2", "Vert. naklonená plocha",
-     "l je dĺžka plochy v smere sklonu, uhol α sa meria od zvislice"},
-    {SurfaceGeometry::HorizontalPlate, "Image3", "Horizontálna plocha",
-     "l = a·b / (2·(a + b)), a a b sú strany plochy"},
-    {SurfaceGeometry::Cube, "Image4", "Kocka", "l = 3·s·√π, s je hrana kocky"},
-    {SurfaceGeometry::VerticalCylinder, "Image5", "Vertikálny valec", "l je výška valca"},
-    {SurfaceGeometry::HorizontalCylinder, "Image6", "Horizontálny valec",
-     "l = (π/2)·D, D je priemer valca"},
-    {SurfaceGeometry::Sphere, "Image7", "Guľa", "l = D, priemer gule"},
-    {SurfaceGeometry::FinnedTube, "Image8", "Rebrovaná rúrka",
-     "l = d + h, d je priemer rúrky a h výška rebra"},
+    {SurfaceGeometry::VerticalPlate, "Image1"},      {SurfaceGeometry::InclinedPlate, "Image2"},
+    {SurfaceGeometry::HorizontalPlate, "Image3"},    {SurfaceGeometry::Cube, "Image4"},
+    {SurfaceGeometry::VerticalCylinder, "Image5"},   {SurfaceGeometry::HorizontalCylinder, "Image6"},
+    {SurfaceGeometry::Sphere, "Image7"},             {SurfaceGeometry::FinnedTube, "Image8"},
 };
 constexpr int kShapeCount = static_cast<int>(kSurfaceShapes.size());
 
@@ -261,6 +255,7 @@ void MainWindow::buildMenu() {
     }
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::showRecentCases);
     showRecentCases();
+    action(file, names::kReportItem, QStringLiteral("Sp&ráva o výpočte…"), &MainWindow::writeReport);
     file->addSeparator();
     action(file, names::kPrintItem, QStringLiteral("&Vytlačiť okno programu"), &MainWindow::print)
         ->setShortcut(QKeySequence::Print);
@@ -364,29 +359,26 @@ void MainWindow::buildInputs(QWidget* central) {
 }
 
 void MainWindow::buildResults(QWidget* central) {
+    // The digits of each result are the shown results' (core/shown_results.h).
     struct Row {
         Quantity quantity;
         const char* name;
         const char* label;
-        int precision;
-        int decimals;
-        double scale;
-        const char* suffix;
     };
     static const Row rows[] = {
-        {Quantity::TMean, names::kMeanTemperature, "Stredná teplota (°C) :", 10, 2, 1, ""},
-        {Quantity::Density, names::kDensity, "Hustota (kg.m-3) :", 10, 3, 1, ""},
-        {Quantity::Conductivity, names::kConductivity, "Súč. tep. vod. (W.m-1.K-1) :", 10, 4, 1, ""},
-        {Quantity::DynViscosity, names::kDynViscosity, "Dyn. viskozita (Pa.s) :", 10, 2, 1e6, " e-6"},
-        {Quantity::KinViscosity, names::kKinViscosity, "Kin. viskozita (m2.s-1) :", 10, 2, 1e6, " e-6"},
-        {Quantity::HeatCapacity, names::kHeatCapacity, "Šp.tep. kap. (Jkg-1.K-1):", 10, 1, 1, ""},
-        {Quantity::ExpansionCoeff, names::kExpansionCoeff, "Súč. obj. rozťažnosti (K-1) :", 5, 3, 1000, " e-3"},
-        {Quantity::Prandtl, names::kPrandtl, "Prandtlovo č. (1) :", 10, 3, 1, ""},
-        {Quantity::Grashof, names::kGrashof, "Grashofovo č. (1) :", 6, 2, 1, ""},
-        {Quantity::Rayleigh, names::kRayleigh, "Rayleighovo č. (1) :", 6, 2, 1, ""},
-        {Quantity::Nusselt, names::kNusselt, "Nuseltovo č. (1) :", 10, 4, 1, ""},
-        {Quantity::AlphaTotal, names::kTotalCoefficient, "Súč. pres. tep. (W.m-2.K-1) : ", 6, 3, 1, ""},
-        {Quantity::HeatFlow, names::kHeatFlow, "Tepelný tok (W) :", 6, 2, 1, ""},
+        {Quantity::TMean, names::kMeanTemperature, "Stredná teplota (°C) :"},
+        {Quantity::Density, names::kDensity, "Hustota (kg.m-3) :"},
+        {Quantity::Conductivity, names::kConductivity, "Súč. tep. vod. (W.m-1.K-1) :"},
+        {Quantity::DynViscosity, names::kDynViscosity, "Dyn. viskozita (Pa.s) :"},
+        {Quantity::KinViscosity, names::kKinViscosity, "Kin. viskozita (m2.s-1) :"},
+        {Quantity::HeatCapacity, names::kHeatCapacity, "Šp.tep. kap. (Jkg-1.K-1):"},
+        {Quantity::ExpansionCoeff, names::kExpansionCoeff, "Súč. obj. rozťažnosti (K-1) :"},
+        {Quantity::Prandtl, names::kPrandtl, "Prandtlovo č. (1) :"},
+        {Quantity::Grashof, names::kGrashof, "Grashofovo č. (1) :"},
+        {Quantity::Rayleigh, names::kRayleigh, "Rayleighovo č. (1) :"},
+        {Quantity::Nusselt, names::kNusselt, "Nuseltovo č. (1) :"},
+        {Quantity::AlphaTotal, names::kTotalCoefficient, "Súč. pres. tep. (W.m-2.K-1) : "},
+        {Quantity::HeatFlow, names::kHeatFlow, "Tepelný tok (W) :"},
     };
     int y = 330;
     for (const Row& row : rows) {
@@ -397,7 +389,7 @@ void MainWindow::buildResults(QWidget* central) {
         m_copied.append({name, edit});
         edit->setReadOnly(true);
         setBackground(edit, kInfoBackground);
-        m_results.append({edit, row.quantity, row.precision, row.decimals, row.scale, row.suffix});
+        m_results.append({edit, row.quantity});
         if (row.quantity == Quantity::AlphaTotal)
             m_totalCoefficient = edit;
         y += 23;
@@ -425,19 +417,20 @@ void MainWindow::buildGeometry(QWidget* central) {
     auto* shapes = new QButtonGroup(this);
     for (int i = 0; i < kShapeCount; ++i) {
         const ShapeCell& cell = kShapeCells[i];
+        const SurfaceShapeInfo& info = surfaceShapeInfo(cell.shape);
         const int x = 10 + (i % 4) * 182;
         const int y = i < 4 ? 22 : 282;
         QRadioButton* button =
-            addRadioButton(frame, kShapeChoice[i].control, QString::fromUtf8(cell.caption), QRect(x, y, 176, 20));
+            addRadioButton(frame, kShapeChoice[i].control, QString::fromUtf8(info.caption), QRect(x, y, 176, 20));
         shapes->addButton(button);
         m_shapes[i] = button;
         auto* picture = new QLabel(frame);
         picture->setObjectName(QLatin1String(cell.pictureName));
         picture->setGeometry(QRect(QPoint(x, y + 24), kPictureSize));
         picture->setPixmap(drawGeometryPicture(cell.shape, kPictureSize));
-        picture->setAccessibleName(QString::fromUtf8(cell.caption));
-        picture->setAccessibleDescription(QString::fromUtf8(cell.caption) + QStringLiteral(": ") +
-                                          QString::fromUtf8(cell.lengthDescription));
+        picture->setAccessibleName(QString::fromUtf8(info.caption));
+        picture->setAccessibleDescription(QString::fromUtf8(info.caption) + QStringLiteral(": ") +
+                                          QString::fromUtf8(info.lengthDescription));
 
         // The shape's own inputs under its picture, one below the other.
         int below = y + 24 + kPictureSize.height() + 8;
@@ -567,11 +560,7 @@ void MainWindow::clearAccuracy() {
 }
 
 void MainWindow::showAccuracy() {
-    std::string text;
-    for (const std::string& warning : resultWarnings(m_state, *this))
-        text += (text.empty() ? "" : " ") + warning;
-    if (fluidKind() != FluidKind::UserDefined && propertyModel() != PropertyModel::Reference)
-        text += (text.empty() ? "" : " ") + referenceDeviationText(referenceDeviation(m_state, *this));
+    const std::string text = accuracyLine(m_state, *this);
     m_alternatives = alternativeResults(m_state, *this);
     m_spread->setText(QString::fromStdString(alternativesSpread(m_alternatives)));
     if (m_links.correlationsWindow != nullptr)
@@ -626,9 +615,7 @@ bool MainWindow::runCelSweep() {
 
 void MainWindow::showResults() {
     for (const ResultField& field : m_results) {
-        const double value = quantityValue(m_state, field.quantity) * field.scale;
-        field.edit->setText(QString::fromStdString(formatFixed(value, field.precision, field.decimals)) +
-                            QLatin1String(field.suffix));
+        field.edit->setText(QString::fromStdString(shownResultText(m_state, field.quantity)));
         field.edit->setCursorPosition(0);
     }
 }
@@ -712,6 +699,10 @@ void MainWindow::saveCase() {
     showRecentCases();
 }
 
+void MainWindow::writeReport() {
+    writeCalculationReport(m_dialogs, *this, m_links.caseFiles != nullptr ? m_links.caseFiles->currentFile() : QString());
+}
+
 void MainWindow::openRecentCase(int index) {
     if (m_links.caseFiles == nullptr)
         return;
@@ -753,7 +744,7 @@ void MainWindow::copyResults() {
     line(m_referenceProperties->accessibleName(),
          m_referenceProperties->isChecked() ? QStringLiteral("áno") : QStringLiteral("nie"));
     const int shape = static_cast<int>(geometry());
-    line(QStringLiteral("Geometria povrchu"), QString::fromUtf8(kShapeCells[shape].caption));
+    line(QStringLiteral("Geometria povrchu"), QString::fromUtf8(kSurfaceShapes[shape].caption));
     for (const std::string_view input : surfaceShapeInfo(geometry()).inputs) {
         if (const OwnInput* own = ownInput(input))
             line(own->label, own->value());

@@ -119,6 +119,7 @@ private:
     void newCase();           // "Súbor → Nové zadanie" (Ctrl+N)
     void openCase();          // "Súbor → Otvoriť zadanie…" (Ctrl+O)
     void saveCase();          // "Súbor → Uložiť zadanie…" (Ctrl+S)
+    void writeReport();       // "Súbor → Správa o výpočte…"
     void openRecentCase(int index); // "Súbor → Posledné zadania → …"
     void copyResults();       // Ctrl+C: the inputs and results as "label<TAB>value" lines
 
@@ -209,10 +210,6 @@ private:
     struct ResultField {
         QLineEdit* edit;
         Quantity quantity;
-        int precision;
-        int decimals;
-        double scale;
-        const char* suffix;
     };
     QList<ResultField> m_results;
     QPushButton* m_calculateButton = nullptr;

@@ -393,3 +393,49 @@ def test_solve_is_one_truth(tmp_path, case, heat_flow, unknown):
     assert texts["Form1.Edit18"] == zav.format_fixed(abs(heat_flow), 6, 2)
     # The record carries the sign of the heat flow sought, as the design window; the main window its size.
     assert record["heat_flow"] == pytest.approx(heat_flow, rel=1e-9)
+
+
+# The calculation report: the main window's page ("Súbor → Správa o výpočte…" once the case is
+# saved), zav-calc report of the saved case and of the options, and report_html() of the module's
+# result from the keywords and from the saved case are one page, but for the date and time; a
+# refused case's pages say why, and the module has no result to report.
+DATE_ROW = re.compile(r"<tr><th>Dátum a čas</th><td>[^<]*</td></tr>\n")
+NAME_ROW = "<tr><th>Zadanie</th><td>{}</td></tr>"
+
+
+def undated(page):
+    assert DATE_ROW.search(page), page[:400]
+    return DATE_ROW.sub("", page)
+
+
+@pytest.mark.parametrize("case", STEADY_CASES, ids=lambda c: json.dumps(c))
+def test_report_is_one_truth(tmp_path, case):
+    if "fluid_file" in case:
+        (tmp_path / "fluid_file.json").write_text(json.dumps(case["fluid_file"]))
+    if "kelo" in case:
+        write_kelo(tmp_path / "gas.kelo")
+    (tmp_path / "case.zs").write_text(window_script(case, "steady") + "answer save window.html\nmenu Form1.Sprava1\n")
+    window = subprocess.run([SCENARIO, "case.zs"], cwd=tmp_path, capture_output=True, text=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    assert window.returncode == 0, window.stderr
+    saved = subprocess.run([CALC, "report", "--case", "saved.zav", "--output", "-"], cwd=tmp_path,
+                           capture_output=True, text=True)
+    options = subprocess.run([CALC, "report"] + calc_options(case) + ["--output", "options.html"], cwd=tmp_path,
+                             capture_output=True, text=True)
+    assert saved.returncode == options.returncode and saved.returncode in (0, 1), options.stderr
+    named = NAME_ROW.format("saved.zav")
+    pages = [(tmp_path / "window.html").read_text(encoding="utf-8"), saved.stdout,
+             (tmp_path / "options.html").read_text(encoding="utf-8").replace("bez názvu", "saved.zav")]
+    if saved.returncode == 1:
+        assert "Výpočet bol odmietnutý" in pages[0]
+    else:
+        cwd = os.getcwd()
+        os.chdir(tmp_path)
+        try:
+            pages.append(zav.steady(**module_arguments(case)).report_html(name="saved.zav"))
+            pages.append(zav.steady(case="saved.zav").report_html())
+        finally:
+            os.chdir(cwd)
+    assert named in pages[0]
+    for page in pages[1:]:
+        assert undated(page) == undated(pages[0])

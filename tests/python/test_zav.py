@@ -575,6 +575,22 @@ def test_a_result_with_solved_differs_from_the_same_numbers_without():
     assert solved != plain and plain != solved
 
 
+# report_html() is of steady() for one case, and a pickled copy gives the same page; a result of
+# arrays, of solve() and one pickled before reports existed have none.
+def test_report_html_of_one_steady_case():
+    result = zav.steady(shape="sphere", emissivity=0.7)
+    page = result.report_html(name="guľa", time="1. 2. 2025 8:05")
+    assert "<td>guľa</td>" in page and "<td>1. 2. 2025 8:05</td>" in page
+    assert pickle.loads(pickle.dumps(result)).report_html(name="guľa", time="1. 2. 2025 8:05") == page
+    make, arguments, state = result.__reduce_ex__(2)
+    older = make(*arguments)
+    older.__setstate__(state[:9])
+    assert older != result
+    for other in (zav.steady(t_body=[50, 60]), zav.solve(heat_flow=40), older):
+        with pytest.raises(ValueError, match="report_html"):
+            other.report_html()
+
+
 # NumPy's scalars are numbers: one case, as the same Python number gives.
 @pytest.mark.parametrize("scalar", [numpy.int64(50), numpy.float32(50.5), numpy.float64(50.5), numpy.bool_(True)])
 def test_numpy_scalars_are_single_numbers(scalar):
@@ -769,6 +785,7 @@ def test_readme_examples_run(tmp_path, monkeypatch):
             assert (line.get_ydata() == zav.steady(t_body=t, shape=line.get_label(), emissivity=0.9).alpha_total).all()
     finally:
         plt.close("all")
-    assert len(examples) == 2
+    assert len(examples) == 3
     for example in examples:
         exec(example, {})
+    assert "<td>kocka</td>" in (tmp_path / "kocka.html").read_text(encoding="utf-8")

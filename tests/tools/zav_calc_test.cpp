@@ -679,10 +679,58 @@ INSTANTIATE_TEST_SUITE_P(Help, ZavCalcHelpTest,
                          ::testing::Values(std::vector<std::string>{"--help"}, std::vector<std::string>{"steady", "--help"},
                                            std::vector<std::string>{"sweep", "--help"}, std::vector<std::string>{"cool", "--help"},
                                            std::vector<std::string>{"solve", "--help"},
+                                           std::vector<std::string>{"report", "--help"},
                                            std::vector<std::string>{"version", "--help"}),
                          [](const ::testing::TestParamInfo<std::vector<std::string>>& param) {
                              return param.param.size() == 1 ? std::string("program") : param.param.front();
                          });
+
+// report: the page of a case (from options or a case file) holds steady's results with the main
+// window's digits and names its case; a case a check refuses gets its page with the reason and
+// steady's exit status.
+struct ReportCase {
+    const char* what;
+    std::vector<std::string> caseArgs;
+    const char* caseName;
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.what; }
+
+class ZavCalcReportTest : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(ZavCalcReportTest, PageHoldsSteadysResults) {
+    const ReportCase& c = GetParam();
+    TempFolder folder;
+    std::ofstream(folder.file("voda.zav"))
+        << R"({"format": "zav-case", "version": 1, "main": {"fluid": "water", "t_body": "60", "shape": "horizontal-cylinder"}})";
+    std::vector<std::string> args = {"steady"};
+    args.insert(args.end(), c.caseArgs.begin(), c.caseArgs.end());
+    const CalcRun steady = runCalc(folder, args);
+    args.front() = "report";
+    args.insert(args.end(), {"--output", "správa.html"});
+    const CalcRun report = runCalc(folder, args);
+    EXPECT_EQ(report.status, steady.status) << report.err;
+    EXPECT_EQ(report.out, "");
+    const std::string page = readAll(folder.file("správa.html"));
+    EXPECT_NE(page.find(std::string("<td>") + c.caseName + "</td>"), std::string::npos);
+    const nlohmann::json record = nlohmann::json::parse(steady.out);
+    if (steady.status != 0) {
+        const std::string reason = report.err.substr(std::string("zav-calc: ").size());
+        EXPECT_NE(page.find("Výpočet bol odmietnutý"), std::string::npos);
+        EXPECT_NE(page.find(reason.substr(0, reason.size() - 1)), std::string::npos) << reason;
+        return;
+    }
+    for (const WindowText& shown : {alpha(""), heatFlow(""), nusselt(""), rayleigh("")}) {
+        const std::string text = formatFixed(record[shown.key].get<double>(), shown.precision, shown.decimals);
+        EXPECT_NE(page.find(">" + text + "</td>"), std::string::npos) << shown.key << " " << text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ZavCalcReportTest,
+                         ::testing::Values(ReportCase{"options", {"--shape", "sphere", "--emissivity", "0,7"}, "bez názvu"},
+                                           ReportCase{"case_file", {"--case", "voda.zav"}, "voda.zav"},
+                                           ReportCase{"refused", {"--fluid", "water", "--t-body", "250"}, "bez názvu"}),
+                         [](const ::testing::TestParamInfo<ReportCase>& param) { return std::string(param.param.what); });
 
 // solve: the heat flow of a steady case, solved back for each unknown, gives that case's input
 // in "solved" and in its own key; a heat flow nothing carries is exit status 1 with the reason.

@@ -156,16 +156,6 @@ std::string lastMessage(const MessageLog& log, const std::string& name) {
 
 } // namespace
 
-ConvectionState startState(const SteadyCase& steady) {
-    ConvectionState state;
-    state.emissivity = steady.emissivity;
-    state.tBody = steady.tBody;
-    state.tFluid = steady.tFluid;
-    state.charLength = steady.charLength;
-    state.area = steady.area;
-    return state;
-}
-
 SteadyResult runSteady(const SteadyCase& steady) {
     SteadyResult result;
     result.state = startState(steady);

@@ -35,9 +35,6 @@ struct SteadyResult {
     std::vector<AlternativeResult> alternatives;
 };
 
-/// The inputs of a steady case as its calculation reads them into its state.
-ConvectionState startState(const SteadyCase& steady);
-
 /// calculateSteadyState on a fresh state with the case's inputs.
 SteadyResult runSteady(const SteadyCase& steady);
 

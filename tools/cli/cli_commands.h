@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zav-calc's subcommands that calculate: steady (the main window's "Vypočítaj"), sweep (its sweep
 // over the surface-temperature range with the table and CEL files), cool (the cooling window's
-// run with its data file and picture) and solve (the design window).
+// run with its data file and picture), solve (the design window) and report (the calculation
+// report of "Súbor → Správa o výpočte…").
 #pragma once
 
 #include <memory>
@@ -26,5 +27,6 @@ std::unique_ptr<Subcommand> makeSteadyCommand(CLI::App& app);
 std::unique_ptr<Subcommand> makeSweepCommand(CLI::App& app);
 std::unique_ptr<Subcommand> makeCoolCommand(CLI::App& app);
 std::unique_ptr<Subcommand> makeSolveCommand(CLI::App& app);
+std::unique_ptr<Subcommand> makeReportCommand(CLI::App& app);
 
 } // namespace zav::cli

@@ -8,7 +8,7 @@
 
 namespace zav::cli {
 
-const char* const kSubcommands[5] = {"steady", "sweep", "cool", "solve", "version"};
+const char* const kSubcommands[6] = {"steady", "sweep", "cool", "solve", "report", "version"};
 
 namespace {
 
@@ -84,7 +84,7 @@ std::string usageMessage(const CLI::ParseError& e, const CLI::App& app, const st
     if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr)
         return unexpectedMessage(app);
     if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr)
-        return "chýba podpríkaz: steady, sweep, cool, solve alebo version.";
+        return "chýba podpríkaz: steady, sweep, cool, solve, report alebo version.";
     // Every option given twice is refused before CLI11 counts its values (refuseRepeatedValues),
     // and a flag takes any value it is given: what is left is a value missing at the end.
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr)

@@ -10,7 +10,7 @@
 namespace zav::cli {
 
 /// The names of the subcommands, as the help lists them.
-extern const char* const kSubcommands[5];
+extern const char* const kSubcommands[6];
 
 /// The message of CLI11's error `e` on `app`'s command line, whose last argument is
 /// `lastArgument`: an argument that was not expected (an option of another subcommand named as

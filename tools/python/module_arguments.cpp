@@ -236,6 +236,7 @@ MainArguments mainArguments(PyObject* const* g, std::set<std::string> given, boo
     if (const std::optional<std::string> path = pathArgument(g[kCase], "case")) {
         requireFileName("case", *path);
         a.file.emplace(*path);
+        a.caseFile = *path;
         a.given = given;
         if (cooling)
             given.insert("emissivity"); // not the steady case's

@@ -66,6 +66,7 @@ struct MainArguments {
     std::optional<std::string> fluidFile, kelo;
     std::optional<double> pressure;
     std::optional<calc::CaseFileInputs> file;
+    std::string caseFile;        // the path of case=, or empty
     std::set<std::string> given; // the keywords passed, "from" for from_
 };
 
@@ -174,6 +175,10 @@ struct Result {
     py::list errors;                       // of points: (index, message) of each one refused
     py::object solved = py::none();        // solve()'s unknown at the solution; None of steady()
     py::object alternatives = py::tuple(); // of one case: the published correlations, zav.Alternative each
+    // Of steady() for one case: the case, from which report_html() calculates its report, and the
+    // name the report gives it.
+    std::optional<SteadyCase> reportCase;
+    std::string reportName;
 
     py::object value(std::size_t q) const {
         return state ? py::object(py::float_(*state.*kQuantities[q].field)) : columns[q];
@@ -194,6 +199,14 @@ struct CoolingRun {
     py::object tBody;
     std::vector<std::string> warnings;
 };
+
+// The numbers of a steady case in the order a pickled Result holds them: its doubles (the user-defined
+// fluid's among them), and its choices by position (fluid, properties, shape, face, the fluid's
+// approximation), each below its bound in kCaseChoiceBounds.
+std::vector<double> caseDoubles(const SteadyCase& c);
+std::vector<int> caseChoices(const SteadyCase& c);
+inline constexpr int kCaseChoiceBounds[] = {3, 2, 8, 2, 4};
+SteadyCase caseOf(const std::vector<double>& doubles, const std::vector<int>& choices, bool radiationOn);
 
 // The alternatives of one case as a tuple of zav.Alternative.
 py::object alternativesTuple(const std::vector<AlternativeResult>& alternatives);

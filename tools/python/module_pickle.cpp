@@ -1,23 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pickling of Result, Sweep and Cooling: their state as Python's values (floats, ints, float64
-// arrays, texts), and __setstate__, which reads a state with its checks, naming the item that does
-// not fit, and leaves the object as it was when one does not.
+// arrays, texts; a Result's report case as its numbers), and __setstate__, which reads a state
+// with its checks, naming the item that does not fit, and leaves the object as it was when one
+// does not.
 #include "tools/python/module_common.h"
 
+#include <iterator>
 #include <string>
 
 namespace zav::python {
 
 namespace {
 
+// The doubles of a steady case, to read or to write.
+std::vector<double*> doublesOf(SteadyCase& c) {
+    UserFluidModel& u = c.userFluid;
+    std::vector<double*> doubles = {&c.tBody, &c.tFluid, &c.charLength, &c.area, &c.angleDeg, &c.finGap,
+                                    &c.tubeDiameter, &c.emissivity, &u.dynViscosity, &u.density, &u.conductivity,
+                                    &u.heatCapacity, &u.expansionCoeff, &u.validTempMin, &u.validTempMax,
+                                    &u.gasPressure, &u.validPressureMin, &u.validPressureMax, &u.gasConstant};
+    for (std::array<double, 6>* coefficients : {&u.viscosityCoeffs, &u.densityCoeffs, &u.conductivityCoeffs,
+                                                &u.heatCapacityCoeffs, &u.compressibilityCoeffs}) {
+        for (double& x : *coefficients)
+            doubles.push_back(&x);
+    }
+    return doubles;
+}
+
 // Pickling: a Result as its values; one case as the 17 floats, points as the 17 arrays; then the
-// solved value and the alternatives (a result pickled before they existed has neither or none).
+// solved value, the alternatives and the case of its report, (name, doubles, choices, radiation)
+// or None (a result pickled before they existed has none of them or not the last ones).
 py::tuple resultState(const Result& r) {
     py::list values;
     for (std::size_t q = 0; q < kQuantityCount; ++q)
         values.append(r.value(q));
+    py::object reportCase = py::none();
+    if (r.reportCase)
+        reportCase = py::make_tuple(r.reportName, caseDoubles(*r.reportCase), caseChoices(*r.reportCase),
+                                    r.reportCase->radiationOn);
     return py::make_tuple(r.state.has_value(), values, r.warnings, r.deviation, r.deviationProperty,
-                          r.deviationOfProperty, r.errors, r.solved, r.alternatives);
+                          r.deviationOfProperty, r.errors, r.solved, r.alternatives, reportCase);
 }
 
 // The shape of an array, and as Python writes it.
@@ -115,7 +137,7 @@ private:
 };
 
 Result resultFromState(const py::handle& given) {
-    const StateReader t("zav.Result", given, 7, 9);
+    const StateReader t("zav.Result", given, 7, 10);
     Result r;
     if (!PyBool_Check(t.item(0).ptr()))
         t.refuse(true, "the first item must be True (one case) or False (points)");
@@ -155,7 +177,7 @@ Result resultFromState(const py::handle& given) {
                 t.array(v, "solved", &shape);
         });
     }
-    if (t.size() == 9) {
+    if (t.size() >= 9) {
         std::vector<AlternativeResult> alternatives;
         for (const py::handle item : t.items(t.item(8), "alternatives")) {
             const bool record = PyTuple_Check(item.ptr()) && PyTuple_GET_SIZE(item.ptr()) == 7;
@@ -175,6 +197,23 @@ Result resultFromState(const py::handle& given) {
             alternatives.push_back(a);
         }
         r.alternatives = alternativesTuple(alternatives);
+    }
+    if (t.size() == 10 && !t.item(9).is_none()) {
+        const py::sequence parts = t.items(t.item(9), "the report's case", 4);
+        if (!r.state || !PyUnicode_Check(parts[0].ptr()) || !PyBool_Check(parts[3].ptr()))
+            t.refuse(true, "the report's case must be (name, doubles, choices, radiation) of one case");
+        std::vector<double> doubles;
+        for (const py::handle x : t.items(parts[1], "the report's case's doubles", caseDoubles(SteadyCase()).size()))
+            doubles.push_back(t.number(x, "a number of the report's case"));
+        std::vector<int> choices;
+        for (const py::handle x : t.items(parts[2], "the report's case's choices", std::size(kCaseChoiceBounds))) {
+            const long long choice = t.count(x, "a choice of the report's case");
+            if (choice >= kCaseChoiceBounds[choices.size()])
+                t.refuse(false, "a choice of the report's case is out of its bounds");
+            choices.push_back(static_cast<int>(choice));
+        }
+        r.reportCase = caseOf(doubles, choices, parts[3].cast<bool>());
+        r.reportName = parts[0].cast<std::string>();
     }
     return r;
 }
@@ -259,6 +298,33 @@ void pickleByState(py::class_<T>& cls, const char* name, py::tuple (*state)(cons
 }
 
 } // namespace
+
+std::vector<double> caseDoubles(const SteadyCase& c) {
+    SteadyCase copy = c;
+    std::vector<double> doubles;
+    for (const double* x : doublesOf(copy))
+        doubles.push_back(*x);
+    return doubles;
+}
+
+std::vector<int> caseChoices(const SteadyCase& c) {
+    return {static_cast<int>(c.fluid), static_cast<int>(c.properties), static_cast<int>(c.shape),
+            static_cast<int>(c.face), static_cast<int>(c.userFluid.kind)};
+}
+
+SteadyCase caseOf(const std::vector<double>& doubles, const std::vector<int>& choices, bool radiationOn) {
+    SteadyCase c;
+    const std::vector<double*> into = doublesOf(c);
+    for (std::size_t i = 0; i < into.size(); ++i)
+        *into[i] = doubles.at(i);
+    c.fluid = static_cast<FluidKind>(choices.at(0));
+    c.properties = static_cast<PropertyModel>(choices.at(1));
+    c.shape = static_cast<SurfaceGeometry>(choices.at(2));
+    c.face = static_cast<PlatePosition>(choices.at(3));
+    c.userFluid.kind = static_cast<ApproximationKind>(choices.at(4));
+    c.radiationOn = radiationOn;
+    return c;
+}
 
 void definePickling(py::class_<Result>& cls) {
     pickleByState(cls, "zav.Result", &resultState, &resultFromState, &emptyResult);

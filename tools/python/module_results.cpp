@@ -4,7 +4,10 @@
 // NaN); their pickling is in module_pickle.cpp.
 #include "tools/python/module_common.h"
 
+#include "export/calculation_report.h"
+
 #include <cmath>
+#include <ctime>
 #include <string>
 
 namespace zav::python {
@@ -79,7 +82,20 @@ bool sameResults(const Result& a, const Result& b) {
     }
     return sameValues(a.deviation, b.deviation) && sameValues(a.deviationProperty, b.deviationProperty) &&
            sameValues(a.deviationOfProperty, b.deviationOfProperty) && a.errors.equal(b.errors) &&
-           sameValues(a.solved, b.solved) && a.alternatives.equal(b.alternatives);
+           sameValues(a.solved, b.solved) && a.alternatives.equal(b.alternatives) &&
+           a.reportCase.has_value() == b.reportCase.has_value() && a.reportName == b.reportName &&
+           (!a.reportCase || (caseDoubles(*a.reportCase) == caseDoubles(*b.reportCase) &&
+                              caseChoices(*a.reportCase) == caseChoices(*b.reportCase) &&
+                              a.reportCase->radiationOn == b.reportCase->radiationOn));
+}
+
+// The calculation report of the case of steady(), as "Súbor → Správa o výpočte…" writes it.
+std::string reportHtmlOf(const Result& r, const std::optional<std::string>& name, const std::optional<std::string>& time) {
+    if (!r.reportCase)
+        throw py::value_error("report_html(): only a result of steady() for one case has a report");
+    const CalculationReport report = withoutGil([&] { return calculationReport(*r.reportCase); });
+    return reportHtml(report, {name.value_or(r.reportName), time.value_or(reportDateTime(std::time(nullptr))),
+                               ZAV_VERSION});
 }
 
 } // namespace
@@ -133,7 +149,17 @@ void defineResultTypes(py::module_& m) {
             if (!r.solved.is_none())
                 d["solved"] = r.solved;
             return d;
-        }, "The quantities as a dict, with the reference deviation's three values (and solve()'s solved).");
+        }, "The quantities as a dict, with the reference deviation's three values (and solve()'s solved).")
+        .def("report_html", &reportHtmlOf, py::kw_only(), py::arg("name") = py::none(), py::arg("time") = py::none(),
+             "The calculation report of the case as an HTML page (UTF-8, its own styles), as the main\n"
+             "window's \"Súbor → Správa o výpočte…\" and zav-calc report write it: the inputs, the\n"
+             "fluid's properties, the similarity numbers, the correlation with its source and range,\n"
+             "the coefficients, the heat flow, the accuracy line, the published correlations and the\n"
+             "warnings, every number as the main window shows it. The case is calculated again.\n\n"
+             "    name                the case's name in the report (default: the file of case=, else\n"
+             "                        \"bez názvu\")\n"
+             "    time                the date and time in the report (default: now, \"4. 3. 2025 14:05\")\n\n"
+             "Only a result of steady() for one case has a report (ValueError otherwise).");
     definePickling(result);
 
     auto sweepResult = py::class_<SweepResult>(

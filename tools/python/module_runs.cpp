@@ -8,6 +8,7 @@
 #include "core/reference_deviation.h"
 #include "core/steady_state.h"
 #include "core/surface_shapes.h"
+#include "export/calculation_report.h"
 #include "io/case_inputs.h"
 
 #include <algorithm>
@@ -53,7 +54,8 @@ void setDeviation(Result& result, const std::optional<ReferenceDeviation>& d) {
 }
 
 Result steady(const MainArguments& a) {
-    const SteadyResult r = runSteady(mainCase(a));
+    const SteadyCase c = mainCase(a);
+    const SteadyResult r = runSteady(c);
     warn(r.warnings);
     if (!r.ok)
         raiseCheckError(r.error);
@@ -62,6 +64,8 @@ Result steady(const MainArguments& a) {
     result.warnings = r.warnings;
     result.alternatives = alternativesTuple(r.alternatives);
     setDeviation(result, r.deviation);
+    result.reportCase = c;
+    result.reportName = reportCaseName(a.caseFile);
     return result;
 }
 
