@@ -281,7 +281,9 @@ bool reachable(const CoolingState& s) {
 } // namespace
 
 double coolingEquilibrium(const CoolingState& state, const CoolingInputs& inputs, double power) {
-    // The steady case of the run: the cooling area, and the run's own radiation and emissivity.
+    // The steady case of the run: its coefficients as the run's steps take them (with the case's
+    // area, which the vertical cylinder's correlation reads), the run's own radiation and
+    // emissivity, and the heat flow over the cooling area.
     class RunRadiation : public ForwardingInputs {
     public:
         explicit RunRadiation(const CoolingInputs& inputs) : ForwardingInputs(inputs.convection()), m_run(inputs) {}
@@ -293,9 +295,13 @@ double coolingEquilibrium(const CoolingState& state, const CoolingInputs& inputs
     };
     ConvectionState start = state;
     start.tBody = state.startTemperature;
-    start.area = state.coolingArea;
+    double heatFlow = power;
+    if (start.area > 0 && std::isfinite(start.area))
+        heatFlow = power * (start.area / state.coolingArea); // α·area·ΔT where α·cooling area·ΔT = P
+    else
+        start.area = state.coolingArea;
     const DesignSolution solution =
-        solveSteadyState(start, RunRadiation(inputs), DesignUnknown::BodyTemperature, power);
+        solveSteadyState(start, RunRadiation(inputs), DesignUnknown::BodyTemperature, heatFlow);
     return solution.solved ? solution.value : std::numeric_limits<double>::quiet_NaN();
 }
 

@@ -198,6 +198,12 @@ struct CoolingRun {
     py::object time;
     py::object tBody;
     std::vector<std::string> warnings;
+    // With a heat source: where the body settles and the times to 63 % and 95 % of the way (None
+    // where not known); all None without one.
+    bool heatSource = false;
+    std::optional<double> equilibrium;
+    std::optional<double> time63;
+    std::optional<double> time95;
 };
 
 // The numbers of a steady case in the order a pickled Result holds them: its doubles (the user-defined

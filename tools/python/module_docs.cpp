@@ -180,11 +180,13 @@ std::string coolDoc() {
                      {kCoolingDefaults[0], kCoolingDefaults[1]}) +
            "The cooling window's run: the body cools (or warms) from t_body to target in the fluid at t_fluid. "
            "Returns a Cooling with cooling_time, scale_time, steps, the curve (time, t_body: NumPy arrays) and "
-           "warnings. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
+           "warnings; with a heat source (power) also equilibrium (°C, where the body settles) and time_63, time_95 "
+           "(s, to 63 % and 95 % of the way there), None where not known. Radiation and emissivity are the cooling window's (on, 1.0; radiation=False switches it "
            "off). Raises CheckError when the run is refused or stops (its .result holds the run so far), OSError "
            "(with errno and filename) when a file cannot be written, KeyboardInterrupt on Ctrl-C with no file "
            "written.\n" +
-           inputLine("cooling.mass") + inputLine("cooling.cooling_area") + inputLine("cooling.target") +
+           inputLine("cooling.mass") + inputLine("cooling.cooling_area") + inputLine("cooling.power") +
+           inputLine("cooling.target") +
            inputLine("cooling.steps") +
            std::string("    heat_capacity       \"constant:VALUE\" (default \"constant:1000\"), \"cubic:A,B,C,D\"\n"
            "                        (A + B·t + C·t² + D·t³, J/(kg·K), t in °C), \"carbon-steel\", \"17246\"\n"

@@ -64,7 +64,7 @@ const ParameterList& sweepParameters() {
 const ParameterList& coolParameters() {
     static const ParameterList list = [] {
         ParameterList parameters =
-            tableParameters({"cooling.mass", "cooling.cooling_area", "cooling.target", "cooling.steps"});
+            tableParameters({"cooling.mass", "cooling.cooling_area", "cooling.power", "cooling.target", "cooling.steps"});
         const std::string constant = caseKey("heat_capacity.constant").startValue;
         parameters.insert(parameters.end(),
                           {{"heat_capacity", "'constant:" + constant + "'"}, {"data", "None"}, {"picture", "None"}});

@@ -233,11 +233,17 @@ SweepResult sweepFromState(const py::handle& given) {
 }
 
 py::tuple coolingState(const CoolingRun& r) {
+    // A run with a heat source adds its equilibrium and times; one without keeps the six items.
+    if (r.heatSource)
+        return py::make_tuple(r.coolingTime, r.scaleTime, r.steps, r.time, r.tBody, r.warnings, r.equilibrium,
+                              r.time63, r.time95);
     return py::make_tuple(r.coolingTime, r.scaleTime, r.steps, r.time, r.tBody, r.warnings);
 }
 
 CoolingRun coolingFromState(const py::handle& given) {
-    const StateReader t("zav.Cooling", given, 6, 6);
+    const StateReader t("zav.Cooling", given, 6, 9);
+    if (t.size() != 6 && t.size() != 9)
+        t.refuse(false, "the state must have 6 or 9 items, not " + std::to_string(t.size()));
     CoolingRun r;
     r.coolingTime = t.number(t.item(0), "cooling_time");
     r.scaleTime = t.number(t.item(1), "scale_time");
@@ -248,6 +254,15 @@ CoolingRun coolingFromState(const py::handle& given) {
         t.refuse(false, "time must have one dimension");
     r.tBody = t.array(t.item(4), "t_body", &shape);
     r.warnings = t.texts(t.item(5), "warnings");
+    if (t.size() == 9) {
+        r.heatSource = true;
+        const auto optional = [&t](const py::handle& v, const char* what) {
+            return v.is_none() ? std::optional<double>() : std::optional<double>(t.number(v, what));
+        };
+        r.equilibrium = optional(t.item(6), "equilibrium");
+        r.time63 = optional(t.item(7), "time_63");
+        r.time95 = optional(t.item(8), "time_95");
+    }
     return r;
 }
 

@@ -58,6 +58,9 @@ std::string coolingRepr(const CoolingRun& r) {
     std::string text = "zav.Cooling(cooling_time=" + pythonRepr(py::float_(r.coolingTime)) +
                        ", scale_time=" + pythonRepr(py::float_(r.scaleTime)) + ", steps=" + std::to_string(r.steps) +
                        ",\n            time=" + pythonRepr(r.time) + ",\n            t_body=" + pythonRepr(r.tBody);
+    if (r.heatSource)
+        text += ",\n            equilibrium=" + pythonRepr(py::cast(r.equilibrium)) +
+                ", time_63=" + pythonRepr(py::cast(r.time63)) + ", time_95=" + pythonRepr(py::cast(r.time95));
     if (!r.warnings.empty())
         text += ",\n            warnings=" + pythonRepr(py::cast(r.warnings));
     return text + ")";
@@ -185,12 +188,18 @@ void defineResultTypes(py::module_& m) {
         .def_readonly("time", &CoolingRun::time, "the curve's times, s: 0 and the end of every step")
         .def_readonly("t_body", &CoolingRun::tBody, "the curve's body temperatures, °C")
         .def_readonly("warnings", &CoolingRun::warnings, "the range warnings' texts, each once")
+        .def_readonly("equilibrium", &CoolingRun::equilibrium,
+                      "°C, where a body with a heat source settles (None: no source, or not known)")
+        .def_readonly("time_63", &CoolingRun::time63, "s, from the start to 63 % of the way to the equilibrium")
+        .def_readonly("time_95", &CoolingRun::time95, "s, from the start to 95 % of the way to the equilibrium")
         .def("__repr__", &coolingRepr)
         .def("__eq__",
              [](const CoolingRun& a, const CoolingRun& b) {
                  return sameNumber(a.coolingTime, b.coolingTime) && sameNumber(a.scaleTime, b.scaleTime) &&
                         a.steps == b.steps &&
-                        a.warnings == b.warnings && sameValues(a.time, b.time) && sameValues(a.tBody, b.tBody);
+                        a.warnings == b.warnings && sameValues(a.time, b.time) && sameValues(a.tBody, b.tBody) &&
+                        a.heatSource == b.heatSource && a.equilibrium == b.equilibrium && a.time63 == b.time63 &&
+                        a.time95 == b.time95;
              },
              py::is_operator());
     definePickling(cooling);

@@ -127,7 +127,7 @@ SweepResult sweep(const MainArguments& a, double from, double to, double step, c
     return result;
 }
 
-CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double target, double steps,
+CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double power, double target, double steps,
                 const std::optional<std::string>& heatCapacity, const HeatCapacityModel& caseHeatCapacity,
                 const std::optional<std::string>& data, const std::optional<std::string>& picture,
                 const std::string& background) {
@@ -135,6 +135,7 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
     CoolingRequest request;
     request.mass = mass;
     request.coolingArea = coolingArea;
+    request.heatSource = power;
     request.targetTemperature = target;
     request.stepCount = steps;
     request.heatCapacity = heatCapacity ? heatCapacityModel(*heatCapacity) : caseHeatCapacity;
@@ -162,6 +163,10 @@ CoolingRun cool(const MainArguments& a, double mass, double coolingArea, double 
     run.time = vectorArray(std::move(r.time));
     run.tBody = vectorArray(std::move(r.tBody));
     run.warnings = r.warnings;
+    run.heatSource = r.heatSource;
+    run.equilibrium = r.equilibrium;
+    run.time63 = r.time63;
+    run.time95 = r.time95;
     warn(r.warnings);
     if (r.fileProblem)
         raiseOSError(r.fileProblem->errorNumber, r.fileProblem->message, r.fileProblem->path);
@@ -220,6 +225,7 @@ PyObject* coolCall(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject*
             a.emissivity = *base.emissivity;
         return py::cast(cool(a, numberArgument(g("mass"), base.mass, "mass"),
                              numberArgument(g("cooling_area"), base.coolingArea, "cooling_area"),
+                             numberArgument(g("power"), base.heatSource, "power"),
                              numberArgument(g("target"), base.targetTemperature, "target"),
                              numberArgument(g("steps"), base.stepCount, "steps"),
                              optionalTextArgument(g("heat_capacity"), "heat_capacity"), base.heatCapacity,
