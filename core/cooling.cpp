@@ -162,15 +162,14 @@ bool temperatureStep(CoolingState& s, double drop, double& elapsed, const Coolin
     if (!(s.c_material > 0))
         return refuseRun(s, reporter, coolingHeatCapacityMessage(s.c_material, t));
     const double next = t - drop;
-    // Where the step tends to: the fluid, or with a heat source the step's own equilibrium.
-    const double settle = s.heatSource == 0 ? s.tFluid : s.tFluid + s.heatSource / (s.alphaStep * s.coolingArea);
-    const double ratio = (t - settle) / (next - settle);
-    if (!(ratio > 0) || !std::isfinite(ratio)) {
+    const double dt = coolingStepTime(t, next, s.tFluid, s.heatSource, s.alphaStep, s.coolingArea, s.mass, s.c_material);
+    if (std::isnan(dt)) {
+        // T′ lies at or beyond where the step tends to.
+        const double settle = s.tFluid + s.heatSource / (s.alphaStep * s.coolingArea);
         if (s.heatSource != 0 && std::isfinite(settle))
             return refuseRun(s, reporter, coolingUnreachableMessage(s.targetTemperature, settle, s.heatSource));
         return stopRun(reporter, kCoolingStepUndefinedMessage);
     }
-    const double dt = std::log(ratio) * s.mass * s.c_material / (s.alphaStep * s.coolingArea);
     if (!std::isfinite(dt))
         return stopRun(reporter, kCoolingTimeUndefinedMessage);
     elapsed += dt;
@@ -305,6 +304,17 @@ double coolingEquilibrium(const CoolingState& state, const CoolingInputs& inputs
     return solution.solved ? solution.value : std::numeric_limits<double>::quiet_NaN();
 }
 
+double coolingStepTime(double t, double next, double tFluid, double power, double alpha, double area, double mass,
+                       double c) {
+    // Where the step tends to: the fluid, or with a heat source the step's own equilibrium.
+    const double settle = power == 0 ? tFluid : tFluid + power / (alpha * area);
+    const double ratio = (t - settle) / (next - settle);
+    if (!(ratio > 0) || !std::isfinite(ratio))
+        return std::numeric_limits<double>::quiet_NaN();
+    const double dt = std::log(ratio) * mass * c / (alpha * area);
+    return std::isnan(dt) ? std::numeric_limits<double>::infinity() : dt;
+}
+
 double radiativeCoefficientQuotient(double emissivity, double tBody, double tFluid) {
     return emissivity * 5.67 / (tBody - tFluid) *
            (std::pow((tBody + 273.15) * 0.01, 4) - std::pow((tFluid + 273.15) * 0.01, 4));
@@ -348,13 +358,16 @@ CoolingOutcome runCooling(CoolingState& s, const CoolingInputs& inputs, Reporter
     if (!scalePass(s, inputs, reporter, view))
         return s.interruption;
     // The picture spans the fluid to the start; with a heat source, the start to where the body
-    // settles (the target when that is not known).
+    // settles (the target when that is not known), widened to whole degrees so that its labels
+    // stay short.
     double low = s.tFluid;
     double high = s.startTemperature;
     if (s.heatSource != 0) {
         const double end = std::isfinite(s.equilibrium) ? s.equilibrium : s.targetTemperature;
-        low = std::min(s.startTemperature, end);
-        high = std::max(s.startTemperature, end);
+        low = std::floor(std::min(s.startTemperature, end));
+        high = std::ceil(std::max(s.startTemperature, end));
+        if (!(high > low))
+            high = low + 1;
     }
     view.setUpPlot(low, high, s.scaleTime);
     if (s.heatSource != 0 && std::isfinite(s.equilibrium))

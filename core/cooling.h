@@ -152,6 +152,14 @@ constexpr double kCoolingWayShort = 0.63;
 constexpr double kCoolingWayLong = 0.95;
 extern const char* const kCoolingTimeUndefinedMessage;
 
+/// The time (s) of one step from `t` to `next` (°C) at the coefficient `alpha` over `area`, the heat
+/// capacity m·c and the source `power` held over the step: m·c/(α·A)·ln((t − T_eq)/(next − T_eq)),
+/// T_eq = tFluid + P/(α·A) (tFluid itself without a source). NaN when `next` lies at or beyond
+/// T_eq (the step never ends); a time that is not finite otherwise is returned as it comes, as
+/// infinity when it is no number.
+double coolingStepTime(double t, double next, double tFluid, double power, double alpha, double area, double mass,
+                       double c);
+
 /// The radiative coefficient in its quotient form, σ folded into the factor 0.01 on each absolute
 /// temperature: ε·5.67·[(Tb/100)⁴ − (Tf/100)⁴]/(tBody − tFluid). Undefined for equal temperatures.
 double radiativeCoefficientQuotient(double emissivity, double tBody, double tFluid);

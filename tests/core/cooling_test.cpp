@@ -346,3 +346,45 @@ TEST(CoolingRun, ProgressOfAStepCountThatIsNotWholeOrLarge) {
 
 } // namespace
 } // namespace zav
+
+namespace zav {
+namespace {
+
+// A step held at a constant coefficient is the exact solution of m·c·dT/dt = P − α·A·(T − T_f):
+// steps of any size add up to the closed form τ·ln((T₀ − T_eq)/(T₁ − T_eq)), τ = m·c/(α·A), and
+// one that reaches T_eq or passes it has no time.
+struct StepCase {
+    const char* what;
+    double power, t0, t1;
+};
+
+class SourceStepTest : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(SourceStepTest, StepsOfAConstantCoefficientAddUpToTheClosedForm) {
+    const StepCase& c = GetParam();
+    constexpr double kFluid = 25, kAlpha = 7.5, kArea = 0.22, kMass = 1.19, kHeat = 900;
+    const double settle = kFluid + c.power / (kAlpha * kArea);
+    const double closed = kMass * kHeat / (kAlpha * kArea) * std::log((c.t0 - settle) / (c.t1 - settle));
+    for (const int steps : {1, 7, 10000}) {
+        double total = 0;
+        for (int k = 0; k < steps; ++k) {
+            const double from = c.t0 + (c.t1 - c.t0) * k / steps;
+            const double to = c.t0 + (c.t1 - c.t0) * (k + 1) / steps;
+            total += coolingStepTime(from, to, kFluid, c.power, kAlpha, kArea, kMass, kHeat);
+        }
+        EXPECT_NEAR(total, closed, 1e-9 * closed) << c.what << ", " << steps << " steps";
+    }
+    EXPECT_TRUE(std::isnan(coolingStepTime(c.t0, settle, kFluid, c.power, kAlpha, kArea, kMass, kHeat))) << c.what;
+    EXPECT_TRUE(std::isnan(coolingStepTime(c.t0, 2 * settle - c.t0, kFluid, c.power, kAlpha, kArea, kMass, kHeat)))
+        << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SourceStepTest,
+    ::testing::Values(StepCase{"warm-up from the fluid's temperature", 20, 25, 35},
+                      StepCase{"cooling towards a source's equilibrium", 20, 80, 45},
+                      StepCase{"a heat sink below the fluid", -20, 25, 18},
+                      StepCase{"no source: plain cooling", 0, 80, 30}));
+
+} // namespace
+} // namespace zav
