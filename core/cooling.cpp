@@ -315,7 +315,9 @@ double coolingStepTime(double t, double next, double tFluid, double power, doubl
     // Where the step tends to: the fluid, or with a heat source the step's own equilibrium.
     const double settle = power == 0 ? tFluid : tFluid + power / (alpha * area);
     const double ratio = (t - settle) / (next - settle);
-    if (!(ratio > 0) || !std::isfinite(ratio))
+    // With a source, a step must go towards its equilibrium (a ratio below 1: the equilibrium lies
+    // behind it, and the body would go the other way).
+    if (!(ratio > 0) || !std::isfinite(ratio) || (power != 0 && ratio < 1))
         return std::numeric_limits<double>::quiet_NaN();
     const double dt = std::log(ratio) * mass * c / (alpha * area);
     return std::isnan(dt) ? std::numeric_limits<double>::infinity() : dt;

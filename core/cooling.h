@@ -155,7 +155,7 @@ extern const char* const kCoolingTimeUndefinedMessage;
 /// The time (s) of one step from `t` to `next` (°C) at the coefficient `alpha` over `area`, the heat
 /// capacity m·c and the source `power` held over the step: m·c/(α·A)·ln((t − T_eq)/(next − T_eq)),
 /// T_eq = tFluid + P/(α·A) (tFluid itself without a source). NaN when `next` lies at or beyond
-/// T_eq (the step never ends); a time that is not finite otherwise is returned as it comes, as
+/// T_eq (the step never ends) or, with a source, when T_eq lies behind `t`; a time that is not finite otherwise is returned as it comes, as
 /// infinity when it is no number.
 double coolingStepTime(double t, double next, double tFluid, double power, double alpha, double area, double mass,
                        double c);

@@ -377,6 +377,9 @@ TEST_P(SourceStepTest, StepsOfAConstantCoefficientAddUpToTheClosedForm) {
     EXPECT_TRUE(std::isnan(coolingStepTime(c.t0, settle, kFluid, c.power, kAlpha, kArea, kMass, kHeat))) << c.what;
     EXPECT_TRUE(std::isnan(coolingStepTime(c.t0, 2 * settle - c.t0, kFluid, c.power, kAlpha, kArea, kMass, kHeat)))
         << c.what;
+    if (c.power != 0) { // from the equilibrium's far side of the target back towards the start
+        EXPECT_TRUE(std::isnan(coolingStepTime(c.t1, c.t0, kFluid, c.power, kAlpha, kArea, kMass, kHeat))) << c.what;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
