@@ -89,7 +89,7 @@ int headerHeight(const QWidget* window) { return window->fontMetrics().height() 
 } // namespace
 
 QString printHeader(const QString& caseName, const QDateTime& when) {
-    return QStringLiteral("Zadanie: %1    %2    ZAV - voľná konvekcia %3")
+    return QStringLiteral("Zadanie: %1    %2    ZAV - voľná konvekcia, verzia %3")
         .arg(caseName.isEmpty() ? QStringLiteral("bez názvu") : caseName,
              when.toString(QStringLiteral("d. M. yyyy H:mm")), QStringLiteral(ZAV_VERSION));
 }

@@ -27,7 +27,7 @@ class Dialogs;
 void printWindow(QMainWindow* window, Dialogs& dialogs, const QString& header);
 
 /// The header line of a printed page: "Zadanie: NAME.zav", "bez názvu" without a case file, the
-/// date and time, "ZAV - voľná konvekcia" and the version.
+/// date and time, "ZAV - voľná konvekcia, verzia" and the version (as the calculation report's head).
 QString printHeader(const QString& caseName, const QDateTime& when);
 
 /// The size a printed window takes, in screen pixels: the header line over the window's inside.
