@@ -20,6 +20,8 @@ const char* const kCoolingStepCountMessage = "Počet krokov musí byť kladné �
 const char* const kCoolingTooManyStepsMessage = "Počet krokov môže byť najviac 1 000 000 000 !!!";
 const char* const kCoolingStepUndefinedMessage =
     "Krok ochladzovania siaha až za teplotu tekutiny: čas kroku nie je definovaný !!!";
+const char* const kCoolingTargetAtStartMessage =
+    "Teplota ochladenia sa rovná teplote telesa: teleso sa neohrieva ani neochladzuje !!!";
 const char* const kCoolingHeatSourceMessage = "Výkon zdroja tepla musí byť konečné číslo !!!";
 const char* const kCoolingTimeUndefinedMessage = "Čas kroku ochladzovania nie je konečné číslo: skontrolujte "
                                                  "hmotnosť, plochu, tepelnú kapacitu a súčiniteľ prestupu tepla !!!";
@@ -135,9 +137,9 @@ std::string inputProblem(const CoolingState& s, const CoolingInputs& inputs) {
         const double high = std::max(s.tFluid, s.startTemperature);
         if (!(low < s.targetTemperature && s.targetTemperature < high))
             return kCoolingTargetMessage;
-    } else if (!(s.targetTemperature != s.startTemperature && std::isfinite(s.targetTemperature))) {
+    } else if (s.targetTemperature == s.startTemperature) {
         // Where the body goes is settled against the equilibrium, once it is known.
-        return coolingUnreachableMessage(s.targetTemperature, s.startTemperature, s.heatSource);
+        return kCoolingTargetAtStartMessage;
     }
     if (!(s.stepCount > 0))
         return kCoolingStepCountMessage;

@@ -145,6 +145,8 @@ extern const char* const kCoolingTooManyStepsMessage;
 extern const char* const kCoolingStepUndefinedMessage;
 /// "Teplota 90 °C sa nedosiahne: teleso sa ustáli na 72,4 °C pri výkone 20 W."
 std::string coolingUnreachableMessage(double target, double equilibrium, double power);
+/// With a heat source: a target equal to the start temperature.
+extern const char* const kCoolingTargetAtStartMessage;
 /// A heat source that is not a finite number.
 extern const char* const kCoolingHeatSourceMessage;
 /// The fractions of the way to the equilibrium whose times a run with a heat source gives.

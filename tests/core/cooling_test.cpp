@@ -81,10 +81,12 @@ struct RefusalCase {
     double target;
     double steps;
     const char* message;
+    double power = 0; // W
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) {
-    *os << c.start << " in " << c.fluid << " to " << c.target << " in " << c.steps << " steps";
+    *os << c.start << " in " << c.fluid << " to " << c.target << " in " << c.steps << " steps with " << c.power
+        << " W";
 }
 
 class CoolingRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
@@ -96,6 +98,7 @@ TEST_P(CoolingRefusalTest, RefusesBeforeComputing) {
     inputs.window.tFluid = c.fluid;
     inputs.target = c.target;
     inputs.steps = c.steps;
+    inputs.power = c.power;
     CoolingState state;
     RecordingReporter reporter;
     RecordingCoolingView view;
@@ -117,7 +120,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{100, 20, 120, 100, kCoolingTargetMessage},
                       RefusalCase{-50, -20, -10, 100, kCoolingTargetMessage},
                       RefusalCase{100, 20, 30, 0, kCoolingStepCountMessage},
-                      RefusalCase{100, 20, 30, -3, kCoolingStepCountMessage}));
+                      RefusalCase{100, 20, 30, -3, kCoolingStepCountMessage},
+                      // With a source the start may be the fluid's temperature, not the target.
+                      RefusalCase{20, 20, 20, 100, kCoolingTargetAtStartMessage, 20},
+                      RefusalCase{60, 20, 60, 100, kCoolingTargetAtStartMessage, -5}));
 
 // Inputs that would give a negative, zero or undefined time: refused before the run (no status
 // text), or at the first step that needs them (with the status text); no time, no row.

@@ -90,6 +90,7 @@ struct FakeCoolingInputs : CoolingInputs {
     double area = 1;
     double target = 30;
     double steps = 10000;
+    double power = 0;
     bool radiation = true;
     double epsilon = 1;
     std::vector<std::string> emissivityTexts;
@@ -102,6 +103,7 @@ struct FakeCoolingInputs : CoolingInputs {
     double coolingArea() const override { return area; }
     double targetTemperature() const override { return target; }
     double stepCount() const override { return steps; }
+    double heatSource() const override { return power; }
     bool radiationOn() const override { return radiation; }
     double emissivity() const override {
         ++emissivityReads;
