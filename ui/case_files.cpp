@@ -113,10 +113,10 @@ void CaseFiles::noteEdit() {
     }
 }
 
-void CaseFiles::settle(const QString& path) {
+void CaseFiles::settle(const QString& path, std::string bytes) {
     m_path = path;
     m_guarding = true;
-    m_savedBytes = writeCase(gather());
+    m_savedBytes = std::move(bytes);
     m_changed = false;
 }
 
@@ -125,7 +125,11 @@ bool CaseFiles::mayReplace() {
         return true;
     switch (m_dialogs.askSaveChanges(QStringLiteral("Uložiť zmeny v zadaní %1?").arg(caseName()))) {
     case SaveChanges::Save:
-        return m_path.isEmpty() ? save() : saveInto(m_path);
+        if (m_path.isEmpty())
+            return save();
+        if (const std::optional<std::string> bytes = savableCase())
+            return saveInto(m_path, *bytes);
+        return false;
     case SaveChanges::Discard:
         return true;
     case SaveChanges::Cancel:
@@ -141,7 +145,7 @@ void CaseFiles::newCase() {
     apply(readCase(m_startBytes, ""));
     m_applying = false;
     if (m_guarding)
-        settle(QString());
+        settle(QString(), writeCase(gather()));
     notify();
 }
 
@@ -234,27 +238,32 @@ bool CaseFiles::load(const QString& path) {
     m_applying = true;
     apply(record);
     m_applying = false;
-    settle(path);
+    settle(path, writeCase(gather()));
     addRecent(path);
     return true;
 }
 
-bool CaseFiles::save() {
+std::optional<std::string> CaseFiles::savableCase() {
     // A case is saved only when it can be opened again.
-    const std::string bytes = writeCase(gather());
-    if (bytes.size() > kMaximumCaseBytes) {
-        m_dialogs.showMessage(QStringLiteral("Zadanie sa neuloží: jeho súbor by mal %1 kB a program otvorí zadanie "
-                                             "najviac %2 kB. Skráťte dlhé texty v poliach.")
-                                  .arg((bytes.size() + 1023) / 1024)
-                                  .arg(kMaximumCaseBytes / 1024));
-        return false;
-    }
-    const std::optional<QString> name = m_dialogs.saveFileName(kCaseDialog);
-    return name && saveInto(*name);
+    std::string bytes = writeCase(gather());
+    if (bytes.size() <= kMaximumCaseBytes)
+        return bytes;
+    m_dialogs.showMessage(QStringLiteral("Zadanie sa neuloží: jeho súbor by mal %1 kB a program otvorí zadanie "
+                                         "najviac %2 kB. Skráťte dlhé texty v poliach.")
+                              .arg((bytes.size() + 1023) / 1024)
+                              .arg(kMaximumCaseBytes / 1024));
+    return std::nullopt;
 }
 
-bool CaseFiles::saveInto(const QString& path) {
-    const std::string bytes = writeCase(gather());
+bool CaseFiles::save() {
+    const std::optional<std::string> bytes = savableCase();
+    if (!bytes)
+        return false;
+    const std::optional<QString> name = m_dialogs.saveFileName(kCaseDialog);
+    return name && saveInto(*name, *bytes);
+}
+
+bool CaseFiles::saveInto(const QString& path, const std::string& bytes) {
     ReplacingFile file;
     if (!file.open(fileNameBytes(path))) {
         m_dialogs.showMessage(QString::fromStdString(openFailureMessage(file.failure(), path.toStdString())));
@@ -265,7 +274,7 @@ bool CaseFiles::saveInto(const QString& path) {
         m_dialogs.showMessage(QString::fromStdString(notWrittenMessage(path.toStdString())));
         return false;
     }
-    settle(path);
+    settle(path, bytes);
     addRecent(path);
     return true;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -82,10 +83,13 @@ private:
     bool load(const QString& path);
     // The question on changes, when it is due; true when the inputs may be replaced.
     bool mayReplace();
-    // Writes the case into `path`; a failure gets its message. True when written.
-    bool saveInto(const QString& path);
-    // From now on the inputs are those of the file `path` (empty: a new case).
-    void settle(const QString& path);
+    // The inputs as a case file, or nothing (with its message) when the file would be too large to
+    // open again.
+    std::optional<std::string> savableCase();
+    // Writes `bytes`, the case, into `path`; a failure gets its message. True when written.
+    bool saveInto(const QString& path, const std::string& bytes);
+    // From now on the inputs are those of the file `path` (empty: a new case), `bytes` as written.
+    void settle(const QString& path, std::string bytes);
     // A field changed: whether the case now differs from its file.
     void noteEdit();
     void notify();

@@ -210,13 +210,15 @@ void tabToCheckedRadioButtons(QWidget* window) {
 }
 
 void nameGroupsAndMenus(QWidget* window) {
+    // A title without its mnemonic's "&" ("&&" is a shown "&").
+    const auto spoken = [](QString title) { return title.remove(QRegularExpression(QStringLiteral("&(?!&)"))); };
     for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
         if (group->accessibleName().isEmpty())
-            group->setAccessibleName(QString(group->title()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+            group->setAccessibleName(spoken(group->title()));
     }
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         if (menu->windowTitle().isEmpty())
-            menu->setWindowTitle(QString(menu->title()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+            menu->setWindowTitle(spoken(menu->title()));
     }
 }
 
